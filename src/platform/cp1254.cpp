@@ -1,0 +1,82 @@
+#include "cp1254.h"
+
+#include <array>
+
+namespace vz::cp1254 {
+
+namespace {
+
+// 0x80-0x9F differ from Latin-1; so do the six Turkish letters. An undefined
+// byte keeps the C1 control of its own value, so it survives a round trip.
+constexpr std::array<char16_t, 32> High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x008E, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x009E, 0x0178};
+
+constexpr std::array<char16_t, 256> makeTable()
+{
+  std::array<char16_t, 256> t{};
+  for (int i = 0; i < 256; ++i)
+    t[i] = char16_t(i);
+  for (int i = 0; i < 32; ++i)
+    t[0x80 + i] = High[i];
+  t[0xD0] = 0x011E;  // Ğ
+  t[0xDD] = 0x0130;  // İ
+  t[0xDE] = 0x015E;  // Ş
+  t[0xF0] = 0x011F;  // ğ
+  t[0xFD] = 0x0131;  // ı
+  t[0xFE] = 0x015F;  // ş
+  return t;
+}
+
+constexpr std::array<char16_t, 256> Table = makeTable();
+
+int byteFor(char16_t c)
+{
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF && Table[c] == c))
+    return c;
+  for (int i = 0x80; i < 256; ++i)
+    if (Table[i] == c)
+      return i;
+  return -1;
+}
+
+} // namespace
+
+QString decode(QByteArrayView bytes)
+{
+  QString out(bytes.size(), Qt::Uninitialized);
+  QChar *p = out.data();
+  for (qsizetype i = 0; i < bytes.size(); ++i)
+    p[i] = QChar(Table[static_cast<unsigned char>(bytes[i])]);
+  return out;
+}
+
+QByteArray encode(QStringView text, bool *lossless)
+{
+  QByteArray out(text.size(), Qt::Uninitialized);
+  bool ok = true;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const int b = byteFor(text[i].unicode());
+    if (b < 0) {
+      ok = false;
+      out[i] = '?';
+    } else {
+      out[i] = static_cast<char>(b);
+    }
+  }
+  if (lossless)
+    *lossless = ok;
+  return out;
+}
+
+bool canEncode(QStringView text)
+{
+  for (QChar c : text)
+    if (byteFor(c.unicode()) < 0)
+      return false;
+  return true;
+}
+
+} // namespace vz::cp1254

@@ -1,0 +1,40 @@
+#pragma once
+// The runtime's text functions, with the runtime's semantics, for the places
+// where the program's texts must come out character for character as they
+// always did. Positions count from 1, as in the runtime.
+#include <QDate>
+#include <QString>
+
+namespace vz::rt {
+
+QString PadR(const QString &s, int len, QChar fill = QLatin1Char(' '));  // cut or fill on the right
+QString PadL(const QString &s, int len, QChar fill = QLatin1Char(' '));  // cut on the right, fill on the left
+QString PadC(const QString &s, int len, QChar fill = QLatin1Char(' '));  // centred; the odd fill goes right
+QString AllTrim(const QString &s);                                       // blanks only, both ends
+QString RTrim(const QString &s);
+QString LTrim(const QString &s);
+QString SubStr(const QString &s, int start, int count = -1);  // start < 0 counts from the end
+int At(const QString &needle, const QString &hay);            // 0 when absent
+QString StrTran(const QString &s, const QString &from, const QString &to);
+QString Upper(const QString &s);                              // Turkish-aware (i -> İ, ı -> I)
+QString Replicate(const QString &s, int count);
+QString Space(int count);
+
+// Leading blanks skipped, then an optional sign, digits and one '.'; stops at
+// the first other character; "" or garbage gives 0.
+double Val(const QString &s);
+
+// Str(value, length, decimals): right-aligned in `length`; rounds half away
+// from zero; when the width leaves room for fewer decimals than asked the
+// value is rounded to the decimals that fit ("550.0" for Str(550, 5, 3)); only
+// a value whose whole part, sign included, does not fit gives `length`
+// asterisks. Never prints "-0".
+QString Str(double value, int length, int decimals = 0);
+
+QString DToC(const QDate &d);  // dd.MM.yyyy; a null date gives "  .  .    "
+
+// The runtime's float comparison tolerance (SetFloatDelta).
+constexpr double FloatDelta = 1e-12;
+bool FuzzyEqual(double a, double b);
+
+} // namespace vz::rt

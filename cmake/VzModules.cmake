@@ -60,9 +60,12 @@ function(vz_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
   target_link_libraries(${name} PRIVATE Qt6::Test vz_testsupport ${ARG_LIBS})
-  add_test(NAME ${name} COMMAND ${name})
+  # A fresh settings and runtime folder for every run, so no run sees what an
+  # earlier one left behind.
   set(cfg ${CMAKE_BINARY_DIR}/testhome/${name})
-  file(MAKE_DIRECTORY ${cfg})
+  add_test(NAME ${name} COMMAND sh -c
+    "rm -rf \"$0\" && mkdir -p \"$0/config\" \"$0/run\" && chmod 700 \"$0/run\" && exec \"$1\""
+    ${cfg} $<TARGET_FILE:${name}>)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${cfg}/config;XDG_RUNTIME_DIR=${cfg}/run;VZ_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;VZ_SOURCE_DIR=${PROJECT_SOURCE_DIR};VZ_PYTHON=/usr/bin/python3"
     TIMEOUT 600)

@@ -14,11 +14,29 @@
 
 namespace vz {
 
+// The data-server notices sent to the listeners of a table.
+enum DbfNotice {
+  NoticeFieldChange = -1,  // a field of the current record was written
+  NoticeClose = 1,
+  NoticeIntentToMove = 2,
+  NoticeRecordChange = 3,  // the current record is another one now
+  NoticeDelete = 6,        // the current record was marked deleted (or recalled)
+  NoticeAppend = 7,
+  NoticeFileChange = 10,   // the contents changed as a whole (pack, zap, append-from)
+};
+
 struct DbfField {
   QString name;      // up to 10 characters, stored upper case
   QChar type;        // 'C', 'N', 'D', 'L' ('M' is refused)
   int length = 0;    // C up to 65535 (Clipper), N up to 20, D 8, L 1
   int decimals = 0;  // N only
+};
+
+// One record as stored: the delete mark and the field texts at full width.
+struct DbfRecord {
+  bool deleted = false;
+  QStringList values;
+  bool operator==(const DbfRecord &) const = default;
 };
 
 class DbfTable {
@@ -34,9 +52,22 @@ public:
   // on a refused field list or a write error. Does not open it.
   static bool create(const QString &path, const QList<DbfField> &fields, QString *error = nullptr);
 
+  // Writes a whole table (header, records, deleted ones included as marked) to
+  // `path` through a temporary file renamed over it, so the old file stays
+  // whole on failure. Values are cut or padded to their field; returns false
+  // and sets `error` on a refused field list, a text outside code page 1254 or
+  // a write error.
+  static bool writeTable(const QString &path, const QList<DbfField> &fields,
+                         const QList<DbfRecord> &records, QString *error = nullptr);
+
+  // Checks a field list as create() does; returns false and sets `error`.
+  static bool checkFields(const QList<DbfField> &fields, QString *error = nullptr);
+
   // Returns false and sets errorString() when the file is missing, locked by
   // another user in a conflicting mode, not a dBASE table, truncated, or its
-  // header disagrees with its fields.
+  // header disagrees with its fields. Shared and ReadOnly take a shared
+  // advisory lock (flock), Exclusive an exclusive one. The records are read
+  // once here; a change another user makes later is seen after reopening.
   bool open(const QString &path, OpenMode mode = OpenMode::Shared);
   void close();
   bool isOpen() const;
@@ -47,11 +78,25 @@ public:
   int fieldCount() const;
   int fieldIndex(const QString &name) const;  // 0-based, -1 when absent; case-insensitive
 
+  // Every physical record, deleted ones included (the current record's
+  // pending changes too). Empty when the table is not open.
+  QList<DbfRecord> allRecords() const;
+
+  // Replaces the whole file with `records` (written as writeTable() does) and
+  // reopens it in the same mode with its lock; the position goes to the top.
+  // Returns false and sets errorString() on failure; the table then stays on
+  // the old file, or is closed when even reopening failed.
+  bool rewrite(const QList<DbfRecord> &records);
+
+  QDate lastUpdate() const;  // the header's date
+
   // Navigation over the records that are not deleted. Record numbers are the
   // physical 1-based numbers of the file.
   int recordCount() const;      // physical count, deleted included (the header's count)
   int liveRecordCount() const;  // records not deleted
   int recNo() const;            // 0 when the table is empty / at EOF past the end
+  // Navigation calls return false only when the table is not open or a
+  // pending change of the record left could not be written.
   bool goTop();
   bool goBottom();
   bool goTo(int recNo);
@@ -64,10 +109,12 @@ public:
   // text; 'D' as yyyyMMdd; 'L' as "T"/"F"/"?" .
   QString fieldGet(int index) const;
   QString fieldGet(const QString &name) const;
-  bool fieldPut(int index, const QString &value);  // padded or cut to the field's width
+  // Padded or cut to the field's width ('N' right-aligned); false (nothing
+  // written) at EOF, on a read-only table, or for a text outside code page 1254.
+  bool fieldPut(int index, const QString &value);
   bool fieldPut(const QString &name, const QString &value);
   double numberGet(int index) const;
-  bool numberPut(int index, double value);
+  bool numberPut(int index, double value);  // false when the value does not fit
   QDate dateGet(int index) const;
   bool datePut(int index, const QDate &value);
 
@@ -90,7 +137,7 @@ public:
   QString currentKey() const;
 
   // Change notices to the objects that use the table (record moved, changed,
-  // appended, deleted, closed). Codes as the data-server protocol numbers them.
+  // appended, deleted, closed): the DbfNotice codes.
   using Listener = std::function<void(int notice)>;
   int addListener(Listener l);
   void removeListener(int id);

@@ -31,10 +31,13 @@ double Val(const QString &s);
 // asterisks. Never prints "-0".
 QString Str(double value, int length, int decimals = 0);
 
+// The runtime's Round: half away from zero at `decimals` places.
+double Round(double value, int decimals);
+
 QString DToC(const QDate &d);  // dd.MM.yyyy; a null date gives "  .  .    "
 
 // The runtime's float comparison tolerance (SetFloatDelta).
 constexpr double FloatDelta = 1e-12;
-bool FuzzyEqual(double a, double b);
+bool FuzzyEqual(double a, double b);  // |a - b| within FloatDelta, relative above 1
 
 } // namespace vz::rt

@@ -2,6 +2,8 @@
 // The one way core code talks to the person at the screen: messages, questions,
 // the please-wait box, beeps and the small common dialogs. The program has a Qt
 // implementation; tests use a scripted fake. Core never includes a widget header.
+#include "numbertext.h"
+#include "rationproblem.h"
 #include <QString>
 #include <QStringList>
 #include <QList>
@@ -9,12 +11,20 @@
 
 namespace vz {
 
-class RationProblem;
-
 struct ReportParameters {
   QString animalCount;  // CHAYSAX
   QString currency;     // CPBIRIX
   QString weightUnit;   // CABIRIX
+  bool operator==(const ReportParameters &) const = default;
+};
+
+// The answer of the column arithmetic dialog (COLONMATHS).
+struct ColumnOperation {
+  QString op;     // COPERAT: "+", "-", "*" or "/"; empty when nothing is to be done
+  QString value;  // CVALUEX: the operand, trimmed
+  QString type = QStringLiteral("U");  // CVTYPE: "N" number, "A" column name, "U" nothing
+  bool isNothing() const { return op.isEmpty(); }
+  bool operator==(const ColumnOperation &) const = default;
 };
 
 class Interaction {
@@ -46,8 +56,125 @@ public:
   virtual void statusMessage(const QString &text) = 0;
 
   // GRPARMGIR_WIN over the problem's parameters 2-4, with its own rules for the
-  // parameters-changed flag and the parameter array. nullopt on Cancel.
+  // parameters-changed flag and the parameter array (ReportParameterRules
+  // below). nullopt on Cancel.
   virtual std::optional<ReportParameters> askReportParameters(RationProblem &problem) = 0;
+
+  // Yes/No question with another icon than the question mark (the stop and
+  // exclamation questions); true on Yes.
+  virtual bool askYesNoWithIcon(const QString &text, const QString &caption, Icon icon) = 0;
+
+  // ACHOICE: one item of `items`; the 1-based position, 0 when none was chosen.
+  virtual int chooseOne(const QString &caption, const QStringList &items) = 0;
+  // MARKTOPBOT: any number of items, with or without the select-all button;
+  // 1-based positions in ascending order, empty when none was chosen.
+  virtual QList<int> chooseMany(const QString &caption, const QStringList &items,
+                                bool offerSelectAll) = 0;
+  // MBM_WIND: one value under `prompt`, preset with `preset`; answers the
+  // preset on Cancel, number text with 4 decimals (or 11 blanks) when typed.
+  virtual QString askValue(const QString &prompt, const QString &preset) = 0;
+  // YENIDOSYAWINDOW: the name of a new problem file as typed; empty on Cancel.
+  virtual QString askNewProblemName() = 0;
+  // COLONMATHS over the field names of the reference matrix (in field order;
+  // "YM_ADI" and "FIATI" are never offered).
+  virtual ColumnOperation askColumnArithmetic(const QStringList &fieldNames) = 0;
+  // VZYRHAKKINDA.
+  virtual void showAbout() = 0;
 };
+
+// Closes the please-wait box on every way out of the scope that opened it.
+class PleaseWait {
+public:
+  explicit PleaseWait(Interaction &ui) : m_ui(ui) { m_ui.showPleaseWait(); }
+  ~PleaseWait() { close(); }
+  void close()
+  {
+    if (m_open)
+      m_ui.closePleaseWait();
+    m_open = false;
+  }
+  PleaseWait(const PleaseWait &) = delete;
+  PleaseWait &operator=(const PleaseWait &) = delete;
+
+private:
+  Interaction &m_ui;
+  bool m_open = true;
+};
+
+// The rules of the report parameter dialog, shared by the window and the fake.
+struct ReportParameterRules {
+  // The refusal message of a unit that holds ",", which would split the
+  // stored parameter row; empty when both units are acceptable.
+  static QString unitError(const ReportParameters &p)
+  {
+    if (p.currency.contains(QLatin1Char(',')) || p.weightUnit.contains(QLatin1Char(',')))
+      return QStringLiteral("Para birimi ve ağırlık birimi virgül (,) içeremez!");
+    return QString();
+  }
+
+  // What the dialog shows on opening: entries 2-4 of the parameter array, or
+  // the new-problem values when the problem has none.
+  static ReportParameters presets(const RationProblem &problem)
+  {
+    const QStringList p = problem.params && problem.params->size() >= ParCount
+                              ? *problem.params
+                              : RationProblem::defaultParams();
+    return {p.at(ParAnimals), p.at(ParCurrency), p.at(ParWeight)};
+  }
+
+  // A typed animal count as number text with 3 decimals.
+  static QString normaliseAnimalCount(const QString &typed) { return SDAYA(typed, 3); }
+
+  // OK: the answer is stored only while the parameters-changed flag is raised
+  // (by typing in the dialog or by anything before it).
+  static void confirm(RationProblem &problem, const ReportParameters &answer)
+  {
+    if (!problem.changed.params)
+      return;
+    if (!problem.params || problem.params->size() < ParCount)
+      problem.params = RationProblem::defaultParams();
+    QStringList &p = *problem.params;
+    p[ParAnimals] = answer.animalCount;
+    p[ParCurrency] = answer.currency;
+    p[ParWeight] = answer.weightUnit;
+  }
+
+  // Cancel: the flag goes back to what it was before the dialog, so a flag
+  // that a new problem or a requirement merge raised is not lost.
+  static void cancel(RationProblem &problem, bool flagBefore)
+  {
+    problem.changed.params = flagBefore;
+  }
+};
+
+// How the column arithmetic dialog reads its operand: "N" every character is
+// one of ".0123456789", "L" some are, "A" none are and the text is one of
+// `names` (case matters), empty otherwise. The text is trimmed first.
+inline QString classifyColumnOperand(const QString &text, const QStringList &names)
+{
+  const QString t = text.trimmed();
+  if (t.isEmpty())
+    return QString();
+  qsizetype digits = 0;
+  for (QChar c : t)
+    if (c == QLatin1Char('.') || (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+      ++digits;
+  if (digits == t.size())
+    return QStringLiteral("N");
+  if (digits > 0)
+    return QStringLiteral("L");
+  return names.contains(t) ? QStringLiteral("A") : QString();
+}
+
+// The column names the arithmetic dialog offers: every field but the name
+// and the price.
+inline QStringList columnArithmeticNames(const QStringList &fieldNames)
+{
+  QStringList out;
+  for (const QString &n : fieldNames)
+    if (n != QLatin1String("YM_ADI") && n != QLatin1String("FIATI"))
+      out.append(n);
+  return out;
+}
 
 } // namespace vz

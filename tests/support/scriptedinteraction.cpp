@@ -1,5 +1,7 @@
 #include "scriptedinteraction.h"
+#include "problem/numbertext.h"
 #include "problem/rationproblem.h"
+#include <algorithm>
 
 namespace vz::test {
 
@@ -30,6 +32,12 @@ Interaction::Answer ScriptedInteraction::askYesNoCancel(const QString &text, con
   return yesNoCancelAnswers.isEmpty() ? Answer::Cancel : yesNoCancelAnswers.dequeue();
 }
 
+bool ScriptedInteraction::askYesNoWithIcon(const QString &text, const QString &caption, Icon icon)
+{
+  shown.append({QStringLiteral("yesno"), caption, text, icon});
+  return yesNoAnswers.isEmpty() ? false : yesNoAnswers.dequeue();
+}
+
 void ScriptedInteraction::showPleaseWait()
 {
   events.append(QStringLiteral("pleasewait+"));
@@ -54,33 +62,107 @@ void ScriptedInteraction::statusMessage(const QString &text)
 std::optional<ReportParameters> ScriptedInteraction::askReportParameters(RationProblem &problem)
 {
   events.append(QStringLiteral("reportparams"));
-  if (!reportParameterAnswers.isEmpty()) {
+  const bool flagBefore = problem.changed.params;
+  const ReportParameters preset = ReportParameterRules::presets(problem);
+  bool tried = false;
+  while (!reportParameterAnswers.isEmpty()) {
+    tried = true;
     auto answer = reportParameterAnswers.dequeue();
     if (!answer) {
-      problem.changed.params = false;
+      ReportParameterRules::cancel(problem, flagBefore);
       return std::nullopt;
     }
-    if (problem.params && problem.params->size() >= ParCount) {
-      QStringList &p = *problem.params;
-      if (p[ParAnimals] != answer->animalCount || p[ParCurrency] != answer->currency
-          || p[ParWeight] != answer->weightUnit)
-        problem.changed.params = true;
-      if (problem.changed.params) {
-        p[ParAnimals] = answer->animalCount;
-        p[ParCurrency] = answer->currency;
-        p[ParWeight] = answer->weightUnit;
-      }
+    ReportParameters typed = *answer;
+    if (typed.animalCount != preset.animalCount)
+      typed.animalCount = ReportParameterRules::normaliseAnimalCount(typed.animalCount);
+    // Typing in any edit raises the flag, even while the dialog stays open.
+    if (!(typed == preset))
+      problem.changed.params = true;
+    const QString refusal = ReportParameterRules::unitError(typed);
+    if (!refusal.isEmpty()) {
+      errorMessage(refusal);
+      continue;
     }
-    return answer;
+    ReportParameterRules::confirm(problem, typed);
+    return typed;
   }
-  ReportParameters preset;
-  if (problem.params && problem.params->size() >= ParCount) {
-    preset.animalCount = problem.params->at(ParAnimals);
-    preset.currency = problem.params->at(ParCurrency);
-    preset.weightUnit = problem.params->at(ParWeight);
+  if (tried) {
+    // Every scripted entry was refused: the user gave up with Cancel.
+    ReportParameterRules::cancel(problem, flagBefore);
+    return std::nullopt;
   }
+  ReportParameterRules::confirm(problem, preset);
   return preset;
 }
+
+int ScriptedInteraction::chooseOne(const QString &caption, const QStringList &items)
+{
+  shown.append({QStringLiteral("chooseone"), caption, items.join(QLatin1Char('\n'))});
+  if (chooseOneAnswers.isEmpty())
+    return 0;
+  const int n = chooseOneAnswers.dequeue();
+  return n >= 1 && n <= items.size() ? n : 0;
+}
+
+QList<int> ScriptedInteraction::chooseMany(const QString &caption, const QStringList &items,
+                                           bool offerSelectAll)
+{
+  Q_UNUSED(offerSelectAll);
+  shown.append({QStringLiteral("choosemany"), caption, items.join(QLatin1Char('\n'))});
+  if (chooseManyAnswers.isEmpty())
+    return {};
+  QList<int> picked;
+  for (int n : chooseManyAnswers.dequeue())
+    if (n >= 1 && n <= items.size() && !picked.contains(n))
+      picked.append(n);
+  std::sort(picked.begin(), picked.end());
+  return picked;
+}
+
+QString ScriptedInteraction::askValue(const QString &prompt, const QString &preset)
+{
+  shown.append({QStringLiteral("value"), QStringLiteral("Makro BM Yeni Değer Girişi"), prompt});
+  if (valueAnswers.isEmpty())
+    return preset;
+  const std::optional<QString> typed = valueAnswers.dequeue();
+  if (!typed || *typed == preset)
+    return preset;
+  return SDAYA(*typed, 4);
+}
+
+QString ScriptedInteraction::askNewProblemName()
+{
+  shown.append({QStringLiteral("newname"), QStringLiteral("Yeni..."), QString()});
+  return newNameAnswers.isEmpty() ? QString() : newNameAnswers.dequeue().left(65);
+}
+
+ColumnOperation ScriptedInteraction::askColumnArithmetic(const QStringList &fieldNames)
+{
+  const QStringList names = columnArithmeticNames(fieldNames);
+  shown.append({QStringLiteral("columnmaths"), QStringLiteral("Kolon Aritmetiği"),
+                names.join(QLatin1Char('\n'))});
+  while (!columnAnswers.isEmpty()) {
+    const ColumnInput in = columnAnswers.dequeue();
+    QString text = in.text.trimmed();
+    if (in.op.isEmpty() || text.isEmpty())
+      return ColumnOperation();
+    const QString kind = classifyColumnOperand(text, names);
+    // Leaving the combo box cleans a number or mixed text.
+    if (kind == QLatin1String("N") || kind == QLatin1String("L"))
+      text = SDAYA(text, 4).trimmed();
+    const QString finalKind = classifyColumnOperand(text, names);
+    if (text.isEmpty() || (finalKind != QLatin1String("N") && finalKind != QLatin1String("A")))
+      continue;  // the dialog stays open
+    if (in.op == QLatin1String("/") && finalKind == QLatin1String("N") && text.toDouble() == 0.0) {
+      errorMessage(QStringLiteral("Sıfıra bölme yapılamaz!"));
+      continue;
+    }
+    return ColumnOperation{in.op, text, finalKind};
+  }
+  return ColumnOperation();
+}
+
+void ScriptedInteraction::showAbout() { events.append(QStringLiteral("about")); }
 
 QStringList ScriptedInteraction::texts(const QString &kind) const
 {

@@ -1,0 +1,169 @@
+// Draws the program's own icons and pictures into PNG files. The images are
+// committed; run this again only to change them:
+//   g++ -std=c++20 -fPIC drawicons.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/drawicons
+//   QT_QPA_PLATFORM=offscreen /tmp/drawicons <this folder>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <functional>
+
+namespace {
+
+using Draw = std::function<void(QPainter &, double)>;
+
+void save(const QString &dir, const QString &name, int w, int h, const Draw &draw)
+{
+  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+  img.fill(Qt::transparent);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(w / 100.0, h / 100.0);
+  draw(p, 1.0);
+  p.end();
+  img.save(QDir(dir).filePath(name + QStringLiteral(".png")));
+}
+
+// A cow's head seen from the front: the program's emblem.
+void cowHead(QPainter &p, const QColor &back, const QColor &face)
+{
+  p.setPen(Qt::NoPen);
+  p.setBrush(back);
+  p.drawRoundedRect(QRectF(4, 4, 92, 92), 18, 18);
+  p.setBrush(QColor(235, 225, 200));
+  QPainterPath horns;
+  horns.moveTo(30, 34); horns.cubicTo(14, 30, 12, 16, 18, 10); horns.cubicTo(24, 22, 32, 24, 38, 28);
+  horns.moveTo(70, 34); horns.cubicTo(86, 30, 88, 16, 82, 10); horns.cubicTo(76, 22, 68, 24, 62, 28);
+  p.drawPath(horns);
+  p.setBrush(face);
+  p.drawEllipse(QRectF(10, 34, 22, 12));
+  p.drawEllipse(QRectF(68, 34, 22, 12));
+  p.drawRoundedRect(QRectF(28, 24, 44, 56), 20, 20);
+  p.setBrush(QColor(240, 190, 180));
+  p.drawRoundedRect(QRectF(31, 62, 38, 26), 12, 12);
+  p.setBrush(QColor(60, 40, 40));
+  p.drawEllipse(QRectF(38, 70, 6, 7));
+  p.drawEllipse(QRectF(56, 70, 6, 7));
+  p.drawEllipse(QRectF(37, 42, 7, 8));
+  p.drawEllipse(QRectF(56, 42, 7, 8));
+}
+
+void buttonFace(QPainter &p, int state, const QColor &colour, const std::function<void(QPainter &)> &mark)
+{
+  // state 0 up, 1 down (pressed: darker and shifted), 2 disabled (grey)
+  QColor c = state == 2 ? QColor(160, 160, 160) : state == 1 ? colour.darker(130) : colour;
+  if (state == 1)
+    p.translate(3, 3);
+  p.setPen(QPen(c.darker(150), 4));
+  p.setBrush(state == 2 ? QColor(225, 225, 225) : QColor(250, 250, 245));
+  p.drawEllipse(QRectF(6, 6, 84, 84));
+  QPen pen(c, 12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  p.setPen(pen);
+  p.setBrush(Qt::NoBrush);
+  mark(p);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+  QGuiApplication app(argc, argv);
+  const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+
+  save(dir, QStringLiteral("VSKTOD"), 280, 243, [](QPainter &p, double) {
+    cowHead(p, QColor(0, 128, 64), QColor(250, 250, 250));
+  });
+  save(dir, QStringLiteral("VSKMAIN"), 64, 64, [](QPainter &p, double) {
+    cowHead(p, QColor(30, 90, 160), QColor(250, 250, 250));
+    QFont f(QStringLiteral("Sans"));
+    f.setPixelSize(18);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(255, 210, 0));
+    p.drawText(QRectF(4, 78, 92, 20), Qt::AlignCenter, QStringLiteral("VZ"));
+  });
+  save(dir, QStringLiteral("VSKICON"), 32, 32, [](QPainter &p, double) {
+    cowHead(p, QColor(0, 128, 64), QColor(250, 250, 250));
+  });
+  save(dir, QStringLiteral("PSWICO"), 32, 32, [](QPainter &p, double) {
+    // A key: the log-on and password dialogs.
+    p.setPen(QPen(QColor(120, 90, 0), 5));
+    p.setBrush(QColor(240, 200, 60));
+    p.drawEllipse(QRectF(8, 30, 36, 36));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(18, 40, 14, 14));
+    p.setPen(QPen(QColor(120, 90, 0), 10, Qt::SolidLine, Qt::SquareCap));
+    p.drawLine(QPointF(44, 48), QPointF(90, 48));
+    p.drawLine(QPointF(80, 48), QPointF(80, 64));
+    p.drawLine(QPointF(66, 48), QPointF(66, 60));
+  });
+  save(dir, QStringLiteral("IDI_COCPADICON"), 32, 32, [](QPainter &p, double) {
+    p.setPen(QPen(QColor(40, 40, 90), 4));
+    p.setBrush(QColor(255, 255, 230));
+    p.drawRect(QRectF(16, 8, 68, 86));
+    p.setPen(QPen(QColor(60, 90, 180), 5));
+    for (int y = 28; y < 90; y += 14)
+      p.drawLine(QPointF(26, y), QPointF(74, y));
+    p.setPen(QPen(QColor(180, 30, 30), 6));
+    for (int x = 28; x < 80; x += 14)
+      p.drawLine(QPointF(x, 2), QPointF(x, 14));
+  });
+  save(dir, QStringLiteral("A1_FORUMLIB"), 32, 32, [](QPainter &p, double) {
+    p.setPen(QPen(QColor(90, 50, 20), 4));
+    p.setBrush(QColor(170, 100, 40));
+    p.drawRect(QRectF(14, 10, 62, 80));
+    p.setBrush(QColor(250, 245, 230));
+    p.drawRect(QRectF(76, 14, 10, 72));
+    p.setPen(QPen(QColor(240, 200, 80), 5));
+    p.drawLine(QPointF(28, 36), QPointF(62, 36));
+    p.drawLine(QPointF(28, 50), QPointF(62, 50));
+  });
+  save(dir, QStringLiteral("LIGHTBULB"), 48, 48, [](QPainter &p, double) {
+    p.setPen(QPen(QColor(120, 100, 0), 4));
+    p.setBrush(QColor(255, 230, 60));
+    p.drawEllipse(QRectF(22, 6, 56, 56));
+    p.setBrush(QColor(150, 150, 150));
+    p.drawRect(QRectF(36, 62, 28, 22));
+    p.setPen(QPen(QColor(90, 90, 90), 4));
+    p.drawLine(QPointF(36, 70), QPointF(64, 70));
+    p.drawLine(QPointF(36, 78), QPointF(64, 78));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 60, 60));
+    p.drawRoundedRect(QRectF(40, 84, 20, 10), 4, 4);
+    p.setPen(QPen(QColor(255, 255, 255, 200), 5, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(32, 16, 30, 30), 100 * 16, 70 * 16);
+  });
+
+  const QString states[] = {QStringLiteral("UP"), QStringLiteral("DOWN"), QStringLiteral("DISABLED")};
+  for (int s = 0; s < 3; ++s) {
+    save(dir, QStringLiteral("ICOOK") + states[s], 32, 32, [s](QPainter &p, double) {
+      buttonFace(p, s, QColor(0, 140, 40), [](QPainter &q) {
+        q.drawPolyline(QPolygonF({QPointF(28, 50), QPointF(44, 66), QPointF(70, 32)}));
+      });
+    });
+    save(dir, QStringLiteral("ICOCANCEL") + states[s], 32, 32, [s](QPainter &p, double) {
+      buttonFace(p, s, QColor(200, 20, 20), [](QPainter &q) {
+        q.drawLine(QPointF(32, 32), QPointF(64, 64));
+        q.drawLine(QPointF(64, 32), QPointF(32, 64));
+      });
+    });
+    save(dir, QStringLiteral("ICONO") + states[s], 32, 32, [s](QPainter &p, double) {
+      buttonFace(p, s, QColor(210, 110, 0), [](QPainter &q) {
+        q.drawEllipse(QRectF(28, 28, 40, 40));
+        q.drawLine(QPointF(34, 62), QPointF(62, 34));
+      });
+    });
+    save(dir, QStringLiteral("ICOHELP") + states[s], 32, 32, [s](QPainter &p, double) {
+      buttonFace(p, s, QColor(20, 70, 190), [](QPainter &q) {
+        QPainterPath path;
+        path.moveTo(34, 38);
+        path.cubicTo(34, 22, 64, 22, 62, 38);
+        path.cubicTo(60, 48, 48, 48, 48, 58);
+        q.drawPath(path);
+        q.drawPoint(QPointF(48, 72));
+      });
+    });
+  }
+  return 0;
+}

@@ -1,0 +1,94 @@
+#include "jqrichedit.h"
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace vz {
+
+namespace {
+
+bool hasEffect(const QTextCharFormat &f, int effect)
+{
+  switch (effect) {
+  case JQRICHEDIT::Bold: return f.fontWeight() >= QFont::Bold;
+  case JQRICHEDIT::Italic: return f.fontItalic();
+  case JQRICHEDIT::Underline: return f.fontUnderline();
+  }
+  return false;
+}
+
+} // namespace
+
+JQRICHEDIT::JQRICHEDIT(QWidget *parent) : QTextEdit(parent)
+{
+  setAcceptRichText(true);
+}
+
+void JQRICHEDIT::keyPressEvent(QKeyEvent *event)
+{
+  if (event->key() == Qt::Key_Escape) {
+    QWidget *owner = m_owner;
+    if (!owner) {
+      for (QWidget *w = parentWidget(); w && !owner; w = w->parentWidget())
+        if (qobject_cast<QMdiSubWindow *>(w) || w->isWindow())
+          owner = w;
+    }
+    if (owner) {
+      owner->close();
+      event->accept();
+      return;
+    }
+  }
+  QTextEdit::keyPressEvent(event);
+}
+
+void JQRICHEDIT::contextMenuEvent(QContextMenuEvent *event)
+{
+  if (m_contextMenu) {
+    m_contextMenu->exec(event->globalPos());
+    return;
+  }
+  QTextEdit::contextMenuEvent(event);
+}
+
+void JQRICHEDIT::SETEFFECT(int effect)
+{
+  QTextCursor cursor = textCursor();
+  if (!cursor.hasSelection())
+    cursor.select(QTextCursor::WordUnderCursor);
+  if (!cursor.hasSelection()) {
+    // Nothing to change but the format of what is typed next.
+    QTextCharFormat f = currentCharFormat();
+    const bool on = !hasEffect(f, effect);
+    if (effect == Bold) f.setFontWeight(on ? QFont::Bold : QFont::Normal);
+    if (effect == Italic) f.setFontItalic(on);
+    if (effect == Underline) f.setFontUnderline(on);
+    setCurrentCharFormat(f);
+    return;
+  }
+  // Look at every character of the selection: the toggle acts only when the
+  // effect is uniformly on or uniformly off.
+  const int start = cursor.selectionStart();
+  const int end = cursor.selectionEnd();
+  bool anyOn = false;
+  bool anyOff = false;
+  QTextCursor probe(document());
+  for (int pos = start; pos < end; ++pos) {
+    probe.setPosition(pos + 1);
+    if (document()->characterAt(pos) == QChar::ParagraphSeparator)
+      continue;
+    (hasEffect(probe.charFormat(), effect) ? anyOn : anyOff) = true;
+  }
+  if (anyOn && anyOff)
+    return;
+  QTextCharFormat change;
+  if (effect == Bold) change.setFontWeight(anyOn ? QFont::Normal : QFont::Bold);
+  if (effect == Italic) change.setFontItalic(!anyOn);
+  if (effect == Underline) change.setFontUnderline(!anyOn);
+  cursor.mergeCharFormat(change);
+}
+
+} // namespace vz

@@ -1,0 +1,287 @@
+#include "entrywindow.h"
+#include "entrytablemodel.h"
+#include "oabs_browser.h"
+#include "controls/jqtoolbar.h"
+#include "controls/windowicons.h"
+#include "editing/calculatorlauncher.h"
+#include "problem/interaction.h"
+#include "problem/ui/qtinteraction.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace vz {
+
+namespace {
+QString text(const char *s) { return s ? QString::fromUtf8(s) : QString(); }
+} // namespace
+
+EntryWindow::EntryWindow(EntryKind kind, RationProblem &problem, Interaction *ui, const Layout &layout,
+                         QWidget *parent)
+    : QMainWindow(parent), m_helpTopic(text(layout.helpTopic))
+{
+  if (!ui) {
+    m_ownUi = std::make_unique<QtInteraction>(this);
+    ui = m_ownUi.get();
+  }
+  m_ui = ui;
+  setWindowTitle(text(layout.caption));
+  setAccessibleName(text(layout.caption));
+  setWindowIcons(this, VSKTOD());
+
+  m_table = std::make_unique<EntryTable>(kind, problem, *m_ui);
+  m_browser = OABS_BROWSER::create(kind, this);
+  m_browser->setAccessibleName(text(layout.caption));
+  m_model = new EntryTableModel(*m_table, this);
+  m_browser->attach(m_model);
+  setCentralWidget(m_browser);
+  setContentsMargins(GridMargin, GridMargin, GridMargin, GridMargin);
+
+  // Window menu with its keys.
+  QMenuBar *bar = new QMenuBar(this);
+  for (const Popup &popup : layout.menu) {
+    QMenu *menu = bar->addMenu(text(popup.caption));
+    menu->menuAction()->setProperty("vzEvent", QByteArray(popup.event));
+    menu->menuAction()->setProperty("vzMenuId", popup.id);
+    menu->menuAction()->setStatusTip(text(popup.description));
+    for (const Item &item : popup.items) {
+      if (item.id == 0) {
+        menu->addSeparator();
+        continue;
+      }
+      QAction *a = makeAction(item, this);
+      a->setShortcut(item.key);
+      a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+      addAction(a);
+      menu->addAction(a);
+    }
+  }
+  setMenuBar(bar);
+
+  m_toolBar = new JQTOOLBAR(this);
+  m_toolBar->setMovable(false);
+  m_toolBar->setAccessibleName(text(layout.caption));
+  for (const Button &b : layout.toolbar) {
+    if (b.image == 0) {
+      m_toolBar->APPENDITEM(0);
+      continue;
+    }
+    QAction *a = action(b.itemId);
+    m_toolBar->APPENDITEM(b.image, a);
+    m_toolBar->ADDTIPTEXT(b.image, a, text(b.tip));
+  }
+  addToolBar(m_toolBar);
+
+  // Context menu: its items repeat the window's commands; the keys are the
+  // window menu's, so they are shown but not bound twice.
+  m_contextMenu = new QMenu(text(layout.contextMenu.caption), this);
+  m_contextMenu->menuAction()->setProperty("vzMenuId", layout.contextMenu.id);
+  m_contextMenu->menuAction()->setStatusTip(text(layout.contextMenu.description));
+  for (const Item &item : layout.contextMenu.items) {
+    if (item.id == 0) {
+      m_contextMenu->addSeparator();
+      continue;
+    }
+    m_contextMenu->addAction(makeAction(item, m_contextMenu));
+  }
+  connect(m_browser, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint &pos) { m_contextMenu->popup(m_browser->viewport()->mapToGlobal(pos)); });
+
+  connect(m_browser, &OABS_BROWSER::currentRowChanged, this, [this](int row) { m_table->setCurrentRow(row); });
+  if (m_model->rowCount() > 0)
+    m_browser->setCurrentIndex(m_model->index(0, kind == EntryKind::Matrix && m_model->columnCount() > 1 ? 1 : 0));
+  m_browser->ENABLECELLCURSOR(true);
+}
+
+EntryWindow::~EntryWindow()
+{
+  // The model goes before the table it observes.
+  m_browser->setModel(nullptr);
+  delete m_model;
+  m_model = nullptr;
+}
+
+EntryKind EntryWindow::kind() const { return m_table->kind(); }
+
+bool EntryWindow::isUsable() const { return !m_table->failed(); }
+
+QAction *EntryWindow::action(int id) const { return m_actions.value(id); }
+
+QAction *EntryWindow::makeAction(const Item &item, QObject *owner)
+{
+  auto *a = new QAction(text(item.caption), owner);
+  a->setStatusTip(text(item.description));
+  a->setProperty("vzMenuId", item.id);
+  QByteArray event(item.event);
+  // The context menus' "&Kapat..." carries an event no window implements;
+  // here it closes the window, as its caption says.
+  if (event.endsWith("WCLOSE"))
+    event = "CLOSE";
+  a->setProperty("vzEvent", event);
+  // Arranging the workspace and help on help belong to the main window; the
+  // rest is this window's (looked up when chosen, so the subclass's own
+  // commands are found too).
+  if (event != "WINDOWCASCADE" && event != "WINDOWTILE" && event != "HELPUSINGHELP") {
+    a->setProperty("vzRouted", true);
+    connect(a, &QAction::triggered, this, [this, event] {
+      if (metaObject()->indexOfMethod(QByteArray(event + "()").constData()) >= 0)
+        QMetaObject::invokeMethod(this, event.constData(), Qt::DirectConnection);
+    });
+  }
+  m_actions.insert(item.id, a);
+  return a;
+}
+
+int EntryWindow::currentColumn() const
+{
+  const QModelIndex i = m_browser->currentIndex();
+  return i.isValid() ? i.column() + 1 : 0;
+}
+
+void EntryWindow::moveTo(int row)
+{
+  if (row < 1 || row > m_model->rowCount())
+    return;
+  int col = qMax(0, currentColumn() - 1);
+  if (kind() == EntryKind::Matrix && col == 0 && m_model->columnCount() > 1)
+    col = 1;
+  m_browser->setCurrentIndex(m_model->index(row - 1, col));
+  m_table->setCurrentRow(row);
+}
+
+void EntryWindow::APPEND()
+{
+  m_browser->endEdit();
+  if (kind() == EntryKind::Matrix)
+    return;
+  m_table->APPEND();
+  moveTo(m_table->currentRow());
+  m_browser->setFocus();
+}
+
+void EntryWindow::deleteCommand()
+{
+  m_browser->endEdit();
+  const QModelIndex current = m_browser->currentIndex();
+  if (current.isValid())
+    m_table->setCurrentRow(current.row() + 1);
+  if (m_table->deleteCurrent())
+    moveTo(qMin(current.row() + 1, m_model->rowCount()));
+}
+
+void EntryWindow::CLOSE()
+{
+  if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+    frame->close();
+  else
+    close();
+}
+
+void EntryWindow::closeEvent(QCloseEvent *event)
+{
+  if (!m_closed) {
+    m_closed = true;
+    m_browser->endEdit();
+    const bool written = m_table->QUERYCLOSE();
+    if (written && kind() != EntryKind::Ratios)
+      emit menuStateChanged();
+  }
+  event->accept();
+}
+
+void EntryWindow::GOTOP()
+{
+  m_browser->endEdit();
+  moveTo(1);
+}
+
+void EntryWindow::SKIPPREVIOUS()
+{
+  m_browser->endEdit();
+  const QModelIndex i = m_browser->currentIndex();
+  moveTo(i.isValid() ? qMax(1, i.row()) : 1);
+}
+
+void EntryWindow::SKIPNEXT()
+{
+  m_browser->endEdit();
+  const QModelIndex i = m_browser->currentIndex();
+  moveTo(i.isValid() ? qMin(m_model->rowCount(), i.row() + 2) : 1);
+}
+
+void EntryWindow::GOBOTTOM()
+{
+  m_browser->endEdit();
+  moveTo(m_model->rowCount());
+}
+
+void EntryWindow::typeIntoCurrent(const QString &value)
+{
+  const QModelIndex i = m_browser->currentIndex();
+  if (i.isValid() && (m_model->flags(i) & Qt::ItemIsEditable))
+    m_model->setData(i, value, Qt::EditRole);
+}
+
+void EntryWindow::CUT()
+{
+  if (auto *edit = qobject_cast<QLineEdit *>(m_browser->openEditor())) {
+    edit->cut();
+    return;
+  }
+  COPY();
+  typeIntoCurrent(QString());
+}
+
+void EntryWindow::COPY()
+{
+  if (auto *edit = qobject_cast<QLineEdit *>(m_browser->openEditor())) {
+    edit->copy();
+    return;
+  }
+  const QModelIndex i = m_browser->currentIndex();
+  if (i.isValid())
+    QApplication::clipboard()->setText(m_model->data(i).toString());
+}
+
+void EntryWindow::PASTE()
+{
+  if (auto *edit = qobject_cast<QLineEdit *>(m_browser->openEditor())) {
+    edit->paste();
+    return;
+  }
+  typeIntoCurrent(QApplication::clipboard()->text());
+}
+
+void EntryWindow::CLEAR()
+{
+  if (auto *edit = qobject_cast<QLineEdit *>(m_browser->openEditor())) {
+    edit->clear();
+    edit->setModified(true);
+    return;
+  }
+  typeIntoCurrent(QString());
+}
+
+void EntryWindow::WIN_HESMAK() { CalculatorLauncher::WIN_HESMAK(); }
+
+void EntryWindow::VKHAKKINDA() { m_ui->showAbout(); }
+
+void EntryWindow::showHelp(const QString &topic)
+{
+  // The main window holds the help display.
+  QWidget *top = window();
+  if (top && top != this
+      && top->metaObject()->indexOfMethod("showHelpTopic(QString)") >= 0)
+    QMetaObject::invokeMethod(top, "showHelpTopic", Qt::DirectConnection, Q_ARG(QString, topic));
+}
+
+void EntryWindow::HELPINDEX() { showHelp(QStringLiteral("HelpIndex")); }
+
+void EntryWindow::CONTEXTHELP() { showHelp(m_helpTopic); }
+
+} // namespace vz

@@ -1,0 +1,62 @@
+#pragma once
+// The grid of every entry window (the OYM, OBM, OBMO and OAMAT browsers are
+// this grid over their table kind): cell or row cursor, editing through the
+// columns' own editors, a label column that never keeps the focus in the
+// matrix grid, and a frozen first column on request.
+#include "editing/entrytable.h"
+#include <QList>
+#include <QTableView>
+#include <memory>
+
+namespace vz {
+
+class CellEditDelegate;
+class EntryTableModel;
+class JQDATACOLUMN;
+
+class OABS_BROWSER : public QTableView {
+  Q_OBJECT
+public:
+  OABS_BROWSER(EntryKind kind, QWidget *owner);
+  ~OABS_BROWSER() override;
+  // The browser of the kind's own class (OBM, OYM, OBMO or OAMAT). Never fails.
+  static OABS_BROWSER *create(EntryKind kind, QWidget *owner);
+
+  EntryKind kind() const { return m_kind; }
+  // Attaches the model and builds one JQDATACOLUMN per table column.
+  void attach(EntryTableModel *model);
+  EntryTableModel *tableModel() const { return m_model; }
+  JQDATACOLUMN *column(int section) const;
+
+  void ENABLECELLCURSOR(bool on);
+  // Writes the value of an editor still open into its cell and closes it.
+  void endEdit();
+  // Discards an open editor's value.
+  void cancelEdit();
+  QWidget *openEditor() const;
+
+  // The frozen first column: toggled by each call; true while frozen.
+  bool toggleFrozenColumn();
+  bool isColumnFrozen() const { return m_frozen != nullptr; }
+  QTableView *frozenView() const { return m_frozen; }
+
+signals:
+  void currentRowChanged(int row);  // 1-based table row
+
+protected:
+  void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+  void resizeEvent(QResizeEvent *event) override;
+  void updateGeometries() override;
+  void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+
+private:
+  void placeFrozen();
+
+  EntryKind m_kind;
+  EntryTableModel *m_model = nullptr;
+  CellEditDelegate *m_delegate;
+  QList<std::shared_ptr<JQDATACOLUMN>> m_columns;
+  QTableView *m_frozen = nullptr;
+};
+
+} // namespace vz

@@ -1,0 +1,132 @@
+#pragma once
+// Primal simplex on a dense tableau, minimising the cost row, started from a
+// basis of artificial and slack columns with Big-M costs on the artificials.
+//
+// Pivot rules: the column with the largest positive criterion z_j - c_j enters
+// (the lowest-numbered one among equal ones; a column without a positive entry
+// is passed over); the leaving row is the first smallest quotient, ties broken
+// by comparing the scaled tied rows column by column, the added columns first.
+// Values closer than Tolerance compare equal.
+//
+// What keeps it sound on any input:
+//  - artificial columns are known by their index, never by their cost;
+//  - a long run of degenerate pivots hands the choice to Bland's rule until
+//    the cost falls again, and an iteration limit ends the run in any case;
+//  - an optimum that still holds an artificial at a positive level is checked
+//    by a phase one (sum of the artificials); when that finds a feasible point
+//    the solve goes on from it with the artificials barred, so a Big-M that
+//    is too small never turns a feasible problem into an infeasible one;
+//  - an artificial left basic at level zero is driven out by a degenerate
+//    pivot on its own row; one that no column can replace (a row nothing can
+//    move) gets cost 0, so the row's dual is a true price, never the Big-M.
+//
+// The solver is independent of the ration problem, so that benchmarks and the
+// tests drive it directly.
+#include <cstdint>
+#include <vector>
+
+namespace vz {
+
+class SimplexSolver {
+public:
+  static constexpr double Tolerance = 1e-7;
+
+  enum class Status {
+    NotSolved,
+    Optimal,         // no artificial at a positive level
+    Infeasible,      // confirmed by phase one; the Big-M end state is kept
+    Unbounded,       // an improving column without a positive entry stopped it
+    IterationLimit,  // safety net; the state is the last basis reached
+  };
+
+  // Takes a tableau of `rows` x `cols` entries (row-major), the right-hand
+  // sides (>= 0), the column costs, the initial basis (one column per row,
+  // each a unit column in its row) and which columns are artificial.
+  // `addedColumnsFrom` is the first column that the tie-break examines first
+  // (the columns after the feed columns). Returns false, and keeps nothing,
+  // when the sizes do not agree or a basis entry is out of range.
+  bool load(int rows, int cols, std::vector<double> entries, std::vector<double> rhs,
+            std::vector<double> costs, std::vector<int> basis, std::vector<std::uint8_t> artificial,
+            int addedColumnsFrom);
+
+  // Degenerate pivots in a row before Bland's rule takes over; a negative
+  // value (the default) means max(50, rows). Tests set 0 to run on Bland's
+  // rule throughout.
+  void setStallLimit(int pivots) { m_stallLimit = pivots; }
+
+  // Solves the loaded tableau; never fails (see Status).
+  Status solve();
+
+  int rows() const { return m_rows; }
+  int cols() const { return m_cols; }
+  Status status() const { return m_status; }
+  bool found() const { return m_status == Status::Optimal; }
+
+  // After solve(): the final state.
+  int basicColumn(int row) const { return m_basis[row]; }
+  double rhs(int row) const { return m_b[row]; }
+  double basicCost(int row) const { return m_cb[row]; }
+  int rowOfColumn(int col) const { return m_rowOf[col]; }  // -1 when not basic
+  double entry(int row, int col) const { return m_a[std::size_t(row) * m_cols + col]; }
+  double z(int col) const { return m_z[col]; }
+  double criterion(int col) const { return m_d[col]; }  // z_j - c_j
+  double value(int col) const;                           // 0 when not basic
+  double objective() const;                              // sum of c_B * b
+
+  // Statistics of the last solve, for tests and benchmarks.
+  int iterations() const { return m_iterations; }
+  int blandPivots() const { return m_blandPivots; }
+  bool ranPhaseOne() const { return m_ranPhaseOne; }
+
+  // Whether an artificial column is basic above the feasibility tolerance
+  // of its own row.
+  bool hasPositiveArtificial() const;
+
+private:
+  enum class LoopEnd { Optimal, Unbounded, IterationLimit };
+
+  double &at(int r, int c) { return m_a[std::size_t(r) * m_cols + c]; }
+  double at(int r, int c) const { return m_a[std::size_t(r) * m_cols + c]; }
+
+  void computeCriterion();
+  LoopEnd iterate();
+  int chooseEntering(bool bland) const;
+  int ratioTest(int e, bool bland) const;
+  void gatherColumn(int c) const;  // into m_column
+  void refreshPenalties();
+  void pivot(int r, int e);
+  bool artificialPositive(int row) const;
+  void driveOutZeroArtificials();
+
+  int m_rows = 0;
+  int m_cols = 0;
+  int m_tieFrom = 0;
+  std::vector<double> m_a;
+  std::vector<double> m_b;
+  std::vector<double> m_b0;      // initial right-hand sides, for feasibility scales
+  std::vector<double> m_c;       // current costs
+  std::vector<double> m_cost0;   // costs as loaded
+  std::vector<double> m_cb;
+  std::vector<double> m_z;
+  std::vector<double> m_d;
+  std::vector<int> m_basis;
+  std::vector<int> m_rowOf;
+  std::vector<int> m_homeRow;    // artificial column -> the row it started in
+  std::vector<std::uint8_t> m_artificial;
+  std::vector<std::uint8_t> m_barred;
+  std::vector<double> m_penalty;  // 0, or minus a huge value for basic and barred columns
+  mutable std::vector<int> m_scratch;
+  mutable std::vector<int> m_pivotNz;
+  mutable std::vector<double> m_quotients;
+  mutable std::vector<double> m_column;
+  mutable int m_columnIndex = -1;  // the column m_column holds, -1 after a change
+
+  Status m_status = Status::NotSolved;
+  int m_iterations = 0;
+  int m_iterationLimit = 0;
+  int m_blandPivots = 0;
+  int m_stallLimit = -1;
+  bool m_ranPhaseOne = false;
+};
+
+} // namespace vz

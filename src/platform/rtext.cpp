@@ -1,0 +1,213 @@
+#include "rtext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vz::rt {
+
+QString PadR(const QString &s, int len, QChar fill)
+{
+  if (len <= 0)
+    return QString();
+  if (s.size() >= len)
+    return s.left(len);
+  return s + QString(len - s.size(), fill);
+}
+
+QString PadL(const QString &s, int len, QChar fill)
+{
+  if (len <= 0)
+    return QString();
+  if (s.size() >= len)
+    return s.left(len);
+  return QString(len - s.size(), fill) + s;
+}
+
+QString PadC(const QString &s, int len, QChar fill)
+{
+  if (len <= 0)
+    return QString();
+  if (s.size() >= len)
+    return s.left(len);
+  const int free = len - int(s.size());
+  const int left = free / 2;
+  return QString(left, fill) + s + QString(free - left, fill);
+}
+
+QString AllTrim(const QString &s)
+{
+  return LTrim(RTrim(s));
+}
+
+QString RTrim(const QString &s)
+{
+  qsizetype n = s.size();
+  while (n > 0 && s.at(n - 1) == QLatin1Char(' '))
+    --n;
+  return s.left(n);
+}
+
+QString LTrim(const QString &s)
+{
+  qsizetype i = 0;
+  while (i < s.size() && s.at(i) == QLatin1Char(' '))
+    ++i;
+  return s.mid(i);
+}
+
+QString SubStr(const QString &s, int start, int count)
+{
+  const int n = int(s.size());
+  int from;  // 0-based
+  if (start < 0) {
+    from = n + start;
+    if (from < 0)
+      from = 0;
+  } else {
+    from = start > 0 ? start - 1 : 0;  // the runtime reads 0 as 1
+  }
+  if (from >= n)
+    return QString();
+  if (count < 0)
+    return s.mid(from);
+  return s.mid(from, count);
+}
+
+int At(const QString &needle, const QString &hay)
+{
+  if (needle.isEmpty())
+    return 0;
+  return int(hay.indexOf(needle)) + 1;
+}
+
+QString StrTran(const QString &s, const QString &from, const QString &to)
+{
+  if (from.isEmpty())
+    return s;
+  QString out = s;
+  return out.replace(from, to);
+}
+
+QString Upper(const QString &s)
+{
+  QString out;
+  out.reserve(s.size());
+  for (QChar c : s) {
+    if (c == QLatin1Char('i'))
+      out.append(QChar(0x0130));
+    else if (c == QChar(0x0131))
+      out.append(QLatin1Char('I'));
+    else
+      out.append(c.toUpper());
+  }
+  return out;
+}
+
+QString Replicate(const QString &s, int count)
+{
+  return count > 0 ? s.repeated(count) : QString();
+}
+
+QString Space(int count)
+{
+  return count > 0 ? QString(count, QLatin1Char(' ')) : QString();
+}
+
+double Val(const QString &s)
+{
+  qsizetype i = 0;
+  while (i < s.size() && s.at(i) == QLatin1Char(' '))
+    ++i;
+  QString digits;
+  if (i < s.size() && (s.at(i) == QLatin1Char('-') || s.at(i) == QLatin1Char('+')))
+    digits.append(s.at(i++));
+  bool point = false;
+  bool any = false;
+  for (; i < s.size(); ++i) {
+    const QChar c = s.at(i);
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+      digits.append(c);
+      any = true;
+    } else if (c == QLatin1Char('.') && !point) {
+      digits.append(c);
+      point = true;
+    } else {
+      break;
+    }
+  }
+  if (!any)
+    return 0.0;
+  bool ok = false;
+  const double v = digits.toDouble(&ok);
+  return ok ? v : 0.0;
+}
+
+double Round(double value, int decimals)
+{
+  if (!std::isfinite(value))
+    return value;
+  const double scale = std::pow(10.0, decimals);
+  const double a = std::fabs(value) * scale;
+  // A nudge of a few units in the last place so that 2.675 (stored as
+  // 2.67499999...) rounds as the decimal text reads.
+  const double r = std::floor(a + 0.5 + a * 1e-14);
+  const double out = r / scale;
+  return value < 0 ? -out : out;
+}
+
+namespace {
+
+// Digits of |value| rounded half away from zero to `decimals` places, with the
+// point inserted; empty when the value is not finite or too large to print.
+QString absoluteText(double value, int decimals, bool *negative)
+{
+  const double a = std::fabs(value);
+  const double scale = std::pow(10.0, decimals);
+  const double scaled = a * scale;
+  if (!std::isfinite(scaled) || scaled >= 1e18)
+    return QString();
+  const double r = std::floor(scaled + 0.5 + scaled * 1e-14);
+  QString digits = QString::number(static_cast<qulonglong>(r));
+  *negative = value < 0 && r > 0;  // never "-0"
+  if (decimals > 0) {
+    if (digits.size() <= decimals)
+      digits = QString(decimals + 1 - digits.size(), QLatin1Char('0')) + digits;
+    digits.insert(digits.size() - decimals, QLatin1Char('.'));
+  }
+  return digits;
+}
+
+} // namespace
+
+QString Str(double value, int length, int decimals)
+{
+  if (length <= 0)
+    return QString();
+  if (decimals < 0)
+    decimals = 0;
+  for (int d = decimals; d >= 0; --d) {
+    bool negative = false;
+    QString text = absoluteText(value, d, &negative);
+    if (text.isEmpty())
+      break;
+    if (negative)
+      text.prepend(QLatin1Char('-'));
+    if (text.size() <= length)
+      return PadL(text, length);
+  }
+  return QString(length, QLatin1Char('*'));
+}
+
+QString DToC(const QDate &d)
+{
+  if (!d.isValid())
+    return QStringLiteral("  .  .    ");
+  return d.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+bool FuzzyEqual(double a, double b)
+{
+  return std::fabs(a - b) < FloatDelta * std::max(1.0, std::max(std::fabs(a), std::fabs(b)));
+}
+
+} // namespace vz::rt

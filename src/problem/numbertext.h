@@ -1,0 +1,46 @@
+#pragma once
+// Number text: every number of the ration problem, the grids, the requirement
+// rows and the reference matrix is text of 11 characters, right-aligned, '.' as
+// decimal point, with a fixed number of decimals; 11 blanks mean an empty cell.
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+namespace vz {
+
+constexpr int NumberTextWidth = 11;
+
+// Turns typed text into number text (signs and letters dropped, ',' read as
+// '.', the fraction cut or filled to `decimals`). With 0 decimals the integer
+// part is kept. A result wider than 11 characters gives 11 blanks.
+QString SDAYA(const QString &text, int decimals);
+
+// Rounds half up with a tolerance of 1e-10 on the half; negative values are cut
+// toward zero.
+double MROUND(double value, int decimals);
+
+bool FLOATEQUAL(double a, double b, int decimals);
+
+// 1-based position of the first largest / smallest element, 0 when empty.
+int AMAX(const QList<double> &a);
+int AMIN(const QList<double> &a);
+int AMAX(const QStringList &a);  // texts compared as the runtime compares texts
+int AMIN(const QStringList &a);
+
+// Lengths down the first elements: a matrix of 3 rows of 5 cells gives {3, 5},
+// {{}, {}} gives {2, 0}, an empty matrix {}.
+QList<int> ADIMENS(const QList<QStringList> &a);
+QList<int> ADIMENS(const QStringList &a);
+
+// A copy of `a` without its element at the 1-based position `n`; `a` itself is
+// unchanged. A position outside 1..size gives an unchanged copy.
+template <typename T>
+QList<T> AKILL(const QList<T> &a, int n)
+{
+  QList<T> copy = a;
+  if (n >= 1 && n <= copy.size())
+    copy.removeAt(n - 1);
+  return copy;
+}
+
+} // namespace vz

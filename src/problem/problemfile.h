@@ -1,0 +1,109 @@
+#pragma once
+// The open problem file (".RVD"): one dBASE table of 17 character fields that
+// holds four lists side by side (feedstuffs in YMADI..YMMANMIK, nutrients in
+// BMADI..BMUSTLIM, ratios in BMADIA..OUSTLIM, and in YMBMAT the matrix rows
+// followed by the parameter row). Record n holds item n of every list that is
+// that long; the file never shrinks. A matrix row is its cells, each followed
+// by ","; the parameter row is the four parameters and then the animal
+// description lines, each followed by ",".
+//
+// While a problem is open its table stays open shared, so no one can take it
+// exclusively. Every write replaces the file through a temporary file beside it
+// and then reopens and relocks the table, so a failed save leaves the old file
+// whole.
+#include "platform/dbftable.h"
+#include "rationproblem.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vz {
+
+class ProblemFile {
+public:
+  static constexpr int MatrixFieldWidth = 1020;
+  static constexpr int MatrixCellWidth = 12;  // 11 characters and ","
+  static constexpr int MaxFeeds = MatrixFieldWidth / MatrixCellWidth;  // 85
+
+  // The 17 fields of a problem file, and the 16 of the older ".VVD" layout
+  // (the same without YMMANMIK).
+  static QList<DbfField> problemFields();
+  static QList<DbfField> olderLayoutFields();
+
+  ProblemFile();
+  ~ProblemFile();
+  ProblemFile(const ProblemFile &) = delete;
+  ProblemFile &operator=(const ProblemFile &) = delete;
+
+  // Creates an empty problem file (no record) at `path`, replacing one that is
+  // there; returns false and sets `error` when it cannot be written.
+  static bool createNew(const QString &path, QString *error = nullptr);
+
+  // Opens the problem table shared and read-write. Returns false and sets
+  // errorString() when the file is missing, read-only, taken exclusively by
+  // someone else, not a dBASE table, damaged, or lacks a field of the problem
+  // file; nothing stays open then.
+  bool open(const QString &path);
+  void close();  // never fails; does not save
+  bool isOpen() const;
+  QString path() const;  // the full path given to open()
+  QString errorString() const;
+
+  // Names taken from the open file's path: the path without its extension
+  // (reports add ".TXT"), its folder without the closing "/", and the bare
+  // file name without folder and extension. Empty when nothing is open.
+  QString PROBFILEBASE() const;
+  QString PROBFILEDIR() const;
+  QString PROBFILENAME() const;
+
+  // Replaces `problem` by the file's content (flags lowered first). Never
+  // fails once open() succeeded. A matrix that disagrees with the tables (rows
+  // with too few or too many cells, too few or too many rows) is made
+  // consistent and the matrix-changed flag raised; a file with feedstuffs and
+  // no nutrient gets the "KMT" nutrient (nutrient-names-changed and
+  // matrix-changed raised). Does nothing when no file is open.
+  void AKTPRODIZOLUSTUR(RationProblem &problem) const;
+
+  // Entries 1-4 of `row` become the parameters, the rest the description
+  // lines; a row of fewer than four entries gives the default parameters.
+  static void GET_PARM_ADESC(RationProblem &problem, const QStringList &row);
+
+  // Writes the flagged parts of `problem` (the other fields stay byte for
+  // byte) and lowers their flags. Returns false and sets errorString() when
+  // the problem is refused (more than 85 feedstuffs, a parameter row longer
+  // than 1,020 characters, a text outside code page 1254) or the file cannot
+  // be written; nothing is written then and every flag stays raised. Saving
+  // with the matrix or parameters flag raised and no parameters stores the
+  // defaults {"G", "1.000", "TL", "Kg"} and puts them into `problem`.
+  bool PROBDBFUPDATE(RationProblem &problem);
+
+  // The flagged writers, applied to the records of a problem file in memory
+  // (deleted records kept and skipped, as the table's navigation skips them).
+  // Each writes one part and lowers its flag; MATRIXKAYDI needs a parameter
+  // array (PROBDBFUPDATE sees to it) and expects rows no wider than the field.
+  static void YMKAYDI(QList<DbfRecord> &records, RationProblem &problem);
+  static void YMMIKKAYDI(QList<DbfRecord> &records, RationProblem &problem);
+  static void BMKAYDI(QList<DbfRecord> &records, RationProblem &problem);
+  static void BMOKAYDI(QList<DbfRecord> &records, RationProblem &problem);
+  static void MATRIXKAYDI(QList<DbfRecord> &records, RationProblem &problem);
+
+  // The ".VVD" export: writes every live record of the open file, without
+  // YMMANMIK, to `target` (replacing it). The caller saves first. Returns
+  // false and sets errorString() when nothing is open or `target` cannot be
+  // written; a failed export leaves an older `target` as it was.
+  bool CREATE_VSK_DBFFILE(const QString &target);
+
+  // Save-as to ".RVD": copies the open file byte for byte to `target`
+  // (replacing it). Returns false and sets errorString() on failure.
+  bool copyTo(const QString &target);
+
+  // The open table itself, for the few readers that need its records.
+  const DbfTable &table() const;
+
+private:
+  DbfTable m_table;
+  QString m_path;
+  QString m_error;
+};
+
+} // namespace vz

@@ -1,0 +1,55 @@
+#pragma once
+// "Parametre Giriş": the report parameters (animal count, currency unit,
+// weight unit) of the open problem, confirmed or changed just before a ration
+// report is written. Typing raises the problem's parameters-changed flag; OK
+// stores the three values while that flag is raised; Cancel (also Escape and
+// the close box) puts the flag back to what it was before the dialog and
+// changes nothing. RESULT is 1 for OK and 0 for Cancel.
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace vz {
+
+class JQSLE;
+class RationProblem;
+
+class GRPARMGIR_WIN : public QDialog {
+  Q_OBJECT
+public:
+  GRPARMGIR_WIN(QWidget *owner, RationProblem &problem);
+
+  int RESULT() const { return result(); }
+  QString CHAYSAX() const { return m_chaysax; }
+  QString CPBIRIX() const { return m_cpbirix; }
+  QString CABIRIX() const { return m_cabirix; }
+
+  JQSLE *HAYSAY() const { return m_animals; }
+  JQSLE *PARABIRIM() const { return m_currency; }
+  JQSLE *AGIRBIRIM() const { return m_weight; }
+  QPushButton *okButton() const { return m_ok; }
+  QPushButton *cancelButton() const { return m_cancel; }
+
+public slots:
+  void PBTAMAM();
+  void PBIPTAL();
+  void reject() override { PBIPTAL(); }
+
+private:
+  void normaliseAnimalsIfTyped();
+
+  RationProblem &m_problem;
+  bool m_flagBefore;
+  JQSLE *m_animals;
+  JQSLE *m_currency;
+  JQSLE *m_weight;
+  QPushButton *m_ok;
+  QPushButton *m_cancel;
+  QString m_chaysax;
+  QString m_cpbirix;
+  QString m_cabirix;
+  bool m_animalsPending = false;
+};
+
+} // namespace vz

@@ -1,0 +1,79 @@
+#include "mbm_wind.h"
+#include "controls/dialogunits.h"
+#include "controls/jqsle.h"
+#include "controls/windowicons.h"
+#include "problem/numbertext.h"
+#include <QLabel>
+#include <QPushButton>
+
+namespace vz {
+
+MBM_WIND::MBM_WIND(QWidget *owner, const QString &prompt, const QString &value)
+    : QDialog(owner), m_ctxtval(value)
+{
+  setWindowTitle(QStringLiteral("Makro BM Yeni Değer Girişi"));
+  setWindowIcons(this, VSKTOD());
+  const QFont dlgFont = DialogUnits::shellDlgFont();
+  setFont(dlgFont);
+  const DialogUnits du(dlgFont);
+  setFixedSize(du.size(221, 44));
+
+  m_label = new QLabel(prompt, this);
+  m_label->setObjectName(QStringLiteral("FIXEDTEXT1"));
+  m_label->setFont(DialogUnits::makeFont(QStringLiteral("Arial"), 10));
+  m_label->setWordWrap(true);
+  DialogUnits::place(m_label, du, 4, 7, 159, 18);
+
+  m_edit = new JQSLE(this);
+  m_edit->setObjectName(QStringLiteral("MBM_EDIT"));
+  m_edit->setText(value);
+  DialogUnits::place(m_edit, du, 168, 7, 49, 12);
+  m_label->setBuddy(m_edit);
+  m_edit->setAccessibleName(prompt);
+
+  m_ok = new QPushButton(QStringLiteral("&Tamam"), this);
+  m_ok->setObjectName(QStringLiteral("PBTAMAM"));
+  m_ok->setDefault(true);
+  DialogUnits::place(m_ok, du, 72, 29, 46, 12);
+
+  m_cancel = new QPushButton(QStringLiteral("&İptal"), this);
+  m_cancel->setObjectName(QStringLiteral("PBIPTAL"));
+  m_cancel->setAutoDefault(false);
+  DialogUnits::place(m_cancel, du, 124, 29, 46, 12);
+
+  setTabOrder(m_edit, m_ok);
+  setTabOrder(m_ok, m_cancel);
+  m_edit->setFocus();
+
+  connect(m_edit, &QLineEdit::textEdited, this, [this] { m_pending = true; });
+  connect(m_edit, &JQSLE::focusChanged, this, [this](bool gained) {
+    if (!gained)
+      normaliseIfTyped();
+  });
+  connect(m_ok, &QPushButton::clicked, this, &MBM_WIND::PBTAMAM);
+  connect(m_cancel, &QPushButton::clicked, this, &MBM_WIND::PBIPTAL);
+}
+
+void MBM_WIND::normaliseIfTyped()
+{
+  if (!m_pending)
+    return;
+  m_pending = false;
+  m_edit->setText(SDAYA(m_edit->text(), 4));
+}
+
+void MBM_WIND::PBTAMAM()
+{
+  // Enter confirms without the focus leaving the edit: normalise here too, so
+  // that Enter and the button give the same value.
+  normaliseIfTyped();
+  m_ctxtval = m_edit->text();
+  QDialog::done(Accepted);
+}
+
+void MBM_WIND::PBIPTAL()
+{
+  QDialog::done(Rejected);
+}
+
+} // namespace vz

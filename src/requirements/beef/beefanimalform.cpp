@@ -1,0 +1,80 @@
+#include "beefanimalform.h"
+
+#include "breedtable.h"
+#include "platform/rtext.h"
+
+namespace vz::beef {
+
+namespace {
+
+QStringList breedNames()
+{
+  QStringList names;
+  for (const BreedRow &row : BMR_AMULTIPLIERS())
+    names.append(row.name);
+  return names;
+}
+
+} // namespace
+
+BeefAnimalForm::BeefAnimalForm(const QString &caption)
+{
+  const QString breedLabel = QStringLiteral("Yetiştirme sistemi:");
+  addEdit(QStringLiteral("Yaş (ay):"), 0);
+  addList(QStringLiteral("Cinsiyet:"),
+          {QStringLiteral("Boğa"), QStringLiteral("Öküz"), QStringLiteral("Düve"),
+           QStringLiteral("İnek"), QStringLiteral("Diğer")},
+          1);
+  addEdit(QStringLiteral("Canlı ağırlık (kg):"), 3);
+  addEdit(QStringLiteral("Kondüsyon skoru (1-9):"), 0, Rewrite::Number,
+          rt::PadL(QStringLiteral("5"), 11));
+  setBlankDefault(SLE_KONSKOR, QStringLiteral("5"));
+  addEdit(QStringLiteral("Ergin ağırlık/Besi sonu ağırlığı (kg):"), 0);
+  addEdit(QStringLiteral("İstenen CA artışı (kg/gün):"), 3);
+  addList(QStringLiteral("Hedef yağlılık düzeyi:"),
+          {QStringLiteral("Yağlı, %28"), QStringLiteral("Az yağlı, %27"),
+           QStringLiteral("Çok az yağlı, %25")},
+          1);
+  const QStringList breeds = breedNames();
+  addList(breedLabel, breeds, 1);
+  addList(breedLabel, breeds, 1);
+  addList(breedLabel, breeds, 1);
+  chooseBreedSystem(BreedSystem::Pure);
+  if (caption != QStringLiteral("Genç/Besi")) {
+    setEnabled(CB_CINSIYET, false);
+    setEnabled(CB_HEDYAGDUZ, false);
+  }
+}
+
+void BeefAnimalForm::chooseBreedSystem(BreedSystem system)
+{
+  m_breedSystem = system;
+  setEnabled(CB_SIRK, true);
+  setEnabled(CB_IKILIMEL, system != BreedSystem::Pure);
+  setEnabled(CB_UCLUMEL, system == BreedSystem::ThreeWay);
+}
+
+void BeefAnimalForm::putLiveWeight(const QString &text)
+{
+  setText(SLE_CANAG, text);
+}
+
+BeefAnimalPage BeefAnimalForm::page() const
+{
+  BeefAnimalPage p;
+  p.age = text(SLE_YAS);
+  p.sexItem = item(CB_CINSIYET);
+  p.sexText = text(CB_CINSIYET);
+  p.liveWeight = text(SLE_CANAG);
+  p.conditionScore = text(SLE_KONSKOR);
+  p.matureWeight = text(SLE_BSAGIR);
+  p.dailyGain = text(SLE_ICAARTISI);
+  p.fatLevelItem = item(CB_HEDYAGDUZ);
+  p.breedSystem = m_breedSystem;
+  p.firstBreedItem = item(CB_SIRK);
+  p.secondBreedItem = item(CB_IKILIMEL);
+  p.thirdBreedItem = item(CB_UCLUMEL);
+  return p;
+}
+
+} // namespace vz::beef

@@ -1,0 +1,39 @@
+#pragma once
+// The animal page ("Hayvan tanımı"): age, sex, live weight, condition score,
+// mature or finishing end weight, desired gain, target fat level and the
+// breed as a pure breed or a two- or three-way cross. Only a growing animal
+// chooses its sex and fat level; every other type keeps "Boğa" and
+// "Yağlı, %28".
+#include "beefinputs.h"
+#include "beefpageform.h"
+
+namespace vz::beef {
+
+class BeefAnimalForm : public BeefPageForm {
+public:
+  // In tab order.
+  enum Field {
+    SLE_YAS, CB_CINSIYET, SLE_CANAG, SLE_KONSKOR, SLE_BSAGIR, SLE_ICAARTISI,
+    CB_HEDYAGDUZ, CB_SIRK, CB_IKILIMEL, CB_UCLUMEL
+  };
+
+  // `caption` is the animal type's caption as the type dialog gave it.
+  explicit BeefAnimalForm(const QString &caption);
+
+  BreedSystem breedSystem() const { return m_breedSystem; }
+  // A breeding-system radio button was pressed: the breed lists it uses are
+  // enabled, the others disabled (keeping their choice).
+  void chooseBreedSystem(BreedSystem system);
+
+  // The live-weight estimate was accepted: its text goes into the live
+  // weight, to be rewritten when the focus leaves it.
+  void putLiveWeight(const QString &text);
+
+  // The page as the model reads it. Never fails.
+  BeefAnimalPage page() const;
+
+private:
+  BreedSystem m_breedSystem = BreedSystem::Pure;
+};
+
+} // namespace vz::beef

@@ -1,0 +1,163 @@
+#include "dairyinputdialog.h"
+
+#include "controls/dialogunits.h"
+#include "controls/jqsle.h"
+#include "controls/windowicons.h"
+#include "problem/ui/messages.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+namespace vz {
+
+namespace {
+
+DairyInputDialog::Warner &warner()
+{
+  static DairyInputDialog::Warner w = [](QWidget *owner, const QString &text) {
+    UYARI(owner, QString(), text);
+  };
+  return w;
+}
+
+} // namespace
+
+DairyInputDialog::Warner DairyInputDialog::setWarner(Warner w)
+{
+  Warner old = warner();
+  warner() = std::move(w);
+  return old;
+}
+
+DairyInputDialog::DairyInputDialog(QWidget *owner, std::unique_ptr<DairyEditForm> form,
+                                   const QString &caption)
+  : QDialog(owner)
+  , m_form(std::move(form))
+{
+  setWindowTitle(caption);
+  setWindowIcons(this, VSKTOD());
+  setFont(DialogUnits::makeFont(QStringLiteral("MS Sans Serif"), 8));
+}
+
+DairyInputDialog::~DairyInputDialog()
+{
+  // Hiding the dialog on the way out takes the focus from an edit; the form
+  // is gone by then, so the edits must no longer reach it.
+  for (JQSLE *e : std::as_const(m_edits))
+    disconnect(e, nullptr, this, nullptr);
+}
+
+QLabel *DairyInputDialog::addLabel(const QString &name, const QString &text, const DialogUnits &du,
+                                   int x, int y, int w, int h)
+{
+  auto *label = new QLabel(text, this);
+  label->setObjectName(name);
+  label->setWordWrap(true);
+  DialogUnits::place(label, du, x, y, w, h);
+  return label;
+}
+
+JQSLE *DairyInputDialog::addEdit(const QString &name, QLabel *label, const DialogUnits &du, int x,
+                                 int y, int w, int h)
+{
+  const int index = int(m_edits.size());
+  auto *e = new JQSLE(this);
+  e->setObjectName(name);
+  e->setText(m_form->text(index));
+  DialogUnits::place(e, du, x, y, w, h);
+  if (label) {
+    label->setBuddy(e);
+    e->setAccessibleName(label->text());
+  }
+  m_edits.append(e);
+  connect(e, &QLineEdit::textEdited, this,
+          [this, index](const QString &text) { m_form->typeText(index, text); });
+  connect(e, &JQSLE::focusChanged, this, [this, index](bool gained) {
+    if (gained)
+      editEntered(index);
+    else
+      editLeft(index);
+  });
+  return e;
+}
+
+void DairyInputDialog::addButtons(const DialogUnits &du, int okX, int okY, int okW, int okH,
+                                  int cancelX, int cancelY, int cancelW, int cancelH)
+{
+  m_ok = new QPushButton(QStringLiteral("&Tamam"), this);
+  m_ok->setObjectName(QStringLiteral("PBTAMAM"));
+  m_ok->setDefault(true);
+  DialogUnits::place(m_ok, du, okX, okY, okW, okH);
+  m_cancel = new QPushButton(QStringLiteral("&İptal"), this);
+  m_cancel->setObjectName(QStringLiteral("PBIPTAL"));
+  m_cancel->setAutoDefault(false);
+  DialogUnits::place(m_cancel, du, cancelX, cancelY, cancelW, cancelH);
+  connect(m_ok, &QPushButton::clicked, this, &DairyInputDialog::PBTAMAM);
+  connect(m_cancel, &QPushButton::clicked, this, &DairyInputDialog::PBIPTAL);
+}
+
+void DairyInputDialog::PBIPTAL()
+{
+  QDialog::done(Rejected);
+}
+
+void DairyInputDialog::syncEdits()
+{
+  for (int i = 0; i < m_edits.size(); ++i) {
+    JQSLE *e = m_edits.at(i);
+    if (e->text() != m_form->text(i))
+      e->setText(m_form->text(i));
+    e->setEnabled(m_form->isEnabled(i));
+  }
+}
+
+int DairyInputDialog::focusedEdit() const
+{
+  QWidget *f = focusWidget();
+  for (int i = 0; i < m_edits.size(); ++i) {
+    if (m_edits.at(i) == f)
+      return i;
+  }
+  return -1;
+}
+
+void DairyInputDialog::refocusWidget(QWidget *w)
+{
+  QPointer<QWidget> target(w);
+  QTimer::singleShot(0, this, [target] {
+    if (target && target->isEnabled())
+      target->setFocus(Qt::OtherFocusReason);
+  });
+}
+
+void DairyInputDialog::refocus(int index)
+{
+  if (index >= 0 && index < m_edits.size())
+    refocusWidget(m_edits.at(index));
+}
+
+void DairyInputDialog::warn(const QString &text)
+{
+  warner()(this, text);
+}
+
+void DairyInputDialog::editEntered(int)
+{
+}
+
+void DairyInputDialog::editLeft(int index)
+{
+  if (!isVisible())
+    return;
+  if (!m_form->leaveEdit(index)) {
+    refocus(index);
+    return;
+  }
+  JQSLE *e = m_edits.at(index);
+  if (e->text() != m_form->text(index))
+    e->setText(m_form->text(index));
+}
+
+} // namespace vz

@@ -1,0 +1,61 @@
+#include "shellstartup.h"
+
+#include "platform/singlecopy.h"
+#include "problem/appsession.h"
+#include "problem/interaction.h"
+
+#include <QDir>
+#include <QLocale>
+
+namespace vz {
+
+QString ShellStartup::alreadyRunningText()
+{
+  return QStringLiteral("Vesk_Zyr 2.0 hazır yüklü...\nGörev çubuğunda olabilir!");
+}
+
+QString ShellStartup::notInstalledText()
+{
+  return QStringLiteral("Program tam kurulu değil!\n\n"
+                        "Önce CD/Flaş Disk'ten scripts/setup-and-run.sh ile programı kurunuz.");
+}
+
+QString ShellStartup::problemFileArgument(const QStringList &arguments)
+{
+  if (arguments.size() != 2)
+    return QString();
+  QString name = arguments.at(1).trimmed();
+  if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
+    name = name.mid(1, name.size() - 2);
+  return name;
+}
+
+ShellStartup::Outcome ShellStartup::prepare(Interaction &ui, SingleCopyLock &lock,
+                                            const QStringList &arguments)
+{
+  Outcome out;
+  if (lock.isAppRunning(QStringLiteral("Vesk_Zyr"))) {
+    ui.errorMessage(alreadyRunningText());
+    out.status = Status::AlreadyRunning;
+    return out;
+  }
+
+  out.settings = StartupSettings::read();
+  if (!out.settings.isInstalled()) {
+    ui.errorMessage(notInstalledText());
+    out.status = Status::NotInstalled;
+    return out;
+  }
+  QDir::setCurrent(out.settings.programDir);
+
+  AppSession &session = AppSession::instance();
+  session.setProgramDir(out.settings.programDir);
+  // Number text everywhere uses '.', whatever the desktop's language.
+  QLocale::setDefault(QLocale::c());
+  session.problem().reset();
+
+  out.problemFile = problemFileArgument(arguments);
+  return out;
+}
+
+} // namespace vz

@@ -1,0 +1,24 @@
+#pragma once
+// The settings the program reads once at start (RSTATUSLAST) from its settings
+// key "Software\Tervolu\VKSetings" (through CLASS_HKLM: the user's
+// Tervolu/VKSetings.conf). Options are the string "1" (on); anything else,
+// or a missing value, is off.
+#include <QString>
+
+namespace vz {
+
+struct StartupSettings {
+  QString programDir;     // "VKpath", trimmed at both ends; empty = not installed
+  QString programDrive;   // programDir up to and including its first ':'; usually empty here
+  bool logOnAtStart = false;  // "VKldlg"
+  bool tipAtStart = false;    // "VKlstrt"
+  bool splashAtStart = false; // "VKlogo"
+  unsigned lastTip = 0;       // "VKlatip"; 0 when missing or not a number
+
+  // Reads every value; never fails (missing values give the defaults above).
+  static StartupSettings read();
+  // Returns false when the program directory is empty.
+  bool isInstalled() const { return !programDir.isEmpty(); }
+};
+
+} // namespace vz

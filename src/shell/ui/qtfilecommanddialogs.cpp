@@ -1,0 +1,53 @@
+#include "qtfilecommanddialogs.h"
+
+#include <QFileDialog>
+
+namespace vz {
+
+QString QtFileCommandDialogs::anyCaseFilter(const QString &description, const QString &extension)
+{
+  // The dialog hides the last bracket (the patterns) and shows the description
+  // as it is written, its own "(*.RVD)" included.
+  QString pattern = QStringLiteral("*.");
+  for (QChar c : extension)
+    pattern += QLatin1Char('[') + c.toUpper() + c.toLower() + QLatin1Char(']');
+  return description + QLatin1Char('(') + pattern + QLatin1Char(')');
+}
+
+QString QtFileCommandDialogs::askOpenFile(const QString &dataDir)
+{
+  QFileDialog dialog(m_owner, QStringLiteral("Aç..."), dataDir);
+  dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilter(anyCaseFilter(QStringLiteral("Vesk_Zyr Veri Dosyası(*.RVD)"), QStringLiteral("rvd")));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return QString();
+  return dialog.selectedFiles().constFirst();
+}
+
+FileCommandDialogs::SaveAsChoice QtFileCommandDialogs::askSaveAs(const QString &initialFile,
+                                                                 const QString &dataDir)
+{
+  const QStringList filters{
+      anyCaseFilter(QStringLiteral("Vesk_Zyr Veri Dosyası (*.RVD)"), QStringLiteral("rvd")),
+      anyCaseFilter(QStringLiteral("VESK Veri Dosyası (*.VVD)"), QStringLiteral("vvd"))};
+  QFileDialog dialog(m_owner, QStringLiteral("Farklı Kaydet"), dataDir);
+  // The command asks about the file it really writes (its name gets a "1").
+  dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails
+                    | QFileDialog::DontConfirmOverwrite);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(filters);
+  dialog.selectNameFilter(filters.constFirst());
+  if (!initialFile.isEmpty())
+    dialog.selectFile(initialFile);
+  SaveAsChoice choice;
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return choice;
+  choice.path = dialog.selectedFiles().constFirst();
+  choice.filterIndex = filters.indexOf(dialog.selectedNameFilter()) == 1 ? 2 : 1;
+  return choice;
+}
+
+} // namespace vz

@@ -1,0 +1,25 @@
+#pragma once
+// The open and save-as dialogs of the problem file commands. A problem file's
+// extension matches in any letter case ("a.rvd" is listed with "B.RVD").
+#include "shell/filecommanddialogs.h"
+#include <QPointer>
+#include <QWidget>
+
+namespace vz {
+
+class QtFileCommandDialogs : public FileCommandDialogs {
+public:
+  explicit QtFileCommandDialogs(QWidget *owner = nullptr) : m_owner(owner) {}
+  void setOwner(QWidget *owner) { m_owner = owner; }
+
+  QString askOpenFile(const QString &dataDir) override;
+  SaveAsChoice askSaveAs(const QString &initialFile, const QString &dataDir) override;
+
+  // A filter that shows `description` and lists the extension in any case.
+  static QString anyCaseFilter(const QString &description, const QString &extension);
+
+private:
+  QPointer<QWidget> m_owner;
+};
+
+} // namespace vz

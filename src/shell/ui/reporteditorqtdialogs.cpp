@@ -1,0 +1,109 @@
+#include "reporteditorqtdialogs.h"
+
+#include "padwinmargindialog.h"
+#include "problem/appsession.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace vz {
+
+namespace {
+
+// VKDEFAULTS: file dialogs may change the current folder; the program's
+// relative names count from its own directory.
+void restoreProgramDir()
+{
+  const QString dir = AppSession::instance().programDir();
+  if (!dir.isEmpty())
+    QDir::setCurrent(dir);
+}
+
+} // namespace
+
+QString ReportEditorQtDialogs::openReportFile(QWidget *owner, const QString &startFolder)
+{
+  QFileDialog dialog(owner, QStringLiteral("Aç..."), startFolder);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setOption(QFileDialog::DontUseNativeDialog, false);
+  // Report files come from Windows as well: the filters match any letter case.
+  dialog.setNameFilters({QStringLiteral("Metin Dosyası(*.[Tt][Xx][Tt])"),
+                         QStringLiteral("Zengin Metin Dosyası(*.[Rr][Tt][Ff])"),
+                         QStringLiteral("Tüm Dosyalar(*)")});
+  dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+  QString chosen;
+  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    chosen = dialog.selectedFiles().constFirst();
+  restoreProgramDir();
+  return chosen;
+}
+
+ReportEditorDialogs::SaveChoice ReportEditorQtDialogs::saveReportFile(QWidget *owner,
+                                                                      const QString &proposedName,
+                                                                      const QString &startFolder)
+{
+  const QString filterTxt = QStringLiteral("*.TXT (*.[Tt][Xx][Tt])");
+  const QString filterRtf = QStringLiteral("*.RTF (*.[Rr][Tt][Ff])");
+  const QFileInfo proposed(proposedName);
+  const QString start = proposed.isAbsolute() ? proposedName
+                                              : QDir(startFolder).filePath(proposed.fileName());
+  QFileDialog dialog(owner, QStringLiteral("Farklı Kaydet"), start);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);  // the editor asks itself
+  dialog.setNameFilters({filterTxt, filterRtf});
+  dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+  dialog.selectFile(start);
+  SaveChoice choice;
+  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+    choice.name = dialog.selectedFiles().constFirst();
+    choice.filterIndex = dialog.selectedNameFilter() == filterRtf ? 2 : 1;
+  }
+  restoreProgramDir();
+  return choice;
+}
+
+bool ReportEditorQtDialogs::chooseFont(QWidget *owner, QFont &font, QColor &colour)
+{
+  bool ok = false;
+  const QFont chosen = QFontDialog::getFont(&ok, font, owner, QStringLiteral("Font"));
+  if (!ok)
+    return false;
+  const QColor c = QColorDialog::getColor(colour.isValid() ? colour : QColor(Qt::black), owner,
+                                          QStringLiteral("Renk"));
+  if (!c.isValid())
+    return false;
+  font = chosen;
+  colour = c;
+  return true;
+}
+
+std::optional<ReportEditorDialogs::Margins> ReportEditorQtDialogs::askMargins(QWidget *owner)
+{
+  MARGINDIALOG dialog(owner);
+  if (dialog.exec() != QDialog::Accepted)
+    return std::nullopt;
+  return Margins{dialog.ODCSLELM()->text(), dialog.ODCSLERM()->text()};
+}
+
+bool ReportEditorQtDialogs::askPrint(QWidget *owner, QPrinter &printer)
+{
+  QPrintDialog dialog(&printer, owner);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void ReportEditorQtDialogs::printerSetup(QWidget *owner, QPrinter &printer)
+{
+  QPageSetupDialog dialog(&printer, owner);
+  dialog.exec();
+}
+
+} // namespace vz

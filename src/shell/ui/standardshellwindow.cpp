@@ -1,0 +1,462 @@
+#include "standardshellwindow.h"
+
+#include "controls/windowicons.h"
+#include "editing/ui/entrywindows.h"
+#include "emptyshellmenu.h"
+#include "helpwindow.h"
+#include "problem/appsession.h"
+#include "optimizer/vzyroptimizer.h"
+#include "problem/interaction.h"
+#include "problem/problemfile.h"
+#include "reporteditor.h"
+#include "reporteditormenu.h"
+#include "padwin.h"
+#include "reportwindowhook.h"
+#include "shell/helptopics.h"
+#include "shell/jqmovewindow.h"
+#include "shell/menuenabling.h"
+#include "shell/menuids.h"
+#include "shell/problemfilecommands.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMetaMethod>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+
+namespace vz {
+
+namespace {
+
+QHash<QByteArray, STANDARDSHELLWINDOW::ChildWindowFactory> &childFactories()
+{
+  static QHash<QByteArray, STANDARDSHELLWINDOW::ChildWindowFactory> factories;
+  return factories;
+}
+
+// True when `object` has a method of that name taking no arguments.
+bool hasEventMethod(const QObject *object, const QByteArray &event)
+{
+  if (!object || event.isEmpty())
+    return false;
+  return object->metaObject()->indexOfMethod(QByteArray(event + "()").constData()) >= 0;
+}
+
+bool invokeEvent(QObject *object, const QByteArray &event)
+{
+  if (!hasEventMethod(object, event))
+    return false;
+  const QMetaObject *meta = object->metaObject();
+  const QMetaMethod method = meta->method(meta->indexOfMethod(QByteArray(event + "()").constData()));
+  return method.invoke(object, Qt::DirectConnection);
+}
+
+} // namespace
+
+STANDARDSHELLWINDOW::STANDARDSHELLWINDOW(Interaction &ui, FileCommandDialogs &dialogs,
+                                         const StartupSettings &settings, QWidget *parent)
+    : QMainWindow(parent), m_ui(ui), m_dialogs(dialogs)
+{
+  setObjectName(QStringLiteral("STANDARDSHELLWINDOW"));
+  ProblemFileCommands::Hooks hooks;
+  hooks.problemChanged = [this] { MI_ENADISABLE(); };
+  hooks.setCaption = [this](const QString &caption) { setWindowTitle(caption); };
+  hooks.closeProblemWindows = [this] { return closeProblemWindows(); };
+  m_files = std::make_unique<ProblemFileCommands>(AppSession::instance(), ui, dialogs, std::move(hooks));
+
+  m_mdi = new QMdiArea(this);
+  m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(m_mdi);
+  connect(m_mdi, &QMdiArea::subWindowActivated, this, &STANDARDSHELLWINDOW::childActivated);
+
+  setAcceptDrops(true);
+
+  m_clock = new QLabel(this);
+  m_clock->setAccessibleName(QStringLiteral("Saat"));
+  statusBar()->addPermanentWidget(m_clock);
+  auto *tick = new QTimer(this);
+  const auto showTime = [this] { m_clock->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))); };
+  connect(tick, &QTimer::timeout, this, showTime);
+  showTime();
+  tick->start(1000);
+
+  HELPOPEN();
+
+  m_menu = new EMPTYSHELLMENU(this);
+  connect(m_menu, &EMPTYSHELLMENU::commandChosen, this, [this](const QByteArray &event) { routeEvent(event); });
+  addToolBar(Qt::TopToolBarArea, m_menu->toolBar());
+  showMenus(m_menu->menus());
+
+  auto *editor = new ReportEditor(this, m_mdi, ui, nullptr, this);
+  connect(editor, &ReportEditor::returnedToMain, this, &STANDARDSHELLWINDOW::restoreMainMenu);
+  connect(editor, &ReportEditor::mainWindowCommand, this,
+          [this](const QByteArray &event) { invokeEvent(this, event); });
+  connect(editor, &ReportEditor::helpTopicRequested, this, &STANDARDSHELLWINDOW::showHelpTopic);
+  m_reportHook = editor;
+
+  setWindowIcons(this, VSKMAIN());
+  setWindowTitle(ProblemFileCommands::defaultCaption());
+  POSTINIT(settings);
+}
+
+STANDARDSHELLWINDOW::~STANDARDSHELLWINDOW()
+{
+  // The workspace outlives the menu bar while the window is taken apart.
+  disconnect(m_mdi, nullptr, this, nullptr);
+}
+
+void STANDARDSHELLWINDOW::POSTINIT(const StartupSettings &settings)
+{
+  using namespace menuid;
+  if (settings.tipAtStart)
+    m_menu->item(TuyoGoster)->setChecked(true);
+  if (settings.splashAtStart)
+    m_menu->item(LogoGoster)->setChecked(true);
+  if (settings.logOnAtStart) {
+    m_menu->item(AdVeParolaSor)->setChecked(true);
+  } else {
+    m_menu->enableItem(YeniKullaniciEkle, false);
+    m_menu->enableItem(AdVeParolaDegistir, false);
+  }
+}
+
+void STANDARDSHELLWINDOW::registerChildWindow(const QByteArray &event, ChildWindowFactory factory)
+{
+  childFactories().insert(event, std::move(factory));
+}
+
+bool STANDARDSHELLWINDOW::routeEvent(const QByteArray &event)
+{
+  if (QMdiSubWindow *active = m_mdi->activeSubWindow()) {
+    if (invokeEvent(active->widget(), event))
+      return true;
+  }
+  if (invokeEvent(this, event))
+    return true;
+  if (invokeEvent(m_reportHook, event))
+    return true;
+  // Commands still to come (the reports, the requirement estimates, the
+  // reference matrix and the user items) reach no one yet. The start-up option
+  // toggles keep the state they were read with until they write it.
+  for (QAction *action : m_menu->items()) {
+    if (action->isCheckable() && EMPTYSHELLMENU::eventName(action) == event)
+      action->setChecked(!action->isChecked());
+  }
+  return false;
+}
+
+QMdiSubWindow *STANDARDSHELLWINDOW::showChildWindow(QWidget *child)
+{
+  QMdiSubWindow *window = m_mdi->addSubWindow(child);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->resize(m_mdi->viewport()->size());
+  window->move(jqMoveWindowPosition(m_mdi->viewport()->size(), window->size(), 1));
+  window->showNormal();
+  return window;
+}
+
+bool STANDARDSHELLWINDOW::isReportWindow(QMdiSubWindow *window) const
+{
+  return window->property("vzReportWindow").toBool()
+         || (window->widget() && window->widget()->property("vzReportWindow").toBool());
+}
+
+bool STANDARDSHELLWINDOW::closeProblemWindows()
+{
+  for (QMdiSubWindow *window : m_mdi->subWindowList()) {
+    if (isReportWindow(window))
+      continue;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (!window->close())
+      return false;
+  }
+  return true;
+}
+
+void STANDARDSHELLWINDOW::showMenus(const QList<QMenu *> &menus)
+{
+  QMenuBar *bar = menuBar();
+  for (QAction *action : bar->actions())
+    bar->removeAction(action);
+  for (QMenu *menu : menus)
+    bar->addMenu(menu);
+}
+
+void STANDARDSHELLWINDOW::restoreMainMenu()
+{
+  m_menuChild.clear();
+  showMenus(m_menu->menus());
+  m_menu->toolBar()->show();
+  MI_ENADISABLE();
+}
+
+void STANDARDSHELLWINDOW::routeChildMenu(QMenu *menu)
+{
+  for (QAction *action : menu->actions()) {
+    if (action->menu()) {
+      routeChildMenu(action->menu());
+      continue;
+    }
+    const QByteArray event = EMPTYSHELLMENU::eventName(action);
+    if (event.isEmpty() || action->property("vzRouted").toBool())
+      continue;
+    action->setProperty("vzRouted", true);
+    connect(action, &QAction::triggered, this, [this, event] { routeEvent(event); });
+  }
+}
+
+void STANDARDSHELLWINDOW::childActivated(QMdiSubWindow *window)
+{
+  QMenuBar *childBar = nullptr;
+  if (window) {
+    if (auto *childMain = qobject_cast<QMainWindow *>(window->widget()))
+      childBar = qobject_cast<QMenuBar *>(childMain->menuWidget());
+  }
+  QMenuBar *bar = menuBar();
+  if (childBar) {
+    if (m_menuChild == window)
+      return;
+    if (!m_menuChild) {
+      m_savedMenuActions.clear();
+      for (QAction *action : bar->actions())
+        m_savedMenuActions.append(action);
+    }
+    childBar->hide();
+    QList<QMenu *> menus;
+    for (QAction *action : childBar->actions()) {
+      if (QMenu *menu = action->menu()) {
+        routeChildMenu(menu);
+        menus.append(menu);
+      }
+    }
+    m_menuChild = window;
+    showMenus(menus);
+    m_childMenuActions = bar->actions();
+    return;
+  }
+  if (!m_menuChild)
+    return;
+  m_menuChild.clear();
+  // The report editor may have put its own menu in meanwhile: that one stays.
+  if (bar->actions() != m_childMenuActions)
+    return;
+  for (QAction *action : bar->actions())
+    bar->removeAction(action);
+  for (const QPointer<QAction> &action : std::as_const(m_savedMenuActions)) {
+    if (action)
+      bar->addAction(action);
+  }
+}
+
+void STANDARDSHELLWINDOW::setReportWindowHook(ReportWindowHook *hook)
+{
+  if (!hook || hook == m_reportHook)
+    return;
+  delete m_reportHook;
+  m_reportHook = hook;
+  hook->setParent(this);
+}
+
+// ---- problem file commands ----
+
+bool STANDARDSHELLWINDOW::DOOPENFILE(const QString &fileName)
+{
+  return m_files->doOpenFile(fileName);
+}
+
+void STANDARDSHELLWINDOW::YENIDOSYAGIR()
+{
+  m_files->newFile();
+}
+
+bool STANDARDSHELLWINDOW::FILEOPEN()
+{
+  m_files->fileOpen();
+  return true;
+}
+
+void STANDARDSHELLWINDOW::FILECLOSE()
+{
+  m_files->fileClose();
+}
+
+void STANDARDSHELLWINDOW::KAYDET()
+{
+  if (closeProblemWindows())
+    m_files->save();
+}
+
+bool STANDARDSHELLWINDOW::FKAYDET()
+{
+  return m_files->saveAs();
+}
+
+void STANDARDSHELLWINDOW::FILEEXIT()
+{
+  close();
+}
+
+bool STANDARDSHELLWINDOW::QUERYCLOSE()
+{
+  if (!m_ui.askYesNo(QStringLiteral("Vesk_Zyr 2.0'dan çıkmak istediğinizden emin misiniz?"),
+                     QStringLiteral("Çıkış")))
+    return false;
+  if (m_reportHook && !m_reportHook->queryClose())
+    return false;
+  if (!closeProblemWindows())
+    return false;
+  return m_files->closeForExit();
+}
+
+void STANDARDSHELLWINDOW::closeEvent(QCloseEvent *event)
+{
+  if (m_closing || QUERYCLOSE()) {
+    m_closing = true;
+    if (m_help)
+      m_help->close();
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void STANDARDSHELLWINDOW::MI_ENADISABLE()
+{
+  AppSession &session = AppSession::instance();
+  const bool open = session.isProblemOpen();
+  const QMap<int, bool> state = MenuEnabling::compute(session.problem(), open);
+  for (auto it = state.cbegin(); it != state.cend(); ++it)
+    m_menu->enableItem(it.key(), it.value());
+  if (!open) {
+    setWindowTitle(ProblemFileCommands::defaultCaption());
+    session.problem().reset();
+  }
+}
+
+// ---- child windows ----
+
+void STANDARDSHELLWINDOW::openChildWindow(const QByteArray &event)
+{
+  const ChildWindowFactory factory = childFactories().value(event);
+  if (!factory)
+    return;
+  if (QWidget *child = factory(*this))
+    showChildWindow(child);
+}
+
+void STANDARDSHELLWINDOW::openEntryWindow(EntryKind kind)
+{
+  // The window copies its table when it opens: only an open problem has one.
+  if (!AppSession::instance().isProblemOpen())
+    return;
+  EntryWindows::open(kind, m_mdi, AppSession::instance().problem(), &m_ui, [this] { MI_ENADISABLE(); });
+}
+
+void STANDARDSHELLWINDOW::BM_GIRIS() { openEntryWindow(EntryKind::Nutrients); }
+void STANDARDSHELLWINDOW::YM_GIRIS() { openEntryWindow(EntryKind::Feeds); }
+void STANDARDSHELLWINDOW::AMAT_GIRIS() { openEntryWindow(EntryKind::Matrix); }
+void STANDARDSHELLWINDOW::BMO_GIRIS() { openEntryWindow(EntryKind::Ratios); }
+
+void STANDARDSHELLWINDOW::KW_MANUEL_COZUM()
+{
+  // The manual ration window works on the whole problem: no other window may
+  // hold a copy of a table meanwhile.
+  if (closeProblemWindows())
+    openChildWindow(QByteArrayLiteral("KW_MANUEL_COZUM"));
+}
+
+void STANDARDSHELLWINDOW::KW_OPT_COZUM()
+{
+  AppSession &session = AppSession::instance();
+  // The optimiser reads the whole problem: every table an editing window holds
+  // must be back in it first.
+  if (!closeProblemWindows() || !session.problemFile())
+    return;
+  {
+    PleaseWait wait(m_ui);
+    VZYR_OPTIMIZER optimizer(session.problem(), session.problemFile()->path(), m_ui,
+                             [&session](const QString &report) { session.setCurrentReportFile(report); });
+    optimizer.DESTROY_OLDS();
+  }
+  MI_ENADISABLE();
+}
+
+void STANDARDSHELLWINDOW::REPORTPAD()
+{
+  if (m_reportHook)
+    m_reportHook->reportPad();
+}
+
+void STANDARDSHELLWINDOW::WINDOWCASCADE() { m_mdi->cascadeSubWindows(); }
+void STANDARDSHELLWINDOW::WINDOWTILE() { m_mdi->tileSubWindows(); }
+
+void STANDARDSHELLWINDOW::WINDOWICON()
+{
+  // Minimised windows line up along the bottom of the workspace.
+  const QList<QMdiSubWindow *> windows = m_mdi->subWindowList();
+  int x = 0;
+  for (QMdiSubWindow *w : windows) {
+    if (!w->isMinimized())
+      continue;
+    w->move(x, m_mdi->viewport()->height() - w->height());
+    x += w->width();
+  }
+}
+
+// ---- help and about ----
+
+void STANDARDSHELLWINDOW::HELPOPEN()
+{
+  m_help = new HelpWindow(this);
+}
+
+void STANDARDSHELLWINDOW::showHelpTopic(const QString &topic)
+{
+  m_help->showTopic(topic);
+}
+
+void STANDARDSHELLWINDOW::HELPINDEX() { showHelpTopic(QStringLiteral("HelpIndex")); }
+void STANDARDSHELLWINDOW::HELPCONTENTS() { showHelpTopic(QStringLiteral("HelpContents")); }
+void STANDARDSHELLWINDOW::HELPUSINGHELP() { showHelpTopic(HelpTopics::helpOnHelpTopic()); }
+
+void STANDARDSHELLWINDOW::KWHAKKINDA()
+{
+  m_ui.showAbout();
+}
+
+// ---- dropped files ----
+
+void STANDARDSHELLWINDOW::dragEnterEvent(QDragEnterEvent *event)
+{
+  if (event->mimeData()->hasUrls())
+    event->acceptProposedAction();
+}
+
+void STANDARDSHELLWINDOW::dropEvent(QDropEvent *event)
+{
+  QStringList paths;
+  for (const QUrl &url : event->mimeData()->urls()) {
+    if (url.isLocalFile())
+      paths.append(url.toLocalFile());
+  }
+  if (paths.isEmpty())
+    return;
+  event->acceptProposedAction();
+  m_reportHook->dropFiles(paths);
+}
+
+} // namespace vz

@@ -1,0 +1,183 @@
+// Random ration problems of realistic shape, solved by us and by GLPK: the
+// same verdict, the same least cost (within the rounding of the printed
+// amounts), our amounts meet every limit of the problem, and our shadow
+// prices are the duals of the limits.
+#include "glpkreference.h"
+#include "optimizer/optimalsolution.h"
+#include "optimizer/rationmodel.h"
+#include "optimizer/simplexsolver.h"
+#include "rationfixture.h"
+
+#include <QtTest>
+
+using namespace vz;
+using namespace vz::test;
+
+namespace {
+
+double numberIn(const QStringList &row, int c, bool *present)
+{
+  *present = c < row.size() && !rt::AllTrim(row.at(c)).isEmpty();
+  return *present ? rt::Val(row.at(c)) : 0.0;
+}
+
+// Every violated limit of the problem by the amounts x (per feedstuff-table
+// row), as readable text; empty when all hold. Limits of feedstuffs that take
+// no part (no price) do not count.
+QStringList violations(const RationProblem &p, const std::vector<double> &x, const std::vector<int> &taking)
+{
+  QStringList out;
+  auto check = [&out](const QString &what, double value, const QStringList &row, int fixedCol) {
+    bool hasFixed, hasLower, hasUpper;
+    const double fixed = numberIn(row, fixedCol, &hasFixed);
+    const double lower = numberIn(row, fixedCol + 1, &hasLower);
+    const double upper = numberIn(row, fixedCol + 2, &hasUpper);
+    auto tol = [value](double limit) { return 1e-6 * std::max({1.0, std::fabs(limit), std::fabs(value)}); };
+    if (hasFixed) {
+      if (std::fabs(value - fixed) > tol(fixed))
+        out << QStringLiteral("%1 = %2, fixed %3").arg(what).arg(value).arg(fixed);
+      return;
+    }
+    if (hasLower && value < lower - tol(lower))
+      out << QStringLiteral("%1 = %2, lower %3").arg(what).arg(value).arg(lower);
+    if (hasUpper && value > upper + tol(upper))
+      out << QStringLiteral("%1 = %2, upper %3").arg(what).arg(value).arg(upper);
+  };
+  auto activity = [&](int i) {
+    double sum = 0.0;
+    for (int j = 0; j < p.feeds.size(); ++j)
+      sum += rt::Val(p.matrix.at(i).value(j)) * x[j];
+    return sum;
+  };
+  for (int j : taking)
+    check(rt::AllTrim(p.feeds.at(j).at(YmName)), x[j], p.feeds.at(j), YmFixed);
+  for (int i = 0; i < p.nutrients.size(); ++i)
+    check(rt::AllTrim(p.nutrients.at(i).at(BmName)), activity(i), p.nutrients.at(i), BmFixed);
+  for (const QStringList &r : p.ratios) {
+    const int a = int(p.nutrientNames.indexOf(rt::AllTrim(r.at(BmoNameA))));
+    const int b = int(p.nutrientNames.indexOf(rt::AllTrim(r.at(BmoNameB))));
+    if (a < 0 || b < 0)
+      continue;
+    // Compared in the linear form the limit stands for: A - r*B against 0.
+    const double va = activity(a), vb = activity(b);
+    for (int k = BmoFixed; k <= BmoUpper; ++k) {
+      bool present;
+      const double r0 = numberIn(r, k, &present);
+      if (!present)
+        continue;
+      const double form = va - r0 * vb;
+      const double tol = 1e-6 * std::max({1.0, std::fabs(va), std::fabs(r0 * vb)});
+      const bool bad = k == BmoFixed ? std::fabs(form) > tol : k == BmoLower ? form < -tol : form > tol;
+      if (bad)
+        out << QStringLiteral("%1/%2 ratio %3 (limit %4)").arg(rt::AllTrim(r.at(BmoNameA)), rt::AllTrim(r.at(BmoNameB))).arg(vb != 0.0 ? va / vb : 0.0).arg(r0);
+      if (k == BmoFixed)
+        break;
+    }
+  }
+  return out;
+}
+
+} // namespace
+
+class TestOptimizerGlpk : public QObject {
+  Q_OBJECT
+private slots:
+  void agreesWithGlpk_data();
+  void agreesWithGlpk();
+};
+
+void TestOptimizerGlpk::agreesWithGlpk_data()
+{
+  QTest::addColumn<int>("stallLimit");
+  QTest::addColumn<int>("problems");
+  QTest::newRow("as shipped") << -1 << 360;
+  // The anti-cycling rule must find the same optima when it does the work
+  // (from the first degenerate pivot on).
+  QTest::newRow("Bland's rule throughout") << 0 << 120;
+}
+
+void TestOptimizerGlpk::agreesWithGlpk()
+{
+  QFETCH(int, stallLimit);
+  QFETCH(int, problems);
+  std::mt19937 rng(20261210u);
+  int feasible = 0, infeasible = 0, phaseOne = 0, bland = 0;
+  for (int k = 0; k < problems; ++k) {
+    RandomShape shape;
+    shape.feeds = 2 + int(rng() % 84);
+    shape.nutrients = 2 + int(rng() % 44);
+    shape.ratios = int(rng() % 5);
+    shape.infeasible = rng() % 4 == 0;
+    shape.degenerate = rng() % 10 == 0;
+    const RationProblem p = randomProblem(rng, shape);
+    const QString where = QStringLiteral("problem %1 (%2 feeds, %3 nutrients)").arg(k).arg(shape.feeds).arg(shape.nutrients);
+
+    const RationModel model = RationModel::build(p);
+    QVERIFY2(model.stop() == RationModel::Stop::None, qPrintable(where));
+    SimplexSolver solver;
+    QVERIFY(model.loadInto(solver));
+    solver.setStallLimit(stallLimit);
+    solver.solve();
+    phaseOne += solver.ranPhaseOne() ? 1 : 0;
+    bland += solver.blandPivots() > 0 ? 1 : 0;
+
+    const GlpkReference reference(p);
+    const GlpkReference::Result glpk = reference.solve();
+    QVERIFY2(solver.found() == glpk.feasible,
+             qPrintable(where + QStringLiteral(": ours %1 (status %3, %4 pivots, phase one %5), GLPK %2").arg(solver.found()).arg(glpk.feasible).arg(int(solver.status())).arg(solver.iterations()).arg(solver.ranPhaseOne())));
+    QCOMPARE(std::size_t(model.feedCount()), reference.feedColumns.size());
+    if (!glpk.feasible) {
+      ++infeasible;
+      continue;
+    }
+    ++feasible;
+
+    const double ours = solver.objective() * model.divisor;
+    QVERIFY2(std::fabs(ours - glpk.objective) <= 1e-6 * std::max(1.0, std::fabs(glpk.objective)),
+             qPrintable(where + QStringLiteral(": cost %1, GLPK %2").arg(ours, 0, 'g', 12).arg(glpk.objective, 0, 'g', 12)));
+
+    // The printed cost comes from amounts rounded to 3 decimals.
+    const OptimalSolution s = OptimalSolution::compute(model, solver, 1.0);
+    double rounding = 1e-6;
+    for (double c : reference.costs)
+      rounding += 0.0005 * c;
+    QVERIFY2(std::fabs(s.cost - glpk.objective) <= rounding,
+             qPrintable(where + QStringLiteral(": printed cost %1, GLPK %2").arg(s.cost).arg(glpk.objective)));
+
+    // The shadow prices are the duals: they have the signs of their limits,
+    // price no feedstuff above its cost, and value the limits at the cost.
+    const std::vector<int> basis = model.initialBasis();
+    double dualValue = 0.0;
+    for (std::size_t k = 0; k < model.constraints.size(); ++k) {
+      const ConstraintRow &c = model.constraints[k];
+      const double y = solver.z(basis[k]);
+      dualValue += y * c.limit;
+      const double tol = 1e-7 * std::max(1.0, std::fabs(y));
+      QVERIFY2(c.kind != LimitKind::Lower || y >= -tol, qPrintable(where + QStringLiteral(": lower row %1 priced %2").arg(k).arg(y)));
+      QVERIFY2(c.kind != LimitKind::Upper || y <= tol, qPrintable(where + QStringLiteral(": upper row %1 priced %2").arg(k).arg(y)));
+    }
+    for (int j = 0; j < model.feedCount(); ++j) {
+      double priced = 0.0;
+      for (std::size_t k = 0; k < model.constraints.size(); ++k)
+        priced += solver.z(basis[k]) * model.constraints[k].coefficients[j];
+      QVERIFY2(model.costs[j] - priced >= -1e-6 * std::max(1.0, model.costs[j]),
+               qPrintable(where + QStringLiteral(": feed %1 costs %2, priced %3").arg(j).arg(model.costs[j]).arg(priced)));
+    }
+    QVERIFY2(std::fabs(dualValue - solver.objective()) <= 1e-6 * std::max(1.0, std::fabs(solver.objective())),
+             qPrintable(where + QStringLiteral(": limits valued %1, cost %2").arg(dualValue).arg(solver.objective())));
+
+    std::vector<double> x(std::size_t(p.feeds.size()), 0.0);
+    for (int j = 0; j < model.feedCount(); ++j)
+      x[reference.feedColumns[j]] = solver.value(j);
+    const QStringList broken = violations(p, x, reference.feedColumns);
+    QVERIFY2(broken.isEmpty(), qPrintable(where + QStringLiteral(": ") + broken.join(QStringLiteral("; "))));
+  }
+  qInfo("%d feasible, %d infeasible, phase one in %d, Bland's rule in %d", feasible, infeasible, phaseOne, bland);
+  QVERIFY(feasible >= problems / 4);
+  QVERIFY(infeasible >= problems / 8);
+  if (stallLimit == 0)
+    QVERIFY(bland > problems / 2);  // from the first degenerate pivot on
+}
+
+QTEST_GUILESS_MAIN(TestOptimizerGlpk)
+#include "tst_optimizer_glpk.moc"

@@ -1,0 +1,205 @@
+// The simplex on hand-made programmes: worked examples, the pivot rules and
+// their tie-breaks, and the cases where plain Big-M goes wrong.
+#include "optimizer/rationmodel.h"
+#include "optimizer/simplexsolver.h"
+
+#include <QtTest>
+
+using namespace vz;
+
+Q_DECLARE_METATYPE(vz::RationModel)
+
+namespace {
+
+struct Row {
+  std::vector<double> a;
+  LimitKind kind;
+  double limit;
+};
+
+// A programme in the optimiser's own layout: feed columns, surplus columns,
+// then one basic column per row.
+RationModel programme(const std::vector<double> &costs, const std::vector<Row> &rows, double bigM = 1000.0)
+{
+  RationModel m;
+  for (std::size_t j = 0; j < costs.size(); ++j)
+    m.feedNames.append(QStringLiteral("x%1").arg(j + 1));
+  m.costs = costs;
+  m.prices = costs;
+  m.bigM = bigM;
+  for (const Row &r : rows)
+    m.constraints.push_back({r.a, r.kind, r.limit, false});
+  return m;
+}
+
+SimplexSolver solved(const RationModel &m)
+{
+  SimplexSolver s;
+  if (!m.loadInto(s))
+    qFatal("tableau refused");
+  s.solve();
+  return s;
+}
+
+constexpr auto Fixed = LimitKind::Fixed;
+constexpr auto Lower = LimitKind::Lower;
+constexpr auto Upper = LimitKind::Upper;
+
+} // namespace
+
+class TestSimplexSolver : public QObject {
+  Q_OBJECT
+private slots:
+  void workedExample();
+  void equalCriteriaTakeTheLowerColumn();
+  void tiedQuotientsComparedOnAddedColumns();
+  void columnWithoutPositiveEntryIsPassedOver();
+  void verdicts_data();
+  void verdicts();
+  void zeroLevelArtificialIsDrivenOut();
+  void rowNoFeedCanMoveHasZeroPrice();
+  void tooSmallBigMStillFindsTheOptimum();
+  void cyclingExampleTerminates();
+  void refusesMismatchedSizes();
+};
+
+void TestSimplexSolver::workedExample()
+{
+  // Minimise 2x1 + 3x2 with x1 + x2 = 10 and x1 <= 4.
+  const RationModel m = programme({2, 3}, {{{1, 1}, Fixed, 10}, {{1, 0}, Upper, 4}});
+  SimplexSolver s;
+  QVERIFY(m.loadInto(s));
+  QCOMPARE(s.basicColumn(0), 2);  // artificial of the fixed row
+  QCOMPARE(s.basicColumn(1), 3);  // slack of the upper row
+  QCOMPARE(s.solve(), SimplexSolver::Status::Optimal);
+  QCOMPARE(s.value(0), 4.0);
+  QCOMPARE(s.value(1), 6.0);
+  QCOMPARE(s.objective(), 26.0);
+  // Duals: the fixed row prices 3, the upper row -1 (raising it by one
+  // swaps one unit of x2 for x1).
+  QCOMPARE(s.z(2), 3.0);
+  QCOMPARE(s.z(3), -1.0);
+}
+
+void TestSimplexSolver::equalCriteriaTakeTheLowerColumn()
+{
+  const RationModel m = programme({-1, -1}, {{{1, 1}, Upper, 1}});
+  const SimplexSolver s = solved(m);
+  QCOMPARE(s.value(0), 1.0);
+  QCOMPARE(s.value(1), 0.0);
+}
+
+void TestSimplexSolver::tiedQuotientsComparedOnAddedColumns()
+{
+  // x1 enters with the quotient 2 in both rows; scaled by their pivot
+  // entries the rows first differ in the slack of row 1 (1 against 0), so
+  // row 2 leaves.
+  const RationModel m = programme({-1, 0}, {{{1, 1}, Upper, 2}, {{2, 0}, Upper, 4}});
+  const SimplexSolver s = solved(m);
+  QCOMPARE(s.basicColumn(1), 0);
+  QCOMPARE(s.basicColumn(0), 2);
+  QCOMPARE(s.value(0), 2.0);
+}
+
+void TestSimplexSolver::columnWithoutPositiveEntryIsPassedOver()
+{
+  // x1 improves most but appears in no row: x2 enters instead, then the
+  // solve ends on the unbounded direction without a pivot on it.
+  const RationModel m = programme({-2, -1}, {{{0, 1}, Upper, 3}});
+  SimplexSolver s = solved(m);
+  QCOMPARE(s.status(), SimplexSolver::Status::Unbounded);
+  QCOMPARE(s.value(1), 3.0);
+  QCOMPARE(s.rowOfColumn(0), -1);
+}
+
+void TestSimplexSolver::verdicts_data()
+{
+  QTest::addColumn<RationModel>("model");
+  QTest::addColumn<int>("status");
+  QTest::addColumn<double>("objective");
+  QTest::newRow("lower and upper on one row") << programme({1, 2}, {{{1, 1}, Lower, 3}, {{1, 1}, Upper, 5}, {{1, 0}, Upper, 2}})
+                                              << int(SimplexSolver::Status::Optimal) << 4.0;
+  QTest::newRow("contradicting limits") << programme({1, 1}, {{{1, 1}, Upper, 1}, {{1, 1}, Lower, 2}})
+                                        << int(SimplexSolver::Status::Infeasible) << -1.0;
+  QTest::newRow("equation nothing can meet") << programme({1, 1}, {{{1, 1}, Lower, 1}, {{0, 0}, Fixed, 3}})
+                                             << int(SimplexSolver::Status::Infeasible) << -1.0;
+  QTest::newRow("degenerate start") << programme({1, 1}, {{{1, -1}, Fixed, 0}, {{1, 1}, Lower, 4}, {{1, 0}, Lower, 0}})
+                                    << int(SimplexSolver::Status::Optimal) << 4.0;
+  QTest::newRow("every cost zero") << programme({0, 0}, {{{1, 1}, Fixed, 2}}, 0.0)
+                                   << int(SimplexSolver::Status::Optimal) << 0.0;
+}
+
+void TestSimplexSolver::verdicts()
+{
+  QFETCH(RationModel, model);
+  QFETCH(int, status);
+  QFETCH(double, objective);
+  const SimplexSolver s = solved(model);
+  QCOMPARE(int(s.status()), status);
+  QCOMPARE(s.found(), status == int(SimplexSolver::Status::Optimal));
+  if (s.found())
+    QVERIFY(std::fabs(s.objective() - objective) < 1e-9);
+  else
+    QVERIFY(s.hasPositiveArtificial());
+}
+
+void TestSimplexSolver::zeroLevelArtificialIsDrivenOut()
+{
+  // The second row is the first one doubled: one artificial stays basic at
+  // level zero after the Big-M solve.
+  const RationModel m = programme({1, 2}, {{{1, 1}, Lower, 2}, {{2, 2}, Lower, 4}});
+  const SimplexSolver s = solved(m);
+  QVERIFY(s.found());
+  QCOMPARE(s.objective(), 2.0);
+  for (int r = 0; r < s.rows(); ++r)
+    QVERIFY2(s.basicColumn(r) < 4, "an artificial is still basic");
+  // The duals price the rows at the cost of x1, shared between the twins,
+  // never at the Big-M.
+  const double y1 = s.z(4), y2 = s.z(5);
+  QVERIFY(std::fabs(y1 + 2 * y2 - 1.0) < 1e-9);
+  QVERIFY(y1 > -1e-9 && y2 > -1e-9);
+}
+
+void TestSimplexSolver::rowNoFeedCanMoveHasZeroPrice()
+{
+  const RationModel m = programme({1, 2}, {{{0, 0}, Fixed, 0}, {{1, 1}, Lower, 2}});
+  const SimplexSolver s = solved(m);
+  QVERIFY(s.found());
+  QCOMPARE(s.objective(), 2.0);
+  QCOMPARE(s.z(3), 0.0);  // the fixed row's artificial column
+  QCOMPARE(s.z(4), 1.0);
+}
+
+void TestSimplexSolver::tooSmallBigMStillFindsTheOptimum()
+{
+  // With M = 1 an artificial is cheaper than x1 (cost 10): Big-M alone
+  // would end with the artificial at 1.
+  const RationModel m = programme({10, 30}, {{{1, 1}, Lower, 1}}, 1.0);
+  const SimplexSolver s = solved(m);
+  QVERIFY(s.ranPhaseOne());
+  QCOMPARE(s.status(), SimplexSolver::Status::Optimal);
+  QCOMPARE(s.value(0), 1.0);
+  QCOMPARE(s.objective(), 10.0);
+  QCOMPARE(s.z(3), 10.0);  // the true dual of the row
+}
+
+void TestSimplexSolver::cyclingExampleTerminates()
+{
+  // Beale's example, which cycles under the largest-coefficient rule with a
+  // plain first-row tie-break.
+  const RationModel m = programme({-0.75, 20, -0.5, 6},
+                                  {{{0.25, -8, -1, 9}, Upper, 0}, {{0.5, -12, -0.5, 3}, Upper, 0}, {{0, 0, 1, 0}, Upper, 1}});
+  const SimplexSolver s = solved(m);
+  QCOMPARE(s.status(), SimplexSolver::Status::Optimal);
+  QVERIFY(std::fabs(s.objective() + 1.25) < 1e-9);
+}
+
+void TestSimplexSolver::refusesMismatchedSizes()
+{
+  SimplexSolver s;
+  QVERIFY(!s.load(2, 3, std::vector<double>(5, 0.0), {0, 0}, {0, 0, 0}, {1, 2}, {0, 0, 0}, 1));
+  QVERIFY(!s.load(1, 2, std::vector<double>(2, 0.0), {0}, {0, 0}, {2}, {0, 0}, 1));
+}
+
+QTEST_GUILESS_MAIN(TestSimplexSolver)
+#include "tst_simplexsolver.moc"

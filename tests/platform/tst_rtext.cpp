@@ -1,0 +1,136 @@
+#include "platform/rtext.h"
+
+#include <QTest>
+
+using namespace vz::rt;
+
+class TestRText : public QObject {
+  Q_OBJECT
+private slots:
+  void padding_data()
+  {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("len");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("padr fill") << "R" << "ab" << 5 << "ab   ";
+    QTest::newRow("padr cut") << "R" << "abcdef" << 3 << "abc";
+    QTest::newRow("padl fill") << "L" << "ab" << 5 << "   ab";
+    QTest::newRow("padl cut keeps left") << "L" << "abcdef" << 3 << "abc";
+    QTest::newRow("padc even") << "C" << "ab" << 6 << "  ab  ";
+    QTest::newRow("padc odd blank right") << "C" << "ab" << 5 << " ab  ";
+    QTest::newRow("padc 100") << "C" << "Vesk_Zyr S 2.0" << 100
+                              << QString(43, QLatin1Char(' ')) + QStringLiteral("Vesk_Zyr S 2.0") + QString(43, QLatin1Char(' '));
+    QTest::newRow("zero len") << "R" << "abc" << 0 << "";
+  }
+  void padding()
+  {
+    QFETCH(QString, kind);
+    QFETCH(QString, text);
+    QFETCH(int, len);
+    QFETCH(QString, expected);
+    const QString got = kind == QLatin1String("R") ? PadR(text, len) : kind == QLatin1String("L") ? PadL(text, len) : PadC(text, len);
+    QCOMPARE(got, expected);
+  }
+
+  void trimmingAndSearch()
+  {
+    QCOMPARE(AllTrim(QStringLiteral("  a b \t ")), QStringLiteral("a b \t"));  // blanks only
+    QCOMPARE(RTrim(QStringLiteral(" a  ")), QStringLiteral(" a"));
+    QCOMPARE(LTrim(QStringLiteral(" a  ")), QStringLiteral("a  "));
+    QCOMPARE(At(QStringLiteral("c"), QStringLiteral("abcabc")), 3);
+    QCOMPARE(At(QStringLiteral("x"), QStringLiteral("abc")), 0);
+    QCOMPARE(At(QString(), QStringLiteral("abc")), 0);
+    QCOMPARE(StrTran(QStringLiteral("a,b,c"), QStringLiteral(","), QStringLiteral(";")), QStringLiteral("a;b;c"));
+    QCOMPARE(Replicate(QStringLiteral("ab"), 3), QStringLiteral("ababab"));
+    QCOMPARE(Space(3), QStringLiteral("   "));
+  }
+
+  void subStr_data()
+  {
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("middle") << 2 << 3 << "bcd";
+    QTest::newRow("to end") << 4 << -1 << "def";
+    QTest::newRow("zero reads as one") << 0 << 2 << "ab";
+    QTest::newRow("from end") << -2 << -1 << "ef";
+    QTest::newRow("past end") << 9 << 2 << "";
+    QTest::newRow("count too long") << 5 << 10 << "ef";
+  }
+  void subStr()
+  {
+    QFETCH(int, start);
+    QFETCH(int, count);
+    QFETCH(QString, expected);
+    QCOMPARE(SubStr(QStringLiteral("abcdef"), start, count), expected);
+  }
+
+  void upperIsTurkish()
+  {
+    QCOMPARE(Upper(QStringLiteral("ığüşiöç abc")), QStringLiteral("IĞÜŞİÖÇ ABC"));
+  }
+
+  void val_data()
+  {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("plain") << "  12.5" << 12.5;
+    QTest::newRow("number text") << "     0.1250" << 0.125;
+    QTest::newRow("negative") << "-3.25" << -3.25;
+    QTest::newRow("stops at garbage") << "7.5kg" << 7.5;
+    QTest::newRow("second point stops") << "1.2.3" << 1.2;
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("blanks") << "           " << 0.0;
+    QTest::newRow("garbage") << "abc" << 0.0;
+    QTest::newRow("comma stops") << "3,5" << 3.0;
+  }
+  void val()
+  {
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    QCOMPARE(Val(text), expected);
+  }
+
+  void str_data()
+  {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("four decimals") << 3.14159 << 11 << 4 << "     3.1416";
+    QTest::newRow("fewer decimals fit") << 550.0 << 5 << 3 << "550.0";
+    QTest::newRow("no point fits") << 45600.0 << 5 << 1 << "45600";
+    QTest::newRow("whole too wide") << 123456.0 << 5 << 0 << "*****";
+    QTest::newRow("sign counts") << -10000.0 << 5 << 0 << "*****";
+    QTest::newRow("rounds up to too wide") << 99999.6 << 5 << 1 << "*****";
+    QTest::newRow("negative fits") << -9999.0 << 5 << 0 << "-9999";
+    QTest::newRow("half away up") << 2.5 << 3 << 0 << "  3";
+    QTest::newRow("half away down") << -2.5 << 3 << 0 << " -3";
+    QTest::newRow("decimal half") << 2.675 << 6 << 2 << "  2.68";
+    QTest::newRow("no minus zero") << -0.00001 << 8 << 2 << "    0.00";
+    QTest::newRow("small leading zero") << 0.05 << 6 << 3 << " 0.050";
+    QTest::newRow("zero decimals") << 7.0 << 4 << 0 << "   7";
+  }
+  void str()
+  {
+    QFETCH(double, value);
+    QFETCH(int, length);
+    QFETCH(int, decimals);
+    QFETCH(QString, expected);
+    QCOMPARE(Str(value, length, decimals), expected);
+  }
+
+  void roundAndDates()
+  {
+    QCOMPARE(Round(1.005, 2), 1.01);
+    QCOMPARE(Round(-1.25, 1), -1.3);
+    QCOMPARE(DToC(QDate(2024, 3, 7)), QStringLiteral("07.03.2024"));
+    QCOMPARE(DToC(QDate()), QStringLiteral("  .  .    "));
+    QVERIFY(FuzzyEqual(0.1 + 0.2, 0.3));
+    QVERIFY(!FuzzyEqual(0.3, 0.3001));
+  }
+};
+
+QTEST_GUILESS_MAIN(TestRText)
+#include "tst_rtext.moc"

@@ -1,0 +1,589 @@
+#include "../platform/dbfreader.h"
+#include "platform/rtext.h"
+#include "problem/filehelpers.h"
+#include "problem/problemfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vz;
+using vz::rt::PadL;
+using vz::rt::PadR;
+
+namespace {
+
+const QStringList FieldNames = {
+    QStringLiteral("YMADI"),  QStringLiteral("YMFIAT"),  QStringLiteral("YMSABIT"), QStringLiteral("YMALTLIM"),
+    QStringLiteral("YMUSTLIM"), QStringLiteral("YMMANMIK"), QStringLiteral("BMADI"), QStringLiteral("BMBIRIM"),
+    QStringLiteral("BMSABIT"), QStringLiteral("BMALTLIM"), QStringLiteral("BMUSTLIM"), QStringLiteral("BMADIA"),
+    QStringLiteral("BMADIB"), QStringLiteral("OSABIT"),  QStringLiteral("OALTLIM"), QStringLiteral("OUSTLIM"),
+    QStringLiteral("YMBMAT")};
+
+QString num(double v, int decimals = 4)
+{
+  return rt::Str(v, 11, decimals);
+}
+
+QString blank()
+{
+  return QString(11, QLatin1Char(' '));
+}
+
+// One record given as "FIELD=value" pairs; a leading "*" marks it deleted.
+DbfRecord rec(const QStringList &pairs)
+{
+  DbfRecord r;
+  r.values = QStringList(FieldNames.size());
+  for (const QString &p : pairs) {
+    if (p == QLatin1String("*")) {
+      r.deleted = true;
+      continue;
+    }
+    const qsizetype eq = p.indexOf(QLatin1Char('='));
+    r.values[FieldNames.indexOf(p.left(eq))] = p.mid(eq + 1);
+  }
+  return r;
+}
+
+QString matrixText(const QStringList &cells)
+{
+  QString s;
+  for (const QString &c : cells)
+    s += c + QLatin1Char(',');
+  return s;
+}
+
+RationProblem sampleProblem(int feeds = 3, int nutrients = 2)
+{
+  RationProblem p;
+  for (int j = 0; j < feeds; ++j)
+    p.feeds.append({PadR(QStringLiteral("Yem %1").arg(j + 1), 15), num(1.5 + j, 3), blank(), num(0.1, 3), num(9 + j, 3)});
+  for (int i = 0; i < nutrients; ++i)
+    p.nutrients.append({PadR(QStringLiteral("BM%1").arg(i + 1), 15), PadL(QStringLiteral("g/Kg"), 11), blank(), num(10 * i), blank()});
+  p.ratios.append({PadR(QStringLiteral("BM1"), 15), PadR(QStringLiteral("BM2"), 15), blank(), num(1.2), num(2.5)});
+  for (int i = 0; i < nutrients; ++i) {
+    QStringList row;
+    for (int j = 0; j < feeds; ++j)
+      row.append(num(i * 10 + j + 0.25));
+    p.matrix.append(row);
+  }
+  for (int j = 0; j < feeds; ++j)
+    p.feedAmounts.append(num(j + 1, 3));
+  p.params = QStringList{QStringLiteral("G"), QStringLiteral("12.000"), QStringLiteral("TL"), QStringLiteral("Kg")};
+  p.animalDescription = {QStringLiteral("GEBE & SÜT VEREN İNEK:"), QStringLiteral("CANLI AĞIRLIK (Kg): 600")};
+  p.rebuildFeedNames();
+  p.rebuildNutrientLists();
+  return p;
+}
+
+ChangedFlags allRaised()
+{
+  ChangedFlags f;
+  f.params = f.feedNames = f.nutrientNames = f.ratios = f.matrix = f.feedAmounts = true;
+  return f;
+}
+
+QByteArray bytesOf(const QString &path)
+{
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestProblemFile : public QObject {
+  Q_OBJECT
+  QTemporaryDir m_dir;
+  int m_n = 0;
+
+  QString newPath() { return m_dir.filePath(QStringLiteral("P%1.RVD").arg(++m_n)); }
+
+  QString writeFile(const QList<DbfRecord> &records)
+  {
+    const QString path = newPath();
+    QString error;
+    if (!DbfTable::writeTable(path, ProblemFile::problemFields(), records, &error))
+      qWarning("%s", qPrintable(error));
+    return path;
+  }
+
+  // Saves `p` (every flag raised) into a fresh file and returns its path.
+  QString saveFresh(RationProblem p)
+  {
+    const QString path = newPath();
+    ProblemFile::createNew(path);
+    ProblemFile f;
+    if (!f.open(path))
+      return QString();
+    p.changed = allRaised();
+    if (!f.PROBDBFUPDATE(p))
+      qWarning("%s", qPrintable(f.errorString()));
+    return path;
+  }
+
+  static RationProblem load(const QString &path)
+  {
+    ProblemFile f;
+    RationProblem p;
+    if (f.open(path))
+      f.AKTPRODIZOLUSTUR(p);
+    return p;
+  }
+
+private slots:
+  void loadingFollowsTheRecordRule()
+  {
+    const QString paramRow = QStringLiteral("G,1.000,TL,Kg,");
+    // Three feedstuffs; records 1 and 2 have a blank BMADI, record 3 a nutrient;
+    // one ratio lacks its denominator; a deleted record holds a fourth feedstuff.
+    const QString path = writeFile({
+        rec({QStringLiteral("YMADI=Arpa"), QStringLiteral("BMADIA=KMT"), QStringLiteral("YMBMAT=") + matrixText({num(1), num(1), num(1)})}),
+        rec({QStringLiteral("*"), QStringLiteral("YMADI=Silinmiş")}),
+        rec({QStringLiteral("YMADI=Mısır"), QStringLiteral("YMBMAT=") + paramRow}),
+        rec({QStringLiteral("YMADI=Saman"), QStringLiteral("BMADI=KMT"), QStringLiteral("BMBIRIM=      Kg/Kg")}),
+    });
+    const RationProblem p = load(path);
+    QCOMPARE(p.feedNames, (QStringList{QStringLiteral("Arpa"), QStringLiteral("Mısır"), QStringLiteral("Saman")}));
+    QCOMPARE(p.feeds.at(0).at(YmName), PadR(QStringLiteral("Arpa"), 15));  // as stored, full width
+    QCOMPARE(p.feedAmounts.size(), 3);
+    QCOMPARE(p.nutrientNames, QStringList{QStringLiteral("KMT")});
+    QCOMPARE(p.nutrientUnits, QStringList{QStringLiteral("Kg/Kg")});
+    QVERIFY(p.ratios.isEmpty());
+    QCOMPARE(p.matrix, (QList<QStringList>{{num(1), num(1), num(1)}}));
+    QCOMPARE(p.params, RationProblem::defaultParams());
+    QVERIFY(!p.changed.any());
+  }
+
+  void loadingCompletesTheProblem_data()
+  {
+    QTest::addColumn<QList<DbfRecord>>("records");
+    QTest::addColumn<QList<QStringList>>("matrix");
+    QTest::addColumn<QStringList>("params");
+    QTest::addColumn<QStringList>("description");
+    QTest::addColumn<QStringList>("nutrients");
+    QTest::addColumn<bool>("matrixChanged");
+    QTest::addColumn<bool>("nutrientsChanged");
+    const QStringList def = RationProblem::defaultParams();
+    const QString m24 = matrixText({num(1), num(2)});
+
+    QTest::newRow("new file saved once") << QList<DbfRecord>{rec({QStringLiteral("YMBMAT=G,1.000,TL,Kg,")})}
+                                         << QList<QStringList>{} << def << QStringList{} << QStringList{} << false << false;
+    QTest::newRow("2 nutrients 2 feeds with description")
+        << QList<DbfRecord>{rec({QStringLiteral("YMADI=A"), QStringLiteral("BMADI=X"), QStringLiteral("YMBMAT=") + m24}),
+                            rec({QStringLiteral("YMADI=B"), QStringLiteral("BMADI=Y"), QStringLiteral("YMBMAT=") + m24}),
+                            rec({QStringLiteral("YMBMAT=G,5.000,EUR,Kg,TİPİ: BOĞA,YAŞ: 3,")})}
+        << QList<QStringList>{{num(1), num(2)}, {num(1), num(2)}}
+        << QStringList{QStringLiteral("G"), QStringLiteral("5.000"), QStringLiteral("EUR"), QStringLiteral("Kg")}
+        << QStringList{QStringLiteral("TİPİ: BOĞA"), QStringLiteral("YAŞ: 3")} << QStringList{QStringLiteral("X"), QStringLiteral("Y")}
+        << false << false;
+    QTest::newRow("feedstuffs only get KMT")
+        << QList<DbfRecord>{rec({QStringLiteral("YMADI=A")}), rec({QStringLiteral("YMADI=B"), QStringLiteral("YMBMAT=G,1.000,TL,Kg,")})}
+        << QList<QStringList>{{num(1), num(1)}} << def << QStringList{} << QStringList{QStringLiteral("KMT")} << true << true;
+    QTest::newRow("one nutrient no feed keeps its parameters")
+        << QList<DbfRecord>{rec({QStringLiteral("BMADI=KMT"), QStringLiteral("YMBMAT=G,3.000,TL,Kg,")})}
+        << QList<QStringList>{{}} << QStringList{QStringLiteral("G"), QStringLiteral("3.000"), QStringLiteral("TL"), QStringLiteral("Kg")}
+        << QStringList{} << QStringList{QStringLiteral("KMT")} << false << false;
+    QTest::newRow("nutrients no feed no parameter row")
+        << QList<DbfRecord>{rec({QStringLiteral("BMADI=X")}), rec({QStringLiteral("BMADI=Y")})}
+        << QList<QStringList>{{}, {}} << def << QStringList{} << QStringList{QStringLiteral("X"), QStringLiteral("Y")} << false << false;
+    QTest::newRow("short parameter row gives defaults")
+        << QList<DbfRecord>{rec({QStringLiteral("YMADI=A"), QStringLiteral("BMADI=X"), QStringLiteral("YMBMAT=") + matrixText({num(4)})}),
+                            rec({QStringLiteral("YMBMAT=G,2.000,")})}
+        << QList<QStringList>{{num(4)}} << def << QStringList{} << QStringList{QStringLiteral("X")} << false << false;
+    QTest::newRow("short and long rows mended")
+        << QList<DbfRecord>{rec({QStringLiteral("YMADI=A"), QStringLiteral("BMADI=X"), QStringLiteral("YMBMAT=") + matrixText({num(1)})}),
+                            rec({QStringLiteral("YMADI=B"), QStringLiteral("BMADI=Y"), QStringLiteral("YMBMAT=") + matrixText({num(1), num(2), num(3)})}),
+                            rec({QStringLiteral("YMBMAT=G,1.000,TL,Kg,")})}
+        << QList<QStringList>{{num(1), blank()}, {num(1), num(2)}} << def << QStringList{}
+        << QStringList{QStringLiteral("X"), QStringLiteral("Y")} << true << false;
+    QTest::newRow("missing row mended")
+        << QList<DbfRecord>{rec({QStringLiteral("YMADI=A"), QStringLiteral("BMADI=X"), QStringLiteral("YMBMAT=") + matrixText({num(7)})}),
+                            rec({QStringLiteral("BMADI=Y"), QStringLiteral("YMBMAT=G,1.000,TL,Kg,")}),
+                            rec({QStringLiteral("BMADI=Z")})}
+        << QList<QStringList>{{num(7)}, {blank()}, {blank()}} << def << QStringList{}
+        << QStringList{QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")} << true << false;
+    QTest::newRow("surplus rows cut")
+        << QList<DbfRecord>{rec({QStringLiteral("YMADI=A"), QStringLiteral("BMADI=X"), QStringLiteral("YMBMAT=") + matrixText({num(7)})}),
+                            rec({QStringLiteral("YMBMAT=") + matrixText({num(8)})}), rec({QStringLiteral("YMBMAT=") + matrixText({num(9)})}),
+                            rec({QStringLiteral("YMBMAT=G,1.000,TL,Kg,")})}
+        << QList<QStringList>{{num(7)}} << def << QStringList{} << QStringList{QStringLiteral("X")} << true << false;
+    QTest::newRow("parameter row lost, rows equal nutrients")
+        << QList<DbfRecord>{rec({QStringLiteral("YMADI=A"), QStringLiteral("BMADI=X"), QStringLiteral("YMBMAT=") + matrixText({num(7)})})}
+        << QList<QStringList>{{num(7)}} << def << QStringList{} << QStringList{QStringLiteral("X")} << false << false;
+  }
+  void loadingCompletesTheProblem()
+  {
+    QFETCH(QList<DbfRecord>, records);
+    QFETCH(QList<QStringList>, matrix);
+    QFETCH(QStringList, params);
+    QFETCH(QStringList, description);
+    QFETCH(QStringList, nutrients);
+    QFETCH(bool, matrixChanged);
+    QFETCH(bool, nutrientsChanged);
+    const RationProblem p = load(writeFile(records));
+    QCOMPARE(p.matrix, matrix);
+    QCOMPARE(p.params, params);
+    QCOMPARE(p.animalDescription, description);
+    QCOMPARE(p.nutrientNames, nutrients);
+    QCOMPARE(p.matrix.size(), p.nutrients.size());
+    QCOMPARE(p.changed.matrix, matrixChanged);
+    QCOMPARE(p.changed.nutrientNames, nutrientsChanged);
+    QCOMPARE(p.feedAmounts.size(), p.feeds.size());
+  }
+
+  void badFilesOpenNothing_data()
+  {
+    QTest::addColumn<int>("kind");
+    QTest::newRow("not a table") << 0;
+    QTest::newRow("truncated") << 1;
+    QTest::newRow("lacks a field") << 2;
+    QTest::newRow("missing") << 3;
+  }
+  void badFilesOpenNothing()
+  {
+    QFETCH(int, kind);
+    QString path = newPath();
+    if (kind == 0) {
+      QFile f(path);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write("merhaba");
+    } else if (kind == 1) {
+      path = saveFresh(sampleProblem());
+      QByteArray b = bytesOf(path);
+      QFile f(path);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write(b.left(b.size() - 500));
+    } else if (kind == 2) {
+      QList<DbfField> fields = ProblemFile::problemFields();
+      fields.removeAt(3);
+      QVERIFY(DbfTable::create(path, fields));
+    }
+    ProblemFile f;
+    QVERIFY(!f.open(path));
+    QVERIFY(!f.isOpen());
+    QVERIFY(!f.errorString().isEmpty());
+    QVERIFY(f.PROBFILEBASE().isEmpty());
+    RationProblem p = sampleProblem();
+    f.AKTPRODIZOLUSTUR(p);  // nothing open: nothing happens
+    QCOMPARE(p, sampleProblem());
+  }
+
+  void saveThenLoadGivesTheSameProblem_data()
+  {
+    QTest::addColumn<int>("feeds");
+    QTest::addColumn<int>("nutrients");
+    QTest::newRow("3x2") << 3 << 2;
+    QTest::newRow("85 feedstuffs") << 85 << 4;
+    QTest::newRow("nutrients only") << 0 << 3;
+    QTest::newRow("one nutrient only") << 0 << 1;
+    QTest::newRow("empty") << 0 << 0;
+  }
+  void saveThenLoadGivesTheSameProblem()
+  {
+    QFETCH(int, feeds);
+    QFETCH(int, nutrients);
+    RationProblem p = sampleProblem(feeds, nutrients);
+    if (nutrients < 2)
+      p.ratios.clear();
+    const QString path = saveFresh(p);
+    RationProblem back = load(path);
+    QCOMPARE(back, p);
+
+    // The independent reader sees the record rule.
+    const auto ind = test::readWithDbfread(path);
+    QVERIFY2(ind.ok, qPrintable(ind.error));
+    QCOMPARE(ind.fieldNames, FieldNames);
+    QCOMPARE(ind.fieldSpecs.last().at(2).toInt(), 1020);
+    const int records = std::max({feeds, nutrients + 1, int(p.ratios.size())});
+    QCOMPARE(ind.records.size(), records);
+    for (int n = 0; n < records; ++n) {
+      const QStringList &r = ind.records.at(n);
+      QCOMPARE(r.at(0), n < feeds ? p.feeds.at(n).at(0) : PadR(QString(), 15));
+      QCOMPARE(r.at(1), n < feeds ? p.feeds.at(n).at(1) : blank());
+      QCOMPARE(r.at(5), n < feeds ? p.feedAmounts.at(n) : blank());
+      QCOMPARE(r.at(6), n < nutrients ? p.nutrients.at(n).at(0) : PadR(QString(), 15));
+      QCOMPARE(r.at(7), n < nutrients ? p.nutrients.at(n).at(1) : blank());
+      QCOMPARE(r.at(11), n < p.ratios.size() ? p.ratios.at(n).at(0) : PadR(QString(), 15));
+      QString mat;
+      if (n < nutrients)
+        mat = matrixText(p.matrix.at(n));
+      else if (n == nutrients)
+        mat = QStringLiteral("G,12.000,TL,Kg,GEBE & SÜT VEREN İNEK:,CANLI AĞIRLIK (Kg): 600,");
+      QCOMPARE(r.at(16), PadR(mat, 1020));
+    }
+  }
+
+  void onlyFlaggedFieldsChange_data()
+  {
+    QTest::addColumn<int>("part");  // 0 feeds, 1 amounts, 2 nutrients, 3 ratios, 4 matrix, 5 params
+    QTest::addColumn<QList<int>>("fields");
+    QTest::newRow("feedstuffs") << 0 << QList<int>{0, 1, 2, 3, 4};
+    QTest::newRow("amounts") << 1 << QList<int>{5};
+    QTest::newRow("nutrients") << 2 << QList<int>{6, 7, 8, 9, 10};
+    QTest::newRow("ratios") << 3 << QList<int>{11, 12, 13, 14, 15};
+    QTest::newRow("matrix") << 4 << QList<int>{16};
+    QTest::newRow("parameters") << 5 << QList<int>{16};
+  }
+  void onlyFlaggedFieldsChange()
+  {
+    QFETCH(int, part);
+    QFETCH(QList<int>, fields);
+    const QString path = saveFresh(sampleProblem(5, 3));
+    const auto before = test::readWithDbfread(path);
+    QVERIFY2(before.ok, qPrintable(before.error));
+
+    ProblemFile f;
+    QVERIFY(f.open(path));
+    RationProblem p;
+    f.AKTPRODIZOLUSTUR(p);
+    switch (part) {
+    case 0: p.feeds.resize(3); p.feeds[0][YmPrice] = num(99, 3); p.changed.feedNames = true; break;
+    case 1: p.feedAmounts[4] = num(7, 3); p.changed.feedAmounts = true; break;
+    case 2: p.nutrients[1][BmLower] = num(5); p.changed.nutrientNames = true; break;
+    case 3: p.ratios.append(p.ratios.first()); p.changed.ratios = true; break;
+    case 4: p.matrix[2][4] = num(0.5); p.changed.matrix = true; break;
+    case 5: p.animalDescription.clear(); p.changed.params = true; break;
+    }
+    QVERIFY2(f.PROBDBFUPDATE(p), qPrintable(f.errorString()));
+    QVERIFY(!p.changed.any());
+    f.close();
+
+    const auto after = test::readWithDbfread(path);
+    QVERIFY2(after.ok, qPrintable(after.error));
+    QCOMPARE(after.records.size(), before.records.size());  // the file never shrinks
+    bool anyChanged = false;
+    for (int n = 0; n < before.records.size(); ++n)
+      for (int c = 0; c < FieldNames.size(); ++c) {
+        const bool same = after.records.at(n).at(c) == before.records.at(n).at(c);
+        if (!fields.contains(c))
+          QVERIFY2(same, qPrintable(QStringLiteral("record %1 field %2 changed").arg(n + 1).arg(FieldNames.at(c))));
+        anyChanged |= !same;
+      }
+    QVERIFY(anyChanged);
+    if (part == 0) {  // shrunk from 5 to 3: records 4 and 5 blank in the feedstuff fields
+      QCOMPARE(after.records.at(3).at(0), PadR(QString(), 15));
+      QCOMPARE(after.records.at(4).at(4), blank());
+      QCOMPARE(after.records.at(4).at(5), before.records.at(4).at(5));
+    }
+    if (part == 0)
+      QCOMPARE(load(path).feeds, p.feeds);  // matrix columns were not deleted here
+    else
+      QCOMPARE(load(path), p);
+  }
+
+  void newProblemSavesOneRecord()
+  {
+    const QString path = newPath();
+    QString error;
+    QVERIFY2(ProblemFile::createNew(path, &error), qPrintable(error));
+    ProblemFile f;
+    QVERIFY(f.open(path));
+    QCOMPARE(f.table().recordCount(), 0);
+    RationProblem p;
+    p.params = RationProblem::defaultParams();
+    p.changed.params = true;
+    QVERIFY(f.PROBDBFUPDATE(p));
+    QVERIFY(!p.changed.any());
+    const auto ind = test::readWithDbfread(path);
+    QVERIFY2(ind.ok, qPrintable(ind.error));
+    QCOMPARE(ind.records.size(), 1);
+    QCOMPARE(ind.records.at(0).at(16), PadR(QStringLiteral("G,1.000,TL,Kg,"), 1020));
+    for (int c = 0; c < 16; ++c)
+      QVERIFY(ind.records.at(0).at(c).trimmed().isEmpty());
+
+    // Absent parameters with the matrix flag raised are stored as the defaults.
+    RationProblem q;
+    q.changed.matrix = true;
+    QVERIFY(f.PROBDBFUPDATE(q));
+    QCOMPARE(q.params, RationProblem::defaultParams());
+  }
+
+  void matrixRowsTakeTheirWidth()
+  {
+    // 4 nutrients, 2 feedstuffs, over a file that had 7 records.
+    RationProblem big = sampleProblem(2, 6);
+    const QString path = saveFresh(big);
+    ProblemFile f;
+    QVERIFY(f.open(path));
+    RationProblem p = sampleProblem(2, 4);
+    p.animalDescription.clear();
+    p.changed.matrix = true;
+    QVERIFY(f.PROBDBFUPDATE(p));
+    const auto ind = test::readWithDbfread(path);
+    QVERIFY(ind.ok);
+    QCOMPARE(ind.records.size(), 7);
+    for (int n = 0; n < 4; ++n)
+      QCOMPARE(rt::RTrim(ind.records.at(n).at(16)).size(), 24);
+    QCOMPARE(ind.typed.at(4).at(16).toString(), QStringLiteral("G,12.000,TL,Kg,"));
+    QCOMPARE(ind.typed.at(5).at(16).toString(), QString());
+    QCOMPARE(ind.typed.at(6).at(16).toString(), QString());
+  }
+
+  void refusedSavesWriteNothing_data()
+  {
+    QTest::addColumn<int>("kind");
+    QTest::newRow("86 feedstuffs") << 0;
+    QTest::newRow("parameter row too long") << 1;
+    QTest::newRow("text outside code page 1254") << 2;
+  }
+  void refusedSavesWriteNothing()
+  {
+    QFETCH(int, kind);
+    const QString path = saveFresh(sampleProblem());
+    const QByteArray before = bytesOf(path);
+    ProblemFile f;
+    QVERIFY(f.open(path));
+    RationProblem p = sampleProblem(kind == 0 ? 86 : 3, 2);
+    if (kind == 1)
+      p.animalDescription.append(QString(1000, QLatin1Char('x')));
+    if (kind == 2)
+      p.feeds[0][YmName] = QStringLiteral("Ячмень");
+    p.changed = allRaised();
+    QVERIFY(!f.PROBDBFUPDATE(p));
+    QVERIFY(!f.errorString().isEmpty());
+    QCOMPARE(p.changed, allRaised());
+    QCOMPARE(bytesOf(path), before);
+    QVERIFY(f.isOpen());
+  }
+
+  void failedWriteIsReported()
+  {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("gone"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/P.RVD");
+    QVERIFY(ProblemFile::createNew(path));
+    ProblemFile f;
+    QVERIFY(f.open(path));
+    RationProblem p = sampleProblem();
+    QVERIFY(QDir(folder).removeRecursively());  // nowhere left to write the new file
+    p.changed = allRaised();
+    QVERIFY(!f.PROBDBFUPDATE(p));
+    QVERIFY(!f.errorString().isEmpty());
+    QCOMPARE(p.changed, allRaised());
+    QVERIFY(!f.CREATE_VSK_DBFFILE(folder + QStringLiteral("/P1.VVD")));
+    QVERIFY(!f.copyTo(folder + QStringLiteral("/P1.RVD")));
+  }
+
+  void cleanProblemWritesNothing()
+  {
+    const QString path = saveFresh(sampleProblem());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    file.seek(1);
+    file.write("\x01\x01\x01", 3);  // an old date that a write would renew
+    file.close();
+    const QByteArray before = bytesOf(path);
+    ProblemFile f;
+    QVERIFY(f.open(path));
+    RationProblem p;
+    f.AKTPRODIZOLUSTUR(p);
+    QVERIFY(f.PROBDBFUPDATE(p));
+    f.close();
+    QCOMPARE(bytesOf(path), before);
+  }
+
+  void commasAreStoredAsSemicolons()
+  {
+    RationProblem p = sampleProblem();
+    p.animalDescription = {QStringLiteral("IRK: Holstein, siyah-beyaz")};
+    p.params->replace(ParCurrency, QStringLiteral("T,L"));
+    const RationProblem back = load(saveFresh(p));
+    QCOMPARE(back.animalDescription, QStringList{QStringLiteral("IRK: Holstein; siyah-beyaz")});
+    QCOMPARE(back.params->at(ParCurrency), QStringLiteral("T;L"));
+    QCOMPARE(back.params->at(ParWeight), QStringLiteral("Kg"));
+  }
+
+  void longNamesAreCut()
+  {
+    RationProblem p = sampleProblem();
+    p.feeds[0][YmName] = QStringLiteral("Yirmi karakterli ad.");
+    const RationProblem back = load(saveFresh(p));
+    QCOMPARE(back.feeds.at(0).at(YmName), QStringLiteral("Yirmi karakterl"));
+  }
+
+  void deletedRecordsSurviveASave()
+  {
+    const QString path = writeFile({rec({QStringLiteral("YMADI=A"), QStringLiteral("BMADI=X"), QStringLiteral("YMBMAT=") + matrixText({num(1)})}),
+                                    rec({QStringLiteral("*"), QStringLiteral("YMADI=Eski"), QStringLiteral("YMBMAT=eski")}),
+                                    rec({QStringLiteral("YMBMAT=G,1.000,TL,Kg,")})});
+    ProblemFile f;
+    QVERIFY(f.open(path));
+    RationProblem p;
+    f.AKTPRODIZOLUSTUR(p);
+    p.feeds.append({QStringLiteral("B"), blank(), blank(), blank(), blank()});
+    p.matrix[0].append(num(2));
+    p.changed.feedNames = p.changed.matrix = true;
+    QVERIFY(f.PROBDBFUPDATE(p));
+    const auto ind = test::readWithDbfread(path);
+    QVERIFY(ind.ok);
+    QCOMPARE(ind.deleted.size(), 1);
+    QCOMPARE(ind.deleted.at(0).at(0).trimmed(), QStringLiteral("Eski"));
+    QCOMPARE(ind.deleted.at(0).at(16).trimmed(), QStringLiteral("eski"));
+    QCOMPARE(ind.records.size(), 2);
+    QCOMPARE(ind.records.at(1).at(0).trimmed(), QStringLiteral("B"));
+    QCOMPARE(load(path).feedNames, (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+  }
+
+  void saveKeepsTheTableLocked()
+  {
+    const QString path = saveFresh(sampleProblem());
+    ProblemFile f;
+    QVERIFY(f.open(path));
+    RationProblem p;
+    f.AKTPRODIZOLUSTUR(p);
+    p.changed.ratios = true;
+    QVERIFY(f.PROBDBFUPDATE(p));
+    DbfTable other;
+    QVERIFY(!other.open(path, DbfTable::OpenMode::Exclusive));
+    f.close();
+    QVERIFY(other.open(path, DbfTable::OpenMode::Exclusive));
+    ProblemFile g;
+    QVERIFY(!g.open(path));  // taken exclusively by someone else
+    QVERIFY(!g.errorString().isEmpty());
+  }
+
+  void olderLayoutExport()
+  {
+    const QString path = saveFresh(sampleProblem(4, 3));
+    ProblemFile f;
+    QVERIFY(f.open(path));
+    const QString vvd = m_dir.filePath(QStringLiteral("EXPORT1.VVD"));
+    QVERIFY2(f.CREATE_VSK_DBFFILE(vvd), qPrintable(f.errorString()));
+    const auto rvd = test::readWithDbfread(path);
+    const auto old = test::readWithDbfread(vvd);
+    QVERIFY2(old.ok, qPrintable(old.error));
+    QStringList names = FieldNames;
+    names.removeAt(5);
+    QCOMPARE(old.fieldNames, names);
+    QCOMPARE(old.records.size(), rvd.records.size());
+    for (int n = 0; n < rvd.records.size(); ++n) {
+      QStringList expected = rvd.records.at(n);
+      expected.removeAt(5);
+      QCOMPARE(old.records.at(n), expected);
+    }
+    QVERIFY(!f.CREATE_VSK_DBFFILE(m_dir.filePath(QStringLiteral("no/such/folder/X.VVD"))));
+    QVERIFY(!f.errorString().isEmpty());
+
+    const QString copy = m_dir.filePath(QStringLiteral("COPY1.RVD"));
+    QVERIFY(f.copyTo(copy));
+    QCOMPARE(bytesOf(copy), bytesOf(path));
+  }
+
+  void fileNamesOfTheOpenProblem()
+  {
+    const QString path = m_dir.filePath(QStringLiteral("rasyon 1.x.RVD"));
+    QVERIFY(ProblemFile::createNew(path));
+    ProblemFile f;
+    QVERIFY(f.open(path));
+    QCOMPARE(f.PROBFILEBASE(), m_dir.filePath(QStringLiteral("rasyon 1.x")));
+    QCOMPARE(f.PROBFILEDIR(), m_dir.path());
+    QCOMPARE(f.PROBFILENAME(), QStringLiteral("rasyon 1.x"));
+    QCOMPARE(f.path(), path);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestProblemFile)
+#include "tst_problemfile.moc"

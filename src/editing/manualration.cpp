@@ -245,6 +245,11 @@ bool ManualRation::MAN_RAPORAL(Interaction &ui, const QString &problemFile,
   header.animalDescription = m_problem.animalDescription;
   header.parameters = m_parameters;
   header.now = now ? now() : QDateTime::currentDateTime();
+  if (problemFile.isEmpty()) {
+    // Without a problem file there is no folder to write the report into.
+    ui.errorMessage(ReportWriter::failureMessage());
+    return true;
+  }
   ReportWriter out;
   ManualRationReport::compose(out, *this, header);
   out.writeReport(ManualRationReport::reportFileFor(problemFile), ui, setCurrentReport,

@@ -84,8 +84,8 @@ public:
   // The report. Recomputes first, asks the report parameters through `ui`
   // and writes the report next to `problemFile` with ".TXT"; the written path
   // goes to `setCurrentReport`. Answers false (nothing written) when the
-  // dialog was cancelled; true otherwise, also when the write failed (its
-  // message was then shown through `ui`). `now` gives the report's date.
+  // dialog was cancelled; true otherwise, also when the write failed or
+  // `problemFile` is empty (the failure message was then shown through `ui`). `now` gives the report's date.
   bool MAN_RAPORAL(Interaction &ui, const QString &problemFile,
                    const std::function<void(const QString &)> &setCurrentReport,
                    const std::function<QDateTime()> &now = {});

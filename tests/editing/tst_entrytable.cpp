@@ -318,6 +318,26 @@ private slots:
     QCOMPARE(p.ratios, smallProblem().ratios);
   }
 
+  void unnamedRatiosGetPlaceholderNames()
+  {
+    RationProblem p = smallProblem();
+    ScriptedInteraction ui;
+    EntryTable t(EntryKind::Ratios, p, ui);
+    QVERIFY(t.APPEND());
+    t.ENDEDIT(2, 3, QStringLiteral("1.5"));
+    QCOMPARE(t.cell(2, 1), QStringLiteral("Bmİsmi-I"));
+    QCOMPARE(t.cell(2, 2), QStringLiteral("Bmİsmi-II"));
+    QCOMPARE(t.cell(2, 3), num(QStringLiteral("1.5000")));
+    QVERIFY(t.APPEND());
+    t.ENDEDIT(3, 1, QStringLiteral("HP"));
+    QCOMPARE(t.cell(3, 2), QString());
+    t.ENDEDIT(3, 4, QStringLiteral("2"));
+    QCOMPARE(t.cell(3, 1), QStringLiteral("HP"));
+    QCOMPARE(t.cell(3, 2), QString());
+    QVERIFY(p.changed.ratios);
+    QCOMPARE(p.matrix, smallProblem().matrix);
+  }
+
   void chooseRatio()
   {
     RationProblem p = smallProblem();

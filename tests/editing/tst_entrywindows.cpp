@@ -164,6 +164,30 @@ private slots:
     QCOMPARE(shell.menuRecomputed, 0);
   }
 
+  void aTypedCharacterStartsTheEdit()
+  {
+    RationProblem p = smallProblem();
+    Shell shell;
+    ScriptedInteraction ui;
+    EntryWindow *w = shell.open(EntryKind::Feeds, p, ui);
+    w->browser()->setFocus();
+    QTRY_VERIFY(w->browser()->hasFocus());
+    w->browser()->setCurrentIndex(w->model()->index(2, 1));
+    QTest::keyClick(w->browser(), Qt::Key_7);
+    auto *editor = qobject_cast<QLineEdit *>(w->browser()->openEditor());
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), QStringLiteral("7"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(w->table().cell(3, 2), QStringLiteral("      7.000"));
+    // A double click on the matrix's label opens no editor.
+    w->CLOSE();
+    EntryWindow *m = shell.open(EntryKind::Matrix, p, ui);
+    const QModelIndex label = m->model()->index(0, 0);
+    QTest::mouseDClick(m->browser()->viewport(), Qt::LeftButton, {}, m->browser()->visualRect(label).center());
+    QVERIFY(!m->browser()->openEditor() || m->browser()->currentIndex().column() == 1);
+  }
+
   void onlyOneWindowPerKindAndMatrixExcludesTables()
   {
     RationProblem p = smallProblem();

@@ -55,6 +55,7 @@ private slots:
   void reportGolden();
   void reportFeedLineForHerd();
   void reportCancelled();
+  void reportWriteFailure_data();
   void reportWriteFailure();
 };
 
@@ -306,18 +307,27 @@ void TestManualRation::reportCancelled()
   QCOMPARE(*p.params, paramsBefore);
 }
 
+void TestManualRation::reportWriteFailure_data()
+{
+  QTest::addColumn<QString>("problemFile");  // under the temporary folder; empty: none
+  QTest::newRow("folder missing") << QStringLiteral("yok/A.RVD");
+  QTest::newRow("no problem file") << QString();
+}
+
 void TestManualRation::reportWriteFailure()
 {
+  QFETCH(QString, problemFile);
   RationProblem p = manualProblem();
   ManualRation m(p);
   QTemporaryDir dir;
   ScriptedInteraction ui;
   QString current = QStringLiteral("before");
-  const QString missingFolder = dir.filePath(QStringLiteral("yok/A.RVD"));
-  QVERIFY(m.MAN_RAPORAL(ui, missingFolder, [&](const QString &f) { current = f; }, fixedClock));
+  const QString path = problemFile.isEmpty() ? QString() : dir.filePath(problemFile);
+  QVERIFY(m.MAN_RAPORAL(ui, path, [&](const QString &f) { current = f; }, fixedClock));
   QCOMPARE(current, QStringLiteral("before"));
   QCOMPARE(ui.texts(QStringLiteral("error")),
            QStringList{QStringLiteral("Rapor dosyası oluşturmada hata!\nSonra tekrar deneyin..")});
+  QVERIFY(!QFile::exists(QStringLiteral(".TXT")));
 }
 
 QTEST_GUILESS_MAIN(TestManualRation)

@@ -289,6 +289,20 @@ private slots:
     QCOMPARE(menuTitles(m_window->menuBar()).value(0), QStringLiteral("&Dosya"));
   }
 
+  void manualRationClosesEntryWindows()
+  {
+    m_window->show();
+    QVERIFY(m_window->DOOPENFILE(example()));
+    m_window->routeEvent("BM_GIRIS");
+    QCOMPARE(m_window->mdiArea()->subWindowList().size(), 1);
+    m_window->routeEvent("KW_MANUEL_COZUM");
+    const QList<QMdiSubWindow *> subs = m_window->mdiArea()->subWindowList();
+    QCOMPARE(subs.size(), 1);
+    QCOMPARE(subs.constFirst()->widget()->metaObject()->className(), "vz::KW_MANWIN");
+    auto *manual = qobject_cast<QMainWindow *>(subs.constFirst()->widget());
+    QCOMPARE(menuTitles(m_window->menuBar()), menuTitles(qobject_cast<QMenuBar *>(manual->menuWidget())));
+  }
+
   void fileCommandsCloseEditingWindowsFirst()
   {
     QVERIFY(m_window->DOOPENFILE(example()));

@@ -9,21 +9,6 @@
 
 namespace vz {
 
-bool EntryWindows::kindOfEvent(const QByteArray &event, EntryKind *kind)
-{
-  static const QList<QPair<QByteArray, EntryKind>> events = {
-      {"BM_GIRIS", EntryKind::Nutrients}, {"YM_GIRIS", EntryKind::Feeds},
-      {"BMO_GIRIS", EntryKind::Ratios}, {"AMAT_GIRIS", EntryKind::Matrix}};
-  for (const auto &e : events) {
-    if (e.first == event) {
-      if (kind)
-        *kind = e.second;
-      return true;
-    }
-  }
-  return false;
-}
-
 EntryWindow *EntryWindows::find(QMdiArea *area, EntryKind kind)
 {
   if (!area)

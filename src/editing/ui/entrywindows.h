@@ -7,7 +7,6 @@
 // one first closes the others with their copy-back.
 #include "entrywindow.h"
 
-#include <QByteArray>
 #include <functional>
 
 class QMdiArea;
@@ -16,10 +15,6 @@ namespace vz {
 
 class EntryWindows {
 public:
-  // The main-window event that opens a kind (BM_GIRIS, YM_GIRIS, BMO_GIRIS,
-  // AMAT_GIRIS); false for any other event.
-  static bool kindOfEvent(const QByteArray &event, EntryKind *kind);
-
   // The window of `kind` open in `area`, or null.
   static EntryWindow *find(QMdiArea *area, EntryKind kind);
 

@@ -265,6 +265,16 @@ KW_MANWIN *KW_MANWIN::create(QMdiArea *area, RationProblem &problem, Interaction
     return nullptr;
   auto *window = new KW_MANWIN(problem, ui);
   window->setAttribute(Qt::WA_DeleteOnClose);
+  if (area) {
+    // And the other way round: a feedstuff or matrix window opened beside
+    // this one closes it, with its copy-back, before anything is edited there.
+    connect(area, &QMdiArea::subWindowActivated, window, [window](QMdiSubWindow *sub) {
+      auto *entry = sub ? qobject_cast<EntryWindow *>(sub->widget()) : nullptr;
+      if (entry && !entry->isClosed() && !window->isClosed()
+          && (entry->kind() == EntryKind::Feeds || entry->kind() == EntryKind::Matrix))
+        window->CLOSE();
+    });
+  }
   return window;
 }
 

@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 
+class QAbstractItemModel;
 class QMdiArea;
 
 namespace vz {
@@ -51,7 +52,8 @@ public:
   // A new window, not yet shown, for the caller to add to `area`. Null when
   // the problem offers none, or when one is open (it is activated). The
   // feedstuff and matrix entry windows of `area` are closed first, with their
-  // copy-back, so the amounts always match the feedstuff table.
+  // copy-back, so the amounts always match the feedstuff table; one opened
+  // later in `area` closes this window, with its copy-back.
   static KW_MANWIN *create(QMdiArea *area, RationProblem &problem, Interaction *ui = nullptr);
   // create(), then shown in `area` sized to it at its top left. Answers the
   // window now open (the one activated, if one was open), or null.

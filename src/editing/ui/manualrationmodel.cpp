@@ -21,7 +21,7 @@ int ManualRationModel::columnCount(const QModelIndex &parent) const
 
 QVariant ManualRationModel::data(const QModelIndex &index, int role) const
 {
-  if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+  if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
     return QVariant();
   if (role == Qt::DisplayRole || role == Qt::EditRole) {
     return m_pane == Pane::Upper ? m_ration.upperCell(index.row() + 1, index.column() + 1)
@@ -45,7 +45,7 @@ QVariant ManualRationModel::headerData(int section, Qt::Orientation orientation,
 
 Qt::ItemFlags ManualRationModel::flags(const QModelIndex &index) const
 {
-  if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+  if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
     return Qt::NoItemFlags;
   Qt::ItemFlags f = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
   if (m_pane == Pane::Upper && ManualRation::isEditable(index.column() + 1))
@@ -55,7 +55,7 @@ Qt::ItemFlags ManualRationModel::flags(const QModelIndex &index) const
 
 bool ManualRationModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-  if (role != Qt::EditRole || m_pane != Pane::Upper || !checkIndex(index, CheckIndexOption::IndexIsValid))
+  if (role != Qt::EditRole || m_pane != Pane::Upper || !index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
     return false;
   if (!m_ration.ENDEDIT(index.row() + 1, index.column() + 1, value.toString()))
     return false;

@@ -79,8 +79,8 @@ void OABS_BROWSER::ENABLECELLCURSOR(bool on)
   setSelectionBehavior(on ? QAbstractItemView::SelectItems : QAbstractItemView::SelectRows);
   const QModelIndex current = currentIndex();
   if (current.isValid())
-    selectionModel()->select(current, QItemSelectionModel::ClearAndSelect
-                                          | (on ? QItemSelectionModel::NoUpdate : QItemSelectionModel::Rows));
+    selectionModel()->select(current, on ? QItemSelectionModel::SelectionFlags(QItemSelectionModel::ClearAndSelect)
+                                         : QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   setFocus();
   setUpdatesEnabled(true);
 }

@@ -2,6 +2,7 @@
 
 #include "controls/windowicons.h"
 #include "editing/ui/entrywindows.h"
+#include "editing/ui/kw_manwin.h"
 #include "emptyshellmenu.h"
 #include "helpwindow.h"
 #include "problem/appsession.h"
@@ -17,6 +18,10 @@
 #include "shell/menuenabling.h"
 #include "shell/menuids.h"
 #include "shell/problemfilecommands.h"
+#include "shell/activematrixreport.h"
+#include "shell/requirementcommands.h"
+#include "requirements/dairy/ui/dairyrun.h"
+#include "requirements/beef/ui/beefestimatecommand.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -40,12 +45,6 @@
 namespace vz {
 
 namespace {
-
-QHash<QByteArray, STANDARDSHELLWINDOW::ChildWindowFactory> &childFactories()
-{
-  static QHash<QByteArray, STANDARDSHELLWINDOW::ChildWindowFactory> factories;
-  return factories;
-}
 
 // True when `object` has a method of that name taking no arguments.
 bool hasEventMethod(const QObject *object, const QByteArray &event)
@@ -132,11 +131,6 @@ void STANDARDSHELLWINDOW::POSTINIT(const StartupSettings &settings)
     m_menu->enableItem(YeniKullaniciEkle, false);
     m_menu->enableItem(AdVeParolaDegistir, false);
   }
-}
-
-void STANDARDSHELLWINDOW::registerChildWindow(const QByteArray &event, ChildWindowFactory factory)
-{
-  childFactories().insert(event, std::move(factory));
 }
 
 bool STANDARDSHELLWINDOW::routeEvent(const QByteArray &event)
@@ -349,15 +343,6 @@ void STANDARDSHELLWINDOW::MI_ENADISABLE()
 
 // ---- child windows ----
 
-void STANDARDSHELLWINDOW::openChildWindow(const QByteArray &event)
-{
-  const ChildWindowFactory factory = childFactories().value(event);
-  if (!factory)
-    return;
-  if (QWidget *child = factory(*this))
-    showChildWindow(child);
-}
-
 void STANDARDSHELLWINDOW::openEntryWindow(EntryKind kind)
 {
   // The window copies its table when it opens: only an open problem has one.
@@ -375,8 +360,8 @@ void STANDARDSHELLWINDOW::KW_MANUEL_COZUM()
 {
   // The manual ration window works on the whole problem: no other window may
   // hold a copy of a table meanwhile.
-  if (closeProblemWindows())
-    openChildWindow(QByteArrayLiteral("KW_MANUEL_COZUM"));
+  if (closeProblemWindows() && AppSession::instance().isProblemOpen())
+    KW_MANWIN::open(m_mdi, AppSession::instance().problem(), &m_ui);
 }
 
 void STANDARDSHELLWINDOW::KW_OPT_COZUM()
@@ -393,6 +378,38 @@ void STANDARDSHELLWINDOW::KW_OPT_COZUM()
     optimizer.DESTROY_OLDS();
   }
   MI_ENADISABLE();
+}
+
+void STANDARDSHELLWINDOW::NRESTOFDC1()
+{
+  RequirementCommands::Hooks hooks{[this] { return closeProblemWindows(); }, [this] { MI_ENADISABLE(); }};
+  RequirementCommands::estimateRows(AppSession::instance(), m_ui,
+                                    [this](int mode) { return runDairyEstimate(this, m_ui, mode); }, hooks);
+}
+
+void STANDARDSHELLWINDOW::NRESTOFBC1()
+{
+  RequirementCommands::Hooks hooks{[this] { return closeProblemWindows(); }, [this] { MI_ENADISABLE(); }};
+  RequirementCommands::estimateRows(AppSession::instance(), m_ui,
+                                    [this](int mode) { return beef::runBeefEstimate(this, m_ui, mode); }, hooks);
+}
+
+void STANDARDSHELLWINDOW::NRESTOFDC2()
+{
+  RequirementCommands::estimateReport(m_ui, [this](int mode) { return runDairyEstimate(this, m_ui, mode); });
+}
+
+void STANDARDSHELLWINDOW::NRESTOFBC2()
+{
+  RequirementCommands::estimateReport(m_ui, [this](int mode) { return beef::runBeefEstimate(this, m_ui, mode); });
+}
+
+void STANDARDSHELLWINDOW::AMATREPORT()
+{
+  // The report prints the whole matrix: the editing windows' copies go back first.
+  if (!closeProblemWindows())
+    return;
+  ActiveMatrixReport::AMATREPORT(AppSession::instance(), m_ui);
 }
 
 void STANDARDSHELLWINDOW::REPORTPAD()

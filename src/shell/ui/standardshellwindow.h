@@ -13,11 +13,9 @@
 // "&Küçült" (WINDOWCASCADE) in a child's menu reaches the main window.
 #include <QAction>
 #include <QByteArray>
-#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
-#include <functional>
 #include <memory>
 
 #include "editing/entrytable.h"
@@ -72,12 +70,6 @@ public:
   void setReportWindowHook(ReportWindowHook *hook);
   ReportWindowHook *reportWindowHook() const { return m_reportHook; }
 
-  // Child windows still to come plug in here (the manual ration window,
-  // KW_MANUEL_COZUM): the factory of the window that the event opens. The
-  // window is shown through showChildWindow().
-  using ChildWindowFactory = std::function<QWidget *(STANDARDSHELLWINDOW &)>;
-  static void registerChildWindow(const QByteArray &event, ChildWindowFactory factory);
-
 public slots:
   // Problem file commands.
   bool DOOPENFILE(const QString &fileName);
@@ -99,6 +91,13 @@ public slots:
   void KW_OPT_COZUM();
   void REPORTPAD();
 
+  // Requirement estimates: rows merged into the problem, or the report.
+  void NRESTOFDC1();
+  void NRESTOFBC1();
+  void NRESTOFDC2();
+  void NRESTOFBC2();
+  void AMATREPORT();
+
   void WINDOWCASCADE();
   void WINDOWTILE();
   void WINDOWICON();
@@ -119,7 +118,6 @@ protected:
 private:
   void HELPOPEN();
   void POSTINIT(const StartupSettings &settings);
-  void openChildWindow(const QByteArray &event);
   void openEntryWindow(EntryKind kind);
   void showMenus(const QList<QMenu *> &menus);
   void childActivated(QMdiSubWindow *window);

@@ -19,20 +19,10 @@ elif ! bash -c 'for p in build-essential cmake qt6-base-dev; do dpkg -s $p >/dev
 fi
 
 cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-targets=(vz_setup)
-if [[ -f "$src/src/main.cpp" ]]; then
-  targets+=(vesk_zyr)
-fi
-cmake --build "$build" -j"$(nproc)" --target "${targets[@]}"
+cmake --build "$build" -j"$(nproc)" --target vz_setup vesk_zyr
 
 "$build/tools/setup/vz_setup" "$program_dir" "$src/examples/$example"
 
-if [[ ! -x "$build/src/vesk_zyr" ]]; then
-  echo
-  echo "Set-up done. The program itself (build/src/vesk_zyr) is not part of this build yet,"
-  echo "so there is nothing to start; run this script again once it is."
-  exit 0
-fi
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
   echo
   echo "Set-up done. There is no graphical display here, so the program is not started."

@@ -25,14 +25,15 @@ QString CalculatorLauncher::command()
   return QString();
 }
 
-void CalculatorLauncher::WIN_HESMAK()
+bool CalculatorLauncher::WIN_HESMAK()
 {
   const QString line = command();
   if (line.isEmpty())
-    return;
+    return false;
   TKTASK task;
   task.COMMANDLINE(line);
   task.LAUNCH();
+  return task.ERRORTEXT().isEmpty();
 }
 
 } // namespace vz

@@ -4,6 +4,7 @@
 #include "platform/rtext.h"
 #include "problem/filehelpers.h"
 #include "problem/numbertext.h"
+#include "problem/rationreportparts.h"
 
 #include <cmath>
 
@@ -15,13 +16,8 @@ using rt::PadL;
 using rt::PadR;
 using rt::Str;
 using rt::Val;
-
-namespace {
-
-QString blanks(int n) { return QString(n, QLatin1Char(' ')); }
-QString dashes(int n) { return QString(n, QLatin1Char('-')); }
-
-} // namespace
+using rationreport::blanks;
+using rationreport::dashes;
 
 QString ManualRationReport::reportFileFor(const QString &problemFile)
 {
@@ -37,34 +33,16 @@ void ManualRationReport::compose(ReportWriter &out, const ManualRation &m, const
   const double totalDryValue = Val(totalDry);
   const double herdCount = Val(h.parameters.animalCount);
 
-  out.addCentredLine(QStringLiteral("Tarnik S 1.0"));
-  out.addCentredLine(QStringLiteral("OPTİMAL & MANUEL SIĞIR RASYONU HAZIRLAMA PROGRAMI"));
-  out.addCentredLine(QStringLiteral("MANUEL ÇÖZÜM RAPORU"));
-  out.addCentredLine(QStringLiteral("Tarih: ") + rt::DToC(h.now.date()) + blanks(2) + QStringLiteral("Saat: ")
-                     + h.now.time().toString(QStringLiteral("hh:mm:ss")));
-  out.addBlankLine();
+  rationreport::addTitle(out, QStringLiteral("Tarnik S 1.0"), QStringLiteral("MANUEL ÇÖZÜM RAPORU"), h.now);
   // The data file is named as it is on disk.
   out.addLine(blanks(5) + QStringLiteral("§ DOSYA: ") + QStringLiteral("Veri Dosyasi..: ") + h.problemFile);
   out.addLine(blanks(14) + QStringLiteral("Rapor Dosyası.: ") + reportFileFor(h.problemFile));
   out.addBlankLine();
-  out.addLine(blanks(5) + QStringLiteral("§ HAYVAN TANIMI: "));
-  for (const QString &line : h.animalDescription)
-    out.addLine(blanks(10) + line);
-  out.addBlankLine();
-  out.addLine(blanks(5) + QStringLiteral("§ MALİYET DURUMU: ") + QStringLiteral("Günlük Maliyet") + QStringLiteral(" = ")
-              + AllTrim(cost) + sp + h.parameters.currency + QStringLiteral("/HB"));
-  out.addBlankLine();
+  rationreport::addAnimalDescription(out, h.animalDescription);
+  rationreport::addDailyCost(out, cost, h.parameters.currency);
   out.addLine(blanks(5) + QStringLiteral("§ YEM MADDELERİ"));
 
-  // The heading counts whole animals: the count cut to a whole number.
-  const QString herd = AllTrim(Str(std::trunc(herdCount), 11, 0)) + QStringLiteral(" Hay/Gün");
-  out.addLine(blanks(10) + PadC(QStringLiteral("Yem Maddesi"), 20) + sp + PadC(QStringLiteral("Birim"), 10) + sp
-              + PadC(QStringLiteral("Aktüel"), 11) + sp + PadC(QStringLiteral("Toplam"), 11) + sp + PadC(herd, 12));
-  out.addLine(blanks(10) + PadC(QStringLiteral("Adı"), 20) + sp + PadC(QStringLiteral("Fiyatı"), 10) + sp
-              + PadC(QStringLiteral("KM Girişi"), 11) + sp + PadC(QStringLiteral("KM'de"), 11) + sp
-              + PadC(QStringLiteral("Verilecek"), 12));
-  out.addLine(blanks(10) + dashes(20) + sp + dashes(10) + sp + QStringLiteral("---Kg/Kg---") + sp
-              + QStringLiteral("-----%-----") + sp + QStringLiteral("---Kg/Kg----"));
+  rationreport::addFeedTableHeading(out, herdCount, QStringLiteral("---Kg/Kg----"));
 
   double dryListed = 0;
   double herdListed = 0;
@@ -81,11 +59,10 @@ void ManualRationReport::compose(ReportWriter &out, const ManualRation &m, const
                 + PadL(AllTrim(m.upperCell(r, C::ColPrice)), 10) + sp + PadR(dry, 11) + sp + Str(share, 11, 4)
                 + sp + Str(herdAmount, 11, 4));
   }
-  out.addLine(blanks(10) + dashes(20) + sp + dashes(10) + sp + dashes(11) + sp + dashes(11) + sp + dashes(12));
+  rationreport::addFeedTableRule(out);
   const double shareListed = totalDryValue == 0 ? 0.0 : MROUND(dryListed / totalDryValue * 100.0, 4);
-  out.addLine(blanks(10) + PadR(QStringLiteral("TOPLAM (") + AllTrim(h.parameters.weightUnit) + QLatin1Char(')'), 20)
-              + PadL(QStringLiteral("-"), 8) + blanks(4) + PadL(totalDry, 11) + sp + Str(shareListed, 11, 4) + sp
-              + Str(MROUND(herdListed, 4), 11, 4));
+  out.addLine(rationreport::feedTotalLead(h.parameters.weightUnit) + PadL(totalDry, 11) + sp
+              + Str(shareListed, 11, 4) + sp + Str(MROUND(herdListed, 4), 11, 4));
   out.addBlankLine();
 
   out.addLine(blanks(5) + QStringLiteral("§ BESİN MADDELERİ:"));

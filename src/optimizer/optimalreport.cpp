@@ -2,6 +2,7 @@
 
 #include "simplexsolver.h"
 #include "platform/rtext.h"
+#include "problem/rationreportparts.h"
 
 #include <QFileInfo>
 #include <cmath>
@@ -12,18 +13,10 @@ using rt::PadC;
 using rt::PadL;
 using rt::PadR;
 using rt::Str;
+using rationreport::blanks;
+using rationreport::dashes;
 
 namespace {
-
-QString blanks(int n)
-{
-  return QString(n, QLatin1Char(' '));
-}
-
-QString dashes(int n)
-{
-  return QString(n, QLatin1Char('-'));
-}
 
 QString noValue()
 {
@@ -55,20 +48,12 @@ void OptimalReport::compose(ReportWriter &out, const RationModel &model, const O
   const QString extension = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
   const int nF = model.feedCount();
 
-  out.addCentredLine(QStringLiteral("Vesk_Zyr S 2.0"));
-  out.addCentredLine(QStringLiteral("OPTİMAL & MANUEL SIĞIR RASYONU HAZIRLAMA PROGRAMI"));
-  out.addCentredLine(QStringLiteral("OPTİMAL ÇÖZÜM RAPORU"));
-  out.addCentredLine(QStringLiteral("Tarih: ") + rt::DToC(h.now.date()) + blanks(2) + QStringLiteral("Saat: ")
-                     + h.now.time().toString(QStringLiteral("hh:mm:ss")));
-  out.addBlankLine();
+  rationreport::addTitle(out, QStringLiteral("Vesk_Zyr S 2.0"), QStringLiteral("OPTİMAL ÇÖZÜM RAPORU"), h.now);
   out.addLine(blanks(5) + QStringLiteral("§ DOSYA: ") + QStringLiteral("Veri Dosyasi..: ") + name + extension);
   out.addLine(blanks(14) + QStringLiteral("Rapor Dosyası.: ") + name + QStringLiteral(".TXT"));
   out.addLine(blanks(14) + QStringLiteral("Veri/Rapor Dosyası Dizini: ") + info.absolutePath());
   out.addBlankLine();
-  out.addLine(blanks(5) + QStringLiteral("§ HAYVAN TANIMI: "));
-  for (const QString &line : h.animalDescription)
-    out.addLine(blanks(10) + line);
-  out.addBlankLine();
+  rationreport::addAnimalDescription(out, h.animalDescription);
 
   if (s.found) {
     out.addLine(blanks(5) + QStringLiteral("§ ÇÖZÜM DURUMU: ") + QStringLiteral("Optimum Çözüm Bulundu."));
@@ -78,22 +63,12 @@ void OptimalReport::compose(ReportWriter &out, const RationModel &model, const O
   }
   out.addBlankLine();
 
-  out.addLine(blanks(5) + QStringLiteral("§ MALİYET DURUMU: ") + QStringLiteral("Günlük Maliyet") + QStringLiteral(" = ")
-              + rt::AllTrim(Str(s.cost, 11, 3)) + QLatin1Char(' ') + h.parameters.currency + QStringLiteral("/HB"));
-  out.addBlankLine();
+  rationreport::addDailyCost(out, Str(s.cost, 11, 3), h.parameters.currency);
   out.addLine(blanks(5) + QStringLiteral("§ MEVCUT ÇÖZÜM:"));
   out.addLine(blanks(7) + QStringLiteral("a) Seçilen Yem Maddeleri:"));
 
-  // The heading counts whole animals: the count cut to a whole number.
-  const QString herd = rt::AllTrim(Str(std::trunc(s.animalCount), 11, 0)) + QStringLiteral(" Hay/Gün");
   const QString sp(QLatin1Char(' '));
-  out.addLine(blanks(10) + PadC(QStringLiteral("Yem Maddesi"), 20) + sp + PadC(QStringLiteral("Birim"), 10) + sp
-              + PadC(QStringLiteral("Aktüel"), 11) + sp + PadC(QStringLiteral("Toplam"), 11) + sp + PadC(herd, 12));
-  out.addLine(blanks(10) + PadC(QStringLiteral("Adı"), 20) + sp + PadC(QStringLiteral("Fiyatı"), 10) + sp
-              + PadC(QStringLiteral("KM Girişi"), 11) + sp + PadC(QStringLiteral("KM'de"), 11) + sp
-              + PadC(QStringLiteral("Verilecek"), 12));
-  out.addLine(blanks(10) + dashes(20) + sp + dashes(10) + sp + QStringLiteral("---Kg/Kg---") + sp
-              + QStringLiteral("-----%-----") + sp + QStringLiteral("----Kg/Kg----"));
+  rationreport::addFeedTableHeading(out, s.animalCount, QStringLiteral("----Kg/Kg----"));
   for (int j = 0; j < nF; ++j) {
     const OptimalSolution::Feed &f = s.feeds[j];
     if (!(f.amount >= SimplexSolver::Tolerance))
@@ -101,9 +76,8 @@ void OptimalReport::compose(ReportWriter &out, const RationModel &model, const O
     out.addLine(blanks(10) + PadR(model.feedNames.at(j), 20) + sp + Str(f.price, 10, 3) + sp
                 + PadL(Str(f.amount, 11, 3), 11) + sp + PadL(Str(f.share, 11, 3), 11) + sp + Str(f.asFed, 11, 3));
   }
-  out.addLine(blanks(10) + dashes(20) + sp + dashes(10) + sp + dashes(11) + sp + dashes(11) + sp + dashes(12));
-  out.addLine(blanks(10) + PadR(QStringLiteral("TOPLAM (") + rt::AllTrim(h.parameters.weightUnit) + QLatin1Char(')'), 20)
-              + PadL(QStringLiteral("-"), 8) + blanks(4) + PadL(Str(s.totalDryMatter, 11, 3), 11) + sp
+  rationreport::addFeedTableRule(out);
+  out.addLine(rationreport::feedTotalLead(h.parameters.weightUnit) + PadL(Str(s.totalDryMatter, 11, 3), 11) + sp
               + PadL(Str(s.totalShare, 11, 3), 11) + sp + PadL(Str(s.totalAsFed, 11, 3), 11));
 
   const bool someLeftOut = s.chosenCount < nF;

@@ -4,6 +4,7 @@
 #include "editing/ui/oabs_browser.h"
 #include "controls/jqtoolbar.h"
 #include "editingfixture.h"
+#include "gridtesting.h"
 #include "scriptedinteraction.h"
 
 #include <QAbstractItemModelTester>
@@ -24,38 +25,14 @@ Q_DECLARE_METATYPE(vz::EntryKind)
 namespace {
 // A main window of the least kind: a workspace and a tool bar whose "save"
 // first closes the entry windows, as the program's main window does.
-struct Shell {
-  QMainWindow main;
-  QMdiArea *area = new QMdiArea;
+struct Shell : WorkspaceShell {
   int menuRecomputed = 0;
-  Shell()
-  {
-    main.setCentralWidget(area);
-    main.resize(900, 600);
-    main.show();
-    main.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&main));
-  }
+  Shell() : WorkspaceShell(QSize(900, 600)) {}
   EntryWindow *open(EntryKind kind, RationProblem &p, ScriptedInteraction &ui)
   {
     return EntryWindows::open(kind, area, p, &ui, [this] { ++menuRecomputed; });
   }
 };
-
-// Types into the cell through the grid's own editor and ends with Enter.
-void typeInto(OABS_BROWSER *grid, int row, int col, const QString &text, int endKey = Qt::Key_Return)
-{
-  const QModelIndex idx = grid->model()->index(row, col);
-  grid->setCurrentIndex(idx);
-  grid->edit(idx);
-  auto *editor = qobject_cast<QLineEdit *>(grid->openEditor());
-  QVERIFY(editor);
-  // As typed: the editor's text replaced and marked modified.
-  editor->setText(text);
-  editor->setModified(true);
-  QTest::keyClick(editor, Qt::Key(endKey));
-  QCoreApplication::processEvents();  // Enter commits through a queued call
-}
 
 int subWindows(QMdiArea *area)
 {

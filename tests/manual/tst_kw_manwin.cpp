@@ -1,6 +1,7 @@
 // The manual ration window on screen (offscreen): typing, computing, the
 // automatic computation, the report command and the copy-back on closing.
 #include "manualfixture.h"
+#include "gridtesting.h"
 
 #include "editing/ui/entrywindow.h"
 #include "editing/ui/entrywindows.h"
@@ -12,6 +13,8 @@
 #include "scriptedinteraction.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -25,32 +28,9 @@ using namespace vz::test;
 
 namespace {
 
-struct Shell {
-  QMainWindow main;
-  QMdiArea *area = new QMdiArea;
-  Shell()
-  {
-    main.setCentralWidget(area);
-    main.resize(1000, 700);
-    main.show();
-    main.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&main));
-  }
+struct Shell : WorkspaceShell {
+  Shell() : WorkspaceShell(QSize(1000, 700)) {}
 };
-
-// Types into the cell through the grid's own editor and ends with `endKey`.
-void typeInto(OABS_BROWSER *grid, int row, int col, const QString &text, int endKey = Qt::Key_Return)
-{
-  const QModelIndex idx = grid->model()->index(row, col);
-  grid->setCurrentIndex(idx);
-  grid->edit(idx);
-  auto *editor = qobject_cast<QLineEdit *>(grid->openEditor());
-  QVERIFY(editor);
-  editor->setText(text);
-  editor->setModified(true);
-  QTest::keyClick(editor, Qt::Key(endKey));
-  QCoreApplication::processEvents();
-}
 
 QString lowerCell(KW_MANWIN *w, int row, int col)
 {
@@ -82,6 +62,7 @@ private slots:
   void reportCommand();
   void oneWindowAndNoFeedWindowBeside();
   void menuKeysAndAbout();
+  void gridCommandsAndCopyFromEitherGrid();
 };
 
 void TestKwManWin::exampleAmountsTypedComputedSavedReloaded()
@@ -325,6 +306,48 @@ void TestKwManWin::menuKeysAndAbout()
   w->upperGrid()->setFocus();
   QTest::keyClick(w->upperGrid(), Qt::Key_Home, Qt::ControlModifier);
   QCOMPARE(w->upperGrid()->currentIndex().row(), 0);
+}
+
+void TestKwManWin::gridCommandsAndCopyFromEitherGrid()
+{
+  RationProblem problem = manualProblem();
+  Shell shell;
+  ScriptedInteraction ui;
+  KW_MANWIN *w = KW_MANWIN::open(shell.area, problem, &ui);
+  QVERIFY(w);
+  const int amountCol = ManualRation::ColAmount - 1;
+  // The row moves keep the cursor in the amount column.
+  w->upperGrid()->setCurrentIndex(w->upperGrid()->model()->index(0, amountCol + 1));
+  w->SKIPNEXT();
+  QCOMPARE(w->upperGrid()->currentIndex().row(), 1);
+  w->SKIPNEXT();
+  w->SKIPNEXT();  // stays on the last row
+  QCOMPARE(w->upperGrid()->currentIndex().row(), 2);
+  w->SKIPPREVIOUS();
+  QCOMPARE(w->upperGrid()->currentIndex().row(), 1);
+  w->GOTOP();
+  QCOMPARE(w->upperGrid()->currentIndex().row(), 0);
+  w->SKIPPREVIOUS();  // stays on the first row
+  QCOMPARE(w->upperGrid()->currentIndex().row(), 0);
+
+  // COPY takes the upper grid's cell, or the lower grid's while it has the focus.
+  typeInto(w->upperGrid(), 0, amountCol, QStringLiteral("2.5"));
+  w->upperGrid()->setFocus();
+  QTRY_VERIFY(w->upperGrid()->hasFocus());
+  w->upperGrid()->setCurrentIndex(w->upperGrid()->model()->index(0, amountCol));
+  const QString upperText = w->upperGrid()->currentIndex().data().toString();
+  QVERIFY(!upperText.trimmed().isEmpty());
+  QApplication::clipboard()->clear();
+  w->COPY();
+  QCOMPARE(QApplication::clipboard()->text(), upperText);
+  const QModelIndex lowerAt = w->lowerGrid()->model()->index(0, 1);
+  w->lowerGrid()->setCurrentIndex(lowerAt);
+  w->lowerGrid()->setFocus();
+  QTRY_VERIFY(w->lowerGrid()->hasFocus());
+  const QString lowerText = lowerAt.data().toString();
+  QVERIFY(lowerText != upperText);
+  w->COPY();
+  QCOMPARE(QApplication::clipboard()->text(), lowerText);
 }
 
 QTEST_MAIN(TestKwManWin)

@@ -1,5 +1,5 @@
 // The report editor's bookkeeping and its plain-text report files.
-#include "shell/reporteditorcalculator.h"
+#include "editing/calculatorlauncher.h"
 #include "shell/reporteditorstate.h"
 #include "shell/textreportfile.h"
 
@@ -174,17 +174,17 @@ void TestReportEditorCore::calculatorFromSettingsOrPath()
   settings.remove(QStringLiteral("VKcalc"));
   settings.sync();
   // The first of the known calculators in their order, not in PATH order.
-  QCOMPARE(calculatorCommand(), bin.filePath(QStringLiteral("kcalc")));
-  QVERIFY(startCalculator());
+  QCOMPARE(CalculatorLauncher::command(), bin.filePath(QStringLiteral("kcalc")));
+  QVERIFY(CalculatorLauncher::WIN_HESMAK());
   settings.setValue(QStringLiteral("VKcalc"), QStringLiteral("  %1 --hesap ").arg(bin.filePath(QStringLiteral("xcalc"))));
   settings.sync();
-  QCOMPARE(calculatorCommand(), bin.filePath(QStringLiteral("xcalc")) + QStringLiteral(" --hesap"));
-  QVERIFY(startCalculator());
+  QCOMPARE(CalculatorLauncher::command(), bin.filePath(QStringLiteral("xcalc")) + QStringLiteral(" --hesap"));
+  QVERIFY(CalculatorLauncher::WIN_HESMAK());
   settings.remove(QStringLiteral("VKcalc"));
   settings.sync();
   qputenv("PATH", QByteArray());
-  QCOMPARE(calculatorCommand(), QString());
-  QVERIFY(!startCalculator());
+  QCOMPARE(CalculatorLauncher::command(), QString());
+  QVERIFY(!CalculatorLauncher::WIN_HESMAK());
   qputenv("PATH", oldPath);
 }
 

@@ -8,9 +8,7 @@
 #include "problem/ui/qtinteraction.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -39,6 +37,7 @@ EntryWindow::EntryWindow(EntryKind kind, RationProblem &problem, Interaction *ui
   m_browser->setAccessibleName(text(layout.caption));
   m_model = new EntryTableModel(*m_table, this);
   m_browser->attach(m_model);
+  m_browser->setRowMover([this](int row) { moveTo(row); });
   setCentralWidget(m_browser);
   setContentsMargins(GridMargin, GridMargin, GridMargin, GridMargin);
 
@@ -194,78 +193,14 @@ void EntryWindow::closeEvent(QCloseEvent *event)
   event->accept();
 }
 
-void EntryWindow::GOTOP()
-{
-  m_browser->endEdit();
-  moveTo(1);
-}
-
-void EntryWindow::SKIPPREVIOUS()
-{
-  m_browser->endEdit();
-  const QModelIndex i = m_browser->currentIndex();
-  moveTo(i.isValid() ? qMax(1, i.row()) : 1);
-}
-
-void EntryWindow::SKIPNEXT()
-{
-  m_browser->endEdit();
-  const QModelIndex i = m_browser->currentIndex();
-  moveTo(i.isValid() ? qMin(m_model->rowCount(), i.row() + 2) : 1);
-}
-
-void EntryWindow::GOBOTTOM()
-{
-  m_browser->endEdit();
-  moveTo(m_model->rowCount());
-}
-
-void EntryWindow::typeIntoCurrent(const QString &value)
-{
-  const QModelIndex i = m_browser->currentIndex();
-  if (i.isValid() && (m_model->flags(i) & Qt::ItemIsEditable))
-    m_model->setData(i, value, Qt::EditRole);
-}
-
-void EntryWindow::CUT()
-{
-  if (auto *edit = qobject_cast<QLineEdit *>(m_browser->openEditor())) {
-    edit->cut();
-    return;
-  }
-  COPY();
-  typeIntoCurrent(QString());
-}
-
-void EntryWindow::COPY()
-{
-  if (auto *edit = qobject_cast<QLineEdit *>(m_browser->openEditor())) {
-    edit->copy();
-    return;
-  }
-  const QModelIndex i = m_browser->currentIndex();
-  if (i.isValid())
-    QApplication::clipboard()->setText(m_model->data(i).toString());
-}
-
-void EntryWindow::PASTE()
-{
-  if (auto *edit = qobject_cast<QLineEdit *>(m_browser->openEditor())) {
-    edit->paste();
-    return;
-  }
-  typeIntoCurrent(QApplication::clipboard()->text());
-}
-
-void EntryWindow::CLEAR()
-{
-  if (auto *edit = qobject_cast<QLineEdit *>(m_browser->openEditor())) {
-    edit->clear();
-    edit->setModified(true);
-    return;
-  }
-  typeIntoCurrent(QString());
-}
+void EntryWindow::GOTOP() { m_browser->GOTOP(); }
+void EntryWindow::SKIPPREVIOUS() { m_browser->SKIPPREVIOUS(); }
+void EntryWindow::SKIPNEXT() { m_browser->SKIPNEXT(); }
+void EntryWindow::GOBOTTOM() { m_browser->GOBOTTOM(); }
+void EntryWindow::CUT() { m_browser->CUT(); }
+void EntryWindow::COPY() { m_browser->COPY(); }
+void EntryWindow::PASTE() { m_browser->PASTE(); }
+void EntryWindow::CLEAR() { m_browser->CLEAR(); }
 
 void EntryWindow::WIN_HESMAK() { CalculatorLauncher::WIN_HESMAK(); }
 

@@ -106,7 +106,6 @@ private:
   QAction *makeAction(const Item &item, QObject *owner);
   void moveTo(int row);
   void showHelp(const QString &topic);
-  void typeIntoCurrent(const QString &text);
 
   std::unique_ptr<Interaction> m_ownUi;
   Interaction *m_ui;

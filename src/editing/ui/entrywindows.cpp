@@ -1,4 +1,5 @@
 #include "entrywindows.h"
+#include "mdiplacement.h"
 #include "amat_giriswin.h"
 #include "bm_giriswin.h"
 #include "bmo_giriswin.h"
@@ -73,12 +74,7 @@ EntryWindow *EntryWindows::open(EntryKind kind, QMdiArea *area, RationProblem &p
   EntryWindow *window = create(kind, area, problem, ui, std::move(menuState));
   if (!window)
     return find(area, kind);
-  QMdiSubWindow *sub = area->addSubWindow(window);
-  sub->setAttribute(Qt::WA_DeleteOnClose);
-  sub->resize(area->viewport()->size());
-  sub->move(0, 0);
-  sub->showNormal();
-  area->setActiveSubWindow(sub);
+  showFillingArea(area, window);
   return window;
 }
 

@@ -1,4 +1,5 @@
 #include "kw_manwin.h"
+#include "mdiplacement.h"
 #include "entrywindow.h"
 #include "entrywindows.h"
 #include "manualrationmodel.h"
@@ -13,9 +14,7 @@
 #include "problem/ui/qtinteraction.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -140,6 +139,9 @@ KW_MANWIN::KW_MANWIN(RationProblem &problem, Interaction *ui, QWidget *parent) :
   m_lower->setAccessibleName(QStringLiteral("Hesap Sonuçları"));
   m_lower->attach(m_lowerModel);
   lowerLayout->addWidget(m_lower);
+  m_upper->setRowMover([this](int row) { moveTo(row); });
+  // The lower grid's figures can be copied too, when it has the focus.
+  m_upper->setCopyCompanion(m_lower);
 
   // The panes share the height as the window's template shares it.
   layout->addWidget(upperPane, 181);
@@ -283,12 +285,7 @@ KW_MANWIN *KW_MANWIN::open(QMdiArea *area, RationProblem &problem, Interaction *
   KW_MANWIN *window = create(area, problem, ui);
   if (!window)
     return find(area);
-  QMdiSubWindow *sub = area->addSubWindow(window);
-  sub->setAttribute(Qt::WA_DeleteOnClose);
-  sub->resize(area->viewport()->size());
-  sub->move(0, 0);
-  sub->showNormal();
-  area->setActiveSubWindow(sub);
+  showFillingArea(area, window);
   return window;
 }
 
@@ -427,69 +424,12 @@ void KW_MANWIN::moveTo(int row)
   m_upper->setCurrentIndex(m_upperModel->index(row - 1, col));
 }
 
-void KW_MANWIN::GOTOP()
-{
-  m_upper->endEdit();
-  moveTo(1);
-}
-
-void KW_MANWIN::SKIPPREVIOUS()
-{
-  m_upper->endEdit();
-  const QModelIndex i = m_upper->currentIndex();
-  moveTo(i.isValid() ? qMax(1, i.row()) : 1);
-}
-
-void KW_MANWIN::SKIPNEXT()
-{
-  m_upper->endEdit();
-  const QModelIndex i = m_upper->currentIndex();
-  moveTo(i.isValid() ? qMin(m_upperModel->rowCount(), i.row() + 2) : 1);
-}
-
-void KW_MANWIN::GOBOTTOM()
-{
-  m_upper->endEdit();
-  moveTo(m_upperModel->rowCount());
-}
-
-void KW_MANWIN::typeIntoCurrent(const QString &value)
-{
-  const QModelIndex i = m_upper->currentIndex();
-  if (i.isValid() && (m_upperModel->flags(i) & Qt::ItemIsEditable))
-    m_upperModel->setData(i, value, Qt::EditRole);
-}
-
-void KW_MANWIN::CUT()
-{
-  if (auto *edit = qobject_cast<QLineEdit *>(m_upper->openEditor())) {
-    edit->cut();
-    return;
-  }
-  COPY();
-  typeIntoCurrent(QString());
-}
-
-void KW_MANWIN::COPY()
-{
-  if (auto *edit = qobject_cast<QLineEdit *>(m_upper->openEditor())) {
-    edit->copy();
-    return;
-  }
-  // The lower grid's figures can be copied too, when it has the focus.
-  const bool lower = m_lower->hasFocus();
-  const QModelIndex i = lower ? m_lower->currentIndex() : m_upper->currentIndex();
-  if (i.isValid())
-    QApplication::clipboard()->setText(i.data().toString());
-}
-
-void KW_MANWIN::PASTE()
-{
-  if (auto *edit = qobject_cast<QLineEdit *>(m_upper->openEditor())) {
-    edit->paste();
-    return;
-  }
-  typeIntoCurrent(QApplication::clipboard()->text());
-}
+void KW_MANWIN::GOTOP() { m_upper->GOTOP(); }
+void KW_MANWIN::SKIPPREVIOUS() { m_upper->SKIPPREVIOUS(); }
+void KW_MANWIN::SKIPNEXT() { m_upper->SKIPNEXT(); }
+void KW_MANWIN::GOBOTTOM() { m_upper->GOBOTTOM(); }
+void KW_MANWIN::CUT() { m_upper->CUT(); }
+void KW_MANWIN::COPY() { m_upper->COPY(); }
+void KW_MANWIN::PASTE() { m_upper->PASTE(); }
 
 } // namespace vz

@@ -110,7 +110,6 @@ private:
   void POSTINIT();
   void MYMMIKTARI();
   void moveTo(int row);
-  void typeIntoCurrent(const QString &value);
 
   std::unique_ptr<Interaction> m_ownUi;
   Interaction *m_ui = nullptr;

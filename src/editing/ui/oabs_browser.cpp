@@ -7,8 +7,11 @@
 #include "entrytablemodel.h"
 #include "controls/jqdatacolumn.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QScrollBar>
 
 namespace vz {
@@ -187,6 +190,92 @@ void OABS_BROWSER::scrollTo(const QModelIndex &index, ScrollHint hint)
       horizontalScrollBar()->setValue(horizontalScrollBar()->value() + left - columnWidth(0));
   }
   QTableView::scrollTo(index, hint);
+}
+
+void OABS_BROWSER::moveToRow(int row)
+{
+  if (m_rowMover) {
+    m_rowMover(row);
+    return;
+  }
+  if (!model() || row < 1 || row > model()->rowCount())
+    return;
+  const QModelIndex i = currentIndex();
+  setCurrentIndex(model()->index(row - 1, i.isValid() ? i.column() : 0));
+}
+
+void OABS_BROWSER::GOTOP()
+{
+  endEdit();
+  moveToRow(1);
+}
+
+void OABS_BROWSER::SKIPPREVIOUS()
+{
+  endEdit();
+  const QModelIndex i = currentIndex();
+  moveToRow(i.isValid() ? qMax(1, i.row()) : 1);
+}
+
+void OABS_BROWSER::SKIPNEXT()
+{
+  endEdit();
+  const QModelIndex i = currentIndex();
+  moveToRow(i.isValid() ? qMin(model()->rowCount(), i.row() + 2) : 1);
+}
+
+void OABS_BROWSER::GOBOTTOM()
+{
+  endEdit();
+  moveToRow(model() ? model()->rowCount() : 0);
+}
+
+void OABS_BROWSER::typeIntoCurrent(const QString &value)
+{
+  const QModelIndex i = currentIndex();
+  if (i.isValid() && (model()->flags(i) & Qt::ItemIsEditable))
+    model()->setData(i, value, Qt::EditRole);
+}
+
+void OABS_BROWSER::CUT()
+{
+  if (auto *edit = qobject_cast<QLineEdit *>(openEditor())) {
+    edit->cut();
+    return;
+  }
+  COPY();
+  typeIntoCurrent(QString());
+}
+
+void OABS_BROWSER::COPY()
+{
+  if (auto *edit = qobject_cast<QLineEdit *>(openEditor())) {
+    edit->copy();
+    return;
+  }
+  const bool companion = m_copyCompanion && m_copyCompanion->hasFocus();
+  const QModelIndex i = companion ? m_copyCompanion->currentIndex() : currentIndex();
+  if (i.isValid())
+    QApplication::clipboard()->setText(i.data().toString());
+}
+
+void OABS_BROWSER::PASTE()
+{
+  if (auto *edit = qobject_cast<QLineEdit *>(openEditor())) {
+    edit->paste();
+    return;
+  }
+  typeIntoCurrent(QApplication::clipboard()->text());
+}
+
+void OABS_BROWSER::CLEAR()
+{
+  if (auto *edit = qobject_cast<QLineEdit *>(openEditor())) {
+    edit->clear();
+    edit->setModified(true);
+    return;
+  }
+  typeIntoCurrent(QString());
 }
 
 } // namespace vz

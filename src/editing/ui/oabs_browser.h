@@ -5,7 +5,9 @@
 // matrix grid, and a frozen first column on request.
 #include "editing/entrytable.h"
 #include <QList>
+#include <QPointer>
 #include <QTableView>
+#include <functional>
 #include <memory>
 
 namespace vz {
@@ -40,6 +42,25 @@ public:
   bool isColumnFrozen() const { return m_frozen != nullptr; }
   QTableView *frozenView() const { return m_frozen; }
 
+  // The grid commands of the windows that hold this grid. Each window places
+  // the cursor on a row its own way (which column, what else follows the
+  // row), so the row moves go through `mover` (1-based row, already within
+  // the model); unset, the cursor keeps its column.
+  void setRowMover(std::function<void(int row)> mover) { m_rowMover = std::move(mover); }
+  // A read-only grid beside this one whose current cell COPY takes (and CUT
+  // with it) while that grid has the focus.
+  void setCopyCompanion(QAbstractItemView *companion) { m_copyCompanion = companion; }
+  void GOTOP();
+  void SKIPPREVIOUS();
+  void SKIPNEXT();
+  void GOBOTTOM();
+  void CUT();
+  void COPY();
+  void PASTE();
+  void CLEAR();
+  // Stores `value` in the current cell as if typed, when it takes typing.
+  void typeIntoCurrent(const QString &value);
+
 signals:
   void currentRowChanged(int row);  // 1-based table row
 
@@ -51,12 +72,15 @@ protected:
 
 private:
   void placeFrozen();
+  void moveToRow(int row);
 
   EntryKind m_kind;
   EntryTableModel *m_model = nullptr;
   CellEditDelegate *m_delegate;
   QList<std::shared_ptr<JQDATACOLUMN>> m_columns;
   QTableView *m_frozen = nullptr;
+  std::function<void(int)> m_rowMover;
+  QPointer<QAbstractItemView> m_copyCompanion;
 };
 
 } // namespace vz

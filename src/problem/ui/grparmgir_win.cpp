@@ -2,23 +2,17 @@
 #include "messages.h"
 #include "controls/dialogunits.h"
 #include "controls/jqsle.h"
-#include "controls/windowicons.h"
 #include "problem/interaction.h"
 #include "problem/rationproblem.h"
 #include <QLabel>
-#include <QPushButton>
 
 namespace vz {
 
 GRPARMGIR_WIN::GRPARMGIR_WIN(QWidget *owner, RationProblem &problem)
-    : QDialog(owner), m_problem(problem), m_flagBefore(problem.changed.params)
+    : OkCancelDialog(owner), m_problem(problem), m_flagBefore(problem.changed.params)
 {
-  setWindowTitle(QStringLiteral("Parametre Giriş"));
-  setWindowIcons(this, VSKTOD());
-  const QFont dlgFont = DialogUnits::shellDlgFont();
-  setFont(dlgFont);
-  const DialogUnits du(dlgFont);
-  setFixedSize(du.size(161, 63));
+  const DialogUnits du =
+      setUpFrame(QStringLiteral("Parametre Giriş"), DialogUnits::shellDlgFont(), 161, 63);
 
   auto label = [&](const QString &name, const QString &text, int x, int y, int w, int h) {
     auto *l = new QLabel(text, this);
@@ -41,19 +35,11 @@ GRPARMGIR_WIN::GRPARMGIR_WIN(QWidget *owner, RationProblem &problem)
   QLabel *l2 = label(QStringLiteral("FIXEDTEXT2"), QStringLiteral("Ağırlık birimi....:"), 8, 44, 48, 11);
   m_weight = edit(QStringLiteral("AGIRBIRIM"), l2, 60, 44, 40, 11);
 
-  m_ok = new QPushButton(QStringLiteral("&Tamam"), this);
-  m_ok->setObjectName(QStringLiteral("PBTAMAM"));
-  m_ok->setDefault(true);
-  DialogUnits::place(m_ok, du, 108, 14, 46, 13);
-  m_cancel = new QPushButton(QStringLiteral("&İptal"), this);
-  m_cancel->setObjectName(QStringLiteral("PBIPTAL"));
-  m_cancel->setAutoDefault(false);
-  DialogUnits::place(m_cancel, du, 108, 36, 46, 13);
+  addOkCancel(du, 108, 14, 46, 13, 108, 36, 46, 13);
 
   setTabOrder(m_animals, m_currency);
   setTabOrder(m_currency, m_weight);
-  setTabOrder(m_weight, m_ok);
-  setTabOrder(m_ok, m_cancel);
+  chainToOkCancel(m_weight);
 
   // The presets do not count as a change.
   const ReportParameters preset = ReportParameterRules::presets(problem);
@@ -69,8 +55,6 @@ GRPARMGIR_WIN::GRPARMGIR_WIN(QWidget *owner, RationProblem &problem)
     if (!gained)
       normaliseAnimalsIfTyped();
   });
-  connect(m_ok, &QPushButton::clicked, this, &GRPARMGIR_WIN::PBTAMAM);
-  connect(m_cancel, &QPushButton::clicked, this, &GRPARMGIR_WIN::PBIPTAL);
 }
 
 void GRPARMGIR_WIN::normaliseAnimalsIfTyped()

@@ -5,17 +5,15 @@
 // stores the three values while that flag is raised; Cancel (also Escape and
 // the close box) puts the flag back to what it was before the dialog and
 // changes nothing. RESULT is 1 for OK and 0 for Cancel.
-#include <QDialog>
+#include "okcanceldialog.h"
 
-class QLabel;
-class QPushButton;
 
 namespace vz {
 
 class JQSLE;
 class RationProblem;
 
-class GRPARMGIR_WIN : public QDialog {
+class GRPARMGIR_WIN : public OkCancelDialog {
   Q_OBJECT
 public:
   GRPARMGIR_WIN(QWidget *owner, RationProblem &problem);
@@ -28,13 +26,10 @@ public:
   JQSLE *HAYSAY() const { return m_animals; }
   JQSLE *PARABIRIM() const { return m_currency; }
   JQSLE *AGIRBIRIM() const { return m_weight; }
-  QPushButton *okButton() const { return m_ok; }
-  QPushButton *cancelButton() const { return m_cancel; }
 
 public slots:
-  void PBTAMAM();
-  void PBIPTAL();
-  void reject() override { PBIPTAL(); }
+  void PBTAMAM() override;
+  void PBIPTAL() override;
 
 private:
   void normaliseAnimalsIfTyped();
@@ -44,8 +39,6 @@ private:
   JQSLE *m_animals;
   JQSLE *m_currency;
   JQSLE *m_weight;
-  QPushButton *m_ok;
-  QPushButton *m_cancel;
   QString m_chaysax;
   QString m_cpbirix;
   QString m_cabirix;

@@ -1,7 +1,6 @@
 #include "marktopbot.h"
 #include "controls/dialogunits.h"
 #include "controls/jqlistbox.h"
-#include "controls/windowicons.h"
 #include <QPushButton>
 
 namespace vz {
@@ -13,47 +12,22 @@ const QString clearAllText() { return QStringLiteral("Tümünü &Kaldır"); }
 
 MARKTOPBOT::MARKTOPBOT(QWidget *owner, const QString &caption, const QStringList &items,
                        bool offerSelectAll)
-    : QDialog(owner)
+    : OkCancelDialog(owner)
 {
-  setWindowTitle(caption);
-  setWindowIcons(this, VSKTOD());
-  const QFont dlgFont = DialogUnits::shellDlgFont();
-  setFont(dlgFont);
-  const DialogUnits du(dlgFont);
-  setFixedSize(du.size(154, 93));
-
-  m_list = new JQLISTBOX(this);
-  m_list->setObjectName(QStringLiteral("LBTOSELECT"));
-  m_list->setSelectionMode(QAbstractItemView::MultiSelection);
-  m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  m_list->setFrameShadow(QFrame::Sunken);
-  m_list->addItems(items);
-  m_list->setAccessibleName(caption);
-  DialogUnits::place(m_list, du, 10, 9, 74, 77);
-
-  m_ok = new QPushButton(QStringLiteral("&Tamam"), this);
-  m_ok->setObjectName(QStringLiteral("PBTAMAM"));
-  m_ok->setDefault(true);
-  DialogUnits::place(m_ok, du, 92, 40, 53, 12);
-  m_cancel = new QPushButton(QStringLiteral("&İptal"), this);
-  m_cancel->setObjectName(QStringLiteral("PBIPTAL"));
-  m_cancel->setAutoDefault(false);
-  DialogUnits::place(m_cancel, du, 92, 62, 53, 13);
-
-  setTabOrder(m_list, m_ok);
-  setTabOrder(m_ok, m_cancel);
+  const DialogUnits du = setUpFrame(caption, DialogUnits::shellDlgFont(), 154, 93);
+  m_list = addChoiceList(du, QStringLiteral("LBTOSELECT"), QAbstractItemView::MultiSelection,
+                         items, caption);
+  addOkCancel(du, 92, 40, 53, 12, 92, 62, 53, 13);
+  chainToOkCancel(m_list);
   if (offerSelectAll) {
     m_selectAll = new QPushButton(selectAllText(), this);
     m_selectAll->setObjectName(QStringLiteral("PBTSEC"));
     m_selectAll->setAutoDefault(false);
     DialogUnits::place(m_selectAll, du, 92, 18, 53, 12);
-    setTabOrder(m_cancel, m_selectAll);
+    setTabOrder(cancelButton(), m_selectAll);
     connect(m_selectAll, &QPushButton::clicked, this, &MARKTOPBOT::PBTSEC);
   }
   m_list->setFocus();
-
-  connect(m_ok, &QPushButton::clicked, this, &MARKTOPBOT::PBTAMAM);
-  connect(m_cancel, &QPushButton::clicked, this, &MARKTOPBOT::PBIPTAL);
 }
 
 void MARKTOPBOT::PBTSEC()

@@ -3,7 +3,7 @@
 // "Tümünü &Seç" button selects all (its caption then reads "Tümünü &Kaldır",
 // which clears all). The caller reads ANSELECTED: the 1-based positions of the
 // chosen items in ascending order, empty when none was chosen or on Cancel.
-#include <QDialog>
+#include "okcanceldialog.h"
 #include <QList>
 #include <QStringList>
 
@@ -13,7 +13,7 @@ namespace vz {
 
 class JQLISTBOX;
 
-class MARKTOPBOT : public QDialog {
+class MARKTOPBOT : public OkCancelDialog {
   Q_OBJECT
 public:
   MARKTOPBOT(QWidget *owner, const QString &caption, const QStringList &items,
@@ -22,19 +22,14 @@ public:
   QList<int> ANSELECTED() const { return m_selected; }
   JQLISTBOX *LBTOSELECT() const { return m_list; }
   QPushButton *selectAllButton() const { return m_selectAll; }  // null when not offered
-  QPushButton *okButton() const { return m_ok; }
-  QPushButton *cancelButton() const { return m_cancel; }
 
 public slots:
-  void PBTAMAM();
-  void PBIPTAL();
+  void PBTAMAM() override;
+  void PBIPTAL() override;
   void PBTSEC();
-  void reject() override { PBIPTAL(); }
 
 private:
   JQLISTBOX *m_list;
-  QPushButton *m_ok;
-  QPushButton *m_cancel;
   QPushButton *m_selectAll = nullptr;
   QList<int> m_selected;
 };

@@ -1,22 +1,16 @@
 #include "mbm_wind.h"
 #include "controls/dialogunits.h"
 #include "controls/jqsle.h"
-#include "controls/windowicons.h"
 #include "problem/numbertext.h"
 #include <QLabel>
-#include <QPushButton>
 
 namespace vz {
 
 MBM_WIND::MBM_WIND(QWidget *owner, const QString &prompt, const QString &value)
-    : QDialog(owner), m_ctxtval(value)
+    : OkCancelDialog(owner), m_ctxtval(value)
 {
-  setWindowTitle(QStringLiteral("Makro BM Yeni Değer Girişi"));
-  setWindowIcons(this, VSKTOD());
-  const QFont dlgFont = DialogUnits::shellDlgFont();
-  setFont(dlgFont);
-  const DialogUnits du(dlgFont);
-  setFixedSize(du.size(221, 44));
+  const DialogUnits du = setUpFrame(QStringLiteral("Makro BM Yeni Değer Girişi"),
+                                    DialogUnits::shellDlgFont(), 221, 44);
 
   m_label = new QLabel(prompt, this);
   m_label->setObjectName(QStringLiteral("FIXEDTEXT1"));
@@ -31,18 +25,8 @@ MBM_WIND::MBM_WIND(QWidget *owner, const QString &prompt, const QString &value)
   m_label->setBuddy(m_edit);
   m_edit->setAccessibleName(prompt);
 
-  m_ok = new QPushButton(QStringLiteral("&Tamam"), this);
-  m_ok->setObjectName(QStringLiteral("PBTAMAM"));
-  m_ok->setDefault(true);
-  DialogUnits::place(m_ok, du, 72, 29, 46, 12);
-
-  m_cancel = new QPushButton(QStringLiteral("&İptal"), this);
-  m_cancel->setObjectName(QStringLiteral("PBIPTAL"));
-  m_cancel->setAutoDefault(false);
-  DialogUnits::place(m_cancel, du, 124, 29, 46, 12);
-
-  setTabOrder(m_edit, m_ok);
-  setTabOrder(m_ok, m_cancel);
+  addOkCancel(du, 72, 29, 46, 12, 124, 29, 46, 12);
+  chainToOkCancel(m_edit);
   m_edit->setFocus();
 
   connect(m_edit, &QLineEdit::textEdited, this, [this] { m_pending = true; });
@@ -50,8 +34,6 @@ MBM_WIND::MBM_WIND(QWidget *owner, const QString &prompt, const QString &value)
     if (!gained)
       normaliseIfTyped();
   });
-  connect(m_ok, &QPushButton::clicked, this, &MBM_WIND::PBTAMAM);
-  connect(m_cancel, &QPushButton::clicked, this, &MBM_WIND::PBIPTAL);
 }
 
 void MBM_WIND::normaliseIfTyped()

@@ -1,6 +1,7 @@
 #include "beefreport.h"
 
 #include "beefintake.h"
+#include "beefvitmin.h"
 #include "platform/rtext.h"
 
 namespace vz::beef {
@@ -12,17 +13,7 @@ using rt::Str;
 
 namespace {
 
-enum VitMinIndex { Magnesium = 1, Potassium = 2, Sodium = 3, Sulphur = 4, VitaminA = 12, VitaminD = 13 };
-
-double vitMin(const BeefFields &f, int row)
-{
-  return row >= 1 && row <= f.AVITMIN.size() ? f.AVITMIN.at(row - 1).amount : 0.0;
-}
-
-QString s(const char16_t *text)
-{
-  return QString::fromUtf16(text);
-}
+constexpr auto s = &u16;
 
 void animalText(RequirementReport &r, const char16_t *label, const QString &value)
 {
@@ -92,6 +83,17 @@ void outlook(RequirementReport &r, const BeefFields &f, const char16_t *gainLabe
   r.addLeft(Space(5) + PadR(s(u"BEKLENEN RUMEN pH SEVİYESİ:"), 45) + Str(PRED_RUMEN_PH(f), 5, 2));
 }
 
+// Everything below the animal lines; the groups differ only in the gain line
+// and in whether a pregnancy can add its own line.
+void requirementSections(RequirementReport &r, const BeefFields &f, bool withGain,
+                         const char16_t *gainLabel, bool withPregnancy)
+{
+  r.addBlank();
+  intakeBlock(r, f, withGain);
+  mineralBlock(r, f);
+  outlook(r, f, gainLabel, withPregnancy);
+}
+
 } // namespace
 
 QString requirementLine(const QString &label, double value, int width, int decimals,
@@ -119,10 +121,7 @@ void OUTPUT1(const BeefFields &f, const QDateTime &now, RequirementReport &r)
   animalNumber(r, u"HEDEF BESİ SONU AĞIRLIK (Kg): ", f.NMATUREWEIGHT, 5, 3);
   animalNumber(r, u"HEDEF YAĞLANMA DÜZEYİ (%): ", f.NBODYFATPCT, 2, 0);
   animalText(r, u"GENOTİPİ: ", f.CBREED);
-  r.addBlank();
-  intakeBlock(r, f, true);
-  mineralBlock(r, f);
-  outlook(r, f, u"BEKLENEN AĞIRLIK ARTIŞI:", false);
+  requirementSections(r, f, true, u"BEKLENEN AĞIRLIK ARTIŞI:", false);
 }
 
 void OUTPUT2(const BeefFields &f, const QDateTime &now, RequirementReport &r)
@@ -146,10 +145,7 @@ void OUTPUT2(const BeefFields &f, const QDateTime &now, RequirementReport &r)
   animalNumber(r, u"SÜT PROTEİNİ (%): ", f.NMILKPROTEIN, 5, 2);
   animalNumber(r, u"YAĞSIZ SÜT KM ORANI (%): ", f.NMILKSNF, 5, 2);
   animalText(r, u"GENOTİPİ: ", f.CBREED);
-  r.addBlank();
-  intakeBlock(r, f, false);
-  mineralBlock(r, f);
-  outlook(r, f, u"BEKLENEN GÜNLÜK AĞIRLIK ARTIŞI:", true);
+  requirementSections(r, f, false, u"BEKLENEN GÜNLÜK AĞIRLIK ARTIŞI:", true);
 }
 
 void OUTPUT3(const BeefFields &f, const QDateTime &now, RequirementReport &r)
@@ -163,10 +159,7 @@ void OUTPUT3(const BeefFields &f, const QDateTime &now, RequirementReport &r)
   animalNumber(r, u"DAMIZLIKTA KULLANMA YAŞI (Ay): ", f.NBREEDINGAGE, 5, 3);
   animalNumber(r, u"ERGİN AĞIRLIK (Kg): ", f.NMATUREWEIGHT, 5, 3);
   animalText(r, u"GENOTİPİ: ", f.CBREED);
-  r.addBlank();
-  intakeBlock(r, f, true);
-  mineralBlock(r, f);
-  outlook(r, f, u"BEKLENEN AĞIRLIK ARTIŞI:", true);
+  requirementSections(r, f, true, u"BEKLENEN AĞIRLIK ARTIŞI:", true);
 }
 
 void OUTPUT4(const BeefFields &f, const QDateTime &now, RequirementReport &r)
@@ -178,10 +171,7 @@ void OUTPUT4(const BeefFields &f, const QDateTime &now, RequirementReport &r)
   animalNumber(r, u"CANLI AĞIRLIK ARTIŞI (Kg/Gün): ", f.NDAILYGAIN, 5, 3);
   animalNumber(r, u"ERGİN AĞIRLIK (Kg): ", f.NMATUREWEIGHT, 5, 3);
   animalText(r, u"GENOTİPİ: ", f.CBREED);
-  r.addBlank();
-  intakeBlock(r, f, true);
-  mineralBlock(r, f);
-  outlook(r, f, u"BEKLENEN AĞIRLIK ARTIŞI:", false);
+  requirementSections(r, f, true, u"BEKLENEN AĞIRLIK ARTIŞI:", false);
 }
 
 } // namespace vz::beef

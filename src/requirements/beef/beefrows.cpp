@@ -1,5 +1,6 @@
 #include "beefrows.h"
 
+#include "beefvitmin.h"
 #include "platform/rtext.h"
 #include "requirements/requirementrowsbuilder.h"
 
@@ -7,18 +8,7 @@ namespace vz::beef {
 
 namespace {
 
-// Rows of AVITMIN that become requirement rows (1-based as the table counts).
-enum VitMinIndex { Magnesium = 1, Potassium = 2, Sodium = 3, Sulphur = 4, VitaminA = 12, VitaminD = 13 };
-
-double vitMin(const BeefFields &f, int row)
-{
-  return row >= 1 && row <= f.AVITMIN.size() ? f.AVITMIN.at(row - 1).amount : 0.0;
-}
-
-QString s(const char16_t *text)
-{
-  return QString::fromUtf16(text);
-}
+constexpr auto s = &u16;
 
 // The energy and intake rows both sets share, up to "TSBM".
 void energyRows(RequirementRowsBuilder &b, const BeefFields &f, bool withGain)

@@ -25,21 +25,24 @@ void rupPtLine(RequirementReport &r, const DairyFields &f)
             + Str(f.NRUPPCTPT, 5, 2));
 }
 
-// The fourteen value lines of the growing animal and the bull; only the TSBM
-// label differs between the two.
-void growBullValues(RequirementReport &r, const DairyFields &f, const QString &tdnLabel)
+QString mcal()
 {
-  const QString kgBw = QStringLiteral(" Kg & %C.A. ");
-  const QString mcal = QStringLiteral(" MCal & MCal/Kg ");
-  const QString kgDm = QStringLiteral(" Kg & %KM ");
+  return QStringLiteral(" MCal & MCal/Kg ");
+}
+
+void intakeLine(RequirementReport &r, const DairyFields &f)
+{
+  valueLine(r, QStringLiteral("KURU MADDE TÜKETİMİ (KMT):"), f.NDMI, 5, 2,
+            QStringLiteral(" Kg & %C.A. "), f.NDMIPCTBW, 5, 2);
+}
+
+// From TSBM on the value lines are alike for every animal; only the spelling
+// of the TSBM label differs between the reports, so the caller gives it.
+void tdnToVitaminLines(RequirementReport &r, const DairyFields &f, const QString &tdnLabel)
+{
   const QString gDm = QStringLiteral(" g & %KM ");
   const QString iu = QStringLiteral(" IU & IU/Kg ");
-  valueLine(r, QStringLiteral("KURU MADDE TÜKETİMİ (KMT):"), f.NDMI, 5, 2, kgBw, f.NDMIPCTBW, 5, 2);
-  valueLine(r, QStringLiteral("NET ENERJİ YAŞAMA (NEY):"), f.NNEM, 5, 2, mcal, f.NNEMCONC, 5, 2);
-  valueLine(r, QStringLiteral("NET ENERJİ KAZANÇ (NEK):"), f.NNEG, 5, 2, mcal, f.NNEGCONC, 5, 2);
-  valueLine(r, QStringLiteral("METABOLİK ENERJİ (ME):"), f.NME, 6, 2, mcal, f.NMECONC, 5, 2);
-  valueLine(r, QStringLiteral("SİNDİRİLEBİLİR ENERJİ (SE):"), f.NDE, 6, 2, mcal, f.NDECONC, 5, 2);
-  valueLine(r, tdnLabel, f.NTDN, 5, 2, kgDm, f.NTDNPCT, 5, 2);
+  valueLine(r, tdnLabel, f.NTDN, 5, 2, QStringLiteral(" Kg & %KM "), f.NTDNPCT, 5, 2);
   valueLine(r, QStringLiteral("HAM PROTEİN (HP):"), f.NHP, 5, 0, gDm, f.NHPPCT, 5, 2);
   valueLine(r, QStringLiteral("RUMENDE PARÇALANMAYAN PROTEİN (RUP):"), f.NRUP, 5, 0, gDm,
             f.NRUPPCT, 5, 2);
@@ -51,6 +54,18 @@ void growBullValues(RequirementReport &r, const DairyFields &f, const QString &t
   valueLine(r, QStringLiteral("FOSFOR (P):"), f.NP, 5, 1, gDm, f.NPPCT, 5, 3);
   valueLine(r, QStringLiteral("VİTAMİN A:"), f.NVITA, 6, 0, iu, f.NVITACONC, 5, 0);
   valueLine(r, QStringLiteral("VİTAMİN D:"), f.NVITD, 6, 0, iu, f.NVITDCONC, 5, 0);
+}
+
+// The fourteen value lines of the growing animal and the bull; only the TSBM
+// label differs between the two.
+void growBullValues(RequirementReport &r, const DairyFields &f, const QString &tdnLabel)
+{
+  intakeLine(r, f);
+  valueLine(r, QStringLiteral("NET ENERJİ YAŞAMA (NEY):"), f.NNEM, 5, 2, mcal(), f.NNEMCONC, 5, 2);
+  valueLine(r, QStringLiteral("NET ENERJİ KAZANÇ (NEK):"), f.NNEG, 5, 2, mcal(), f.NNEGCONC, 5, 2);
+  valueLine(r, QStringLiteral("METABOLİK ENERJİ (ME):"), f.NME, 6, 2, mcal(), f.NMECONC, 5, 2);
+  valueLine(r, QStringLiteral("SİNDİRİLEBİLİR ENERJİ (SE):"), f.NDE, 6, 2, mcal(), f.NDECONC, 5, 2);
+  tdnToVitaminLines(r, f, tdnLabel);
 }
 
 void endMark(RequirementReport &r)
@@ -107,28 +122,13 @@ void DairyReport::OUTPUT2(RequirementReport &r, const DairyFields &f, const QDat
             + Str(f.NWEIGHTCHANGE, 6, 3));
   r.addBlank();
 
-  const QString mcal = QStringLiteral(" MCal & MCal/Kg ");
-  const QString gDm = QStringLiteral(" g & %KM ");
-  const QString iu = QStringLiteral(" IU & IU/Kg ");
-  valueLine(r, QStringLiteral("KURU MADDE TÜKETİMİ (KMT):"), f.NDMI, 5, 2,
-            QStringLiteral(" Kg & %C.A. "), f.NDMIPCTBW, 5, 2);
-  valueLine(r, QStringLiteral("NET ENERJİ LAKTASYON (NEL):"), f.NNEL, 5, 2, mcal, f.NNELCONC, 5, 2);
-  valueLine(r, QStringLiteral("METABOLİK ENERJİ (ME):"), f.NMECOW, 6, 2, mcal, f.NMECOWCONC, 5, 2);
-  valueLine(r, QStringLiteral("SİNDİRİLEBİLİR ENERJİ (SE):"), f.NDECOW, 6, 2, mcal, f.NDECOWCONC,
+  intakeLine(r, f);
+  valueLine(r, QStringLiteral("NET ENERJİ LAKTASYON (NEL):"), f.NNEL, 5, 2, mcal(), f.NNELCONC, 5, 2);
+  valueLine(r, QStringLiteral("METABOLİK ENERJİ (ME):"), f.NMECOW, 6, 2, mcal(), f.NMECOWCONC, 5,
+            2);
+  valueLine(r, QStringLiteral("SİNDİRİLEBİLİR ENERJİ (SE):"), f.NDECOW, 6, 2, mcal(), f.NDECOWCONC,
             5, 2);
-  valueLine(r, QStringLiteral("TOPLAM SİNDİRİLEBİLİR BESİN MADDELERİ (TSBM):"), f.NTDN, 5, 2,
-            QStringLiteral(" Kg & %KM "), f.NTDNPCT, 5, 2);
-  valueLine(r, QStringLiteral("HAM PROTEİN (HP):"), f.NHP, 5, 0, gDm, f.NHPPCT, 5, 2);
-  valueLine(r, QStringLiteral("RUMENDE PARÇALANMAYAN PROTEİN (RUP):"), f.NRUP, 5, 0, gDm,
-            f.NRUPPCT, 5, 2);
-  valueLine(r, QStringLiteral("RUMENDE PARÇALANAN PROTEİN (RDP):"), f.NRDP, 5, 0, gDm, f.NRDPPCT,
-            5, 2);
-  valueLine(r, QStringLiteral("PROTEİN TÜKETİMİ (PT):"), f.NPROTINTAKE, 5, 0, gDm,
-            f.NPROTINTAKEPCT, 5, 2);
-  valueLine(r, QStringLiteral("KALSİYUM (CA):"), f.NKALSIYUM, 5, 1, gDm, f.NKALSIYUMPCT, 5, 3);
-  valueLine(r, QStringLiteral("FOSFOR (P):"), f.NP, 5, 1, gDm, f.NPPCT, 5, 3);
-  valueLine(r, QStringLiteral("VİTAMİN A:"), f.NVITA, 6, 0, iu, f.NVITACONC, 5, 0);
-  valueLine(r, QStringLiteral("VİTAMİN D:"), f.NVITD, 6, 0, iu, f.NVITDCONC, 5, 0);
+  tdnToVitaminLines(r, f, QStringLiteral("TOPLAM SİNDİRİLEBİLİR BESİN MADDELERİ (TSBM):"));
   rupPtLine(r, f);
 }
 

@@ -11,6 +11,13 @@ QString s(const char16_t *text)
   return QString::fromUtf16(text);
 }
 
+// The rows both builders start with: the fixed intake and its blank share.
+void addIntakeHead(RequirementRowsBuilder &b, const DairyFields &f)
+{
+  b.addFixed(s(u"KMT"), s(u"Kg/Kg"), f.NDMI, 5, 2);
+  b.addBlank(s(u"KMO"), s(u"%"));
+}
+
 // The rows both builders share after the energy rows.
 void addCommonTail(RequirementRowsBuilder &b, const DairyFields &f, int vitaminWidth,
                    int vitaminDecimals)
@@ -43,8 +50,7 @@ QString DairyRows::sizeClassText(int sizeClass)
 RequirementRows DairyRows::REQ_DAIRY(const DairyFields &f)
 {
   RequirementRowsBuilder b;
-  b.addFixed(s(u"KMT"), s(u"Kg/Kg"), f.NDMI, 5, 2);
-  b.addBlank(s(u"KMO"), s(u"%"));
+  addIntakeHead(b, f);
   b.addLower(s(u"NEL"), s(u"MCal/Kg"), f.NNEL, 5, 2);
   b.addLower(s(u"ME_BB"), s(u"MCal/Kg"), f.NMECOW, 6, 2);
   b.addLower(s(u"SE"), s(u"MCal/Kg"), f.NDECOW, 6, 2);
@@ -55,8 +61,7 @@ RequirementRows DairyRows::REQ_DAIRY(const DairyFields &f)
 RequirementRows DairyRows::REQ_GROW_BULL(const DairyFields &f)
 {
   RequirementRowsBuilder b;
-  b.addFixed(s(u"KMT"), s(u"Kg/Kg"), f.NDMI, 5, 2);
-  b.addBlank(s(u"KMO"), s(u"%"));
+  addIntakeHead(b, f);
   b.addLower(s(u"NEY"), s(u"MCal/Kg"), f.NNEM, 5, 2);
   b.addLower(s(u"NEK"), s(u"MCal/Kg"), f.NNEG, 5, 2);
   b.addLower(s(u"ME_BB"), s(u"MCal/Kg"), f.NME, 6, 2);

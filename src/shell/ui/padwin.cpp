@@ -11,7 +11,7 @@
 #include "reporteditordialogs.h"
 #include "rtfreader.h"
 #include "rtfwriter.h"
-#include "shell/reporteditorcalculator.h"
+#include "editing/calculatorlauncher.h"
 #include "shell/reporteditorstate.h"
 #include "shell/textreportfile.h"
 
@@ -353,7 +353,7 @@ void PADWIN::RTFALIGN(int n)
 
 void PADWIN::WIN_HESMAK()
 {
-  startCalculator();
+  CalculatorLauncher::WIN_HESMAK();
 }
 
 QList<QPair<int, QString>> PADWIN::rulerInchNumbers(int width)

@@ -6,7 +6,7 @@
 #include "reporteditordialogs.h"
 #include "reporteditormenu.h"
 #include "reporteditorqtdialogs.h"
-#include "shell/reporteditorcalculator.h"
+#include "editing/calculatorlauncher.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -312,7 +312,7 @@ void ReportEditor::runCommand(const QByteArray &event)
   else if (name == QLatin1String("CLOSEALL"))
     closeAll();
   else if (name == QLatin1String("WIN_HESMAK"))
-    startCalculator();
+    CalculatorLauncher::WIN_HESMAK();
   else if (name == QLatin1String("WINDOWCASCADE") || name == QLatin1String("WINDOWTILE")
            || name == QLatin1String("HELPINDEX") || name == QLatin1String("HELPUSINGHELP")
            || name == QLatin1String("KWHAKKINDA"))

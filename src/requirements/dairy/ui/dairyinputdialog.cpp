@@ -5,9 +5,9 @@
 #include "controls/windowicons.h"
 #include "problem/ui/messages.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
-#include <QPushButton>
 #include <QTimer>
 
 namespace vz {
@@ -33,7 +33,7 @@ DairyInputDialog::Warner DairyInputDialog::setWarner(Warner w)
 
 DairyInputDialog::DairyInputDialog(QWidget *owner, std::unique_ptr<DairyEditForm> form,
                                    const QString &caption)
-  : QDialog(owner)
+  : OkCancelDialog(owner)
   , m_form(std::move(form))
 {
   setWindowTitle(caption);
@@ -49,6 +49,13 @@ DairyInputDialog::~DairyInputDialog()
     disconnect(e, nullptr, this, nullptr);
 }
 
+DialogUnits DairyInputDialog::fixSize(int w, int h)
+{
+  const DialogUnits du(font());
+  setFixedSize(du.size(w, h));
+  return du;
+}
+
 QLabel *DairyInputDialog::addLabel(const QString &name, const QString &text, const DialogUnits &du,
                                    int x, int y, int w, int h)
 {
@@ -57,6 +64,21 @@ QLabel *DairyInputDialog::addLabel(const QString &name, const QString &text, con
   label->setWordWrap(true);
   DialogUnits::place(label, du, x, y, w, h);
   return label;
+}
+
+QLabel *DairyInputDialog::addEnergyLabel(const QString &name, const DialogUnits &du, int x, int y,
+                                         int w, int h)
+{
+  return addLabel(name, QStringLiteral("Enerji konsantrasyonu (Yed./NRC Tah.=0.95-1.05):"), du, x,
+                  y, w, h);
+}
+
+void DairyInputDialog::addGroupBox(const QString &name, const QString &title, const DialogUnits &du,
+                                   int x, int y, int w, int h)
+{
+  auto *box = new QGroupBox(title, this);
+  box->setObjectName(name);
+  DialogUnits::place(box, du, x, y, w, h);
 }
 
 JQSLE *DairyInputDialog::addEdit(const QString &name, QLabel *label, const DialogUnits &du, int x,
@@ -81,21 +103,6 @@ JQSLE *DairyInputDialog::addEdit(const QString &name, QLabel *label, const Dialo
       editLeft(index);
   });
   return e;
-}
-
-void DairyInputDialog::addButtons(const DialogUnits &du, int okX, int okY, int okW, int okH,
-                                  int cancelX, int cancelY, int cancelW, int cancelH)
-{
-  m_ok = new QPushButton(QStringLiteral("&Tamam"), this);
-  m_ok->setObjectName(QStringLiteral("PBTAMAM"));
-  m_ok->setDefault(true);
-  DialogUnits::place(m_ok, du, okX, okY, okW, okH);
-  m_cancel = new QPushButton(QStringLiteral("&İptal"), this);
-  m_cancel->setObjectName(QStringLiteral("PBIPTAL"));
-  m_cancel->setAutoDefault(false);
-  DialogUnits::place(m_cancel, du, cancelX, cancelY, cancelW, cancelH);
-  connect(m_ok, &QPushButton::clicked, this, &DairyInputDialog::PBTAMAM);
-  connect(m_cancel, &QPushButton::clicked, this, &DairyInputDialog::PBIPTAL);
 }
 
 void DairyInputDialog::PBIPTAL()

@@ -4,7 +4,6 @@
 #include "controls/jqsle.h"
 
 #include <QButtonGroup>
-#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -13,16 +12,11 @@ namespace vz {
 GROWCATLEDW::GROWCATLEDW(QWidget *owner)
   : DairyInputDialog(owner, std::make_unique<GrowCatleForm>(), QStringLiteral("Büyüyen Genç Sığır"))
 {
-  const DialogUnits du(font());
-  setFixedSize(du.size(305, 89));
+  const DialogUnits du = fixSize(305, 89);
 
-  auto *dataBox = new QGroupBox(QStringLiteral("Veri girişi"), this);
-  dataBox->setObjectName(QStringLiteral("GROUPBOX1"));
-  DialogUnits::place(dataBox, du, 6, 6, 147, 76);
+  addGroupBox(QStringLiteral("GROUPBOX1"), QStringLiteral("Veri girişi"), du, 6, 6, 147, 76);
 
-  QLabel *l1 = addLabel(QStringLiteral("FIXEDTEXT1"),
-                        QStringLiteral("Enerji konsantrasyonu (Yed./NRC Tah.=0.95-1.05):"), du, 13, 19,
-                        93, 18);
+  QLabel *l1 = addEnergyLabel(QStringLiteral("FIXEDTEXT1"), du, 13, 19, 93, 18);
   QLabel *l2 = addLabel(QStringLiteral("FIXEDTEXT2"),
                         QStringLiteral("Canlı ağırlık (100-800 Kg).....:"), du, 13, 43, 93, 12);
   QLabel *l3 = addLabel(QStringLiteral("FIXEDTEXT3"),
@@ -32,9 +26,8 @@ GROWCATLEDW::GROWCATLEDW(QWidget *owner)
   JQSLE *weight = addEdit(QStringLiteral("SLECANAG"), l2, du, 106, 43, 38, 11);
   JQSLE *gain = addEdit(QStringLiteral("SLEBAGKAZ"), l3, du, 106, 61, 38, 11);
 
-  auto *classBox = new QGroupBox(QStringLiteral("Cesamet seçimi"), this);
-  classBox->setObjectName(QStringLiteral("RADIOBUTTONGROUP1"));
-  DialogUnits::place(classBox, du, 160, 6, 86, 67);
+  addGroupBox(QStringLiteral("RADIOBUTTONGROUP1"), QStringLiteral("Cesamet seçimi"), du, 160, 6, 86,
+              67);
   auto *group = new QButtonGroup(this);
   const struct {
     const char *name;
@@ -55,7 +48,7 @@ GROWCATLEDW::GROWCATLEDW(QWidget *owner)
   m_class[0]->setChecked(true);
   connect(group, &QButtonGroup::idClicked, this, [this](int id) { form().selectClass(id); });
 
-  addButtons(du, 253, 24, 47, 12, 253, 49, 47, 12);
+  addOkCancel(du, 253, 24, 47, 12, 253, 49, 47, 12);
 
   setTabOrder(energy, weight);
   setTabOrder(weight, gain);
@@ -70,13 +63,9 @@ QRadioButton *GROWCATLEDW::classButton(int sizeClass) const
 
 void GROWCATLEDW::PBTAMAM()
 {
-  int bad = -1;
-  const std::optional<GrowCatleInput> in = form().accept(focusedEdit(), &bad);
-  syncEdits();
-  if (!in) {
-    refocus(bad);
+  const std::optional<GrowCatleInput> in = acceptEdits(form());
+  if (!in)
     return;
-  }
   NENECONS = in->NENECONS;
   NCANAGIR = in->NCANAGIR;
   NBEKCAAR = in->NBEKCAAR;

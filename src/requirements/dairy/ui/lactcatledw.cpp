@@ -4,7 +4,6 @@
 #include "controls/jqsle.h"
 
 #include <QButtonGroup>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,19 +14,13 @@ LACTCATLEDW::LACTCATLEDW(QWidget *owner)
   : DairyInputDialog(owner, std::make_unique<LactCatleForm>(),
                      QStringLiteral("Gebe & Süt Veren İnek"))
 {
-  const DialogUnits du(font());
-  setFixedSize(du.size(331, 125));
+  const DialogUnits du = fixSize(331, 125);
 
-  auto *dataBox = new QGroupBox(QStringLiteral("Veri giriş"), this);
-  dataBox->setObjectName(QStringLiteral("GROUPBOX1"));
-  DialogUnits::place(dataBox, du, 5, 3, 155, 116);
-  auto *feedBox = new QGroupBox(QStringLiteral("Yem tüketim durumu"), this);
-  feedBox->setObjectName(QStringLiteral("RADIOBUTTONGROUP1"));
-  DialogUnits::place(feedBox, du, 166, 3, 160, 102);
+  addGroupBox(QStringLiteral("GROUPBOX1"), QStringLiteral("Veri giriş"), du, 5, 3, 155, 116);
+  addGroupBox(QStringLiteral("RADIOBUTTONGROUP1"), QStringLiteral("Yem tüketim durumu"), du, 166, 3,
+              160, 102);
 
-  QLabel *ftey = addLabel(QStringLiteral("FTEY"),
-                          QStringLiteral("Enerji konsantrasyonu (Yed./NRC Tah.=0.95-1.05):"), du, 14,
-                          12, 94, 18);
+  QLabel *ftey = addEnergyLabel(QStringLiteral("FTEY"), du, 14, 12, 94, 18);
   ftey->setToolTip(QStringLiteral("Yedirilecek/NRC Kabulü"));
   ftey->setStatusTip(QStringLiteral("Yedirilecek/NRC Kabulü"));
   QLabel *ftca = addLabel(QStringLiteral("FTCA"), QStringLiteral("Canlı  ağırlık (400-800 Kg)....:"),
@@ -81,7 +74,7 @@ LACTCATLEDW::LACTCATLEDW(QWidget *owner)
     moveFocus(target);
   });
 
-  addButtons(du, 193, 108, 47, 13, 246, 109, 47, 12);
+  addOkCancel(du, 193, 108, 47, 13, 246, 109, 47, 12);
 
   setTabOrder(energy, weight);
   setTabOrder(weight, milk);

@@ -3,7 +3,6 @@
 #include "controls/dialogunits.h"
 #include "controls/jqsle.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -12,20 +11,15 @@ namespace vz {
 MATBULDW::MATBULDW(QWidget *owner)
   : DairyInputDialog(owner, std::make_unique<MatBulForm>(), QStringLiteral("Ergin Boğa"))
 {
-  const DialogUnits du(font());
-  setFixedSize(du.size(213, 61));
+  const DialogUnits du = fixSize(213, 61);
 
-  auto *box = new QGroupBox(QStringLiteral("Veri giriş"), this);
-  box->setObjectName(QStringLiteral("GROUPBOX1"));
-  DialogUnits::place(box, du, 6, 3, 147, 52);
-  QLabel *l1 = addLabel(QStringLiteral("FIXEDTEXT1"),
-                        QStringLiteral("Enerji konsantrasyonu (Yed./NRC Tah.=0.95-1.05):"), du, 13, 14,
-                        95, 19);
+  addGroupBox(QStringLiteral("GROUPBOX1"), QStringLiteral("Veri giriş"), du, 6, 3, 147, 52);
+  QLabel *l1 = addEnergyLabel(QStringLiteral("FIXEDTEXT1"), du, 13, 14, 95, 19);
   QLabel *l2 = addLabel(QStringLiteral("FIXEDTEXT2"), QStringLiteral("Canlı ağırlık (500-1400 Kg)...:"),
                         du, 12, 38, 94, 13);
   JQSLE *energy = addEdit(QStringLiteral("SLEEY"), l1, du, 106, 19, 40, 11);
   JQSLE *weight = addEdit(QStringLiteral("SLECA"), l2, du, 106, 35, 40, 11);
-  addButtons(du, 160, 18, 46, 12, 160, 36, 46, 13);
+  addOkCancel(du, 160, 18, 46, 12, 160, 36, 46, 13);
   setTabOrder(energy, weight);
   setTabOrder(weight, okButton());
   energy->setFocus();
@@ -33,13 +27,9 @@ MATBULDW::MATBULDW(QWidget *owner)
 
 void MATBULDW::PBTAMAM()
 {
-  int bad = -1;
-  const std::optional<MatBulInput> in = form().accept(focusedEdit(), &bad);
-  syncEdits();
-  if (!in) {
-    refocus(bad);
+  const std::optional<MatBulInput> in = acceptEdits(form());
+  if (!in)
     return;
-  }
   NENECONS = in->NENECONS;
   NCANAGIR = in->NCANAGIR;
   QDialog::done(1);

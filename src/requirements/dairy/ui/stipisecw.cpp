@@ -1,26 +1,20 @@
 #include "stipisecw.h"
 
 #include "controls/dialogunits.h"
-#include "controls/windowicons.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 
 namespace vz {
 
 STIPISECW::STIPISECW(QWidget *owner, int mode)
-  : QDialog(owner)
+  : OkCancelDialog(owner)
   , m_form(mode)
 {
-  setWindowTitle(QStringLiteral("Sığır Tipi"));
-  setWindowIcons(this, VSKTOD());
-  const QFont dlgFont = DialogUnits::shellDlgFont();
-  setFont(dlgFont);
-  const DialogUnits du(dlgFont);
-  setFixedSize(du.size(346, 86));
+  const DialogUnits du =
+      setUpFrame(QStringLiteral("Sığır Tipi"), DialogUnits::shellDlgFont(), 346, 86);
 
   // The picture only decorates the dialog.
   auto *picture = new QLabel(this);
@@ -50,14 +44,7 @@ STIPISECW::STIPISECW(QWidget *owner, int mode)
     types->addButton(m_type[i], i + 1);
   }
 
-  m_ok = new QPushButton(QStringLiteral("&Tamam"), this);
-  m_ok->setObjectName(QStringLiteral("PBTAMAM"));
-  m_ok->setDefault(true);
-  DialogUnits::place(m_ok, du, 293, 6, 47, 13);
-  auto *cancel = new QPushButton(QStringLiteral("&İptal"), this);
-  cancel->setObjectName(QStringLiteral("PBIPTAL"));
-  cancel->setAutoDefault(false);
-  DialogUnits::place(cancel, du, 293, 24, 47, 12);
+  addOkCancel(du, 293, 6, 47, 13, 293, 24, 47, 12);
 
   auto *reportBox = new QGroupBox(QStringLiteral("Rapor"), this);
   reportBox->setObjectName(QStringLiteral("GROUPBOX1"));
@@ -84,8 +71,6 @@ STIPISECW::STIPISECW(QWidget *owner, int mode)
     m_form.chooseDetailed(id == 2);
     syncReportButtons();
   });
-  connect(m_ok, &QPushButton::clicked, this, &STIPISECW::PBTAMAM);
-  connect(cancel, &QPushButton::clicked, this, &STIPISECW::PBIPTAL);
   m_type[0]->setFocus();
 }
 

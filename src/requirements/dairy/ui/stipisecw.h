@@ -5,14 +5,13 @@
 // cancel.
 #include "requirements/dairy/stipisecform.h"
 
-#include <QDialog>
+#include "problem/ui/okcanceldialog.h"
 
 class QRadioButton;
-class QPushButton;
 
 namespace vz {
 
-class STIPISECW : public QDialog {
+class STIPISECW : public OkCancelDialog {
   Q_OBJECT
 public:
   STIPISECW(QWidget *owner, int mode);
@@ -25,12 +24,10 @@ public:
   QRadioButton *typeButton(int type) const;  // 1..3
   QRadioButton *summaryButton() const { return m_ozet; }
   QRadioButton *detailButton() const { return m_detay; }
-  QPushButton *okButton() const { return m_ok; }
 
 public slots:
-  void PBTAMAM();
-  void PBIPTAL();
-  void reject() override { PBIPTAL(); }
+  void PBTAMAM() override;
+  void PBIPTAL() override;
 
 private:
   void syncReportButtons();
@@ -39,7 +36,6 @@ private:
   QRadioButton *m_type[3] = {};
   QRadioButton *m_ozet = nullptr;
   QRadioButton *m_detay = nullptr;
-  QPushButton *m_ok = nullptr;
 };
 
 } // namespace vz

@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include "shellfixture.h"
 #include "scriptedinteraction.h"
 #include "shell/helptopics.h"
@@ -238,6 +239,37 @@ private slots:
 
     if (!shots.isEmpty())
       m_window->grab().save(shots + QStringLiteral("/shell-report.png"));
+  }
+
+  void activeMatrixReportTakesEditsStillInAWindow()
+  {
+    m_window->show();
+    QVERIFY(m_window->DOOPENFILE(example()));
+    // A nutrient renamed in its window but not copied back yet must reach the report.
+    m_window->routeEvent("BM_GIRIS");
+    QCOMPARE(m_window->mdiArea()->subWindowList().size(), 1);
+    auto *view = m_window->mdiArea()->subWindowList().first()->findChild<QAbstractItemView *>();
+    QVERIFY(view);
+    QAbstractItemModel *model = view->model();
+    int nameRow = -1;
+    for (int r = 0; r < model->rowCount() && nameRow < 0; ++r)
+      if (model->data(model->index(r, 0)).toString().trimmed() == QStringLiteral("NDF"))
+        nameRow = r;
+    QVERIFY(nameRow >= 0);
+    QVERIFY(model->setData(model->index(nameRow, 0), QStringLiteral("LIF"), Qt::EditRole));
+
+    const QString report = m_dir.path() + QStringLiteral("/Data/ORNEK_SUT_INEGI.TXT");
+    QFile::remove(report);
+    m_window->routeEvent("AMATREPORT");
+    QCOMPARE(m_window->mdiArea()->subWindowList().size(), 0);
+    QVERIFY(QFileInfo::exists(report));
+    QCOMPARE(session().currentReportFile(), report);
+    QFile file(report);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY(text.contains("LIF"));
+    QVERIFY(!text.contains("NDF "));
+    QCOMPARE(m_ui->pleaseWaitOpen, 0);
   }
 
   void childMenuAndRouting()

@@ -11,6 +11,9 @@ public:
   // The root never changes: the argument is ignored. Never fails.
   RootKey HKEY(RootKey) override { return m_root; }
   using CLASS_REGISTRY::HKEY;
+
+protected:
+  bool rootIsFixed() const override { return true; }
 };
 
 } // namespace vz

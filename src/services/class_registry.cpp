@@ -1,6 +1,7 @@
 #include "services/class_registry.h"
 
 #include "platform/savefile.h"
+#include "services/latebound.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -441,6 +442,116 @@ std::int32_t CLASS_REGISTRY::FLUSH()
 {
   // Every write above has already been synced to its file.
   return m_lastError = ERROR_SUCCESS;
+}
+
+} // namespace vz
+
+namespace vz {
+
+namespace {
+
+std::optional<CLASS_REGISTRY::RootKey> toRootKey(const QVariant &v)
+{
+  if (v.typeId() == QMetaType::QString) {
+    const QString name = v.toString().trimmed().toUpper();
+    for (CLASS_REGISTRY::RootKey r = CLASS_REGISTRY::HKEY_CLASSES_ROOT;
+         r <= CLASS_REGISTRY::HKEY_DYN_DATA; ++r) {
+      if (r != CLASS_REGISTRY::HKEY_PERFORMANCE_DATA && CLASS_REGISTRY::rootName(r) == name)
+        return r;
+    }
+  }
+  // A handle is pointer-sized; callers that hold it in a signed 32-bit
+  // integer pass the same bits as a negative number.
+  const auto n = latebound::toWhole(v, std::numeric_limits<std::int32_t>::min(),
+                                    std::numeric_limits<std::uint32_t>::max());
+  if (!n)
+    return std::nullopt;
+  return static_cast<CLASS_REGISTRY::RootKey>(*n);
+}
+
+using Texts = std::optional<QString>;
+
+} // namespace
+
+QVariant CLASS_REGISTRY::SEND(const QString &operation, const QVariantList &args)
+{
+  using latebound::toInt32;
+  using latebound::toText;
+  const QString op = operation.trimmed().toUpper();
+  const auto n = args.size();
+  const auto text = [&](qsizetype i) { return toText(args.at(i)); };
+
+  if (op == QStringLiteral("WORKING_SUBKEY")) {
+    if (n == 0)
+      return WORKING_SUBKEY();
+    if (n == 1)
+      if (const Texts a = text(0))
+        return WORKING_SUBKEY(*a);
+    return {};
+  }
+  if (op == QStringLiteral("HKEY")) {
+    if (n == 0)
+      return QVariant::fromValue(HKEY());
+    if (n == 1) {
+      if (rootIsFixed())
+        return QVariant::fromValue(HKEY());
+      if (const auto r = toRootKey(args.at(0)))
+        return QVariant::fromValue(HKEY(*r));
+    }
+    return {};
+  }
+  if (op == QStringLiteral("LASTERROR")) {
+    if (n == 0)
+      return LASTERROR();
+    if (n == 1)
+      if (const auto v = toInt32(args.at(0)))
+        return LASTERROR(*v);
+    return {};
+  }
+  if (op == QStringLiteral("FLUSH"))
+    return n == 0 ? QVariant(FLUSH()) : QVariant();
+
+  // The remaining operations take texts only, save WRITEINT's last argument.
+  const bool writeInt = op == QStringLiteral("WRITEINT");
+  QStringList t;
+  for (qsizetype i = 0; i < n; ++i) {
+    if (writeInt && i == 2)
+      break;
+    const Texts a = text(i);
+    if (!a)
+      return {};
+    t << *a;
+  }
+  if (n == 1) {
+    if (op == QStringLiteral("BUILD_FULL_SUBKEY"))
+      return BUILD_FULL_SUBKEY(t[0]);
+    if (op == QStringLiteral("CREATEKEY"))
+      return CREATEKEY(t[0]);
+    if (op == QStringLiteral("CREATESUBKEY"))
+      return CREATESUBKEY(t[0]);
+    if (op == QStringLiteral("GET_SUBKEY_VALUENAMES"))
+      return GET_SUBKEY_VALUENAMES(t[0]);
+    if (op == QStringLiteral("GET_VALUENAMES"))
+      return GET_VALUENAMES(t[0]);
+    if (op == QStringLiteral("DELETESUBKEY"))
+      return DELETESUBKEY(t[0]);
+  } else if (n == 2) {
+    if (op == QStringLiteral("GETSTRING"))
+      return GETSTRING(t[0], t[1]);
+    if (op == QStringLiteral("GETINT"))
+      return GETINT(t[0], t[1]);
+    if (op == QStringLiteral("DELETEVALUE"))
+      return DELETEVALUE(t[0], t[1]);
+    if (op == QStringLiteral("DELETEVALUENAME"))
+      return DELETEVALUENAME(t[0], t[1]);
+  } else if (n == 3) {
+    if (op == QStringLiteral("WRITESTRING"))
+      return WRITESTRING(t[0], t[1], t[2]);
+    if (writeInt)
+      if (const auto v = toInt32(args.at(2)))
+        return WRITEINT(t[0], t[1], *v);
+  }
+  return {};
 }
 
 } // namespace vz

@@ -22,6 +22,8 @@
 // denied, 161 bad path name, 259 no more items, 1015 file not readable).
 #include <QString>
 #include <QStringList>
+#include <QVariant>
+#include <QVariantList>
 #include <cstdint>
 
 namespace vz {
@@ -110,7 +112,19 @@ public:
   // The normalisation that WORKING_SUBKEY and BUILD_FULL_SUBKEY apply.
   static QString normaliseSubKey(const QString &subKey);
 
+  // Calls the operation named (any case) with untyped arguments converted to
+  // text, 32-bit integer or root key (a number, numeric text or a root's
+  // name) and answers its result (a list of names as a QStringList). An
+  // unknown name, a wrong argument count or an argument that does not convert
+  // answers an invalid QVariant and leaves the object and LASTERROR alone.
+  // "HKEY" with no argument reads the root, with one assigns it; on the
+  // fixed-root classes the argument is ignored unconverted.
+  QVariant SEND(const QString &operation, const QVariantList &args);
+
 protected:
+  // True for the classes whose root never changes.
+  virtual bool rootIsFixed() const { return false; }
+
   RootKey m_root = HKEY_LOCAL_MACHINE;
 
 private:

@@ -3,6 +3,7 @@
 #include "platform/cp1254.h"
 #include "platform/rtext.h"
 #include "platform/savefile.h"
+#include "services/latebound.h"
 
 #include <QDir>
 #include <QFile>
@@ -315,6 +316,67 @@ bool INIFILE::DELETEENTRY(const QString &section, const QString &key)
     return true;
   l.lines.removeAt(i);
   return save(l);
+}
+
+QVariant INIFILE::SEND(const QString &operation, const QVariantList &args)
+{
+  using latebound::toInt32;
+  using latebound::toLogic;
+  using latebound::toText;
+  const QString op = operation.trimmed().toUpper();
+  const auto n = args.size();
+
+  if (op == QStringLiteral("CREATE"))
+    return n == 0 ? QVariant(CREATE()) : QVariant();
+  if (op == QStringLiteral("FILENAME") && n == 0)
+    return FILENAME();
+
+  // SETINT and SETLOGIC take a number or a flag last; every other argument
+  // of every operation is text.
+  const bool setInt = op == QStringLiteral("SETINT");
+  const bool setLogic = op == QStringLiteral("SETLOGIC");
+  const qsizetype texts = (setInt || setLogic) ? n - 1 : n;
+  QStringList t;
+  for (qsizetype i = 0; i < texts; ++i) {
+    const auto a = toText(args.at(i));
+    if (!a)
+      return {};
+    t << *a;
+  }
+
+  if (n == 1) {
+    if (op == QStringLiteral("FILENAME"))
+      return FILENAME(t[0]);
+    if (op == QStringLiteral("DELETESECTION"))
+      return DELETESECTION(t[0]);
+    if (op == QStringLiteral("GETSECTION")) {
+      QVariantList pairs;
+      for (const auto &[key, value] : GETSECTION(t[0]))
+        pairs.append(QVariant(QVariantList{key, value}));
+      return pairs;
+    }
+  } else if (n == 2) {
+    if (op == QStringLiteral("GETSTRING"))
+      return GETSTRING(t[0], t[1]);
+    if (op == QStringLiteral("GETSTRINGUPPER"))
+      return GETSTRINGUPPER(t[0], t[1]);
+    if (op == QStringLiteral("GETINT"))
+      return GETINT(t[0], t[1]);
+    if (op == QStringLiteral("GETLOGIC"))
+      return GETLOGIC(t[0], t[1]);
+    if (op == QStringLiteral("DELETEENTRY"))
+      return DELETEENTRY(t[0], t[1]);
+  } else if (n == 3) {
+    if (op == QStringLiteral("SETSTRING"))
+      return SETSTRING(t[0], t[1], t[2]);
+    if (setInt)
+      if (const auto v = toInt32(args.at(2)))
+        return SETINT(t[0], t[1], *v);
+    if (setLogic)
+      if (const auto v = toLogic(args.at(2)))
+        return SETLOGIC(t[0], t[1], *v);
+  }
+  return {};
 }
 
 } // namespace vz

@@ -11,6 +11,8 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QVariant>
+#include <QVariantList>
 
 namespace vz {
 
@@ -45,6 +47,14 @@ public:
   bool DELETEENTRY(const QString &section, const QString &key);
 
   QString errorString() const;
+
+  // Calls the operation named (any case) with untyped arguments converted to
+  // text, integer or logic and answers its result (GETSECTION as a list of
+  // {key, value} lists). An unknown name, a wrong argument count or an
+  // argument that does not convert answers an invalid QVariant and touches
+  // neither the object nor the file. "FILENAME" with no argument reads the
+  // name, with one assigns it.
+  QVariant SEND(const QString &operation, const QVariantList &args);
 
 private:
   struct Lines;

@@ -136,6 +136,11 @@ QString LASTPROCERRORASTEXT()
   return errnoText(errno);
 }
 
+std::uint32_t MAKELANGID(std::uint32_t primary, std::uint32_t sub)
+{
+  return (sub << 10) | (primary & 0xFFFFu);
+}
+
 TKTASK::TKTASK() = default;
 TKTASK::~TKTASK() = default;
 

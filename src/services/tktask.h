@@ -75,4 +75,9 @@ private:
 // The system's text for the calling thread's last error (errno).
 QString LASTPROCERRORASTEXT();
 
+// A Windows language id: sub << 10 | (primary & 0xFFFF); (0, 1) gives 0x400,
+// the user's default language. Never fails. The system texts on Linux follow
+// the locale instead, so LASTPROCERRORASTEXT has no use for it.
+std::uint32_t MAKELANGID(std::uint32_t primary, std::uint32_t sub);
+
 } // namespace vz

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+#include <vector>
+
 using vz::INIFILE;
 
 namespace {
@@ -43,6 +46,59 @@ const QByteArray kSample =
 QByteArray onDisk(const QByteArray &utf8)
 {
   return vz::cp1254::encode(QString::fromUtf8(utf8));
+}
+
+struct ByName {
+  const char *row;
+  QString name;
+  QVariantList args;
+  std::function<QVariant(INIFILE &)> typed;
+};
+
+QString S(const char *latin1)
+{
+  return QString::fromLatin1(latin1);
+}
+
+QVariant pairs(const QList<QPair<QString, QString>> &list)
+{
+  QVariantList out;
+  for (const auto &[key, value] : list)
+    out.append(QVariant(QVariantList{key, value}));
+  return out;
+}
+
+const std::vector<ByName> &byNameTable()
+{
+  static const std::vector<ByName> table{
+      {"CREATE", S("create"), {}, [](INIFILE &i) { return QVariant(i.CREATE()); }},
+      {"DELETEENTRY", S("DeleteEntry"), {S("Genel"), S("Dil")},
+       [](INIFILE &i) { return QVariant(i.DELETEENTRY(S("Genel"), S("Dil"))); }},
+      {"DELETESECTION", S("DELETESECTION"), {S("Diger")},
+       [](INIFILE &i) { return QVariant(i.DELETESECTION(S("Diger"))); }},
+      {"FILENAME access", S("FILENAME"), {}, [](INIFILE &i) { return QVariant(i.FILENAME()); }},
+      {"FILENAME assign", S("FileName"), {S("other.ini")},
+       [](INIFILE &i) { return QVariant(i.FILENAME(S("other.ini"))); }},
+      {"GETINT", S("GETINT"), {S("Genel"), S("Sayi")},
+       [](INIFILE &i) { return QVariant(i.GETINT(S("Genel"), S("Sayi"))); }},
+      {"GETLOGIC", S("getlogic"), {S("Genel"), S("Evet")},
+       [](INIFILE &i) { return QVariant(i.GETLOGIC(S("Genel"), S("Evet"))); }},
+      {"GETSECTION", S("GetSection"), {S("Diger")}, [](INIFILE &i) { return pairs(i.GETSECTION(S("Diger"))); }},
+      {"GETSECTION missing", S("GETSECTION"), {S("Yok")}, [](INIFILE &i) { return pairs(i.GETSECTION(S("Yok"))); }},
+      {"GETSTRING", S("GETSTRING"), {S("Genel"), S("Tirnak")},
+       [](INIFILE &i) { return QVariant(i.GETSTRING(S("Genel"), S("Tirnak"))); }},
+      {"GETSTRINGUPPER", S("GetStringUpper"), {S("Genel"), S("Dil")},
+       [](INIFILE &i) { return QVariant(i.GETSTRINGUPPER(S("Genel"), S("Dil"))); }},
+      {"SETINT", S("SETINT"), {S("Yeni"), S("n"), -25},
+       [](INIFILE &i) { return QVariant(i.SETINT(S("Yeni"), S("n"), -25)); }},
+      {"SETLOGIC", S("SetLogic"), {S("Genel"), S("Evet"), false},
+       [](INIFILE &i) { return QVariant(i.SETLOGIC(S("Genel"), S("Evet"), false)); }},
+      {"SETSTRING", S("setstring"), {S("Genel"), S("Dil"), S("en")},
+       [](INIFILE &i) { return QVariant(i.SETSTRING(S("Genel"), S("Dil"), S("en"))); }},
+      {"SETSTRING refused", S("SETSTRING"), {S("Genel"), S("a=b"), S("x")},
+       [](INIFILE &i) { return QVariant(i.SETSTRING(S("Genel"), S("a=b"), S("x"))); }},
+  };
+  return table;
 }
 
 } // namespace
@@ -198,6 +254,94 @@ private slots:
     QVERIFY(ini.CREATE());
     QCOMPARE(readBytes(m_file), QByteArray());
     QCOMPARE(ini.GETSTRING(QStringLiteral("Genel"), QStringLiteral("Dil")), QString());
+  }
+
+  void byName_data()
+  {
+    QTest::addColumn<int>("entry");
+    const auto &table = byNameTable();
+    for (int i = 0; i < int(table.size()); ++i)
+      QTest::newRow(table[std::size_t(i)].row) << i;
+  }
+  void byName()
+  {
+    QFETCH(int, entry);
+    const ByName &e = byNameTable()[std::size_t(entry)];
+
+    INIFILE typedIni(m_file);
+    const QVariant expected = e.typed(typedIni);
+    const QByteArray expectedFile = readBytes(m_file);
+
+    QVERIFY(writeBytes(m_file, onDisk(kSample)));
+    INIFILE named(m_file);
+    const QVariant got = named.SEND(e.name, e.args);
+    QVERIFY(got.isValid());
+    QCOMPARE(got, expected);
+    QCOMPARE(named.FILENAME(), typedIni.FILENAME());
+    QCOMPARE(readBytes(m_file), expectedFile);
+  }
+
+  // Loose arguments must act exactly as the same arguments in their declared
+  // types.
+  void conversions_data()
+  {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVariantList>("loose");
+    QTest::addColumn<QVariantList>("declared");
+    QTest::newRow("integer as text") << S("SETINT") << QVariantList{S("L"), S("n"), S(" -25 ")}
+                                     << QVariantList{S("L"), S("n"), -25};
+    QTest::newRow("whole double as integer") << S("SETINT") << QVariantList{S("L"), S("n"), 7.0}
+                                             << QVariantList{S("L"), S("n"), 7};
+    QTest::newRow("text as number") << S("SETSTRING") << QVariantList{S("L"), 1, 2.5}
+                                    << QVariantList{S("L"), S("1"), S("2.5")};
+    QTest::newRow("logic as text") << S("SETLOGIC") << QVariantList{S("L"), S("f"), S(" yes ")}
+                                   << QVariantList{S("L"), S("f"), true};
+    QTest::newRow("logic as .F.") << S("SETLOGIC") << QVariantList{S("L"), S("f"), S(".f.")}
+                                  << QVariantList{S("L"), S("f"), false};
+    QTest::newRow("logic as number") << S("SETLOGIC") << QVariantList{S("L"), S("f"), 0}
+                                     << QVariantList{S("L"), S("f"), false};
+  }
+  void conversions()
+  {
+    QFETCH(QString, name);
+    QFETCH(QVariantList, loose);
+    QFETCH(QVariantList, declared);
+
+    INIFILE viaDeclared(m_file);
+    const QVariant expected = viaDeclared.SEND(name, declared);
+    QVERIFY(expected.isValid());
+    const QByteArray expectedFile = readBytes(m_file);
+
+    QVERIFY(writeBytes(m_file, onDisk(kSample)));
+    INIFILE viaLoose(m_file);
+    QCOMPARE(viaLoose.SEND(name, loose), expected);
+    QCOMPARE(readBytes(m_file), expectedFile);
+  }
+
+  void refused_data()
+  {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVariantList>("args");
+    QTest::newRow("unknown") << S("GETFLOAT") << QVariantList{S("Genel"), S("Sayi")};
+    QTest::newRow("text is no code") << S("DELETESECTION(\"Genel\")") << QVariantList{};
+    QTest::newRow("constructor is not an operation") << S("INIT") << QVariantList{S("x.ini")};
+    QTest::newRow("too few") << S("SETSTRING") << QVariantList{S("Genel"), S("Dil")};
+    QTest::newRow("too many") << S("DELETESECTION") << QVariantList{S("Genel"), S("Dil")};
+    QTest::newRow("argument to CREATE") << S("CREATE") << QVariantList{S("x")};
+    QTest::newRow("fraction for integer") << S("SETINT") << QVariantList{S("L"), S("n"), 2.5};
+    QTest::newRow("integer out of range") << S("SETINT") << QVariantList{S("L"), S("n"), qint64(1) << 31};
+    QTest::newRow("word for logic") << S("SETLOGIC") << QVariantList{S("L"), S("f"), S("maybe")};
+    QTest::newRow("logic for text") << S("SETSTRING") << QVariantList{S("L"), S("f"), true};
+  }
+  void refused()
+  {
+    QFETCH(QString, name);
+    QFETCH(QVariantList, args);
+    INIFILE ini(m_file);
+    const QByteArray before = readBytes(m_file);
+    QVERIFY(!ini.SEND(name, args).isValid());
+    QCOMPARE(ini.FILENAME(), m_file);
+    QCOMPARE(readBytes(m_file), before);
   }
 };
 

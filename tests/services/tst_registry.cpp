@@ -8,6 +8,9 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <functional>
+#include <vector>
+
 using vz::CLASS_HKCU;
 using vz::CLASS_HKLM;
 using vz::CLASS_REGISTRY;
@@ -18,6 +21,91 @@ const QString kSettingsKey = QStringLiteral("Software\\Tervolu\\VKSetings");
 QString configHome()
 {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+// The state the by-name tests start from: two values and one sub key under
+// the working sub key, and a status that no operation of the fixture sets.
+void seed()
+{
+  QDir(configHome()).removeRecursively();
+  QDir().mkpath(configHome());
+  CLASS_REGISTRY reg;
+  reg.WORKING_SUBKEY(kSettingsKey);
+  reg.WRITESTRING(QString(), QStringLiteral("Dir"), QStringLiteral("/opt/vz  "));
+  reg.WRITEINT(QString(), QStringLiteral("Count"), 7);
+  reg.CREATEKEY(QStringLiteral("Sub"));
+}
+
+CLASS_REGISTRY &prepared(CLASS_REGISTRY &reg)
+{
+  reg.WORKING_SUBKEY(kSettingsKey);
+  reg.LASTERROR(1234);
+  return reg;
+}
+
+// Everything an operation can change: the object's fields and the key's
+// values and sub keys as a fresh object reads them.
+QString snapshot(const CLASS_REGISTRY &reg)
+{
+  QString out = reg.WORKING_SUBKEY() + QLatin1Char('|') + QString::number(reg.HKEY()) + QLatin1Char('|')
+                + QString::number(reg.LASTERROR());
+  CLASS_REGISTRY reader;
+  reader.WORKING_SUBKEY(kSettingsKey);
+  for (const QString &name : reader.GET_VALUENAMES(QString()))
+    out += QLatin1Char('|') + name + QLatin1Char('=') + reader.GETSTRING(QString(), name) + QLatin1Char('/')
+           + QString::number(reader.GETINT(QString(), name));
+  out += QLatin1Char('|') + reader.GET_SUBKEY_VALUENAMES(QString()).join(QLatin1Char(','));
+  return out;
+}
+
+struct ByName {
+  const char *row;
+  QString name;
+  QVariantList args;
+  std::function<QVariant(CLASS_REGISTRY &)> typed;
+};
+
+const std::vector<ByName> &byNameTable()
+{
+  using R = CLASS_REGISTRY;
+  static const std::vector<ByName> table{
+      {"WORKING_SUBKEY access", QStringLiteral("WORKING_SUBKEY"), {}, [](R &r) { return QVariant(r.WORKING_SUBKEY()); }},
+      {"WORKING_SUBKEY assign", QStringLiteral("working_subkey"), {QStringLiteral(" \\\\A\\B\\ ")},
+       [](R &r) { return QVariant(r.WORKING_SUBKEY(QStringLiteral(" \\\\A\\B\\ "))); }},
+      {"HKEY access", QStringLiteral("HKEY"), {}, [](R &r) { return QVariant::fromValue(r.HKEY()); }},
+      {"HKEY assign", QStringLiteral("Hkey"), {R::HKEY_CURRENT_USER},
+       [](R &r) { return QVariant::fromValue(r.HKEY(R::HKEY_CURRENT_USER)); }},
+      {"LASTERROR access", QStringLiteral("LastError"), {}, [](R &r) { return QVariant(r.LASTERROR()); }},
+      {"LASTERROR assign", QStringLiteral("LASTERROR"), {87}, [](R &r) { return QVariant(r.LASTERROR(87)); }},
+      {"BUILD_FULL_SUBKEY", QStringLiteral("build_full_subkey"), {QStringLiteral("\\Sub\\")},
+       [](R &r) { return QVariant(r.BUILD_FULL_SUBKEY(QStringLiteral("\\Sub\\"))); }},
+      {"GETSTRING", QStringLiteral("GetString"), {QString(), QStringLiteral("Dir")},
+       [](R &r) { return QVariant(r.GETSTRING(QString(), QStringLiteral("Dir"))); }},
+      {"GETSTRING missing", QStringLiteral("GETSTRING"), {QString(), QStringLiteral("None")},
+       [](R &r) { return QVariant(r.GETSTRING(QString(), QStringLiteral("None"))); }},
+      {"GETINT", QStringLiteral("getint"), {QString(), QStringLiteral("Count")},
+       [](R &r) { return QVariant(r.GETINT(QString(), QStringLiteral("Count"))); }},
+      {"CREATEKEY", QStringLiteral("CREATEKEY"), {QStringLiteral("New")},
+       [](R &r) { return QVariant(r.CREATEKEY(QStringLiteral("New"))); }},
+      {"CREATESUBKEY", QStringLiteral("CreateSubKey"), {QStringLiteral("New")},
+       [](R &r) { return QVariant(r.CREATESUBKEY(QStringLiteral("New"))); }},
+      {"WRITESTRING", QStringLiteral("WRITESTRING"), {QString(), QStringLiteral("Dir"), QStringLiteral("/srv")},
+       [](R &r) { return QVariant(r.WRITESTRING(QString(), QStringLiteral("Dir"), QStringLiteral("/srv"))); }},
+      {"WRITEINT", QStringLiteral("WriteInt"), {QString(), QStringLiteral("Count"), -1},
+       [](R &r) { return QVariant(r.WRITEINT(QString(), QStringLiteral("Count"), -1)); }},
+      {"GET_SUBKEY_VALUENAMES", QStringLiteral("get_subkey_valuenames"), {QString()},
+       [](R &r) { return QVariant(r.GET_SUBKEY_VALUENAMES(QString())); }},
+      {"GET_VALUENAMES", QStringLiteral("GET_VALUENAMES"), {QString()},
+       [](R &r) { return QVariant(r.GET_VALUENAMES(QString())); }},
+      {"DELETEVALUE", QStringLiteral("DELETEVALUE"), {QString(), QStringLiteral("Dir")},
+       [](R &r) { return QVariant(r.DELETEVALUE(QString(), QStringLiteral("Dir"))); }},
+      {"DELETEVALUENAME missing", QStringLiteral("DeleteValueName"), {QString(), QStringLiteral("None")},
+       [](R &r) { return QVariant(r.DELETEVALUENAME(QString(), QStringLiteral("None"))); }},
+      {"DELETESUBKEY", QStringLiteral("DELETESUBKEY"), {QStringLiteral("Sub")},
+       [](R &r) { return QVariant(r.DELETESUBKEY(QStringLiteral("Sub"))); }},
+      {"FLUSH", QStringLiteral("flush"), {}, [](R &r) { return QVariant(r.FLUSH()); }},
+  };
+  return table;
 }
 } // namespace
 
@@ -288,6 +376,117 @@ private slots:
     QCOMPARE(reg.WRITESTRING(QString(), QStringLiteral("v"), QStringLiteral("2")), CLASS_REGISTRY::ERROR_ACCESS_DENIED);
     QCOMPARE(reg.GETSTRING(QString(), QStringLiteral("v")), QStringLiteral("1"));
     QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+  }
+
+  void byName_data()
+  {
+    QTest::addColumn<int>("entry");
+    const auto &table = byNameTable();
+    for (int i = 0; i < int(table.size()); ++i)
+      QTest::newRow(table[std::size_t(i)].row) << i;
+  }
+  void byName()
+  {
+    QFETCH(int, entry);
+    const ByName &e = byNameTable()[std::size_t(entry)];
+
+    seed();
+    CLASS_REGISTRY typedReg;
+    const QVariant expected = e.typed(prepared(typedReg));
+    const QString expectedState = snapshot(typedReg);
+
+    seed();
+    CLASS_REGISTRY named;
+    const QVariant got = prepared(named).SEND(e.name, e.args);
+    QVERIFY(got.isValid());
+    QCOMPARE(got, expected);
+    QCOMPARE(snapshot(named), expectedState);
+  }
+
+  // Loose arguments must act exactly as the same arguments in their declared
+  // types.
+  void conversions_data()
+  {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVariantList>("loose");
+    QTest::addColumn<QVariantList>("declared");
+    QTest::newRow("integer as text") << QStringLiteral("WRITEINT")
+                                     << QVariantList{QString(), QStringLiteral("Count"), QStringLiteral(" -12 ")}
+                                     << QVariantList{QString(), QStringLiteral("Count"), -12};
+    QTest::newRow("leading zero stays decimal") << QStringLiteral("LASTERROR") << QVariantList{QStringLiteral("010")}
+                                                << QVariantList{10};
+    QTest::newRow("whole double as integer") << QStringLiteral("LASTERROR") << QVariantList{5.0} << QVariantList{5};
+    QTest::newRow("text as number") << QStringLiteral("WRITESTRING")
+                                    << QVariantList{QString(), 42, 2.5}
+                                    << QVariantList{QString(), QStringLiteral("42"), QStringLiteral("2.5")};
+    QTest::newRow("root by name") << QStringLiteral("HKEY") << QVariantList{QStringLiteral(" hkey_users ")}
+                                  << QVariantList{CLASS_REGISTRY::HKEY_USERS};
+    QTest::newRow("root as hex text") << QStringLiteral("HKEY") << QVariantList{QStringLiteral("0x80000001")}
+                                      << QVariantList{CLASS_REGISTRY::HKEY_CURRENT_USER};
+    QTest::newRow("root as signed 32 bits") << QStringLiteral("HKEY") << QVariantList{qint32(-2147483647)}
+                                            << QVariantList{CLASS_REGISTRY::HKEY_CURRENT_USER};
+    QTest::newRow("no root still converts") << QStringLiteral("HKEY") << QVariantList{QStringLiteral("12")}
+                                            << QVariantList{CLASS_REGISTRY::HKEY_LOCAL_MACHINE};
+  }
+  void conversions()
+  {
+    QFETCH(QString, name);
+    QFETCH(QVariantList, loose);
+    QFETCH(QVariantList, declared);
+
+    seed();
+    CLASS_REGISTRY viaDeclared;
+    const QVariant expected = prepared(viaDeclared).SEND(name, declared);
+    const QString expectedState = snapshot(viaDeclared);
+    QVERIFY(expected.isValid());
+
+    seed();
+    CLASS_REGISTRY viaLoose;
+    QCOMPARE(prepared(viaLoose).SEND(name, loose), expected);
+    QCOMPARE(snapshot(viaLoose), expectedState);
+  }
+
+  void refused_data()
+  {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVariantList>("args");
+    QTest::newRow("unknown") << QStringLiteral("GETDWORD") << QVariantList{QString(), QStringLiteral("Count")};
+    QTest::newRow("text is no code") << QStringLiteral("DELETESUBKEY(\"Sub\")") << QVariantList{};
+    QTest::newRow("empty name") << QString() << QVariantList{};
+    QTest::newRow("too few") << QStringLiteral("WRITESTRING") << QVariantList{QString(), QStringLiteral("Dir")};
+    QTest::newRow("too many") << QStringLiteral("DELETESUBKEY") << QVariantList{QStringLiteral("Sub"), 1};
+    QTest::newRow("argument to FLUSH") << QStringLiteral("FLUSH") << QVariantList{0};
+    QTest::newRow("fraction for integer") << QStringLiteral("WRITEINT") << QVariantList{QString(), QStringLiteral("Count"), 2.5};
+    QTest::newRow("word for integer") << QStringLiteral("LASTERROR") << QVariantList{QStringLiteral("five")};
+    QTest::newRow("integer out of range") << QStringLiteral("LASTERROR") << QVariantList{qint64(1) << 32};
+    QTest::newRow("logic for text") << QStringLiteral("DELETESUBKEY") << QVariantList{true};
+    QTest::newRow("unknown root name") << QStringLiteral("HKEY") << QVariantList{QStringLiteral("HKEY_NOWHERE")};
+  }
+  void refused()
+  {
+    QFETCH(QString, name);
+    QFETCH(QVariantList, args);
+    seed();
+    CLASS_REGISTRY reg;
+    prepared(reg);
+    const QString before = snapshot(reg);
+    QVERIFY(!reg.SEND(name, args).isValid());
+    QCOMPARE(snapshot(reg), before);
+  }
+
+  void fixedRootIgnoresItsArgument_data()
+  {
+    QTest::addColumn<QVariantList>("args");
+    QTest::newRow("none") << QVariantList{};
+    QTest::newRow("another root") << QVariantList{CLASS_REGISTRY::HKEY_LOCAL_MACHINE};
+    QTest::newRow("not a root at all") << QVariantList{QStringLiteral("nonsense")};
+  }
+  void fixedRootIgnoresItsArgument()
+  {
+    QFETCH(QVariantList, args);
+    CLASS_HKCU reg;
+    QCOMPARE(reg.SEND(QStringLiteral("HKEY"), args), QVariant::fromValue(CLASS_REGISTRY::HKEY_CURRENT_USER));
+    QCOMPARE(reg.HKEY(), CLASS_REGISTRY::HKEY_CURRENT_USER);
   }
 };
 

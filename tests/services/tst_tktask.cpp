@@ -26,6 +26,24 @@ private slots:
     QCOMPARE(task.TASKID(), 0);
   }
 
+  void languageIds_data()
+  {
+    QTest::addColumn<quint32>("primary");
+    QTest::addColumn<quint32>("sub");
+    QTest::addColumn<quint32>("id");
+    QTest::newRow("neutral, default") << 0u << 1u << 0x400u;
+    QTest::newRow("Turkish, Turkey") << 0x1Fu << 1u << 0x41Fu;
+    QTest::newRow("English, UK") << 0x09u << 2u << 0x809u;
+    QTest::newRow("primary cut to 16 bits") << 0x12345u << 0u << 0x2345u;
+  }
+  void languageIds()
+  {
+    QFETCH(quint32, primary);
+    QFETCH(quint32, sub);
+    QFETCH(quint32, id);
+    QCOMPARE(vz::MAKELANGID(primary, sub), id);
+  }
+
   void namesAnswerInUpperCase()
   {
     TKTASK task;

@@ -801,15 +801,15 @@ bool DbfTable::append()
   return true;
 }
 
-bool DbfTable::deleteRecord()
+bool DbfTable::setDeletedFlag(char flag, const QString &noRecordText)
 {
   if (!isOpen())
     return d->fail(tr("Tablo açık değil."));
   if (d->mode == OpenMode::ReadOnly)
     return d->fail(tr("Tablo salt okunur açıldı."));
   if (!d->onRecord() || d->eof)
-    return d->fail(tr("Silinecek kayıt yok."));
-  d->rec(d->recno)[0] = '*';
+    return d->fail(noRecordText);
+  d->rec(d->recno)[0] = flag;
   d->dirty = true;
   d->indexStale = true;
   if (!d->flush())
@@ -818,21 +818,14 @@ bool DbfTable::deleteRecord()
   return true;
 }
 
+bool DbfTable::deleteRecord()
+{
+  return setDeletedFlag('*', tr("Silinecek kayıt yok."));
+}
+
 bool DbfTable::recall()
 {
-  if (!isOpen())
-    return d->fail(tr("Tablo açık değil."));
-  if (d->mode == OpenMode::ReadOnly)
-    return d->fail(tr("Tablo salt okunur açıldı."));
-  if (!d->onRecord() || d->eof)
-    return d->fail(tr("Geri alınacak kayıt yok."));
-  d->rec(d->recno)[0] = ' ';
-  d->dirty = true;
-  d->indexStale = true;
-  if (!d->flush())
-    return false;
-  d->notify(NoticeDelete);
-  return true;
+  return setDeletedFlag(' ', tr("Geri alınacak kayıt yok."));
 }
 
 bool DbfTable::isDeleted() const

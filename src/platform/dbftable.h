@@ -143,6 +143,9 @@ public:
   void removeListener(int id);
 
 private:
+  // Marks ('*') or recalls (' ') the current record; `noRecordText` when there is none.
+  bool setDeletedFlag(char flag, const QString &noRecordText);
+
   struct Impl;
   std::unique_ptr<Impl> d;
 };

@@ -1056,8 +1056,13 @@ bool ARRAYSERVER::COPYDELIMITED(const QString &path, QChar separator)
     }
     out += QLatin1String("\r\n");
   }
+  return writeTextExport(path, out);
+}
+
+bool ARRAYSERVER::writeTextExport(const QString &path, const QString &text)
+{
   bool lossless = true;
-  const QByteArray bytes = cp1254::encode(out, &lossless);
+  const QByteArray bytes = cp1254::encode(text, &lossless);
   if (!lossless)
     return failWith(QStringLiteral("%1 yazılamadı: 1254 kod sayfasında olmayan bir karakter var.")
                         .arg(QDir::toNativeSeparators(path)));
@@ -1092,19 +1097,7 @@ bool ARRAYSERVER::COPYSDF(const QString &path)
     }
     out += QLatin1String("\r\n");
   }
-  bool lossless = true;
-  const QByteArray bytes = cp1254::encode(out, &lossless);
-  if (!lossless)
-    return failWith(QStringLiteral("%1 yazılamadı: 1254 kod sayfasında olmayan bir karakter var.")
-                        .arg(QDir::toNativeSeparators(path)));
-  NOTIFY(NoticeIntentToMove);
-  bool written = false;
-  {
-    SuspendGuard quiet(*this);
-    written = writeFileAtomically(path, bytes, &m_error);
-  }
-  NOTIFY(NoticeFileChanged);
-  return written;
+  return writeTextExport(path, out);
 }
 
 bool ARRAYSERVER::APPENDDB(DbfTable &table)

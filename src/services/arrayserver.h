@@ -192,6 +192,8 @@ private:
   void addImportedRow(const Row &row);
   void endImport();
   bool failWith(const QString &message);
+  // Writes an export's text in code page 1254, whole or not at all.
+  bool writeTextExport(const QString &path, const QString &text);
   QString typeOf(int field) const;
 
   QList<DbfField> m_structure;

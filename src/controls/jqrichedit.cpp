@@ -1,6 +1,10 @@
 #include "jqrichedit.h"
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QTextBlock>
@@ -27,6 +31,32 @@ JQRICHEDIT::JQRICHEDIT(QWidget *parent) : QTextEdit(parent)
   setAcceptRichText(true);
 }
 
+bool JQRICHEDIT::hasPasteData(const QMimeData *source)
+{
+  if (!source || source->formats().isEmpty())
+    return false;
+  return (source->hasText() && !source->text().isEmpty()) || source->hasHtml() || source->hasImage();
+}
+
+bool JQRICHEDIT::canInsertFromMimeData(const QMimeData *source) const
+{
+  return hasPasteData(source) && QTextEdit::canInsertFromMimeData(source);
+}
+
+void JQRICHEDIT::insertFromMimeData(const QMimeData *source)
+{
+  if (!hasPasteData(source))
+    return;
+  QTextEdit::insertFromMimeData(source);
+}
+
+void JQRICHEDIT::PASTE()
+{
+  if (isReadOnly() || !hasPasteData(QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard)))
+    return;
+  paste();
+}
+
 void JQRICHEDIT::keyPressEvent(QKeyEvent *event)
 {
   if (event->key() == Qt::Key_Escape) {
@@ -42,7 +72,27 @@ void JQRICHEDIT::keyPressEvent(QKeyEvent *event)
       return;
     }
   }
+  if (event == QKeySequence::Paste) {
+    // Checked here, before Qt's text control looks at the clipboard.
+    PASTE();
+    event->accept();
+    return;
+  }
   QTextEdit::keyPressEvent(event);
+}
+
+void JQRICHEDIT::mouseReleaseEvent(QMouseEvent *event)
+{
+  // The middle button pastes the selection clipboard where the desktop has
+  // one; an empty one is left alone.
+  if (event->button() == Qt::MiddleButton) {
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection() || !hasPasteData(clipboard->mimeData(QClipboard::Selection))) {
+      event->accept();
+      return;
+    }
+  }
+  QTextEdit::mouseReleaseEvent(event);
 }
 
 void JQRICHEDIT::contextMenuEvent(QContextMenuEvent *event)

@@ -2,6 +2,11 @@
 // The report editor's text control: rich text, a context menu that its report
 // window supplies, Escape closes the report window, and toggles for bold,
 // italic and underline of the selection.
+//
+// Pasting takes only what the clipboard really holds: with an empty clipboard
+// (as after a desktop session starts) every route (keys, menus, middle click)
+// does nothing, because Qt's own text control may fault when asked to insert
+// from a clipboard without data.
 #include <QMenu>
 #include <QPointer>
 #include <QTextEdit>
@@ -30,9 +35,17 @@ public:
   void SETITALIC() { SETEFFECT(Italic); }
   void SETUNDERLINE() { SETEFFECT(Underline); }
 
+  // Pastes the clipboard's text; nothing when it holds none.
+  void PASTE();
+  // True when `source` holds something this control can take.
+  static bool hasPasteData(const QMimeData *source);
+
 protected:
   void keyPressEvent(QKeyEvent *event) override;
   void contextMenuEvent(QContextMenuEvent *event) override;
+  void mouseReleaseEvent(QMouseEvent *event) override;
+  bool canInsertFromMimeData(const QMimeData *source) const override;
+  void insertFromMimeData(const QMimeData *source) override;
 
 private:
   QPointer<QMenu> m_contextMenu;

@@ -12,6 +12,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QDir>
 #include <QFile>
 #include <QMainWindow>
@@ -126,6 +128,8 @@ private slots:
   void dropBringsOpenFileForwardAndReloads();
   void exitAsksEveryChangedWindow();
   void marginsAlignmentAndClipboard();
+  void pasteTakesOnlyWhatTheClipboardHolds_data();
+  void pasteTakesOnlyWhatTheClipboardHolds();
   void escapeClosesThroughTheCloseQuestion();
   void fontAndMenuCommandsReachTheirOwners();
   void rulerNumbersInches_data();
@@ -567,6 +571,77 @@ void TestReportEditor::marginsAlignmentAndClipboard()
   action(QStringLiteral("Ka&pat..."))->trigger();
   flushDeletes();
   QCOMPARE(m_editor->windows().size(), 0);
+}
+
+void TestReportEditor::pasteTakesOnlyWhatTheClipboardHolds_data()
+{
+  QTest::addColumn<QString>("route");
+  QTest::addColumn<QString>("clipboard");
+  QTest::addColumn<bool>("pastes");
+  const QStringList routes{QStringLiteral("Ctrl+V"), QStringLiteral("Shift+Insert"), QStringLiteral("menu"),
+                           QStringLiteral("context menu"), QStringLiteral("middle button")};
+  const QStringList states{QStringLiteral("cleared"), QStringLiteral("no data"), QStringLiteral("empty text"),
+                           QStringLiteral("other data"), QStringLiteral("text")};
+  for (const QString &route : routes) {
+    for (const QString &state : states) {
+      // Without a selection clipboard (as here) the middle button pastes nothing.
+      const bool pastes = state == QLatin1String("text") && route != QLatin1String("middle button");
+      QTest::newRow(qPrintable(route + QStringLiteral(", ") + state)) << route << state << pastes;
+    }
+  }
+}
+
+// The clipboard is empty right after a desktop session starts; pasting then
+// must do nothing by any route, and paste as ever once it holds text.
+void TestReportEditor::pasteTakesOnlyWhatTheClipboardHolds()
+{
+  QFETCH(QString, route);
+  QFETCH(QString, clipboard);
+  QFETCH(bool, pastes);
+  PADWIN *pad = openCopyOfFixture();
+  QVERIFY(pad);
+  QClipboard *board = QApplication::clipboard();
+  board->clear();
+  if (clipboard == QLatin1String("no data")) {
+    board->setMimeData(new QMimeData);
+  } else if (clipboard == QLatin1String("empty text")) {
+    board->setText(QString());
+  } else if (clipboard == QLatin1String("other data")) {
+    auto *data = new QMimeData;
+    data->setData(QStringLiteral("application/octet-stream"), QByteArray("\x01\x02"));
+    board->setMimeData(data);
+  } else if (clipboard == QLatin1String("text")) {
+    board->setText(QStringLiteral("EKLENEN"));
+  }
+  const QString before = pad->plainText();
+  JQRICHEDIT *edit = pad->ODCRICHEDIT;
+  edit->setFocus();
+  edit->moveCursor(QTextCursor::Start);
+  pad->LCHANGE(false);
+
+  if (route == QLatin1String("Ctrl+V")) {
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  } else if (route == QLatin1String("Shift+Insert")) {
+    QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+  } else if (route == QLatin1String("menu")) {
+    m_editor->runCommand("PASTE");  // what the menu item and its tool button send
+  } else if (route == QLatin1String("context menu")) {
+    QAction *paste = nullptr;
+    for (QAction *a : edit->contextMenu()->actions())
+      if (a->text().startsWith(QStringLiteral("&Yapıştır")))
+        paste = a;
+    QVERIFY(paste);
+    paste->trigger();
+  } else {
+    QTest::mouseClick(edit->viewport(), Qt::MiddleButton, {}, QPoint(20, 20));
+  }
+  QCOMPARE(pad->plainText().startsWith(QStringLiteral("EKLENEN")), pastes);
+  if (!pastes) {
+    QCOMPARE(pad->plainText(), before);
+    QVERIFY(!pad->LCHANGE());
+  }
+  pad->LCHANGE(false);
+  board->clear();
 }
 
 void TestReportEditor::escapeClosesThroughTheCloseQuestion()

@@ -285,7 +285,7 @@ void PADWIN::COPY()
 
 void PADWIN::PASTE()
 {
-  ODCRICHEDIT->paste();
+  ODCRICHEDIT->PASTE();
 }
 
 void PADWIN::SELECTALL()

@@ -287,6 +287,16 @@ bool ReportEditor::queryClose()
   return true;
 }
 
+QList<QMenu *> ReportEditor::reportMenus() const
+{
+  return m_menu ? m_menu->menus() : QList<QMenu *>();
+}
+
+QToolBar *ReportEditor::reportToolBar() const
+{
+  return m_menu ? m_menu->toolBar() : nullptr;
+}
+
 void ReportEditor::FILEPRINTERSETUP()
 {
   m_dialogs->printerSetup(m_mainWindow, m_printer);

@@ -50,6 +50,8 @@ public:
   // Program exit: every report window with unsaved text asks whether to save
   // it; false ("İptal", or a save that failed) keeps the program running.
   bool queryClose() override;
+  QList<QMenu *> reportMenus() const override;
+  QToolBar *reportToolBar() const override;
 
   // "&Editörde Gözlem" on the given file (the current report file); an empty
   // or missing name opens a new untitled window.

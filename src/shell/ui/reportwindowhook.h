@@ -8,8 +8,12 @@
 // Menu events that neither the active child window nor the main window carry
 // (the report editor menu's RE_... events) are sent by name to the hook object,
 // so its slots named after those events run.
+#include <QList>
 #include <QObject>
 #include <QStringList>
+
+class QMenu;
+class QToolBar;
 
 namespace vz {
 
@@ -28,6 +32,11 @@ public:
   virtual bool hasReportWindows() const = 0;
   // Asked before the program ends: false keeps the program running.
   virtual bool queryClose() { return true; }
+  // While report windows are open: the editor's menus and tool bar, which
+  // the main window shows whenever no child window with a menu of its own is
+  // active. Empty and null otherwise.
+  virtual QList<QMenu *> reportMenus() const { return {}; }
+  virtual QToolBar *reportToolBar() const { return nullptr; }
 };
 
 } // namespace vz

@@ -192,9 +192,7 @@ void STANDARDSHELLWINDOW::showMenus(const QList<QMenu *> &menus)
 
 void STANDARDSHELLWINDOW::restoreMainMenu()
 {
-  m_menuChild.clear();
-  showMenus(m_menu->menus());
-  m_menu->toolBar()->show();
+  showLiveMenu();
   MI_ENADISABLE();
 }
 
@@ -213,47 +211,80 @@ void STANDARDSHELLWINDOW::routeChildMenu(QMenu *menu)
   }
 }
 
-void STANDARDSHELLWINDOW::childActivated(QMdiSubWindow *window)
+void STANDARDSHELLWINDOW::childActivated(QMdiSubWindow *)
 {
-  QMenuBar *childBar = nullptr;
-  if (window) {
-    if (auto *childMain = qobject_cast<QMainWindow *>(window->widget()))
-      childBar = qobject_cast<QMenuBar *>(childMain->menuWidget());
-  }
-  QMenuBar *bar = menuBar();
-  if (childBar) {
-    if (m_menuChild == window)
-      return;
-    if (!m_menuChild) {
-      m_savedMenuActions.clear();
-      for (QAction *action : bar->actions())
-        m_savedMenuActions.append(action);
+  showLiveMenu();
+}
+
+QMenuBar *STANDARDSHELLWINDOW::ownMenuBar(QMdiSubWindow *window)
+{
+  if (!window)
+    return nullptr;
+  auto *childMain = qobject_cast<QMainWindow *>(window->widget());
+  return childMain ? qobject_cast<QMenuBar *>(childMain->menuWidget()) : nullptr;
+}
+
+void STANDARDSHELLWINDOW::showLiveMenu()
+{
+  // The one place that decides which keys are live. A window-wide key stays
+  // live while its action shows in a visible menu bar or tool bar of this
+  // window, so exactly one menu and one tool bar may show at a time: the
+  // active child's own (its keys are bound to the child, the tool bar is
+  // inside it), else the report editor's while it has report windows, else
+  // the main menu's.
+  if (m_closing)
+    return;
+  // Each frame's "Close" (Ctrl+F4) is bound window-wide by Qt: with two
+  // child windows the key would be bound twice. It belongs to the frame
+  // holding the focus.
+  for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+    if (QMenu *system = sub->systemMenu()) {
+      for (QAction *action : system->actions())
+        if (!action->shortcut().isEmpty())
+          action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     }
+  }
+  QMdiSubWindow *active = m_mdi->activeSubWindow();
+  QMenuBar *childBar = ownMenuBar(active);
+  QList<QMenu *> menus;
+  QToolBar *liveBar = nullptr;
+  if (childBar) {
     childBar->hide();
-    QList<QMenu *> menus;
     for (QAction *action : childBar->actions()) {
       if (QMenu *menu = action->menu()) {
         routeChildMenu(menu);
         menus.append(menu);
       }
     }
-    m_menuChild = window;
+    m_menuChild = active;
+  } else {
+    m_menuChild.clear();
+    menus = m_reportHook ? m_reportHook->reportMenus() : QList<QMenu *>();
+    if (!menus.isEmpty()) {
+      liveBar = m_reportHook->reportToolBar();
+    } else {
+      menus = m_menu->menus();
+      liveBar = m_menu->toolBar();
+    }
+  }
+  QList<QToolBar *> bars{m_menu->toolBar()};
+  if (m_reportHook && m_reportHook->reportToolBar())
+    bars.append(m_reportHook->reportToolBar());
+  for (QToolBar *bar : bars) {
+    if (bar != liveBar)
+      bar->hide();
+  }
+  if (liveBar) {
+    if (toolBarArea(liveBar) == Qt::NoToolBarArea)
+      addToolBar(Qt::TopToolBarArea, liveBar);
+    liveBar->show();
+  }
+  QList<QMenu *> shown;
+  for (QAction *action : menuBar()->actions())
+    if (action->menu())
+      shown.append(action->menu());
+  if (shown != menus)
     showMenus(menus);
-    m_childMenuActions = bar->actions();
-    return;
-  }
-  if (!m_menuChild)
-    return;
-  m_menuChild.clear();
-  // The report editor may have put its own menu in meanwhile: that one stays.
-  if (bar->actions() != m_childMenuActions)
-    return;
-  for (QAction *action : bar->actions())
-    bar->removeAction(action);
-  for (const QPointer<QAction> &action : std::as_const(m_savedMenuActions)) {
-    if (action)
-      bar->addAction(action);
-  }
 }
 
 void STANDARDSHELLWINDOW::setReportWindowHook(ReportWindowHook *hook)
@@ -416,6 +447,7 @@ void STANDARDSHELLWINDOW::REPORTPAD()
 {
   if (m_reportHook)
     m_reportHook->reportPad();
+  showLiveMenu();
 }
 
 void STANDARDSHELLWINDOW::WINDOWCASCADE() { m_mdi->cascadeSubWindows(); }

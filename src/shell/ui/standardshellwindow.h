@@ -25,6 +25,8 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QMenuBar;
+class QToolBar;
 
 namespace vz {
 
@@ -61,8 +63,8 @@ public:
   // windows copy their tables back first. False when one of them stayed open.
   bool closeProblemWindows();
 
-  // Back to the main menu and tool bar (when the report editor is left); runs
-  // MI_ENADISABLE.
+  // Back to the menu and tool bar that the active window calls for (when the
+  // report editor is left); runs MI_ENADISABLE.
   void restoreMainMenu();
 
   // The report editor (ReportEditor, made by the constructor) is the hook;
@@ -121,6 +123,8 @@ private:
   void openEntryWindow(EntryKind kind);
   void showMenus(const QList<QMenu *> &menus);
   void childActivated(QMdiSubWindow *window);
+  void showLiveMenu();
+  static QMenuBar *ownMenuBar(QMdiSubWindow *window);
   void routeChildMenu(QMenu *menu);
   bool isReportWindow(QMdiSubWindow *window) const;
 
@@ -130,8 +134,6 @@ private:
   QMdiArea *m_mdi = nullptr;
   EMPTYSHELLMENU *m_menu = nullptr;
   QPointer<QMdiSubWindow> m_menuChild;      // the active child whose menu is shown
-  QList<QPointer<QAction>> m_savedMenuActions;  // the menu bar before it
-  QList<QAction *> m_childMenuActions;
 
   HelpWindow *m_help = nullptr;
   QLabel *m_clock = nullptr;

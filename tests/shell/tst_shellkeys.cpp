@@ -1,0 +1,277 @@
+// Which keys are live: at any moment exactly the shortcuts of the active
+// window's own menu and tool bar, pressed as real key events.
+#include "shellfixture.h"
+#include "scriptedinteraction.h"
+#include "editing/ui/entrywindow.h"
+#include "editing/ui/kw_manwin.h"
+#include "editing/ui/mmat_browser.h"
+#include "editing/ui/oabs_browser.h"
+#include "controls/jqrichedit.h"
+#include "shell/menuids.h"
+#include "shell/ui/emptyshellmenu.h"
+#include "shell/ui/helpwindow.h"
+#include "shell/ui/padwin.h"
+#include "shell/ui/standardshellwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QtTest>
+
+using namespace vz;
+using namespace vz::test;
+
+namespace {
+
+// Catches every shortcut delivered to an action, without running the command.
+class ShortcutCatcher : public QObject {
+public:
+  QList<QAction *> hits;
+  bool ambiguous = false;
+  bool eventFilter(QObject *watched, QEvent *event) override
+  {
+    if (event->type() != QEvent::Shortcut)
+      return false;
+    if (static_cast<QShortcutEvent *>(event)->isAmbiguous())
+      ambiguous = true;
+    if (auto *a = qobject_cast<QAction *>(watched))
+      hits.append(a);
+    return true;
+  }
+};
+
+QStringList g_warnings;
+QtMessageHandler g_previous = nullptr;
+void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+  if (message.contains(QLatin1String("Ambiguous shortcut")))
+    g_warnings.append(message);
+  if (g_previous)
+    g_previous(type, context, message);
+}
+
+void menuActions(QMenu *menu, QList<QAction *> &out)
+{
+  for (QAction *a : menu->actions()) {
+    if (a->menu())
+      menuActions(a->menu(), out);
+    else if (!a->isSeparator())
+      out.append(a);
+  }
+}
+
+// Qt's own rule for a live shortcut, as far as these windows need it.
+bool widgetLive(Qt::ShortcutContext context, QWidget *w)
+{
+  if (!w->isVisible() || !w->isEnabled())
+    return false;
+  QWidget *focus = QApplication::focusWidget();
+  switch (context) {
+  case Qt::ApplicationShortcut: return true;
+  case Qt::WindowShortcut: return w->window() == QApplication::activeWindow();
+  case Qt::WidgetShortcut: return w == focus;
+  case Qt::WidgetWithChildrenShortcut:
+    for (QWidget *f = focus; f; f = f->parentWidget())
+      if (f == w)
+        return true;
+    return false;
+  }
+  return false;
+}
+
+bool actionLive(QAction *action, Qt::ShortcutContext context)
+{
+  for (QObject *o : action->associatedObjects()) {
+    if (auto *menu = qobject_cast<QMenu *>(o)) {
+      if (actionLive(menu->menuAction(), context))
+        return true;
+    } else if (auto *w = qobject_cast<QWidget *>(o)) {
+      if (widgetLive(context, w))
+        return true;
+    }
+  }
+  return false;
+}
+
+} // namespace
+
+class TstShellKeys : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir m_dir;
+  ScriptedInteraction *m_ui = nullptr;
+  ScriptedFileDialogs *m_dialogs = nullptr;
+  STANDARDSHELLWINDOW *m_window = nullptr;
+
+  QString example() const { return m_dir.path() + QStringLiteral("/Data/ORNEK_SUT_INEGI.RVD"); }
+
+  // Opens the window the case names and puts the focus where a user types.
+  QWidget *openWindow(const QString &which)
+  {
+    QWidget *focus = m_window->mdiArea();
+    if (which == QLatin1String("report") || which.startsWith(QLatin1String("report+"))) {
+      m_window->routeEvent("REPORTPAD");
+      auto *pad = qobject_cast<PADWIN *>(m_window->mdiArea()->activeSubWindow()->widget());
+      focus = pad ? static_cast<QWidget *>(pad->ODCRICHEDIT) : nullptr;
+    }
+    const QString entry = which.section(QLatin1Char('+'), -1);
+    if (entry != QLatin1String("main") && entry != QLatin1String("report")) {
+      m_window->routeEvent(entry.toLatin1());
+      QMdiSubWindow *sub = m_window->mdiArea()->activeSubWindow();
+      if (!sub)
+        return nullptr;
+      if (auto *w = qobject_cast<EntryWindow *>(sub->widget()))
+        focus = w->browser();
+      else if (auto *m = qobject_cast<KW_MANWIN *>(sub->widget()))
+        focus = m->upperGrid();
+    }
+    if (focus)
+      focus->setFocus();
+    QApplication::processEvents();
+    return focus;
+  }
+
+  QList<QAction *> liveMenuActions() const
+  {
+    QList<QAction *> list;
+    for (QAction *a : m_window->menuBar()->actions())
+      if (a->menu())
+        menuActions(a->menu(), list);
+    return list;
+  }
+
+private slots:
+  void initTestCase()
+  {
+    g_previous = qInstallMessageHandler(collect);
+  }
+
+  void init()
+  {
+    QVERIFY(m_dir.isValid());
+    QDir(m_dir.path()).mkpath(QStringLiteral("Data"));
+    QFile::remove(example());
+    QVERIFY(QFile::copy(qEnvironmentVariable("VZ_SOURCE_DIR") + QStringLiteral("/examples/ORNEK_SUT_INEGI.RVD"), example()));
+    QFile::setPermissions(example(), QFile::permissions(example()) | QFileDevice::WriteOwner);
+    closeSessionProblem();
+    AppSession::instance().setProgramDir(m_dir.path());
+    m_ui = new ScriptedInteraction;
+    m_dialogs = new ScriptedFileDialogs;
+    m_window = new STANDARDSHELLWINDOW(*m_ui, *m_dialogs, StartupSettings());
+    m_window->resize(900, 640);
+    m_window->show();
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QVERIFY(m_window->DOOPENFILE(example()));
+    g_warnings.clear();
+  }
+
+  void cleanup()
+  {
+    closeSessionProblem();
+    // Report windows left with edits would ask on the way out.
+    for (PADWIN *pad : m_window->findChildren<PADWIN *>())
+      pad->LCHANGE(false);
+    delete m_window;
+    m_window = nullptr;
+    delete m_dialogs;
+    delete m_ui;
+  }
+
+  void windows_data()
+  {
+    QTest::addColumn<QString>("which");
+    QTest::newRow("main window") << QStringLiteral("main");
+    QTest::newRow("feedstuffs") << QStringLiteral("YM_GIRIS");
+    QTest::newRow("nutrients") << QStringLiteral("BM_GIRIS");
+    QTest::newRow("ratios") << QStringLiteral("BMO_GIRIS");
+    QTest::newRow("matrix") << QStringLiteral("AMAT_GIRIS");
+    QTest::newRow("manual ration") << QStringLiteral("KW_MANUEL_COZUM");
+    QTest::newRow("report window") << QStringLiteral("report");
+    QTest::newRow("feedstuffs over a report window") << QStringLiteral("report+YM_GIRIS");
+    QTest::newRow("matrix over a report window") << QStringLiteral("report+AMAT_GIRIS");
+  }
+
+  // Every shortcut of the menu in the menu bar reaches its own action and
+  // no other; the text control may take its clipboard keys itself.
+  void windows()
+  {
+    QFETCH(QString, which);
+    QWidget *focus = openWindow(which);
+    QVERIFY(focus);
+    QCOMPARE(QApplication::focusWidget(), focus);
+
+    ShortcutCatcher catcher;
+    const QList<QAction *> all = m_window->findChildren<QAction *>();
+    for (QAction *a : all)
+      a->installEventFilter(&catcher);
+
+    int pressed = 0;
+    for (QAction *action : liveMenuActions()) {
+      if (action->shortcut().isEmpty() || !action->isEnabled())
+        continue;
+      const QKeyCombination key = action->shortcut()[0];
+      QKeyEvent override(QEvent::ShortcutOverride, key.key(), key.keyboardModifiers());
+      override.ignore();
+      QApplication::sendEvent(focus, &override);
+      catcher.hits.clear();
+      QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+      ++pressed;
+      const QString what = action->text() + QLatin1Char(' ') + action->shortcut().toString();
+      if (override.isAccepted()) {
+        QVERIFY2(catcher.hits.isEmpty(), qPrintable(what + QStringLiteral(": taken by the focus widget yet an action ran")));
+      } else {
+        QVERIFY2(catcher.hits.size() == 1, qPrintable(what + QStringLiteral(": %1 actions").arg(catcher.hits.size())));
+        if (catcher.hits.first() != action)
+          QFAIL(qPrintable(what + QStringLiteral(" ran ") + catcher.hits.first()->text()));
+      }
+      QVERIFY2(!catcher.ambiguous, qPrintable(what));
+    }
+    QVERIFY(pressed >= 4);
+    QCOMPARE(g_warnings, QStringList());
+
+    // No key is bound twice among the actions live now.
+    QHash<QKeySequence, QAction *> seen;
+    for (QAction *a : all) {
+      if (!a->isEnabled())
+        continue;
+      for (const QKeySequence &key : a->shortcuts()) {
+        if (!actionLive(a, a->shortcutContext()))
+          continue;
+        if (seen.contains(key) && seen.value(key) != a)
+          QFAIL(qPrintable(key.toString() + QLatin1Char(' ') + a->text() + QStringLiteral(" / ")
+                           + seen.value(key)->text()));
+        seen.insert(key, a);
+      }
+    }
+    // The main tool bar shows only while the main menu does.
+    QCOMPARE(m_window->mainMenu()->toolBar()->isVisible(), which == QLatin1String("main"));
+  }
+
+  // The faults the keys used to cause, with the commands really running.
+  void keysInAnEntryWindow()
+  {
+    QWidget *grid = openWindow(QStringLiteral("YM_GIRIS"));
+    QVERIFY(grid);
+    QTest::keyClick(grid, Qt::Key_P, Qt::ControlModifier);  // not "Ka&pat"
+    QVERIFY(AppSession::instance().isProblemOpen());
+    QTest::keyClick(grid, Qt::Key_Y, Qt::ControlModifier);  // not "&Yeni"
+    QCOMPARE(m_ui->texts(QStringLiteral("newname")), QStringList());
+    QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);  // not "&Aç"
+    QCOMPARE(m_dialogs->asked, QStringList());
+    QVERIFY(m_window->mdiArea()->activeSubWindow());
+    QTest::keyClick(grid, Qt::Key_F1);
+    QVERIFY(m_window->helpDisplay()->isVisible());
+    QCOMPARE(m_window->helpDisplay()->browser()->documentTitle(), QStringLiteral("Yardım İndeksi"));
+    QCOMPARE(g_warnings, QStringList());
+  }
+};
+
+QTEST_MAIN(TstShellKeys)
+#include "tst_shellkeys.moc"

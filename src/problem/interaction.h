@@ -27,6 +27,12 @@ struct ColumnOperation {
   bool operator==(const ColumnOperation &) const = default;
 };
 
+// What the log-on dialog (LOGONDIALOG) tells its caller when it closes.
+struct LogOnAnswer {
+  bool ok = false;  // LOGONOK: the name and password were right
+  QString userId;   // LOGONID: KULL_ID of the user found (20 characters)
+};
+
 class Interaction {
 public:
   virtual ~Interaction() = default;
@@ -80,6 +86,10 @@ public:
   virtual ColumnOperation askColumnArithmetic(const QStringList &fieldNames) = 0;
   // VZYRHAKKINDA.
   virtual void showAbout() = 0;
+  // LOGONDIALOG owned by the main window: user name and password, at most
+  // three presses of OK. `caption` replaces "Giriş" when not empty ("Geçiş
+  // İzni" before the reference-matrix commands).
+  virtual LogOnAnswer logOn(const QString &caption = QString()) = 0;
 };
 
 // Closes the please-wait box on every way out of the scope that opened it.

@@ -173,4 +173,10 @@ QStringList ScriptedInteraction::texts(const QString &kind) const
   return out;
 }
 
+LogOnAnswer ScriptedInteraction::logOn(const QString &caption)
+{
+  shown.append({QStringLiteral("logon"), caption.isEmpty() ? QStringLiteral("Giriş") : caption, QString()});
+  return logOnAnswers.isEmpty() ? LogOnAnswer() : logOnAnswers.dequeue();
+}
+
 } // namespace vz::test

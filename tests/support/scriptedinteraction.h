@@ -16,7 +16,8 @@ class ScriptedInteraction : public Interaction {
 public:
   struct Shown {
     QString kind;  // "error", "warning", "information", "yesno", "yesnocancel", "status",
-                   // "chooseone", "choosemany", "value", "newname", "columnmaths"
+                   // "chooseone", "choosemany", "value", "newname", "columnmaths",
+                   // "logon"
     QString caption;
     QString text;  // for the choice dialogs: the items, one a line
     Icon icon = Icon::Question;  // the icon of a Yes/No question
@@ -43,6 +44,9 @@ public:
   QQueue<std::optional<QString>> valueAnswers;  // typed text; nullopt/default: Cancel
   QQueue<QString> newNameAnswers;        // default: empty (Cancel)
   QQueue<ColumnInput> columnAnswers;     // default: Cancel
+  // What the log-on dialog answers; default: refused, as after Cancel. It is
+  // recorded in `shown` as kind "logon" with the caption the dialog shows.
+  QQueue<LogOnAnswer> logOnAnswers;
   int pleaseWaitOpen = 0;  // 1 while the box is shown
 
   void errorMessage(const QString &text, const QString &caption = QString()) override;
@@ -64,6 +68,7 @@ public:
   QString askNewProblemName() override;
   ColumnOperation askColumnArithmetic(const QStringList &fieldNames) override;
   void showAbout() override;
+  LogOnAnswer logOn(const QString &caption = QString()) override;
 
   QStringList texts(const QString &kind) const;
 };

@@ -119,4 +119,9 @@ void QtInteraction::showAbout()
   dialog.exec();
 }
 
+LogOnAnswer QtInteraction::logOn(const QString &)
+{
+  return LogOnAnswer();
+}
+
 } // namespace vz

@@ -34,6 +34,9 @@ public:
   QString askNewProblemName() override;
   ColumnOperation askColumnArithmetic(const QStringList &fieldNames) override;
   void showAbout() override;
+  // The users table is the shell's: this one lets nobody in. The shell's own
+  // interaction (ShellInteraction) shows the real dialog.
+  LogOnAnswer logOn(const QString &caption = QString()) override;
 
 private:
   QPointer<QWidget> m_owner;

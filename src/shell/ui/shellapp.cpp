@@ -1,7 +1,7 @@
 #include "shellapp.h"
 
 #include "platform/singlecopy.h"
-#include "problem/ui/qtinteraction.h"
+#include "shellinteraction.h"
 #include "qtfilecommanddialogs.h"
 #include "standardshellwindow.h"
 #include "windowplacement.h"
@@ -33,7 +33,7 @@ int ShellApp::start(QApplication &app)
 {
   // Held until the process ends: the lock is what keeps a second copy out.
   static SingleCopyLock lock;
-  QtInteraction ui;
+  ShellInteraction ui;
   const ShellStartup::Outcome outcome = ShellStartup::prepare(ui, lock, app.arguments());
   if (outcome.status != ShellStartup::Status::Run)
     return 1;

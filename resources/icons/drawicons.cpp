@@ -135,6 +135,39 @@ int main(int argc, char **argv)
     p.drawArc(QRectF(32, 16, 30, 30), 100 * 16, 70 * 16);
   });
 
+  // Row pictures of the bitmap list box (its default 20 x 16 image cell): a
+  // feed sack, a nutrient flask and an animal.
+  save(dir, QStringLiteral("BMLBYEM"), 20, 16, [](QPainter &p, double) {
+    p.setPen(QPen(QColor(110, 80, 30), 5));
+    p.setBrush(QColor(225, 190, 120));
+    QPainterPath sack;
+    sack.moveTo(30, 12); sack.lineTo(70, 12); sack.lineTo(64, 24);
+    sack.cubicTo(92, 40, 90, 92, 70, 94); sack.lineTo(30, 94);
+    sack.cubicTo(10, 92, 8, 40, 36, 24); sack.closeSubpath();
+    p.drawPath(sack);
+    p.setPen(QPen(QColor(90, 140, 40), 7, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(50, 46), QPointF(50, 80));
+    p.drawLine(QPointF(50, 56), QPointF(38, 46));
+    p.drawLine(QPointF(50, 56), QPointF(62, 46));
+  });
+  save(dir, QStringLiteral("BMLBBESIN"), 20, 16, [](QPainter &p, double) {
+    p.setPen(QPen(QColor(40, 60, 120), 5));
+    p.setBrush(QColor(235, 240, 250));
+    QPainterPath flask;
+    flask.moveTo(40, 6); flask.lineTo(60, 6); flask.lineTo(60, 36); flask.lineTo(86, 92);
+    flask.lineTo(14, 92); flask.lineTo(40, 36); flask.closeSubpath();
+    p.drawPath(flask);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 150, 220));
+    QPainterPath liquid;
+    liquid.moveTo(27, 62); liquid.lineTo(73, 62); liquid.lineTo(83, 89); liquid.lineTo(17, 89);
+    liquid.closeSubpath();
+    p.drawPath(liquid);
+  });
+  save(dir, QStringLiteral("BMLBHAYVAN"), 20, 16, [](QPainter &p, double) {
+    cowHead(p, QColor(150, 90, 40), QColor(250, 250, 250));
+  });
+
   const QString states[] = {QStringLiteral("UP"), QStringLiteral("DOWN"), QStringLiteral("DISABLED")};
   for (int s = 0; s < 3; ++s) {
     save(dir, QStringLiteral("ICOOK") + states[s], 32, 32, [s](QPainter &p, double) {

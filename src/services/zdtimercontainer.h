@@ -54,6 +54,8 @@ public:
   bool REGISTERCLIENT(QObject *client, const QByteArray &methodName = QByteArray(),
                       double frequency = -1.0, std::optional<bool> onOff = std::nullopt);
   bool UNREGISTERCLIENT(QObject *client, const QByteArray &methodName);
+  bool UNREGISTERCLIENT(QObject *client, const ZDTIMEDMETHOD &method)
+  { return UNREGISTERCLIENT(client, method.METHODNAME()); }
   ZDTIMERCONTAINER &ENABLETIMER(QObject *client, const QByteArray &methodName, bool onOff);
   double GETCOUNTDOWN(QObject *client, const QByteArray &methodName) const;
   // 1-based position of the first registration of (client, method); 0 for none.

@@ -97,6 +97,8 @@ private slots:
     ticks(c, 6);  // the four counted before the switch still count
     QCOMPARE(client.events, 1);
     QCOMPARE(c.GETCOUNTDOWN(&client, "NONE"), 0.0);
+    QVERIFY(c.UNREGISTERCLIENT(&client, ZDTIMEDMETHOD()));  // named by a registration
+    QCOMPARE(c.count(), 0);
   }
 
   void dueEntriesWithoutClientOrMethodAreDropped()

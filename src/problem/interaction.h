@@ -33,6 +33,19 @@ struct LogOnAnswer {
   QString userId;   // LOGONID: KULL_ID of the user found (20 characters)
 };
 
+// The answer of the name-pairing dialog (CB_HSEC): pair the problem name
+// with candidate `selected` (1-based), skip it for the rest of the command,
+// or abandon the command.
+struct NamePairing {
+  enum class Kind { Pair, Skip, Cancel };
+  Kind kind = Kind::Cancel;
+  int selected = 0;  // NSELECTED: 1-based on Pair, 0 otherwise
+  static NamePairing pair(int n) { return {Kind::Pair, n}; }
+  static NamePairing skip() { return {Kind::Skip, 0}; }
+  static NamePairing cancel() { return {Kind::Cancel, 0}; }
+  bool operator==(const NamePairing &) const = default;
+};
+
 class Interaction {
 public:
   virtual ~Interaction() = default;
@@ -90,6 +103,9 @@ public:
   // three presses of OK. `caption` replaces "Giriş" when not empty ("Geçiş
   // İzni" before the reference-matrix commands).
   virtual LogOnAnswer logOn(const QString &caption = QString()) = 0;
+  // CB_HSEC "Eşleştirme Diyaloğu": pairs the problem's `name` with one of the
+  // reference `candidates`; Escape and the close box answer Cancel.
+  virtual NamePairing askNamePairing(const QString &name, const QStringList &candidates) = 0;
 };
 
 // Closes the please-wait box on every way out of the scope that opened it.

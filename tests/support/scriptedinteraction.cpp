@@ -164,6 +164,19 @@ ColumnOperation ScriptedInteraction::askColumnArithmetic(const QStringList &fiel
 
 void ScriptedInteraction::showAbout() { events.append(QStringLiteral("about")); }
 
+NamePairing ScriptedInteraction::askNamePairing(const QString &name, const QStringList &candidates)
+{
+  shown.append({QStringLiteral("pairing"), QStringLiteral("Eşleştirme Diyaloğu"),
+                (QStringList{name} + candidates).join(QLatin1Char('\n'))});
+  while (!pairingAnswers.isEmpty()) {
+    const NamePairing a = pairingAnswers.dequeue();
+    if (a.kind == NamePairing::Kind::Pair && (a.selected < 1 || a.selected > candidates.size()))
+      continue;
+    return a;
+  }
+  return NamePairing::cancel();
+}
+
 QStringList ScriptedInteraction::texts(const QString &kind) const
 {
   QStringList out;

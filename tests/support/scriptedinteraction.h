@@ -18,6 +18,7 @@ public:
     QString kind;  // "error", "warning", "information", "yesno", "yesnocancel", "status",
                    // "chooseone", "choosemany", "value", "newname", "columnmaths",
                    // "logon"
+                   // "pairing" (text: the name, a line feed, the candidates one a line)
     QString caption;
     QString text;  // for the choice dialogs: the items, one a line
     Icon icon = Icon::Question;  // the icon of a Yes/No question
@@ -47,6 +48,10 @@ public:
   // What the log-on dialog answers; default: refused, as after Cancel. It is
   // recorded in `shown` as kind "logon" with the caption the dialog shows.
   QQueue<LogOnAnswer> logOnAnswers;
+  // Answers of the name-pairing dialog; default Cancel. A Pair outside the
+  // candidates is "Tamam" with nothing chosen: the dialog stays open and the
+  // next answer is taken.
+  QQueue<NamePairing> pairingAnswers;
   int pleaseWaitOpen = 0;  // 1 while the box is shown
 
   void errorMessage(const QString &text, const QString &caption = QString()) override;
@@ -69,6 +74,7 @@ public:
   ColumnOperation askColumnArithmetic(const QStringList &fieldNames) override;
   void showAbout() override;
   LogOnAnswer logOn(const QString &caption = QString()) override;
+  NamePairing askNamePairing(const QString &name, const QStringList &candidates) override;
 
   QStringList texts(const QString &kind) const;
 };

@@ -1,6 +1,7 @@
 #include "qtinteraction.h"
 #include "achoice.h"
 #include "actalert.h"
+#include "cb_hsec.h"
 #include "colonmaths.h"
 #include "grparmgir_win.h"
 #include "marktopbot.h"
@@ -122,6 +123,20 @@ void QtInteraction::showAbout()
 LogOnAnswer QtInteraction::logOn(const QString &)
 {
   return LogOnAnswer();
+}
+
+NamePairing QtInteraction::askNamePairing(const QString &name, const QStringList &candidates)
+{
+  CB_HSEC dialog(m_owner, name, candidates);
+  dialog.exec();
+  switch (dialog.RESULT()) {
+  case 1:
+    return NamePairing::pair(int(dialog.NSELECTED()));
+  case 2:
+    return NamePairing::skip();
+  default:
+    return NamePairing::cancel();
+  }
 }
 
 } // namespace vz

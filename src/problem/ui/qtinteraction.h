@@ -37,6 +37,7 @@ public:
   // The users table is the shell's: this one lets nobody in. The shell's own
   // interaction (ShellInteraction) shows the real dialog.
   LogOnAnswer logOn(const QString &caption = QString()) override;
+  NamePairing askNamePairing(const QString &name, const QStringList &candidates) override;
 
 private:
   QPointer<QWidget> m_owner;

@@ -1,6 +1,7 @@
 #include "standardshellwindow.h"
 
 #include "controls/windowicons.h"
+#include "editing/referencecommands.h"
 #include "editing/ui/entrywindows.h"
 #include "editing/ui/kw_manwin.h"
 #include "emptyshellmenu.h"
@@ -19,6 +20,7 @@
 #include "shell/menuids.h"
 #include "shell/problemfilecommands.h"
 #include "shell/activematrixreport.h"
+#include "shell/referencereports.h"
 #include "shell/requirementcommands.h"
 #include "requirements/dairy/ui/dairyrun.h"
 #include "requirements/beef/ui/beefestimatecommand.h"
@@ -441,6 +443,36 @@ void STANDARDSHELLWINDOW::AMATREPORT()
   if (!closeProblemWindows())
     return;
   ActiveMatrixReport::AMATREPORT(AppSession::instance(), m_ui);
+}
+
+namespace {
+
+using ReferenceCommand = bool (*)(const QString &, RationProblem &, Interaction &);
+
+// The editing windows hold copies of the tables these commands change: they
+// go back (and close) first. The menu is recomputed whatever the command did.
+void runReferenceCommand(STANDARDSHELLWINDOW *window, Interaction &ui, ReferenceCommand command)
+{
+  AppSession &session = AppSession::instance();
+  if (session.isProblemOpen() && window->closeProblemWindows())
+    command(session.programDir(), session.problem(), ui);
+  window->MI_ENADISABLE();
+}
+
+} // namespace
+
+void STANDARDSHELLWINDOW::AMAT_OLUSTUR() { runReferenceCommand(this, m_ui, &refcommands::AMAT_OLUSTUR_GR); }
+void STANDARDSHELLWINDOW::AMAT_YMEKLE() { runReferenceCommand(this, m_ui, &refcommands::AMAT_YMEKLE_GR); }
+void STANDARDSHELLWINDOW::AMAT_BMEKLE() { runReferenceCommand(this, m_ui, &refcommands::AMAT_BMEKLE_GR); }
+
+void STANDARDSHELLWINDOW::HMFIATLIST()
+{
+  ReferenceReports::HMFIATLIST(AppSession::instance(), m_ui);
+}
+
+void STANDARDSHELLWINDOW::KMMREPORT()
+{
+  ReferenceReports::KMMREPORT(AppSession::instance(), m_ui);
 }
 
 void STANDARDSHELLWINDOW::REPORTPAD()

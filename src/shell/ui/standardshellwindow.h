@@ -100,6 +100,13 @@ public slots:
   void NRESTOFBC2();
   void AMATREPORT();
 
+  // The problem built or extended from the reference matrix, and its reports.
+  void AMAT_OLUSTUR();
+  void AMAT_YMEKLE();
+  void AMAT_BMEKLE();
+  void HMFIATLIST();
+  void KMMREPORT();
+
   void WINDOWCASCADE();
   void WINDOWTILE();
   void WINDOWICON();

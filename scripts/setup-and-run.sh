@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the program, sets up a program directory
-# (with its Data folder and the example problem) for the user who runs this,
+# (with its Data folder, the example problem and, when it has none, the shipped
+# reference matrix MATKUMAD.DBF) for the user who runs this,
 # records it in the settings and starts the program on the example problem.
 #   VZ_PROGRAM_DIR  the program directory (default: $HOME/Vesk_Zyr)
 #   VZ_BUILD_DIR    the build directory (default: build)
@@ -19,9 +20,11 @@ elif ! bash -c 'for p in build-essential cmake qt6-base-dev; do dpkg -s $p >/dev
 fi
 
 cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" -j"$(nproc)" --target vz_setup vesk_zyr
+cmake --build "$build" -j"$(nproc)" --target vz_setup vz_makerefmatrix vesk_zyr
 
 "$build/tools/setup/vz_setup" "$program_dir" "$src/examples/$example"
+# Never replaces a reference matrix that is there already.
+"$build/tools/makerefmatrix/vz_makerefmatrix" "$src/examples/referans_matris.csv" "$program_dir"
 
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
   echo

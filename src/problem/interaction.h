@@ -61,6 +61,9 @@ public:
   virtual void information(const QString &text, const QString &caption = QString()) = 0;
   // Yes/No question with the question icon; true on Yes.
   virtual bool askYesNo(const QString &text, const QString &caption) = 0;
+  // The same question where Yes would throw work away: "Hayır" is the
+  // default button, so a stray Enter keeps it.
+  virtual bool askYesNoDefaultNo(const QString &text, const QString &caption) { return askYesNo(text, caption); }
   virtual Answer askYesNoCancel(const QString &text, const QString &caption) = 0;
 
   // ACTALERT/AALERT: the please-wait box. show replaces a box still open;

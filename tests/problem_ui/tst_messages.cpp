@@ -36,6 +36,10 @@ void answerBox(SeenBox *seen, const QString &press)
       QTest::keyClick(box, Qt::Key_Escape);
       return;
     }
+    if (press == QLatin1String("Enter")) {
+      QTest::keyClick(box, Qt::Key_Return);
+      return;
+    }
     for (QAbstractButton *b : box->buttons())
       if (b->text() == press)
         b->click();
@@ -122,6 +126,8 @@ void TstMessages::questions_data()
   QTest::newRow("36 yes") << int(MbIconQuestion | MbYesNo) << "&Evet" << int(IdYes) << int(QMessageBox::Question);
   QTest::newRow("36 no") << int(MbIconQuestion | MbYesNo) << "&Hayır" << int(IdNo) << int(QMessageBox::Question);
   QTest::newRow("36 escape is no") << int(MbIconQuestion | MbYesNo) << "" << int(IdNo) << int(QMessageBox::Question);
+  QTest::newRow("36 enter is yes") << int(MbIconQuestion | MbYesNo) << "Enter" << int(IdYes) << int(QMessageBox::Question);
+  QTest::newRow("292 enter is no") << int(MbIconQuestion | MbYesNo | MbDefButton2) << "Enter" << int(IdNo) << int(QMessageBox::Question);
   QTest::newRow("20 stop") << int(MbIconStop | MbYesNo) << "&Evet" << int(IdYes) << int(QMessageBox::Critical);
   QTest::newRow("52 exclamation") << int(MbIconExclamation | MbYesNo) << "&Hayır" << int(IdNo) << int(QMessageBox::Warning);
   QTest::newRow("35 cancel") << int(MbIconQuestion | MbYesNoCancel) << "&İptal" << int(IdCancel) << int(QMessageBox::Question);

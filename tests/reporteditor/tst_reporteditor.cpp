@@ -503,6 +503,9 @@ void TestReportEditor::dropBringsOpenFileForwardAndReloads()
   m_ui->yesNoAnswers << false;
   m_editor->dropFiles({path});
   QCOMPARE(pad->plainText(), QStringLiteral("benim yeni rapor\n"));
+  // One Enter must not throw the edits away.
+  QCOMPARE(m_ui->shown.size(), 1);
+  QVERIFY(m_ui->shown.last().defaultNo);
   QVERIFY(pad->LCHANGE());
   m_ui->yesNoAnswers << true;
   m_editor->openCurrentReport(path);

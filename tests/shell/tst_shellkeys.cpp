@@ -271,6 +271,38 @@ private slots:
     QCOMPARE(m_window->helpDisplay()->browser()->documentTitle(), QStringLiteral("Yardım İndeksi"));
     QCOMPARE(g_warnings, QStringList());
   }
+
+  void commandsAskTheMenuRuleAfterCopyBack_data()
+  {
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<int>("item");
+    QTest::newRow("optimal") << QByteArray("KW_OPT_COZUM") << int(menuid::Optimal);
+    QTest::newRow("manual") << QByteArray("KW_MANUEL_COZUM") << int(menuid::Manuel);
+    QTest::newRow("active matrix report") << QByteArray("AMATREPORT") << int(menuid::AktifMatris);
+  }
+
+  // Every nutrient deleted in an open window: the command, still offered
+  // while the window held the edit, finds the 2 x 2 rule broken once the
+  // table is back, and stops.
+  void commandsAskTheMenuRuleAfterCopyBack()
+  {
+    QFETCH(QByteArray, command);
+    QFETCH(int, item);
+    QVERIFY(m_window->routeEvent("BM_GIRIS"));
+    auto *window = qobject_cast<EntryWindow *>(m_window->mdiArea()->activeSubWindow()->widget());
+    QVERIFY(window && window->kind() == EntryKind::Nutrients);
+    while (window->table().rowCount() > 0)
+      QVERIFY(window->table().DODELETE(1));
+    QVERIFY(m_window->mainMenu()->item(item)->isEnabled());
+    const QStringList before = QDir(m_dir.path() + QStringLiteral("/Data")).entryList(QDir::Files);
+
+    m_window->routeEvent(command);
+    QVERIFY(AppSession::instance().problem().nutrients.isEmpty());
+    QVERIFY(!m_window->mainMenu()->item(item)->isEnabled());
+    QCOMPARE(QDir(m_dir.path() + QStringLiteral("/Data")).entryList(QDir::Files), before);
+    QCOMPARE(m_window->mdiArea()->subWindowList().size(), 0);
+    QCOMPARE(AppSession::instance().currentReportFile(), QString());
+  }
 };
 
 QTEST_MAIN(TstShellKeys)

@@ -26,6 +26,12 @@ bool ScriptedInteraction::askYesNo(const QString &text, const QString &caption)
   return yesNoAnswers.isEmpty() ? false : yesNoAnswers.dequeue();
 }
 
+bool ScriptedInteraction::askYesNoDefaultNo(const QString &text, const QString &caption)
+{
+  shown.append({QStringLiteral("yesno"), caption, text, Icon::Question, true});
+  return yesNoAnswers.isEmpty() ? false : yesNoAnswers.dequeue();
+}
+
 Interaction::Answer ScriptedInteraction::askYesNoCancel(const QString &text, const QString &caption)
 {
   shown.append({QStringLiteral("yesnocancel"), caption, text});

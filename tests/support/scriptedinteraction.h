@@ -22,6 +22,7 @@ public:
     QString caption;
     QString text;  // for the choice dialogs: the items, one a line
     Icon icon = Icon::Question;  // the icon of a Yes/No question
+    bool defaultNo = false;      // a Yes/No question whose default button is "&Hayır"
   };
 
   // What the user "types" into the column arithmetic dialog: the operator
@@ -58,6 +59,7 @@ public:
   void warning(const QString &text, const QString &caption = QString()) override;
   void information(const QString &text, const QString &caption = QString()) override;
   bool askYesNo(const QString &text, const QString &caption) override;
+  bool askYesNoDefaultNo(const QString &text, const QString &caption) override;
   Answer askYesNoCancel(const QString &text, const QString &caption) override;
   void showPleaseWait() override;
   void closePleaseWait() override;

@@ -49,7 +49,7 @@ int TEXTBOX(QWidget *owner, const QString &caption, const QString &text, int typ
   case MbYesNo:
     yes = box.addButton(QStringLiteral("&Evet"), QMessageBox::YesRole);
     no = box.addButton(QStringLiteral("&Hayır"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton((type & MbDefButton2) ? no : yes);
     box.setEscapeButton(no);
     break;
   default:

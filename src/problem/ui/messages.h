@@ -12,7 +12,8 @@ namespace vz {
 // Windows-style message box types, summed: icon + buttons.
 enum MessageType {
   MbOk = 0, MbYesNoCancel = 3, MbYesNo = 4,
-  MbIconStop = 16, MbIconQuestion = 32, MbIconExclamation = 48, MbIconInformation = 64
+  MbIconStop = 16, MbIconQuestion = 32, MbIconExclamation = 48, MbIconInformation = 64,
+  MbDefButton2 = 256  // the second button ("&Hayır") answers Enter
 };
 // The button that closed a box.
 enum MessageButton { IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7 };

@@ -35,6 +35,11 @@ bool QtInteraction::askYesNo(const QString &text, const QString &caption)
   return TEXTBOX(m_owner, caption, text, MbIconQuestion | MbYesNo) == IdYes;
 }
 
+bool QtInteraction::askYesNoDefaultNo(const QString &text, const QString &caption)
+{
+  return TEXTBOX(m_owner, caption, text, MbIconQuestion | MbYesNo | MbDefButton2) == IdYes;
+}
+
 bool QtInteraction::askYesNoWithIcon(const QString &text, const QString &caption, Icon icon)
 {
   int type = MbYesNo;

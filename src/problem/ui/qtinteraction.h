@@ -18,6 +18,7 @@ public:
   void warning(const QString &text, const QString &caption = QString()) override;
   void information(const QString &text, const QString &caption = QString()) override;
   bool askYesNo(const QString &text, const QString &caption) override;
+  bool askYesNoDefaultNo(const QString &text, const QString &caption) override;
   Answer askYesNoCancel(const QString &text, const QString &caption) override;
   void showPleaseWait() override;
   void closePleaseWait() override;

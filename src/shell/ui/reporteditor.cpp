@@ -199,7 +199,7 @@ void ReportEditor::bringForward(PADWIN *pad)
   // The file may have been written again since (the optimiser rewrites its
   // report): show it as it is now, unless that would drop the user's edits.
   if (pad->LCHANGE()
-      && !m_ui.askYesNo(pad->CFNAME()
+      && !m_ui.askYesNoDefaultNo(pad->CFNAME()
                             + QStringLiteral(" Dosyasındaki metin değişmiş.\n\nDeğişiklikler bırakılıp "
                                              "dosya diskten yeniden yüklensin mi?"),
                         QStringLiteral("Uyarı..."))) {

@@ -183,6 +183,16 @@ bool STANDARDSHELLWINDOW::closeProblemWindows()
   return true;
 }
 
+bool STANDARDSHELLWINDOW::closeProblemWindowsFor(int item)
+{
+  // The windows' copies decide whether the command still applies: the menu's
+  // rule is asked again once they are back in the problem.
+  if (!closeProblemWindows())
+    return false;
+  MI_ENADISABLE();
+  return AppSession::instance().isProblemOpen() && m_menu->item(item) && m_menu->item(item)->isEnabled();
+}
+
 void STANDARDSHELLWINDOW::showMenus(const QList<QMenu *> &menus)
 {
   QMenuBar *bar = menuBar();
@@ -393,7 +403,7 @@ void STANDARDSHELLWINDOW::KW_MANUEL_COZUM()
 {
   // The manual ration window works on the whole problem: no other window may
   // hold a copy of a table meanwhile.
-  if (closeProblemWindows() && AppSession::instance().isProblemOpen())
+  if (closeProblemWindowsFor(menuid::Manuel))
     KW_MANWIN::open(m_mdi, AppSession::instance().problem(), &m_ui);
 }
 
@@ -402,7 +412,7 @@ void STANDARDSHELLWINDOW::KW_OPT_COZUM()
   AppSession &session = AppSession::instance();
   // The optimiser reads the whole problem: every table an editing window holds
   // must be back in it first.
-  if (!closeProblemWindows() || !session.problemFile())
+  if (!closeProblemWindowsFor(menuid::Optimal) || !session.problemFile())
     return;
   {
     PleaseWait wait(m_ui);
@@ -440,7 +450,7 @@ void STANDARDSHELLWINDOW::NRESTOFBC2()
 void STANDARDSHELLWINDOW::AMATREPORT()
 {
   // The report prints the whole matrix: the editing windows' copies go back first.
-  if (!closeProblemWindows())
+  if (!closeProblemWindowsFor(menuid::AktifMatris))
     return;
   ActiveMatrixReport::AMATREPORT(AppSession::instance(), m_ui);
 }

@@ -62,6 +62,9 @@ public:
   // Closes every child window other than the report windows, so that editing
   // windows copy their tables back first. False when one of them stayed open.
   bool closeProblemWindows();
+  // closeProblemWindows(), then the main menu's enabling recomputed from the
+  // tables written back: true when menu item `item` is still open.
+  bool closeProblemWindowsFor(int item);
 
   // Back to the menu and tool bar that the active window calls for (when the
   // report editor is left); runs MI_ENADISABLE.

@@ -16,11 +16,6 @@ constexpr int NameWidth = 15;  // what the problem file keeps of a name
 
 bool blank(const QString &s) { return rt::AllTrim(s).isEmpty(); }
 
-bool hasDigit(const QString &s)
-{
-  return std::any_of(s.cbegin(), s.cend(), [](QChar c) { return c.isDigit(); });
-}
-
 QString blankNumber() { return QString(NumberTextWidth, QLatin1Char(' ')); }
 
 QList<EntryTable::Column> columnsOf(EntryKind kind, const QStringList &feedNames)
@@ -155,7 +150,7 @@ QString EntryTable::nameTooLongText(int length)
 
 QString EntryTable::numberTooWideText()
 {
-  return QStringLiteral("Sayı 11 karakterden uzun olamaz!");
+  return numberTooWideMessage();
 }
 
 QString EntryTable::zeroMacroText()
@@ -225,12 +220,13 @@ EntryTable::EditOutcome EntryTable::ENDEDIT(int row, int col, const QString &typ
     m_ui.warning(text);
     return EditOutcome::Refused;
   };
-  // A number that SDAYA can only blank out although digits were typed was
-  // too wide: refused rather than stored as an empty cell.
+  // Text that is no number, or a number too wide for its cell, is refused
+  // rather than turned into another number or an empty cell.
+  QString refusal;
   auto number = [&](int decimals, bool *ok) {
-    const QString n = SDAYA(v, decimals);
-    *ok = !(blank(n) && hasDigit(v));
-    return n;
+    refusal = numberInputRefusal(v, decimals, m_columns.value(col - 1).caption);
+    *ok = refusal.isEmpty();
+    return SDAYA(v, decimals);
   };
 
   switch (m_kind) {
@@ -257,7 +253,7 @@ EntryTable::EditOutcome EntryTable::ENDEDIT(int row, int col, const QString &typ
       bool ok = true;
       v = number(feeds ? 3 : 4, &ok);
       if (!ok)
-        return refuse(numberTooWideText());
+        return refuse(refusal);
     }
     if (col != 1 && blank(cell(row, 1)))
       put(row, 1, nextAutomaticName());
@@ -273,7 +269,7 @@ EntryTable::EditOutcome EntryTable::ENDEDIT(int row, int col, const QString &typ
       bool ok = true;
       v = number(4, &ok);
       if (!ok)
-        return refuse(numberTooWideText());
+        return refuse(refusal);
       if (blank(cell(row, 1)) && blank(cell(row, 2))) {
         put(row, 1, QStringLiteral("Bmİsmi-I"));
         put(row, 2, QStringLiteral("Bmİsmi-II"));
@@ -289,7 +285,7 @@ EntryTable::EditOutcome EntryTable::ENDEDIT(int row, int col, const QString &typ
     bool ok = true;
     v = number(4, &ok);
     if (!ok)
-      return refuse(numberTooWideText());
+      return refuse(refusal);
     put(row, col, v);
     return EditOutcome::Stored;
   }

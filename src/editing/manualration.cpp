@@ -152,11 +152,18 @@ void ManualRation::put(int row, int col, const QString &value)
   m_amountsChanged = true;
 }
 
-bool ManualRation::ENDEDIT(int row, int col, const QString &typed)
+bool ManualRation::ENDEDIT(int row, int col, const QString &typed, QString *refusal)
 {
   if (row < 1 || row > rowCount() || col < 1 || col > columnCount() || !isEditable(col))
     return false;
-  put(row, col, SDAYA(typed, col <= ColPrice ? 3 : 4));
+  const int decimals = col <= ColPrice ? 3 : 4;
+  const QString why = numberInputRefusal(typed, decimals, m_upperFields.at(col - 1).caption);
+  if (!why.isEmpty()) {
+    if (refusal)
+      *refusal = why;
+    return false;
+  }
+  put(row, col, SDAYA(typed, decimals));
   return true;
 }
 

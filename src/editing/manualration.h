@@ -59,7 +59,9 @@ public:
   // number text with 3 decimals, KMO and nutrient values with 4 decimals.
   // Answers false, changing nothing, for a cell that takes no typing or lies
   // outside the table.
-  bool ENDEDIT(int row, int col, const QString &typed);
+  // Text that is no number, or a number too wide for its cell, is refused
+  // too: false, the cell keeps its value and `refusal` gets the message.
+  bool ENDEDIT(int row, int col, const QString &typed, QString *refusal = nullptr);
 
   // Raised by every value put into the upper table (typed or computed);
   // never lowered while the tables live.

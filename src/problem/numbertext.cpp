@@ -82,6 +82,37 @@ QString SDAYA(const QString &text, int decimals)
   return rt::PadL(result, NumberTextWidth);
 }
 
+QString numberTooWideMessage()
+{
+  return QStringLiteral("Sayı 11 karakterden uzun olamaz!");
+}
+
+QString numberInputRefusal(const QString &typed, int decimals, const QString &column)
+{
+  const QString trimmed = typed.trimmed();
+  if (trimmed.isEmpty())
+    return QString();
+  bool point = false;
+  bool digit = false;
+  bool number = true;
+  for (QChar c : trimmed) {
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+      digit = true;
+    } else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !point) {
+      point = true;
+    } else {
+      number = false;
+      break;
+    }
+  }
+  if (!number || !digit)
+    return QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.")
+        .arg(rt::AllTrim(column), trimmed);
+  if (rt::AllTrim(SDAYA(trimmed, decimals)).isEmpty())
+    return numberTooWideMessage();
+  return QString();
+}
+
 double MROUND(double value, int decimals)
 {
   const double scale = std::pow(10.0, decimals);

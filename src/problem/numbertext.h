@@ -15,6 +15,15 @@ constexpr int NumberTextWidth = 11;
 // part is kept. A result wider than 11 characters gives 11 blanks.
 QString SDAYA(const QString &text, int decimals);
 
+// Why text typed into a number cell of the column captioned `column` cannot
+// be stored there with `decimals` decimals: it is no number (letters, a sign,
+// a second point, blanks inside) or too wide for 11 characters. Empty when it
+// can, blank text included (it empties the cell). "," counts as the point and
+// blanks around are fine, so "450,5" is taken.
+QString numberInputRefusal(const QString &typed, int decimals, const QString &column);
+// The message for a number too wide for its cell.
+QString numberTooWideMessage();
+
 // Rounds half up with a tolerance of 1e-10 on the half; negative values are cut
 // toward zero.
 double MROUND(double value, int decimals);

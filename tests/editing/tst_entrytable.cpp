@@ -36,7 +36,7 @@ private slots:
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
     QTest::newRow("feed price 12,5") << EntryKind::Feeds << 1 << 2 << "12,5" << "     12.500";
-    QTest::newRow("feed limit text") << EntryKind::Feeds << 1 << 4 << "abc" << "           ";
+    QTest::newRow("feed price with blanks around") << EntryKind::Feeds << 1 << 2 << "  450,5 " << "    450.500";
     QTest::newRow("feed name as typed") << EntryKind::Feeds << 1 << 1 << " Buğday " << " Buğday ";
     QTest::newRow("nutrient fixed 1,5") << EntryKind::Nutrients << 2 << 3 << "1,5" << "     1.5000";
     QTest::newRow("nutrient lower .25") << EntryKind::Nutrients << 2 << 4 << "0.25" << "     0.2500";
@@ -78,6 +78,13 @@ private slots:
     QTest::newRow("nutrient limit too wide") << EntryKind::Nutrients << 1 << 5 << "1234567,5" << EntryTable::numberTooWideText();
     QTest::newRow("matrix too wide") << EntryKind::Matrix << 2 << 2 << "99999999" << EntryTable::numberTooWideText();
     QTest::newRow("ratio too wide") << EntryKind::Ratios << 1 << 5 << "1234567.1" << EntryTable::numberTooWideText();
+    // Text that is no number never becomes another number or an empty cell.
+    QTest::newRow("feed limit letters") << EntryKind::Feeds << 1 << 4 << "abc" << QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.").arg(QStringLiteral("Alt Sınır"), QStringLiteral("abc"));
+    QTest::newRow("feed price with a sign") << EntryKind::Feeds << 1 << 2 << "-5" << QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.").arg(QStringLiteral("Fiyatı"), QStringLiteral("-5"));
+    QTest::newRow("feed price with letters inside") << EntryKind::Feeds << 2 << 2 << "x1y2,5" << QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.").arg(QStringLiteral("Fiyatı"), QStringLiteral("x1y2,5"));
+    QTest::newRow("nutrient lower two points") << EntryKind::Nutrients << 1 << 4 << "1.2.3" << QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.").arg(QStringLiteral("Alt Sınır"), QStringLiteral("1.2.3"));
+    QTest::newRow("ratio lone point") << EntryKind::Ratios << 1 << 3 << " . " << QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.").arg(QStringLiteral("Sabit"), QStringLiteral("."));
+    QTest::newRow("matrix blank inside") << EntryKind::Matrix << 2 << 2 << "1 5" << QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.").arg(QStringLiteral("Arpa"), QStringLiteral("1 5"));
   }
   void refusals()
   {

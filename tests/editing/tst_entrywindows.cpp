@@ -8,7 +8,10 @@
 #include "scriptedinteraction.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -139,6 +142,57 @@ private slots:
     w->CLOSE();
     QCOMPARE(p, smallProblem());
     QCOMPARE(shell.menuRecomputed, 0);
+  }
+
+  void refusedValueKeepsTheEditorOpen_data()
+  {
+    QTest::addColumn<bool>("realBoxes");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("too wide, scripted") << false << QStringLiteral("12345678");
+    QTest::newRow("too wide, message boxes") << true << QStringLiteral("12345678");
+    QTest::newRow("no number, message boxes") << true << QStringLiteral("12a");
+  }
+  // Every Enter on a refused value shows the message again; the typed text
+  // stays in the open editor until mended or dropped with Escape.
+  void refusedValueKeepsTheEditorOpen()
+  {
+    QFETCH(bool, realBoxes);
+    QFETCH(QString, typed);
+    RationProblem p = smallProblem();
+    Shell shell;
+    ScriptedInteraction scripted;
+    EntryWindow *w = EntryWindows::open(EntryKind::Feeds, shell.area, p, realBoxes ? nullptr : &scripted);
+    QVERIFY(w);
+    QStringList boxes;
+    QTimer answerer;
+    connect(&answerer, &QTimer::timeout, this, [&boxes] {
+      if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+        boxes.append(box->text());
+        QTest::keyClick(box, Qt::Key_Return);
+      }
+    });
+    answerer.start(10);
+    auto shownCount = [&] { return realBoxes ? boxes.size() : scripted.texts(QStringLiteral("warning")).size(); };
+
+    typeInto(w->browser(), 0, 1, typed);
+    QCOMPARE(shownCount(), 1);
+    auto *editor = qobject_cast<QLineEdit *>(w->browser()->openEditor());
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), typed);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(shownCount(), 2);
+    QCOMPARE(qobject_cast<QLineEdit *>(w->browser()->openEditor()), editor);
+    QCOMPARE(editor->text(), typed);
+    // Mended, it goes in with one Enter.
+    editor->setText(QStringLiteral("7,5"));
+    editor->setModified(true);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(shownCount(), 2);
+    QVERIFY(!w->browser()->openEditor());
+    QCOMPARE(w->table().cell(1, 2), num(QStringLiteral("7.500")));
+    w->CLOSE();
   }
 
   void aTypedCharacterStartsTheEdit()

@@ -114,13 +114,19 @@ void TestManualRation::endEditRules_data()
   QTest::addColumn<QString>("typed");
   QTest::addColumn<bool>("stored");
   QTest::addColumn<QString>("cell");
-  QTest::newRow("amount 12,5") << 2 << QStringLiteral("12,5") << true << num("12.500");
-  QTest::newRow("price") << 3 << QStringLiteral("0.25") << true << num("0.250");
-  QTest::newRow("kmo 4 decimals") << 4 << QStringLiteral("85") << true << num("85.0000");
-  QTest::newRow("nutrient") << 6 << QStringLiteral(".3") << true << num("0.3000");
-  QTest::newRow("amount emptied") << 2 << QString() << true << blank11();
-  QTest::newRow("name read-only") << 1 << QStringLiteral("X") << false << name15(QStringLiteral("Arpa"));
-  QTest::newRow("dry matter read-only") << 5 << QStringLiteral("3") << false << blank11();
+  QTest::addColumn<QString>("refusal");
+  QTest::newRow("amount 12,5") << 2 << QStringLiteral("12,5") << true << num("12.500") << QString();
+  QTest::newRow("price") << 3 << QStringLiteral("0.25") << true << num("0.250") << QString();
+  QTest::newRow("kmo 4 decimals") << 4 << QStringLiteral("85") << true << num("85.0000") << QString();
+  QTest::newRow("nutrient") << 6 << QStringLiteral(".3") << true << num("0.3000") << QString();
+  QTest::newRow("amount emptied") << 2 << QString() << true << blank11() << QString();
+  QTest::newRow("name read-only") << 1 << QStringLiteral("X") << false << name15(QStringLiteral("Arpa")) << QString();
+  QTest::newRow("dry matter read-only") << 5 << QStringLiteral("3") << false << blank11() << QString();
+  // The same refusals as in the entry windows: the cell keeps its value.
+  QTest::newRow("amount too wide") << 2 << QStringLiteral("12345678") << false << blank11()
+                                   << QStringLiteral("Sayı 11 karakterden uzun olamaz!");
+  QTest::newRow("price no number") << 3 << QStringLiteral("-5") << false << num("0.500")
+                                   << QStringLiteral("%1 kolonuna yazılan \"-5\" bir sayı değil!\n\nEski değer korunuyor.");
 }
 
 void TestManualRation::endEditRules()
@@ -129,10 +135,13 @@ void TestManualRation::endEditRules()
   QFETCH(QString, typed);
   QFETCH(bool, stored);
   QFETCH(QString, cell);
+  QFETCH(QString, refusal);
   RationProblem p = manualProblem();
   ManualRation m(p);
-  QCOMPARE(m.ENDEDIT(1, col, typed), stored);
+  QString why;
+  QCOMPARE(m.ENDEDIT(1, col, typed, &why), stored);
   QCOMPARE(m.upperCell(1, col), cell);
+  QCOMPARE(why, refusal.contains(QLatin1String("%1")) ? refusal.arg(m.upperFields().at(col - 1).caption.trimmed()) : refusal);
   QCOMPARE(m.amountsChanged(), stored);
 }
 

@@ -114,6 +114,7 @@ KW_MANWIN::KW_MANWIN(RationProblem &problem, Interaction *ui, QWidget *parent) :
   m_ration = std::make_unique<ManualRation>(problem);
   m_upperModel = new ManualRationModel(*m_ration, ManualRationModel::Pane::Upper, this);
   m_lowerModel = new ManualRationModel(*m_ration, ManualRationModel::Pane::Lower, this);
+  connect(m_upperModel, &ManualRationModel::refused, this, [this](const QString &message) { m_ui->warning(message); });
 
   auto *central = new QWidget(this);
   auto *layout = new QVBoxLayout(central);

@@ -57,8 +57,12 @@ bool ManualRationModel::setData(const QModelIndex &index, const QVariant &value,
 {
   if (role != Qt::EditRole || m_pane != Pane::Upper || !index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
     return false;
-  if (!m_ration.ENDEDIT(index.row() + 1, index.column() + 1, value.toString()))
+  QString refusal;
+  if (!m_ration.ENDEDIT(index.row() + 1, index.column() + 1, value.toString(), &refusal)) {
+    if (!refusal.isEmpty())
+      emit refused(refusal);
     return false;
+  }
   emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
   emit committed(index.row() + 1, index.column() + 1);
   return true;

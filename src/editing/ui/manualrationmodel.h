@@ -33,6 +33,8 @@ public:
 signals:
   // A typed value was stored in the upper table.
   void committed(int row, int column);
+  // A typed value was refused (the cell kept its value); `message` says why.
+  void refused(const QString &message);
 
 private:
   ManualRation &m_ration;

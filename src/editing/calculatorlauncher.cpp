@@ -1,4 +1,5 @@
 #include "calculatorlauncher.h"
+#include "problem/interaction.h"
 #include "services/class_hklm.h"
 #include "services/tktask.h"
 
@@ -25,11 +26,19 @@ QString CalculatorLauncher::command()
   return QString();
 }
 
-bool CalculatorLauncher::WIN_HESMAK()
+QString CalculatorLauncher::noCalculatorText()
+{
+  return QStringLiteral("Hesap makinesi programı bulunamadı!\n\nAyarlardaki \"VKcalc\" değerine "
+                        "hesap makinesinin komutunu yazın.");
+}
+
+bool CalculatorLauncher::WIN_HESMAK(Interaction &ui)
 {
   const QString line = command();
-  if (line.isEmpty())
+  if (line.isEmpty()) {
+    ui.warning(noCalculatorText());
     return false;
+  }
   TKTASK task;
   task.COMMANDLINE(line);
   task.LAUNCH();

@@ -1,5 +1,6 @@
 #include "entrytable.h"
 #include "matrixupkeep.h"
+#include "platform/cp1254.h"
 #include "platform/rtext.h"
 #include "problem/interaction.h"
 #include "problem/numbertext.h"
@@ -148,6 +149,28 @@ QString EntryTable::nameTooLongText(int length)
   return QStringLiteral("Ad en çok %1 karakter olabilir!").arg(length);
 }
 
+QString EntryTable::nameRequiredText(const QString &name)
+{
+  return QStringLiteral("\"%1\" satırında başka değerler var: ad boş bırakılamaz!").arg(name);
+}
+
+QString EntryTable::characterOutsideCodePageText(const QString &character)
+{
+  return QStringLiteral("\"%1\" karakteri Türkçe kod sayfasında yok: adda kullanılamaz!").arg(character);
+}
+
+QString EntryTable::outsideCodePage(const QString &text)
+{
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const qsizetype n = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    const QString one = text.mid(i, n);
+    if (!cp1254::canEncode(one))
+      return one;
+    i += n - 1;
+  }
+  return QString();
+}
+
 QString EntryTable::numberTooWideText()
 {
   return numberTooWideMessage();
@@ -238,13 +261,17 @@ EntryTable::EditOutcome EntryTable::ENDEDIT(int row, int col, const QString &typ
         put(row, col, QString());
         return DODELETE(row) ? EditOutcome::RowRemoved : EditOutcome::Stored;
       }
-      v = col == 1 ? nextAutomaticName() : QString();
-      put(row, col, v);
+      // A row with values keeps a name the user knows it by.
+      if (col == 1)
+        return refuse(nameRequiredText(rt::AllTrim(cell(row, 1))));
+      put(row, col, QString());
       return EditOutcome::Stored;
     }
     if (col == 1) {
       if (rt::RTrim(v).size() > nameLength())
         return refuse(nameTooLongText(nameLength()));
+      if (const QString bad = outsideCodePage(v); !bad.isEmpty())
+        return refuse(characterOutsideCodePageText(bad));
       if (nameTaken(v, row))
         return refuse(duplicateNameText(rt::AllTrim(v)));
     } else if (!feeds && col == 2) {
@@ -276,6 +303,8 @@ EntryTable::EditOutcome EntryTable::ENDEDIT(int row, int col, const QString &typ
       }
     } else if (rt::RTrim(v).size() > nameLength()) {
       return refuse(nameTooLongText(nameLength()));
+    } else if (const QString bad = outsideCodePage(v); !bad.isEmpty()) {
+      return refuse(characterOutsideCodePageText(bad));
     }
     put(row, col, v);
     return EditOutcome::Stored;
@@ -418,6 +447,11 @@ bool EntryTable::BMBAGLA(int col)
   const QString oldValue = cell(k, col);
   if (blank(oldValue)) {
     m_ui.warning(QStringLiteral("Seçilen makro besin maddesi boş!"));
+    return false;
+  }
+  // Nothing can be scaled from a zero: said before any value is asked.
+  if (rt::Val(oldValue) == 0.0) {
+    m_ui.warning(zeroMacroText());
     return false;
   }
   const QString prompt = rt::AllTrim(m_problem.feedNames.value(col - 2)) + QStringLiteral("->")

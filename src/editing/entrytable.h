@@ -76,8 +76,10 @@ public:
   // The end of an in-cell edit of (row, col) with the typed text; the caller
   // has already discarded Esc and unmodified edits. Refused (with a message,
   // the cell keeps its value): a name longer than its field, a name that
-  // repeats another (trimmed, any letter case), a number too wide for 11
-  // characters, an edit of the matrix's label column. RowRemoved: the row's
+  // repeats another (trimmed, any letter case), a name with a character
+  // outside code page 1254, a name emptied on a row holding other values,
+  // text that is no number or a number too wide for 11 characters in a
+  // number cell, an edit of the matrix's label column. RowRemoved: the row's
   // last filled cell was emptied and the row went, with its matrix row or
   // column.
   EditOutcome ENDEDIT(int row, int col, const QString &typed);
@@ -114,6 +116,11 @@ public:
   static QString duplicateNameText(const QString &name);
   static QString nameTooLongText(int length);
   static QString numberTooWideText();
+  static QString nameRequiredText(const QString &name);
+  static QString characterOutsideCodePageText(const QString &character);
+  // The first character of `text` that code page 1254 has no code for (the
+  // problem file could not keep it); empty when there is none.
+  static QString outsideCodePage(const QString &text);
   static QString zeroMacroText();
   static QString linkTooWideText();
 

@@ -21,7 +21,6 @@ void fill(Q &queue, std::initializer_list<T> values)
     queue.enqueue(v);
 }
 QString feedName(int n) { return QString::number(n) + QStringLiteral("Ymİsimsiz"); }
-QString nutrientName(int n) { return QString::number(n) + QStringLiteral("Bmİsimsiz"); }
 } // namespace
 
 class TestEntryTable : public QObject {
@@ -38,6 +37,7 @@ private slots:
     QTest::newRow("feed price 12,5") << EntryKind::Feeds << 1 << 2 << "12,5" << "     12.500";
     QTest::newRow("feed price with blanks around") << EntryKind::Feeds << 1 << 2 << "  450,5 " << "    450.500";
     QTest::newRow("feed name as typed") << EntryKind::Feeds << 1 << 1 << " Buğday " << " Buğday ";
+    QTest::newRow("feed name with euro and Turkish letters") << EntryKind::Feeds << 1 << 1 << "Çğış€" << "Çğış€";
     QTest::newRow("nutrient fixed 1,5") << EntryKind::Nutrients << 2 << 3 << "1,5" << "     1.5000";
     QTest::newRow("nutrient lower .25") << EntryKind::Nutrients << 2 << 4 << "0.25" << "     0.2500";
     QTest::newRow("nutrient unit kg") << EntryKind::Nutrients << 2 << 2 << " kg" << "         kg";
@@ -78,6 +78,9 @@ private slots:
     QTest::newRow("nutrient limit too wide") << EntryKind::Nutrients << 1 << 5 << "1234567,5" << EntryTable::numberTooWideText();
     QTest::newRow("matrix too wide") << EntryKind::Matrix << 2 << 2 << "99999999" << EntryTable::numberTooWideText();
     QTest::newRow("ratio too wide") << EntryKind::Ratios << 1 << 5 << "1234567.1" << EntryTable::numberTooWideText();
+    QTest::newRow("feed name outside code page") << EntryKind::Feeds << 1 << 1 << "Arpa✓2" << EntryTable::characterOutsideCodePageText(QStringLiteral("✓"));
+    QTest::newRow("nutrient name outside code page") << EntryKind::Nutrients << 1 << 1 << "Ca→P" << EntryTable::characterOutsideCodePageText(QStringLiteral("→"));
+    QTest::newRow("ratio name outside code page") << EntryKind::Ratios << 1 << 1 << "Ω" << EntryTable::characterOutsideCodePageText(QStringLiteral("Ω"));
     // Text that is no number never becomes another number or an empty cell.
     QTest::newRow("feed limit letters") << EntryKind::Feeds << 1 << 4 << "abc" << QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.").arg(QStringLiteral("Alt Sınır"), QStringLiteral("abc"));
     QTest::newRow("feed price with a sign") << EntryKind::Feeds << 1 << 2 << "-5" << QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.").arg(QStringLiteral("Fiyatı"), QStringLiteral("-5"));
@@ -127,14 +130,19 @@ private slots:
     QVERIFY(again.APPEND());
     again.ENDEDIT(5, 3, QStringLiteral("1"));
     QCOMPARE(again.cell(5, 1), feedName(first + 1));
-    // Emptying a name whose row still has values names it anew.
-    again.ENDEDIT(1, 1, QString());
-    QCOMPARE(again.cell(1, 1), feedName(first + 2));
+    // Emptying a name whose row still has values is refused: the row keeps
+    // the name the user knows it by, and no number is used up.
+    QCOMPARE(again.ENDEDIT(1, 1, QString()), EntryTable::EditOutcome::Refused);
+    QCOMPARE(again.cell(1, 1), QStringLiteral("Arpa           "));
+    QCOMPARE(ui.texts(QStringLiteral("warning")).last(), EntryTable::nameRequiredText(QStringLiteral("Arpa")));
+    QCOMPARE(EntryTable::unnamedFeedCounter(), first + 1);
 
     EntryTable nutrients(EntryKind::Nutrients, p, ui);
-    const int n = EntryTable::unnamedNutrientCounter() + 1;
-    nutrients.ENDEDIT(3, 1, QStringLiteral("   "));
-    QCOMPARE(nutrients.cell(3, 1), nutrientName(n));
+    const QString name = nutrients.cell(3, 1);
+    const int n = EntryTable::unnamedNutrientCounter();
+    QCOMPARE(nutrients.ENDEDIT(3, 1, QStringLiteral("   ")), EntryTable::EditOutcome::Refused);
+    QCOMPARE(nutrients.cell(3, 1), name);
+    QCOMPARE(EntryTable::unnamedNutrientCounter(), n);
   }
 
   void automaticNamesSkipNamesTakenByHand()
@@ -419,6 +427,12 @@ private slots:
     QCOMPARE(t.cell(3, 2), num(QStringLiteral("20.0000")));  // other feedstuffs untouched
     QCOMPARE(ui.texts(QStringLiteral("warning")), warning.isEmpty() ? QStringList() : QStringList{warning});
     QCOMPARE(p.changed.matrix, warning.isEmpty());
+    // A zero or empty starting value is refused right after the nutrient is
+    // chosen, before any value or linked nutrient is asked.
+    if (rt::AllTrim(macroOld).isEmpty() || rt::Val(macroOld) == 0.0) {
+      QCOMPARE(ui.shown.size(), 2);
+      QCOMPARE(ui.shown.first().kind, QStringLiteral("chooseone"));
+    }
   }
 
   void linkPromptAndCancel()
@@ -468,12 +482,23 @@ private slots:
     settings.WORKING_SUBKEY(QStringLiteral("Software\\Tervolu\\VKSetings"));
     settings.WRITESTRING(QString(), QStringLiteral("VKcalc"), QStringLiteral("/bin/true --x"));
     QCOMPARE(CalculatorLauncher::command(), QStringLiteral("/bin/true --x"));
-    CalculatorLauncher::WIN_HESMAK();  // starts and returns at once
+    ScriptedInteraction ui;
+    QVERIFY(CalculatorLauncher::WIN_HESMAK(ui));  // starts and returns at once
     settings.WRITESTRING(QString(), QStringLiteral("VKcalc"), QStringLiteral("/no/such/calculator"));
-    CalculatorLauncher::WIN_HESMAK();  // a failed start is not reported
+    CalculatorLauncher::WIN_HESMAK(ui);  // a failed start is not reported
+    QVERIFY(ui.shown.isEmpty());
     settings.WRITESTRING(QString(), QStringLiteral("VKcalc"), QString());
     const QString fallback = CalculatorLauncher::command();
     QVERIFY(fallback.isEmpty() || QFileInfo(fallback).isExecutable());
+    // No calculator anywhere: the user learns which setting names one.
+    const QByteArray path = qgetenv("PATH");
+    QTemporaryDir empty;
+    qputenv("PATH", empty.path().toLocal8Bit());
+    QVERIFY(CalculatorLauncher::command().isEmpty());
+    QVERIFY(!CalculatorLauncher::WIN_HESMAK(ui));
+    qputenv("PATH", path);
+    QCOMPARE(ui.texts(QStringLiteral("warning")), QStringList{CalculatorLauncher::noCalculatorText()});
+    QVERIFY(CalculatorLauncher::noCalculatorText().contains(QStringLiteral("\"VKcalc\"")));
   }
 };
 

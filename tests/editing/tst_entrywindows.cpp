@@ -195,6 +195,55 @@ private slots:
     w->CLOSE();
   }
 
+  void cutAndClearOnANameAsk_data()
+  {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("onlyName");
+    QTest::addColumn<bool>("yes");
+    for (int key : {int(Qt::Key_X), int(Qt::Key_T)}) {
+      const QString k = key == Qt::Key_X ? QStringLiteral("Ctrl+X") : QStringLiteral("Ctrl+T");
+      QTest::newRow(qPrintable(k + QStringLiteral(", name only, Hayır"))) << key << true << false;
+      QTest::newRow(qPrintable(k + QStringLiteral(", name only, Evet"))) << key << true << true;
+      QTest::newRow(qPrintable(k + QStringLiteral(", row with values"))) << key << false << true;
+    }
+  }
+  // Cut and Clear on a name cell never delete a row without asking, and
+  // never leave a row with values nameless.
+  void cutAndClearOnANameAsk()
+  {
+    QFETCH(int, key);
+    QFETCH(bool, onlyName);
+    QFETCH(bool, yes);
+    RationProblem p = smallProblem();
+    Shell shell;
+    ScriptedInteraction ui;
+    EntryWindow *w = shell.open(EntryKind::Feeds, p, ui);
+    QVERIFY(w->table().APPEND());
+    QCOMPARE(w->table().ENDEDIT(4, 1, QStringLiteral("Yalnız")), EntryTable::EditOutcome::Stored);
+    const int row = onlyName ? 3 : 0;
+    const QString name = onlyName ? QStringLiteral("Yalnız") : w->table().cell(1, 1).trimmed();
+    const int rows = w->table().rowCount();
+    w->browser()->setCurrentIndex(w->model()->index(row, 0));
+    w->browser()->setFocus();
+    ui.yesNoAnswers.enqueue(yes);
+    QTest::keyClick(w->browser(), Qt::Key(key), Qt::ControlModifier);
+    if (onlyName) {
+      QCOMPARE(ui.shown.size(), 1);
+      QCOMPARE(ui.shown.first().kind, QStringLiteral("yesno"));
+      QCOMPARE(ui.shown.first().caption, QStringLiteral("Uyarı..."));
+      QCOMPARE(ui.shown.first().text, EntryWindow::nameRemovalQuestion(name));
+      QCOMPARE(w->table().rowCount(), yes ? rows - 1 : rows);
+      if (!yes)
+        QCOMPARE(w->table().cell(4, 1).trimmed(), name);
+    } else {
+      QCOMPARE(ui.texts(QStringLiteral("yesno")), QStringList());
+      QCOMPARE(ui.texts(QStringLiteral("warning")), QStringList{EntryTable::nameRequiredText(name)});
+      QCOMPARE(w->table().rowCount(), rows);
+      QCOMPARE(w->table().cell(1, 1).trimmed(), name);
+    }
+    w->CLOSE();
+  }
+
   void aTypedCharacterStartsTheEdit()
   {
     RationProblem p = smallProblem();

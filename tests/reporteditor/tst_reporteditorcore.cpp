@@ -1,5 +1,6 @@
 // The report editor's bookkeeping and its plain-text report files.
 #include "editing/calculatorlauncher.h"
+#include "scriptedinteraction.h"
 #include "shell/reporteditorstate.h"
 #include "shell/textreportfile.h"
 
@@ -175,16 +176,19 @@ void TestReportEditorCore::calculatorFromSettingsOrPath()
   settings.sync();
   // The first of the known calculators in their order, not in PATH order.
   QCOMPARE(CalculatorLauncher::command(), bin.filePath(QStringLiteral("kcalc")));
-  QVERIFY(CalculatorLauncher::WIN_HESMAK());
+  test::ScriptedInteraction ui;
+  QVERIFY(CalculatorLauncher::WIN_HESMAK(ui));
   settings.setValue(QStringLiteral("VKcalc"), QStringLiteral("  %1 --hesap ").arg(bin.filePath(QStringLiteral("xcalc"))));
   settings.sync();
   QCOMPARE(CalculatorLauncher::command(), bin.filePath(QStringLiteral("xcalc")) + QStringLiteral(" --hesap"));
-  QVERIFY(CalculatorLauncher::WIN_HESMAK());
+  QVERIFY(CalculatorLauncher::WIN_HESMAK(ui));
+  QVERIFY(ui.shown.isEmpty());
   settings.remove(QStringLiteral("VKcalc"));
   settings.sync();
   qputenv("PATH", QByteArray());
   QCOMPARE(CalculatorLauncher::command(), QString());
-  QVERIFY(!CalculatorLauncher::WIN_HESMAK());
+  QVERIFY(!CalculatorLauncher::WIN_HESMAK(ui));
+  QCOMPARE(ui.texts(QStringLiteral("warning")), QStringList{CalculatorLauncher::noCalculatorText()});
   qputenv("PATH", oldPath);
 }
 

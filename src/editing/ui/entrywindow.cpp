@@ -8,6 +8,7 @@
 #include "problem/ui/qtinteraction.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -197,12 +198,54 @@ void EntryWindow::GOTOP() { m_browser->GOTOP(); }
 void EntryWindow::SKIPPREVIOUS() { m_browser->SKIPPREVIOUS(); }
 void EntryWindow::SKIPNEXT() { m_browser->SKIPNEXT(); }
 void EntryWindow::GOBOTTOM() { m_browser->GOBOTTOM(); }
-void EntryWindow::CUT() { m_browser->CUT(); }
-void EntryWindow::COPY() { m_browser->COPY(); }
-void EntryWindow::PASTE() { m_browser->PASTE(); }
-void EntryWindow::CLEAR() { m_browser->CLEAR(); }
+bool EntryWindow::mayEmptyCurrentName()
+{
+  // Emptying the name of a nutrient or feedstuff row that holds nothing else
+  // deletes the row with its matrix row or column: asked first. On a row
+  // with values the table refuses the empty name with its own message.
+  if (m_browser->openEditor() || (kind() != EntryKind::Nutrients && kind() != EntryKind::Feeds))
+    return true;
+  const QModelIndex current = m_browser->currentIndex();
+  if (!current.isValid() || current.column() != 0)
+    return true;
+  const int row = current.row() + 1;
+  const QString name = m_table->cell(row, 1).trimmed();
+  if (name.isEmpty())
+    return true;
+  for (int c = 2; c <= m_table->columnCount(); ++c)
+    if (!m_table->cell(row, c).trimmed().isEmpty())
+      return true;
+  return m_ui->askYesNo(nameRemovalQuestion(name), QStringLiteral("Uyarı..."));
+}
 
-void EntryWindow::WIN_HESMAK() { CalculatorLauncher::WIN_HESMAK(); }
+QString EntryWindow::nameRemovalQuestion(const QString &name)
+{
+  return QStringLiteral("\"%1\" adı silinince satırı da silinecek!\n\nDevam edilsin mi?").arg(name);
+}
+
+void EntryWindow::CUT()
+{
+  if (mayEmptyCurrentName())
+    m_browser->CUT();
+}
+
+void EntryWindow::COPY() { m_browser->COPY(); }
+
+void EntryWindow::PASTE()
+{
+  // An empty clipboard pastes nothing, rather than emptying the cell.
+  if (!m_browser->openEditor() && QApplication::clipboard()->text().isEmpty())
+    return;
+  m_browser->PASTE();
+}
+
+void EntryWindow::CLEAR()
+{
+  if (mayEmptyCurrentName())
+    m_browser->CLEAR();
+}
+
+void EntryWindow::WIN_HESMAK() { CalculatorLauncher::WIN_HESMAK(*m_ui); }
 
 void EntryWindow::VKHAKKINDA() { m_ui->showAbout(); }
 

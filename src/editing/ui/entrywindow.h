@@ -68,6 +68,8 @@ public:
   bool isUsable() const;
   // True once the window closed (its table is back in the problem).
   bool isClosed() const { return m_closed; }
+  // The question before Cut or Clear empties a name and so deletes its row.
+  static QString nameRemovalQuestion(const QString &name);
   // Pixels of the grid inside the window's client area on each side.
   static constexpr int GridMargin = 2;
 
@@ -105,6 +107,7 @@ protected:
 private:
   QAction *makeAction(const Item &item, QObject *owner);
   void moveTo(int row);
+  bool mayEmptyCurrentName();
   void showHelp(const QString &topic);
 
   std::unique_ptr<Interaction> m_ownUi;

@@ -379,7 +379,7 @@ void KW_MANWIN::PBSPLIT1() { m_upper->toggleFrozenColumn(); }
 
 void KW_MANWIN::PBSPLIT2() { m_lower->toggleFrozenColumn(); }
 
-void KW_MANWIN::WIN_HESMAK() { CalculatorLauncher::WIN_HESMAK(); }
+void KW_MANWIN::WIN_HESMAK() { CalculatorLauncher::WIN_HESMAK(*m_ui); }
 
 void KW_MANWIN::KWHAKKINDA() { m_ui->showAbout(); }
 

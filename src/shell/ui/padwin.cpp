@@ -353,7 +353,7 @@ void PADWIN::RTFALIGN(int n)
 
 void PADWIN::WIN_HESMAK()
 {
-  CalculatorLauncher::WIN_HESMAK();
+  CalculatorLauncher::WIN_HESMAK(m_ui);
 }
 
 QList<QPair<int, QString>> PADWIN::rulerInchNumbers(int width)

@@ -322,7 +322,7 @@ void ReportEditor::runCommand(const QByteArray &event)
   else if (name == QLatin1String("CLOSEALL"))
     closeAll();
   else if (name == QLatin1String("WIN_HESMAK"))
-    CalculatorLauncher::WIN_HESMAK();
+    CalculatorLauncher::WIN_HESMAK(m_ui);
   else if (name == QLatin1String("WINDOWCASCADE") || name == QLatin1String("WINDOWTILE")
            || name == QLatin1String("HELPINDEX") || name == QLatin1String("HELPUSINGHELP")
            || name == QLatin1String("KWHAKKINDA"))

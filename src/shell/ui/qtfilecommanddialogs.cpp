@@ -1,5 +1,6 @@
 #include "qtfilecommanddialogs.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 
 namespace vz {
@@ -7,11 +8,26 @@ namespace vz {
 QString QtFileCommandDialogs::anyCaseFilter(const QString &description, const QString &extension)
 {
   // The dialog hides the last bracket (the patterns) and shows the description
-  // as it is written, its own "(*.RVD)" included.
+  // as it is written, its own "(*.RVD)" included. A save dialog puts the
+  // first pattern's extension into the typed name when the type changes, so
+  // the first one is the plain extension.
   QString pattern = QStringLiteral("*.");
   for (QChar c : extension)
     pattern += QLatin1Char('[') + c.toUpper() + c.toLower() + QLatin1Char(']');
-  return description + QLatin1Char('(') + pattern + QLatin1Char(')');
+  return description + QStringLiteral("(*.") + extension.toUpper() + QLatin1Char(' ') + pattern
+         + QLatin1Char(')');
+}
+
+int QtFileCommandDialogs::selectedFilterIndex(const QFileDialog &dialog, const QStringList &filters)
+{
+  // With the filter details hidden, the dialog may answer the shortened text
+  // of its type list rather than the filter given: the list's position is
+  // what the user chose.
+  if (auto *types = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+      types && types->count() == filters.size() && types->currentIndex() >= 0)
+    return types->currentIndex() + 1;
+  const qsizetype exact = filters.indexOf(dialog.selectedNameFilter());
+  return exact >= 0 ? int(exact) + 1 : 1;
 }
 
 QString QtFileCommandDialogs::askOpenFile(const QString &dataDir)
@@ -46,7 +62,7 @@ FileCommandDialogs::SaveAsChoice QtFileCommandDialogs::askSaveAs(const QString &
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return choice;
   choice.path = dialog.selectedFiles().constFirst();
-  choice.filterIndex = filters.indexOf(dialog.selectedNameFilter()) == 1 ? 2 : 1;
+  choice.filterIndex = selectedFilterIndex(dialog, filters) == 2 ? 2 : 1;
   return choice;
 }
 

@@ -3,6 +3,9 @@
 // extension matches in any letter case ("a.rvd" is listed with "B.RVD").
 #include "shell/filecommanddialogs.h"
 #include <QPointer>
+#include <QStringList>
+
+class QFileDialog;
 #include <QWidget>
 
 namespace vz {
@@ -17,6 +20,9 @@ public:
 
   // A filter that shows `description` and lists the extension in any case.
   static QString anyCaseFilter(const QString &description, const QString &extension);
+  // The 1-based position in `filters` of the type chosen in `dialog` (given
+  // those filters) when it closed.
+  static int selectedFilterIndex(const QFileDialog &dialog, const QStringList &filters);
 
 private:
   QPointer<QWidget> m_owner;

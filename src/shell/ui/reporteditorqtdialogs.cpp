@@ -1,4 +1,5 @@
 #include "reporteditorqtdialogs.h"
+#include "qtfilecommanddialogs.h"
 
 #include "padwinmargindialog.h"
 #include "problem/appsession.h"
@@ -50,8 +51,8 @@ ReportEditorDialogs::SaveChoice ReportEditorQtDialogs::saveReportFile(QWidget *o
                                                                       const QString &proposedName,
                                                                       const QString &startFolder)
 {
-  const QString filterTxt = QStringLiteral("*.TXT (*.[Tt][Xx][Tt])");
-  const QString filterRtf = QStringLiteral("*.RTF (*.[Rr][Tt][Ff])");
+  const QString filterTxt = QtFileCommandDialogs::anyCaseFilter(QStringLiteral("*.TXT "), QStringLiteral("txt"));
+  const QString filterRtf = QtFileCommandDialogs::anyCaseFilter(QStringLiteral("*.RTF "), QStringLiteral("rtf"));
   const QFileInfo proposed(proposedName);
   const QString start = proposed.isAbsolute() ? proposedName
                                               : QDir(startFolder).filePath(proposed.fileName());
@@ -65,7 +66,7 @@ ReportEditorDialogs::SaveChoice ReportEditorQtDialogs::saveReportFile(QWidget *o
   SaveChoice choice;
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
     choice.name = dialog.selectedFiles().constFirst();
-    choice.filterIndex = dialog.selectedNameFilter() == filterRtf ? 2 : 1;
+    choice.filterIndex = QtFileCommandDialogs::selectedFilterIndex(dialog, {filterTxt, filterRtf}) == 2 ? 2 : 1;
   }
   restoreProgramDir();
   return choice;

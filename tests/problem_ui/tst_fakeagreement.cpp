@@ -1,8 +1,10 @@
 // The scripted fake gives callers' tests what the real dialogs give for the
-// same typing: the value dialog and the column arithmetic dialog.
+// same typing: the value dialog, the column arithmetic dialog and the
+// name-pairing dialog.
 #include "controls/jqcombobox.h"
 #include "controls/jqsle.h"
 #include "modalhelper.h"
+#include "problem/ui/cb_hsec.h"
 #include "problem/ui/colonmaths.h"
 #include "problem/ui/mbm_wind.h"
 #include "scriptedinteraction.h"
@@ -25,6 +27,8 @@ private slots:
   void value();
   void column_data();
   void column();
+  void pairing_data();
+  void pairing();
 };
 
 void TstFakeAgreement::value_data()
@@ -89,6 +93,44 @@ void TstFakeAgreement::column()
   fake.columnAnswers.enqueue({op, typed});
   const ColumnOperation got = fake.askColumnArithmetic(kFields);
   QCOMPARE(got, (ColumnOperation{dlg.COPERAT(), dlg.CVALUEX(), dlg.CVTYPE()}));
+}
+
+void TstFakeAgreement::pairing_data()
+{
+  // What the user does, as the real dialog takes it and as a test scripts it.
+  QTest::addColumn<QString>("keys");  // "d" Down, "t" Tamam, "a" Atla, "e" Escape
+  QTest::addColumn<QList<NamePairing>>("script");
+  QTest::newRow("second, Tamam") << "ddt" << QList<NamePairing>{NamePairing::pair(2)};
+  QTest::newRow("Tamam on nothing, then Atla")
+      << "ta" << QList<NamePairing>{NamePairing::pair(0), NamePairing::skip()};
+  QTest::newRow("Escape") << "de" << QList<NamePairing>{NamePairing::cancel()};
+}
+
+void TstFakeAgreement::pairing()
+{
+  QFETCH(QString, keys);
+  QFETCH(QList<NamePairing>, script);
+  const QStringList candidates = {QStringLiteral("KMO"), QStringLiteral("HP"), QStringLiteral("NEL")};
+  CB_HSEC dlg(nullptr, QStringLiteral("HamProtein"), candidates);
+  dlg.show();
+  for (QChar k : keys) {
+    if (k == QLatin1Char('d'))
+      QTest::keyClick(dlg.comboBox(), Qt::Key_Down);
+    else if (k == QLatin1Char('t'))
+      QTest::mouseClick(dlg.tamamButton(), Qt::LeftButton);
+    else if (k == QLatin1Char('a'))
+      QTest::mouseClick(dlg.atlaButton(), Qt::LeftButton);
+    else
+      QTest::keyClick(dlg.comboBox(), Qt::Key_Escape);
+  }
+  QVERIFY(!dlg.isVisible());
+  const NamePairing real = dlg.RESULT() == 1   ? NamePairing::pair(int(dlg.NSELECTED()))
+                           : dlg.RESULT() == 2 ? NamePairing::skip()
+                                               : NamePairing::cancel();
+  vz::test::ScriptedInteraction fake;
+  for (const NamePairing &a : script)
+    fake.pairingAnswers.enqueue(a);
+  QCOMPARE(fake.askNamePairing(QStringLiteral("HamProtein"), candidates), real);
 }
 
 QTEST_MAIN(TstFakeAgreement)

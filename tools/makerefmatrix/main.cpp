@@ -5,6 +5,7 @@
 // and composition in percent of the dry matter (see its header); this writes
 // "MATKUMAD.DBF" with the standard columns in the units the requirement rows
 // use, through the program's own table class.
+#include "editing/referencecommands.h"
 #include "editing/referencematrix.h"
 #include "platform/dbftable.h"
 #include "platform/rtext.h"
@@ -86,6 +87,7 @@ int main(int argc, char **argv)
 
   QList<DbfRecord> records{{false, unitsRecord(fields)}};
   QStringList header;
+  QStringList storedNames;  // what a problem keeps of each name
   int lineNo = 0;
   QTextStream text(&in);
   text.setEncoding(QStringConverter::Utf8);
@@ -115,6 +117,12 @@ int main(int argc, char **argv)
     const QString name = cells.at(0).trimmed();
     if (name.isEmpty() || name.size() > refmatrix::NameWidth)
       return fail(QStringLiteral("the name must have 1 to %1 characters").arg(refmatrix::NameWidth));
+    // A problem keeps 15 characters of a name: two names equal in them could
+    // not be told apart in a problem built from the matrix.
+    const QString stored = refcommands::storedName(name);
+    if (storedNames.contains(stored))
+      return fail(QStringLiteral("\"%1\" is \"%2\" in a problem, like an earlier name").arg(name, stored));
+    storedNames.append(stored);
 
     QStringList values(fields.size());
     values[0] = name;

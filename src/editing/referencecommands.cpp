@@ -125,7 +125,20 @@ bool AMAT_OLUSTUR_GR(const QString &programDir, RationProblem &problem, Interact
   QStringList items;
   for (const ReferenceFeed &f : std::as_const(m.feeds))
     items.append(f.name);
-  const QList<int> chosenFeeds = ui.chooseMany(QStringLiteral("Yem Maddesi Seçimi"), items, false);
+  const QList<int> picked = ui.chooseMany(QStringLiteral("Yem Maddesi Seçimi"), items, false);
+  if (picked.isEmpty())
+    return false;
+  // A record without a name, or one a problem could not tell from a record
+  // chosen before it (equal in the 15 characters kept), adds nothing.
+  QList<int> chosenFeeds;
+  QStringList keptNames;
+  for (int n : picked) {
+    const QString name = m.feeds.at(n - 1).trimmedName();
+    if (name.isEmpty() || indexOfStored(keptNames, name) >= 0)
+      continue;
+    keptNames.append(name);
+    chosenFeeds.append(n);
+  }
   if (chosenFeeds.isEmpty())
     return false;
   if (chosenFeeds.size() > MaxFeeds) {
@@ -195,7 +208,7 @@ bool AMAT_YMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
   QStringList after = problem.feedNames;
   for (int n : chosen) {
     const QString name = m.feeds.at(n - 1).trimmedName();
-    if (indexOfStored(after, name) < 0)
+    if (!name.isEmpty() && indexOfStored(after, name) < 0)
       after.append(name);
   }
   if (after.size() > MaxFeeds) {
@@ -216,7 +229,7 @@ bool AMAT_YMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
   for (int n : chosen) {
     const ReferenceFeed &f = m.feeds.at(n - 1);
     const QString name = f.trimmedName();
-    if (indexOfStored(problem.feedNames, name) >= 0)
+    if (name.isEmpty() || indexOfStored(problem.feedNames, name) >= 0)
       continue;
     problem.feedNames.append(name);
     problem.feeds.append(feedRow(f));

@@ -76,6 +76,7 @@ private slots:
   void addFeedsPairing_data();
   void addFeedsPairing();
   void addFeedsComparesStoredNames();
+  void unnamedAndIndistinctRecordsAddNothing();
   void addNutrientsPairing_data();
   void addNutrientsPairing();
   void addNutrientsToProblemWithoutNutrients();
@@ -359,6 +360,36 @@ void TestReferenceCommands::addFeedsComparesStoredNames()
     QCOMPARE(p.feeds.size(), 1);
     checkShape(p);
   }
+}
+
+void TestReferenceCommands::unnamedAndIndistinctRecordsAddNothing()
+{
+  // A record without a name, and one equal to an earlier one in the 15
+  // characters a problem keeps, would give rows a problem cannot tell apart.
+  QList<DbfRecord> records = referenceRecords();
+  records.append({false, {QString(), cell("1.000"), cell("90.0000")}});
+  records.append({false, {QStringLiteral("Yonca Kuru Otu Geç Biçim"), cell("3.000"), cell("91.0000")}});
+  QVERIFY(writeReference(dir(), records));
+  RationProblem p;
+  ScriptedInteraction ui;
+  picks(ui, {{2}, {3, 6, 7}});
+  QVERIFY(AMAT_OLUSTUR_GR(dir(), p, ui));
+  QCOMPARE(p.feedNames, QStringList{QStringLiteral("Yonca Kuru Otu Tam Çiçek")});
+  checkShape(p);
+
+  ScriptedInteraction again;
+  picks(again, {{2, 6, 7}});
+  again.yesNoAnswers.enqueue(true);
+  QVERIFY(AMAT_YMEKLE_GR(dir(), p, again));
+  QCOMPARE(p.feedNames, (QStringList{"Yonca Kuru Otu Tam Çiçek", "Mısır"}));
+  checkShape(p);
+
+  // Nothing left to build from: the problem stays as it was.
+  RationProblem empty;
+  ScriptedInteraction none;
+  picks(none, {{2}, {6}});
+  QVERIFY(!AMAT_OLUSTUR_GR(dir(), empty, none));
+  QVERIFY(empty == RationProblem());
 }
 
 void TestReferenceCommands::addNutrientsPairing_data()

@@ -110,7 +110,10 @@ void ZDTIMERCONTAINER::RECEIVETIMER()
     // The call may register or drop entries; the position is kept by
     // identity of the entry rather than trusted blindly.
     const QObject *key = m_entries[i].key;
+    QPointer<ZDTIMERCONTAINER> self(this);
     client->metaObject()->method(index).invoke(client, Qt::DirectConnection);
+    if (!self)
+      return;  // the callback dropped the container
     if (i < m_entries.size() && m_entries[i].key == key && m_entries[i].method.METHODNAME() == name)
       ++i;
   }

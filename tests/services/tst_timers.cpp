@@ -16,7 +16,13 @@ public:
   int events = 0;
   int other = 0;
   ZDTIMERCONTAINER *dropOnCall = nullptr;
+  ZDTIMERCONTAINER *deleteOnCall = nullptr;
 public slots:
+  void GONE()
+  {
+    delete deleteOnCall;
+    deleteOnCall = nullptr;
+  }
   void ZDTIMEREVENT() { ++events; }
   void OTHER()
   {
@@ -131,6 +137,18 @@ private slots:
     QCOMPARE(a.other, 1);
     QCOMPARE(b.events, 1);
     QCOMPARE(c.count(), 1);
+  }
+
+  void callbackMayDropTheContainer()
+  {
+    Client a, b;
+    auto *c = new ZDTIMERCONTAINER;
+    a.deleteOnCall = c;
+    QVERIFY(c->REGISTERCLIENT(&a, "GONE", 0.1));
+    QVERIFY(c->REGISTERCLIENT(&b, "ZDTIMEREVENT", 0.1));
+    c->RECEIVETIMER();
+    QVERIFY(!a.deleteOnCall);
+    QCOMPARE(b.events, 0);
   }
 
   void eachContainerKeepsItsOwnTicks()

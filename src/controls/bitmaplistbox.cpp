@@ -12,6 +12,17 @@ namespace {
 
 constexpr int IdRole = Qt::UserRole + 1;
 
+// A dotted frame just inside the rectangle, visible in every style (some
+// draw their own focus frame only after keyboard use).
+void drawDottedFocus(QPainter *p, const QRect &r, const QColor &colour)
+{
+  p->save();
+  p->setPen(QPen(colour, 1, Qt::DotLine));
+  p->setBrush(Qt::NoBrush);
+  p->drawRect(r.adjusted(0, 0, -1, -1));
+  p->restore();
+}
+
 class RowDelegate : public QStyledItemDelegate {
 public:
   explicit RowDelegate(BITMAPLISTBOX *list) : QStyledItemDelegate(list), m_list(list) {}
@@ -60,13 +71,8 @@ public:
     } else {
       p->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, node->text);
     }
-    if (d.focusRect) {
-      QStyleOptionFocusRect f;
-      f.initFrom(m_list);
-      f.rect = row;
-      f.backgroundColor = back;
-      m_list->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &f, p, m_list);
-    }
+    if (d.focusRect)
+      drawDottedFocus(p, row, fore);
     const QRect cell(row.topLeft(), QSize(m_list->NBITMAPWIDTH, m_list->NBITMAPHEIGHT));
     switch (node->kind) {
     case BitmapListNode::Bitmap: {

@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionFocusRect>
 
 namespace vz {
 
@@ -126,12 +125,11 @@ void ICONPUSHBUTTON::paintEvent(QPaintEvent *)
     p.setPen(pal.color(QPalette::Dark));
     p.drawText(textRect, flags, text());
   }
-  if (g.focusRect) {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = textRect;
-    focus.backgroundColor = pal.color(QPalette::Button);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+  if (g.focusRect && !textRect.isEmpty()) {
+    // Dotted, in the button text colour, in every style.
+    p.setPen(QPen(buttonText, 1, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(textRect.adjusted(0, 0, -1, -1));
   }
 }
 

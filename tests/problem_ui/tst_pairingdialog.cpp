@@ -29,6 +29,7 @@ void showActive(QWidget *w)
 class TstPairingDialog : public QObject {
   Q_OBJECT
 private slots:
+  void layout_data();
   void layout();
   void answers_data();
   void answers();
@@ -38,12 +39,27 @@ private slots:
   void throughTheInteraction();
 };
 
+void TstPairingDialog::layout_data()
+{
+  // The longest names a problem holds: 15 for a nutrient, 25 for a feedstuff
+  // taken whole from the reference matrix.
+  QTest::addColumn<QString>("name");
+  QTest::newRow("nutrient") << QStringLiteral("HamProteinYüzde");
+  QTest::newRow("feedstuff with blanks") << QStringLiteral("Kuru Şeker Pancarı Posası");
+  QTest::newRow("feedstuff in one word") << QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWW");
+}
+
 void TstPairingDialog::layout()
 {
-  CB_HSEC dlg(nullptr, QStringLiteral("Ham Protein Yüzdesi"), kCandidates);
+  QFETCH(QString, name);
+  CB_HSEC dlg(nullptr, name, kCandidates);
   showActive(&dlg);
   QCOMPARE(dlg.windowTitle(), QStringLiteral("Eşleştirme Diyaloğu"));
-  QCOMPARE(dlg.FT_BM_UN()->text(), QStringLiteral("Ham Protein Yüzdesi ->\nEşini Seçiniz"));
+  const QString text = name + QStringLiteral(" ->\nEşini Seçiniz");
+  if (name.contains(QLatin1Char(' ')) || name.size() <= 15)
+    QCOMPARE(dlg.FT_BM_UN()->text(), text);
+  else  // a word too long for a line is broken where the line ends
+    QCOMPARE(dlg.FT_BM_UN()->text().remove(QLatin1Char('\n')), QString(text).remove(QLatin1Char('\n')));
   QCOMPARE(dlg.tamamButton()->text(), QStringLiteral("Tamam"));
   QCOMPARE(dlg.atlaButton()->text(), QStringLiteral("Atla"));
   QCOMPARE(dlg.iptalButton()->text(), QStringLiteral("İptal"));
@@ -51,20 +67,21 @@ void TstPairingDialog::layout()
   QCOMPARE(dlg.comboBox()->count(), 4);
   QCOMPARE(dlg.comboBox()->currentText(), QString());
   QCOMPARE(dlg.FT_BM_UN()->buddy(), dlg.comboBox());
-  QCOMPARE(dlg.comboBox()->accessibleName(), dlg.FT_BM_UN()->text());
+  QCOMPARE(dlg.comboBox()->accessibleName(), text);
   QVERIFY(dlg.comboBox()->hasFocus());
 
   // Nothing is cut: the label's two lines and every button text fit.
   const QLabel *label = dlg.FT_BM_UN();
   const QRect need = label->fontMetrics().boundingRect(label->contentsRect(), Qt::TextWordWrap, label->text());
-  QVERIFY2(need.height() <= label->contentsRect().height(),
-           qPrintable(QStringLiteral("%1 > %2").arg(need.height()).arg(label->contentsRect().height())));
+  QVERIFY2(need.height() <= label->contentsRect().height() && need.width() <= label->contentsRect().width(),
+           qPrintable(QStringLiteral("%1x%2 > %3x%4").arg(need.width()).arg(need.height())
+                          .arg(label->contentsRect().width()).arg(label->contentsRect().height())));
   for (QPushButton *b : {dlg.tamamButton(), dlg.atlaButton(), dlg.iptalButton()})
     QVERIFY(b->fontMetrics().horizontalAdvance(b->text()) < b->width());
   for (QWidget *w : dlg.findChildren<QWidget *>())
     if (w->parentWidget() == &dlg)
       QVERIFY2(dlg.rect().contains(w->geometry()), qPrintable(w->objectName()));
-  dlg.grab().save(QDir::temp().filePath(QStringLiteral("cb_hsec.png")));
+  dlg.grab().save(QDir::temp().filePath(QStringLiteral("cb_hsec_%1.png").arg(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'))));
 }
 
 void TstPairingDialog::answers_data()

@@ -2,11 +2,42 @@
 #include "controls/dialogunits.h"
 #include "controls/jqcombobox.h"
 #include "controls/windowicons.h"
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace vz {
+
+namespace {
+
+// Word wrap breaks only between words: a word wider than the label (a long
+// feedstuff name typed without blanks) is broken where the width ends.
+QString breakLongWords(const QString &text, const QFontMetrics &fm, int width)
+{
+  QStringList lines = text.split(QLatin1Char('\n'));
+  for (QString &line : lines) {
+    QStringList words = line.split(QLatin1Char(' '));
+    for (QString &word : words) {
+      if (fm.horizontalAdvance(word) <= width)
+        continue;
+      QString broken;
+      QString part;
+      for (QChar c : std::as_const(word)) {
+        if (!part.isEmpty() && fm.horizontalAdvance(part + c) > width) {
+          broken += part + QLatin1Char('\n');
+          part.clear();
+        }
+        part += c;
+      }
+      word = broken + part;
+    }
+    line = words.join(QLatin1Char(' '));
+  }
+  return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
 
 CB_HSEC::CB_HSEC(QWidget *owner, const QString &name, const QStringList &candidates)
     : QDialog(owner)
@@ -22,7 +53,9 @@ CB_HSEC::CB_HSEC(QWidget *owner, const QString &name, const QStringList &candida
   m_text->setObjectName(QStringLiteral("FT_BM_UN"));
   m_text->setWordWrap(true);
   m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  DialogUnits::place(m_text, du, 6, 6, 67, 24);
+  // Down to the dialog's foot, so that a 25-character feedstuff name and the
+  // request under it are never cut.
+  DialogUnits::place(m_text, du, 6, 6, 67, 60);
 
   m_combo = new JQCOMBOBOX(this);
   m_combo->setObjectName(QStringLiteral("CB_HSEC"));
@@ -58,8 +91,9 @@ CB_HSEC::CB_HSEC(QWidget *owner, const QString &name, const QStringList &candida
 
 void CB_HSEC::POSTINIT(const QString &name, const QStringList &candidates)
 {
-  m_text->setText(name + QStringLiteral(" ->\nEşini Seçiniz"));
-  m_combo->setAccessibleName(m_text->text());
+  const QString text = name + QStringLiteral(" ->\nEşini Seçiniz");
+  m_text->setText(breakLongWords(text, m_text->fontMetrics(), m_text->contentsRect().width()));
+  m_combo->setAccessibleName(text);
   m_combo->addItems(candidates);
   m_combo->setCurrentIndex(-1);
   m_combo->setEditText(QString());

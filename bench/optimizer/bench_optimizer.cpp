@@ -34,40 +34,53 @@ double timePerCall(const std::function<void()> &call, double seconds)
 
 struct Case {
   const char *label;
-  RandomShape shape;
+  std::function<RationProblem(std::mt19937 &)> make;
+  bool feasible = true;
 };
+
+RationProblem randomOf(std::mt19937 &rng, RandomShape shape)
+{
+  return randomProblem(rng, shape);
+}
 
 } // namespace
 
 int main()
 {
+  using std::placeholders::_1;
   const Case cases[] = {
-      {"10 x 10", {10, 10, 2, false, false}},
-      {"30 x 20", {30, 20, 3, false, false}},
-      {"85 x 45", {85, 45, 4, false, false}},
-      {"40 x 20 degenerate", {40, 20, 2, false, true}},
+      {"10 x 10", std::bind(randomOf, _1, RandomShape{10, 10, 2, false, false})},
+      {"30 x 20", std::bind(randomOf, _1, RandomShape{30, 20, 3, false, false})},
+      {"85 x 45", std::bind(randomOf, _1, RandomShape{85, 45, 4, false, false})},
+      {"40 x 20 degenerate", std::bind(randomOf, _1, RandomShape{40, 20, 2, false, true})},
+      // Limits at a reference ration's values, every nutrient row twice.
+      {"deg 85 x 45", [](std::mt19937 &rng) { return degenerateProblem(rng, 85, 45); }},
+      {"deg 85 x 60", [](std::mt19937 &rng) { return degenerateProblem(rng, 85, 60); }},
+      {"infeasible 85 x 45", [](std::mt19937 &rng) { return degenerateProblem(rng, 85, 45, true); }, false},
   };
-  std::printf("%-20s %8s %12s %12s %8s\n", "feeds x nutrients", "pivots", "ours us", "GLPK us", "ratio");
+  std::printf("%-20s %8s %8s %12s %12s %8s\n", "feeds x nutrients", "pivots", "GLPK", "ours us", "GLPK us", "ratio");
   for (const Case &c : cases) {
     std::mt19937 rng(4242u);
-    // A fixed set of five feasible problems of this size.
+    // A fixed set of five problems of this size, of the verdict the line is
+    // about (GLPK's).
     std::vector<RationModel> models;
     std::vector<GlpkReference> references;
     while (models.size() < 5) {
-      const RationProblem p = randomProblem(rng, c.shape);
+      const RationProblem p = c.make(rng);
       RationModel m = RationModel::build(p);
-      SimplexSolver s;
-      if (m.stop() != RationModel::Stop::None || !m.loadInto(s) || s.solve() != SimplexSolver::Status::Optimal)
+      GlpkReference reference(p);
+      if (m.stop() != RationModel::Stop::None || reference.solve().feasible != c.feasible)
         continue;
       models.push_back(std::move(m));
-      references.emplace_back(p);
+      references.push_back(std::move(reference));
     }
-    int pivots = 0;
-    for (const RationModel &m : models) {
+    int pivots = 0, glpkPivots = 0;
+    for (std::size_t k = 0; k < models.size(); ++k) {
       SimplexSolver s;
-      m.loadInto(s);
+      models[k].loadInto(s);
       s.solve();
       pivots += s.iterations();
+      glpkPivots += references[k].solve().pivots;
     }
     double sink = 0.0;
     auto oursRun = [&] {
@@ -89,7 +102,8 @@ int main()
       ours = std::min(ours, timePerCall(oursRun, 0.05) / double(models.size()));
       glpk = std::min(glpk, timePerCall(glpkRun, 0.05) / double(models.size()));
     }
-    std::printf("%-20s %8.1f %12.1f %12.1f %8.2f\n", c.label, pivots / double(models.size()), ours, glpk, ours / glpk);
+    const double n = double(models.size());
+    std::printf("%-20s %8.1f %8.1f %12.1f %12.1f %8.2f\n", c.label, pivots / n, glpkPivots / n, ours, glpk, ours / glpk);
     if (sink == 42.4242)
       std::printf(" \n");
   }

@@ -48,9 +48,19 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   m_cols = cols;
   m_tieFrom = std::clamp(addedColumnsFrom, 0, cols);
   m_a = std::move(entries);
+  m_a0 = m_a;
   m_columnIndex = -1;
   m_b = std::move(rhs);
   m_b0 = m_b;
+  m_shift.assign(std::size_t(rows), 0.0);
+  m_perturbed = false;
+  m_scale0.assign(std::size_t(rows), 1.0);
+  for (int r = 0; r < rows; ++r) {
+    double scale = std::max(1.0, std::fabs(m_b0[r]));
+    for (int c = 0; c < cols; ++c)
+      scale = std::max(scale, std::fabs(m_a0[std::size_t(r) * cols + c]));
+    m_scale0[r] = scale;
+  }
   m_cost0 = std::move(costs);
   m_c = m_cost0;
   m_basis = std::move(basis);
@@ -68,6 +78,8 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   m_iterations = 0;
   m_blandPivots = 0;
   m_ranPhaseOne = false;
+  m_stalls = 0;
+  m_refactorisations = 0;
   return true;
 }
 
@@ -321,9 +333,52 @@ void SimplexSolver::pivot(int r, int e)
 
 SimplexSolver::LoopEnd SimplexSolver::iterate()
 {
+  const int stallLimit = m_stallLimit >= 0 ? m_stallLimit : defaultStallLimit(m_rows);
+  // Bland's rule for a run of degenerate pivots only, when tests ask for it
+  // from the first one on.
+  const bool blandOnStall = m_stallLimit == 0;
+  // Pivots without the cost falling that count as a stall as well: round-off
+  // can make pivots that should be degenerate move by a hair, in a cycle.
+  const int progressWindow = 4 * std::max(stallLimit, defaultStallLimit(m_rows));
   int degenerateRun = 0;
   bool bland = false;
+  bool lastResort = false;
+  bool stalled = false;  // stall handling has begun in this run
   int sinceRefresh = 0;
+  int sinceRefactor = 0;
+  int sinceProgress = 0;
+  int rounds = 0;
+  double best = objective();
+
+  // Back onto the unperturbed problem, on fresh data, and feasible again.
+  // When that cannot be done, the last resort starts from the feasible basis
+  // the first stall was met at.
+  auto leavePerturbation = [&] {
+    if (settle())
+      return;
+    restoreBasis(m_stallBasis);
+    lastResort = true;
+  };
+  auto onStall = [&] {
+    if (!stalled) {
+      stalled = true;
+      m_stallBasis = m_basis;
+    }
+    ++rounds;
+    if (rounds > 3 || !refactor()) {
+      if (m_perturbed)
+        leavePerturbation();
+      lastResort = true;
+    } else {
+      perturb();
+    }
+    degenerateRun = 0;
+    sinceProgress = 0;
+    sinceRefactor = 0;
+    sinceRefresh = 0;
+    best = objective();
+  };
+
   for (;;) {
     if (m_iterations >= m_iterationLimit)
       return LoopEnd::IterationLimit;
@@ -333,32 +388,272 @@ SimplexSolver::LoopEnd SimplexSolver::iterate()
       computeCriterion();
       sinceRefresh = 0;
     }
-    int e = chooseEntering(bland);
-    if (e < 0) {
-      computeCriterion();
+    // After a stall the run may be long: keep round-off from building up.
+    if (stalled && ++sinceRefactor >= 100) {
+      refactor();
+      sinceRefactor = 0;
       sinceRefresh = 0;
-      e = chooseEntering(bland);
+    }
+    const bool useBland = bland || lastResort;
+    int e = chooseEntering(useBland);
+    int r = -1;
+    if (e >= 0)
+      r = ratioTest(e, useBland);
+    if (e < 0 || r < 0) {
+      if (e < 0) {
+        computeCriterion();
+        sinceRefresh = 0;
+        e = chooseEntering(useBland);
+        if (e >= 0)
+          r = ratioTest(e, useBland);
+      }
+      if ((e < 0 || r < 0) && stalled) {
+        // A verdict is near: take it on the problem as loaded.
+        if (m_perturbed)
+          leavePerturbation();
+        else
+          refactor();
+        sinceRefactor = 0;
+        sinceRefresh = 0;
+        e = chooseEntering(lastResort);
+        r = e >= 0 ? ratioTest(e, lastResort) : -1;
+        degenerateRun = 0;
+        sinceProgress = 0;
+        best = objective();
+      }
       if (e == -1)
         return LoopEnd::Optimal;
-      if (e == -2)
+      if (e < 0 || r < 0)
         return LoopEnd::Unbounded;
     }
-    const int r = ratioTest(e, bland);
-    if (r < 0)
-      return LoopEnd::Unbounded;
     const bool degenerate = std::max(m_b[r], 0.0) / at(r, e) < Tol;
     pivot(r, e);
     ++m_iterations;
-    if (bland)
+    if (bland || lastResort)
       ++m_blandPivots;
+    if (lastResort)
+      continue;
     if (degenerate) {
-      if (++degenerateRun > (m_stallLimit >= 0 ? m_stallLimit : defaultStallLimit(m_rows)))
-        bland = true;
+      if (++degenerateRun > stallLimit) {
+        if (blandOnStall)
+          bland = true;
+        else
+          onStall();
+      }
     } else {
       degenerateRun = 0;
       bland = false;
     }
+    if (blandOnStall || lastResort)
+      continue;
+    const double now = objective();
+    if (now < best - 1e-9 * std::max(1.0, std::fabs(best))) {
+      best = now;
+      sinceProgress = 0;
+    } else if (++sinceProgress > progressWindow) {
+      onStall();
+    }
   }
+}
+
+double SimplexSolver::rowScale(int originalRow) const
+{
+  return originalRow < 0 ? 1.0 : m_scale0[originalRow];
+}
+
+// A fresh Gauss-Jordan elimination of the loaded tableau (and the
+// right-hand sides with the perturbation, if any) for the current basis:
+// row r again has the unit entry of its basic column. The pivot of each step
+// is the largest entry left in the basic column's untaken rows. Returns
+// false, and changes nothing, when the basis has become singular.
+bool SimplexSolver::refactor()
+{
+  const int m = m_rows, n = m_cols;
+  std::vector<double> a = m_a0;
+  std::vector<double> b(static_cast<std::size_t>(m));
+  for (int i = 0; i < m; ++i)
+    b[i] = m_b0[i] + (m_perturbed ? m_shift[i] : 0.0);
+  std::vector<int> rowFor(std::size_t(m), -1);
+  std::vector<std::uint8_t> taken(std::size_t(m), 0);
+  // Feed and surplus columns first: the unit columns of the slacks and
+  // artificials then mostly need no elimination at all.
+  std::vector<int> order;
+  order.reserve(std::size_t(m));
+  for (int pass = 0; pass < 2; ++pass)
+    for (int r = 0; r < m; ++r)
+      if ((m_homeRow[m_basis[r]] < 0) == (pass == 0))
+        order.push_back(r);
+  for (int r : order) {
+    const int c = m_basis[r];
+    int piv = -1;
+    double largest = 0.0;
+    for (int i = 0; i < m; ++i) {
+      if (taken[i])
+        continue;
+      const double v = std::fabs(a[std::size_t(i) * n + c]) / m_scale0[i];
+      if (v > largest) {
+        largest = v;
+        piv = i;
+      }
+    }
+    if (piv < 0 || largest < 1e-11)
+      return false;
+    double *prow = &a[std::size_t(piv) * n];
+    const double inv = 1.0 / prow[c];
+    for (int k = 0; k < n; ++k)
+      prow[k] *= inv;
+    b[piv] *= inv;
+    prow[c] = 1.0;
+    for (int i = 0; i < m; ++i) {
+      if (i == piv)
+        continue;
+      double *row = &a[std::size_t(i) * n];
+      const double mult = row[c];
+      if (mult == 0.0)
+        continue;
+      subtractMultiple(row, prow, mult, n);
+      row[c] = 0.0;
+      b[i] -= mult * b[piv];
+    }
+    taken[piv] = 1;
+    rowFor[r] = piv;
+  }
+  for (int r = 0; r < m; ++r) {
+    std::copy_n(&a[std::size_t(rowFor[r]) * n], n, &m_a[std::size_t(r) * n]);
+    m_b[r] = b[rowFor[r]];
+  }
+  // The basic columns are exact unit columns.
+  for (int r = 0; r < m; ++r) {
+    const int c = m_basis[r];
+    for (int i = 0; i < m; ++i)
+      at(i, c) = i == r ? 1.0 : 0.0;
+  }
+  m_columnIndex = -1;
+  ++m_refactorisations;
+  computeCriterion();
+  return true;
+}
+
+// Lifts every basic variable by a small amount of its own (a pseudo-random
+// 1 to 2 millionths of its row's largest entry), so that no ratio test ties
+// and no pivot is degenerate. The lift is kept as a change of the loaded
+// right-hand sides, so that a refactorisation carries it and taking it off
+// is exact.
+void SimplexSolver::perturb()
+{
+  std::vector<double> lift(static_cast<std::size_t>(m_rows));
+  for (int r = 0; r < m_rows; ++r) {
+    double largest = 1.0;
+    const double *row = &m_a[std::size_t(r) * m_cols];
+    for (int c = 0; c < m_cols; ++c)
+      largest = std::max(largest, std::fabs(row[c]));
+    m_seed = m_seed * 1664525u + 1013904223u;
+    const double u = double(m_seed >> 8) / double(1u << 24);
+    lift[r] = (1.0 + u) * 1e-6 * largest;
+    m_b[r] += lift[r];
+  }
+  if (!m_perturbed)
+    std::fill(m_shift.begin(), m_shift.end(), 0.0);
+  for (int i = 0; i < m_rows; ++i) {
+    const double *orig = &m_a0[std::size_t(i) * m_cols];
+    double sum = 0.0;
+    for (int r = 0; r < m_rows; ++r)
+      sum += lift[r] * orig[m_basis[r]];
+    m_shift[i] += sum;
+  }
+  m_perturbed = true;
+  ++m_stalls;
+}
+
+// Takes the perturbation off: a fresh tableau on the loaded right-hand sides,
+// and dual pivots for the rows that fall below zero. False when that fails.
+bool SimplexSolver::settle()
+{
+  m_perturbed = false;
+  std::fill(m_shift.begin(), m_shift.end(), 0.0);
+  if (!refactor())
+    return false;
+  if (!dualRepair())
+    return false;
+  computeCriterion();
+  return true;
+}
+
+// The basis is (nearly) optimal but some basic variables are below zero:
+// the dual simplex brings them back, keeping the criteria as they are.
+bool SimplexSolver::dualRepair()
+{
+  auto feasTol = [this](int r) { return Tol * std::max(1.0, std::fabs(m_b[r])); };
+  for (int guard = 0; guard < 4 * m_rows + 100; ++guard) {
+    int r = -1;
+    double worst = 0.0;
+    for (int i = 0; i < m_rows; ++i) {
+      if (m_b[i] >= -Tol)
+        continue;
+      // The most negative against the scale of the row.
+      double scale = 1.0;
+      const double *row = &m_a[std::size_t(i) * m_cols];
+      for (int c = 0; c < m_cols; ++c)
+        scale = std::max(scale, std::fabs(row[c]));
+      const double v = m_b[i] / scale;
+      if (v < worst) {
+        worst = v;
+        r = i;
+      }
+    }
+    (void)feasTol;
+    if (r < 0) {
+      for (int i = 0; i < m_rows; ++i)
+        if (m_b[i] < 0.0)
+          m_b[i] = 0.0;  // within the tolerance: this is the level
+      return true;
+    }
+    int e = -1;
+    double bestRatio = 0.0, bestAbs = 0.0;
+    const double *row = &m_a[std::size_t(r) * m_cols];
+    for (int c = 0; c < m_cols; ++c) {
+      if (m_barred[c] || m_rowOf[c] >= 0 || row[c] > -Tol)
+        continue;
+      const double ratio = std::max(0.0, -m_d[c]) / -row[c];
+      if (e < 0 || ratio < bestRatio - Tol || (ratio < bestRatio + Tol && -row[c] > bestAbs)) {
+        e = c;
+        bestRatio = ratio;
+        bestAbs = -row[c];
+      }
+    }
+    if (e < 0)
+      return false;
+    pivot(r, e);
+    ++m_iterations;
+  }
+  return false;
+}
+
+void SimplexSolver::restoreBasis(const std::vector<int> &basis)
+{
+  m_basis = basis;
+  std::fill(m_rowOf.begin(), m_rowOf.end(), -1);
+  for (int r = 0; r < m_rows; ++r)
+    m_rowOf[m_basis[r]] = r;
+  refreshPenalties();
+  m_perturbed = false;
+  std::fill(m_shift.begin(), m_shift.end(), 0.0);
+  refactor();
+}
+
+// Phase one has ended with an artificial above zero: recompute its level on
+// fresh data and compare it with the scale of the row it belongs to. When
+// the fresh data shows no such artificial, the updated tableau had drifted.
+bool SimplexSolver::confirmedInfeasible()
+{
+  if (!refactor())
+    return true;
+  for (int r = 0; r < m_rows; ++r) {
+    const int col = m_basis[r];
+    if (m_artificial[col] && m_b[r] > Tol * rowScale(m_homeRow[col]))
+      return true;
+  }
+  return false;
 }
 
 void SimplexSolver::driveOutZeroArtificials()
@@ -395,6 +690,11 @@ SimplexSolver::Status SimplexSolver::solve()
   m_iterations = 0;
   m_blandPivots = 0;
   m_ranPhaseOne = false;
+  m_stalls = 0;
+  m_refactorisations = 0;
+  m_seed = 20261210u;
+  m_perturbed = false;
+  std::fill(m_shift.begin(), m_shift.end(), 0.0);
   m_iterationLimit = 100 * (m_rows + m_cols) + 1000;
   m_c = m_cost0;
   std::fill(m_barred.begin(), m_barred.end(), 0);
@@ -425,7 +725,8 @@ SimplexSolver::Status SimplexSolver::solve()
       m_c[c] = m_artificial[c] ? 1.0 : 0.0;
     computeCriterion();
     const LoopEnd phaseOne = iterate();
-    if (phaseOne == LoopEnd::IterationLimit || hasPositiveArtificial()) {
+    if (phaseOne == LoopEnd::IterationLimit
+        || (hasPositiveArtificial() && confirmedInfeasible())) {
       m_a = a;
       m_columnIndex = -1;
       m_b = b;

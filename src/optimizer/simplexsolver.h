@@ -10,12 +10,20 @@
 //
 // What keeps it sound on any input:
 //  - artificial columns are known by their index, never by their cost;
-//  - a long run of degenerate pivots hands the choice to Bland's rule until
-//    the cost falls again, and an iteration limit ends the run in any case;
+//  - a stall (a long run of degenerate pivots, or a long run without the
+//    cost falling) is met by a small bounded perturbation of the right-hand
+//    sides, under which no pivot is degenerate; from then on the tableau is
+//    recomputed from the loaded data every so many pivots, and before any
+//    verdict the perturbation is taken off on freshly computed data and the
+//    few rows it leaves below zero are mended by dual pivots. Bland's rule is
+//    the last resort, should that fail; an iteration limit ends the run in
+//    any case. A solve that never stalls is not touched by any of this;
 //  - an optimum that still holds an artificial at a positive level is checked
 //    by a phase one (sum of the artificials); when that finds a feasible point
 //    the solve goes on from it with the artificials barred, so a Big-M that
-//    is too small never turns a feasible problem into an infeasible one;
+//    is too small never turns a feasible problem into an infeasible one. An
+//    infeasible end of phase one is confirmed on a tableau computed afresh,
+//    each artificial measured against the scale of its own row;
 //  - an artificial left basic at level zero is driven out by a degenerate
 //    pivot on its own row; one that no column can replace (a row nothing can
 //    move) gets cost 0, so the row's dual is a true price, never the Big-M.
@@ -49,9 +57,9 @@ public:
             std::vector<double> costs, std::vector<int> basis, std::vector<std::uint8_t> artificial,
             int addedColumnsFrom);
 
-  // Degenerate pivots in a row before Bland's rule takes over; a negative
-  // value (the default) means max(50, rows). Tests set 0 to run on Bland's
-  // rule throughout.
+  // Degenerate pivots in a row taken for a stall; a negative value (the
+  // default) means max(50, rows). Tests set 0 to run on the last resort,
+  // Bland's rule, from the first degenerate pivot on.
   void setStallLimit(int pivots) { m_stallLimit = pivots; }
 
   // Solves the loaded tableau; never fails (see Status).
@@ -77,6 +85,8 @@ public:
   int iterations() const { return m_iterations; }
   int blandPivots() const { return m_blandPivots; }
   bool ranPhaseOne() const { return m_ranPhaseOne; }
+  int stalls() const { return m_stalls; }                // perturbations made
+  int refactorisations() const { return m_refactorisations; }
 
   // Whether an artificial column is basic above the feasibility tolerance
   // of its own row.
@@ -98,10 +108,24 @@ private:
   bool artificialPositive(int row) const;
   void driveOutZeroArtificials();
 
+  // Stall handling (see the top of this file).
+  double rowScale(int originalRow) const;
+  bool refactor();
+  void perturb();
+  bool settle();
+  bool dualRepair();
+  void restoreBasis(const std::vector<int> &basis);
+  bool confirmedInfeasible();
+
   int m_rows = 0;
   int m_cols = 0;
   int m_tieFrom = 0;
   std::vector<double> m_a;
+  std::vector<double> m_a0;      // the tableau as loaded
+  std::vector<double> m_shift;   // the perturbation, as a change of the loaded right-hand sides
+  std::vector<double> m_scale0;  // per loaded row: max(1, |b|, largest |entry|)
+  std::vector<int> m_stallBasis; // the feasible basis at the first stall, for the last resort
+  bool m_perturbed = false;
   std::vector<double> m_b;
   std::vector<double> m_b0;      // initial right-hand sides, for feasibility scales
   std::vector<double> m_c;       // current costs
@@ -126,6 +150,9 @@ private:
   int m_iterationLimit = 0;
   int m_blandPivots = 0;
   int m_stallLimit = -1;
+  int m_stalls = 0;
+  int m_refactorisations = 0;
+  std::uint32_t m_seed = 0;
   bool m_ranPhaseOne = false;
 };
 

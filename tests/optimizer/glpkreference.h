@@ -94,6 +94,7 @@ public:
     bool feasible = false;
     double objective = 0.0;
     std::vector<double> x;
+    int pivots = 0;
   };
 
   Result solve() const
@@ -127,6 +128,7 @@ public:
     const int status = glp_get_status(lp);
     out.feasible = status == GLP_OPT;
     out.objective = glp_get_obj_val(lp);
+    out.pivots = glp_get_it_cnt(lp);
     for (int j = 0; j < n; ++j)
       out.x.push_back(glp_get_col_prim(lp, j + 1));
     glp_delete_prob(lp);

@@ -15,7 +15,7 @@
 
 namespace vz::test {
 
-inline QString cell(std::optional<double> v, int decimals)
+inline QString cell(const std::optional<double> &v, int decimals)
 {
   return v ? rt::Str(*v, 11, decimals) : QString(11, QLatin1Char(' '));
 }
@@ -178,6 +178,100 @@ inline RationProblem randomProblem(std::mt19937 &rng, const RandomShape &shape)
       upper = round(r0 * uni(1.0, 1.4) + 0.0001, 4);
     }
     b.ratio(QStringLiteral("BM%1").arg(ia + 1), QStringLiteral("BM%1").arg(ib + 1), none, lower, upper);
+  }
+  return b.done();
+}
+
+// A large, highly degenerate problem: a reference ration x0 of a few
+// feedstuffs fixes the dry matter, every nutrient row stands twice (as when a
+// requirement is merged beside an existing one), and most nutrient limits lie
+// exactly at x0's value, so many limits are tight at once. x0 meets every
+// limit, so the problem is feasible - unless `infeasible`, which adds one
+// lower limit nothing can reach.
+inline RationProblem degenerateProblem(std::mt19937 &rng, int feeds, int nutrients, bool infeasible = false)
+{
+  auto uni = [&rng](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); };
+  auto chance = [&](double p) { return uni(0.0, 1.0) < p; };
+  auto round = [](double v, int d) { return std::round(v * std::pow(10.0, d)) / std::pow(10.0, d); };
+
+  const int nF = std::max(3, feeds);
+  const int nOther = std::max(2, nutrients - 2);
+  // Amounts with 2 decimals and entries with 2 decimals: x0's nutrient
+  // values have 4 decimals and are written out exactly.
+  std::vector<double> x0(nF, 0.0);
+  std::vector<int> order(nF);
+  for (int j = 0; j < nF; ++j)
+    order[j] = j;
+  std::shuffle(order.begin(), order.end(), rng);
+  const int chosen = std::min(nF, 3 + int(rng() % 8));
+  double total = 0.0;
+  for (int k = 0; k < chosen; ++k) {
+    x0[order[k]] = round(uni(0.5, 4.0), 2);
+    total += x0[order[k]];
+  }
+  std::vector<std::vector<double>> a(nOther, std::vector<double>(nF, 0.0));
+  for (int i = 0; i < nOther; ++i) {
+    const double scale = std::pow(10.0, std::floor(uni(0.0, 3.0)));
+    for (int j = 0; j < nF; ++j)
+      a[i][j] = chance(0.3) ? 0.0 : round(scale * uni(0.0, 1.0), 2);
+  }
+
+  ProblemBuilder b;
+  for (int j = 0; j < nF; ++j) {
+    const double price = round(std::pow(10.0, uni(-1.0, 2.5)), 3);
+    Opt lower, upper;
+    if (chance(0.05))
+      upper = x0[j] > 0.0 ? x0[j] : round(uni(0.5, 2.0), 2);
+    else if (x0[j] > 0.0 && chance(0.1))
+      lower = x0[j];
+    b.feed(QStringLiteral("YEM%1").arg(j + 1), price, none, lower, upper);
+  }
+  QList<Opt> kmoRow, kmtRow;
+  for (int j = 0; j < nF; ++j) {
+    kmoRow.append(round(uni(15.0, 95.0), 2));
+    kmtRow.append(1.0);
+  }
+  b.nutrient(QStringLiteral("KMO"), QStringLiteral("%"), kmoRow);
+  b.nutrient(QStringLiteral("KMT"), QStringLiteral("Kg/Kg"), kmtRow, round(total, 2));
+
+  std::vector<double> v(nOther, 0.0);
+  for (int i = 0; i < nOther; ++i)
+    for (int j = 0; j < nF; ++j)
+      v[i] += a[i][j] * x0[j];
+  const int impossible = infeasible ? int(rng() % nOther) : -1;
+  for (int i = 0; i < nOther; ++i) {
+    QList<Opt> row;
+    double largest = 0.0;
+    for (int j = 0; j < nF; ++j) {
+      row.append(a[i][j]);
+      largest = std::max(largest, a[i][j]);
+    }
+    Opt lower, upper;
+    const double kind = uni(0.0, 1.0);
+    if (i == impossible)
+      lower = round(largest * total * 1.5 + 1.0, 4);
+    else if (kind < 0.70)
+      lower = round(v[i], 4);
+    else if (kind < 0.85)
+      upper = round(v[i], 4);
+    const QString name = QStringLiteral("BM%1").arg(i + 1);
+    b.nutrient(name, QStringLiteral("g"), row, none, lower, upper);
+    b.nutrient(name + QStringLiteral("X"), QStringLiteral("g"), row, none, lower, upper);
+  }
+  // Two ratio limits, rounded outwards so that x0 still meets them.
+  for (int k = 0, tries = 0; k < 2 && tries < 100; ++tries) {
+    const int ia = int(rng() % nOther);
+    const int ib = int(rng() % nOther);
+    if (ia == ib || v[ib] <= 0.01 || v[ia] <= 0.0)
+      continue;
+    const double r0 = v[ia] / v[ib];
+    if (chance(0.5))
+      b.ratio(QStringLiteral("BM%1").arg(ia + 1), QStringLiteral("BM%1").arg(ib + 1), none,
+              std::floor(r0 * 10000.0) / 10000.0, none);
+    else
+      b.ratio(QStringLiteral("BM%1").arg(ia + 1), QStringLiteral("BM%1").arg(ib + 1), none, none,
+              std::ceil(r0 * 10000.0) / 10000.0);
+    ++k;
   }
   return b.done();
 }

@@ -84,6 +84,8 @@ class TestOptimizerGlpk : public QObject {
 private slots:
   void agreesWithGlpk_data();
   void agreesWithGlpk();
+  void degenerateAgreesWithGlpk_data();
+  void degenerateAgreesWithGlpk();
 };
 
 void TestOptimizerGlpk::agreesWithGlpk_data()
@@ -177,6 +179,61 @@ void TestOptimizerGlpk::agreesWithGlpk()
   QVERIFY(infeasible >= problems / 8);
   if (stallLimit == 0)
     QVERIFY(bland > problems / 2);  // from the first degenerate pivot on
+}
+
+// Large problems whose limits lie exactly at a reference ration's values,
+// every nutrient row twice: long runs of degenerate pivots, where a stalled
+// run and a drifting tableau once ended in a wrong verdict.
+void TestOptimizerGlpk::degenerateAgreesWithGlpk_data()
+{
+  QTest::addColumn<int>("nutrients");
+  QTest::addColumn<int>("firstSeed");
+  QTest::addColumn<int>("count");
+  QTest::addColumn<bool>("infeasible");
+  // Seed 1 ended at the iteration limit (drifting round-off), seed 2 after
+  // tens of thousands of Bland pivots: both answered "no optimum".
+  QTest::newRow("85 x 60, once failing") << 60 << 1 << 2 << false;
+  QTest::newRow("85 x 45") << 45 << 100 << 150 << false;
+  QTest::newRow("85 x 60") << 60 << 100 << 150 << false;
+  QTest::newRow("infeasible 85 x 45") << 45 << 100 << 40 << true;
+}
+
+void TestOptimizerGlpk::degenerateAgreesWithGlpk()
+{
+  QFETCH(int, nutrients);
+  QFETCH(int, firstSeed);
+  QFETCH(int, count);
+  QFETCH(bool, infeasible);
+  int stalled = 0;
+  for (int seed = firstSeed; seed < firstSeed + count; ++seed) {
+    std::mt19937 rng{std::uint32_t(seed)};
+    const RationProblem p = degenerateProblem(rng, 85, nutrients, infeasible);
+    const QString where = QStringLiteral("seed %1").arg(seed);
+    const RationModel model = RationModel::build(p);
+    QVERIFY2(model.stop() == RationModel::Stop::None, qPrintable(where));
+    SimplexSolver solver;
+    QVERIFY(model.loadInto(solver));
+    solver.solve();
+    stalled += solver.stalls() > 0 ? 1 : 0;
+    const GlpkReference reference(p);
+    const GlpkReference::Result glpk = reference.solve();
+    QVERIFY2(solver.status() != SimplexSolver::Status::IterationLimit,
+             qPrintable(where + QStringLiteral(": iteration limit after %1 pivots").arg(solver.iterations())));
+    QVERIFY2(glpk.feasible == !infeasible, qPrintable(where + QStringLiteral(": GLPK disagrees with the generator")));
+    QVERIFY2(solver.found() == glpk.feasible,
+             qPrintable(where + QStringLiteral(": ours %1 (status %2, %3 pivots), GLPK %4").arg(solver.found()).arg(int(solver.status())).arg(solver.iterations()).arg(glpk.feasible)));
+    if (!glpk.feasible)
+      continue;
+    const double ours = solver.objective() * model.divisor;
+    QVERIFY2(std::fabs(ours - glpk.objective) <= 1e-6 * std::max(1.0, std::fabs(glpk.objective)),
+             qPrintable(where + QStringLiteral(": cost %1, GLPK %2").arg(ours, 0, 'g', 12).arg(glpk.objective, 0, 'g', 12)));
+    std::vector<double> x(std::size_t(p.feeds.size()), 0.0);
+    for (int j = 0; j < model.feedCount(); ++j)
+      x[reference.feedColumns[j]] = solver.value(j);
+    const QStringList broken = violations(p, x, reference.feedColumns);
+    QVERIFY2(broken.isEmpty(), qPrintable(where + QStringLiteral(": ") + broken.join(QStringLiteral("; "))));
+  }
+  qInfo("%d of %d stalled", stalled, count);
 }
 
 QTEST_GUILESS_MAIN(TestOptimizerGlpk)

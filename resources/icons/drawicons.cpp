@@ -64,6 +64,36 @@ void buttonFace(QPainter &p, int state, const QColor &colour, const std::functio
   mark(p);
 }
 
+// A safe seen from the front: shut and locked, or with its door swung open.
+void safe(QPainter &p, bool open)
+{
+  p.setPen(QPen(QColor(40, 40, 50), 4));
+  p.setBrush(QColor(110, 115, 125));
+  p.drawRoundedRect(QRectF(10, 8, 80, 80), 6, 6);
+  p.setBrush(QColor(60, 60, 70));
+  p.drawRect(QRectF(16, 88, 14, 8));
+  p.drawRect(QRectF(70, 88, 14, 8));
+  if (!open) {
+    p.setBrush(QColor(150, 155, 165));
+    p.drawRoundedRect(QRectF(18, 16, 64, 64), 4, 4);
+    p.setBrush(QColor(230, 190, 60));
+    p.drawEllipse(QRectF(36, 34, 28, 28));
+    p.setPen(QPen(QColor(40, 40, 50), 5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(50, 38), QPointF(50, 48));
+    p.drawLine(QPointF(72, 40), QPointF(72, 56));
+    return;
+  }
+  p.setBrush(QColor(30, 30, 35));
+  p.drawRect(QRectF(18, 16, 64, 64));
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(240, 200, 40));
+  p.drawRect(QRectF(24, 60, 24, 12));
+  p.drawRect(QRectF(30, 50, 24, 10));
+  p.setPen(QPen(QColor(40, 40, 50), 4));
+  p.setBrush(QColor(150, 155, 165));
+  p.drawPolygon(QPolygonF({QPointF(82, 16), QPointF(98, 6), QPointF(98, 90), QPointF(82, 80)}));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -166,6 +196,36 @@ int main(int argc, char **argv)
   });
   save(dir, QStringLiteral("BMLBHAYVAN"), 20, 16, [](QPainter &p, double) {
     cowHead(p, QColor(150, 90, 40), QColor(250, 250, 250));
+  });
+  save(dir, QStringLiteral("LOCKEDBITMAP"), 32, 32, [](QPainter &p, double) { safe(p, false); });
+  save(dir, QStringLiteral("UNLOCKEDBITMAP"), 32, 32, [](QPainter &p, double) { safe(p, true); });
+  // The splash screen's picture: the emblem over a pasture under a morning sky.
+  save(dir, QStringLiteral("SPLASH_BMP2"), 180, 282, [](QPainter &p, double) {
+    QLinearGradient sky(0, 0, 0, 60);
+    sky.setColorAt(0, QColor(90, 150, 220));
+    sky.setColorAt(1, QColor(250, 220, 160));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sky);
+    p.drawRect(QRectF(0, 0, 100, 60));
+    p.setBrush(QColor(40, 130, 50));
+    p.drawRect(QRectF(0, 60, 100, 40));
+    p.setBrush(QColor(70, 160, 60));
+    QPainterPath hill;
+    hill.moveTo(0, 66);
+    hill.cubicTo(30, 54, 60, 70, 100, 58);
+    hill.lineTo(100, 100);
+    hill.lineTo(0, 100);
+    p.drawPath(hill);
+    p.setBrush(QColor(255, 230, 120));
+    p.drawEllipse(QRectF(70, 8, 16, 10));
+    p.save();
+    p.translate(14, 30);
+    p.scale(0.72, 0.46);
+    cowHead(p, QColor(0, 0, 0, 0), QColor(250, 250, 250));
+    p.restore();
+    p.setPen(QPen(QColor(200, 170, 60), 1.2));
+    for (int x = 6; x < 100; x += 9)
+      p.drawLine(QPointF(x, 100), QPointF(x + 2, 90));
   });
 
   const QString states[] = {QStringLiteral("UP"), QStringLiteral("DOWN"), QStringLiteral("DISABLED")};

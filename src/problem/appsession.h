@@ -27,11 +27,28 @@ public:
   QString currentReportFile() const { return m_currentReport; }
   void setCurrentReportFile(const QString &path) { m_currentReport = path; }
 
+  // The three start-up options as the "&Başlarken" toggles stand now (set from
+  // the settings at start; what a toggle stores takes effect at the next start).
+  struct StartupMarks {
+    bool tip = false;     // "&Tüyo Göster"
+    bool splash = false;  // "&Logo Göster"
+    bool logOn = false;   // "Ad ve &Parola Sor"
+  };
+  StartupMarks startupMarks() const { return m_marks; }
+  void setStartupMarks(const StartupMarks &marks) { m_marks = marks; }
+
+  // KULL_ID of the user who logged on at start (20 characters, as stored);
+  // empty when the run began without a log-on.
+  QString loggedOnUserId() const { return m_userId; }
+  void setLoggedOnUserId(const QString &id) { m_userId = id; }
+
 private:
   QString m_programDir;
   RationProblem m_problem;
   ProblemFile *m_file = nullptr;
   QString m_currentReport;
+  StartupMarks m_marks;
+  QString m_userId;
 };
 
 } // namespace vz

@@ -4,10 +4,37 @@
 
 namespace vz {
 
+namespace {
+
+const QString SettingsKey = QStringLiteral("Software\\Tervolu\\VKSetings");
+
+bool writeSetting(const char *name, const QString &value)
+{
+  CLASS_HKLM registry;
+  registry.WORKING_SUBKEY(SettingsKey);
+  return registry.WRITESTRING(QString(), QLatin1String(name), value) == CLASS_REGISTRY::ERROR_SUCCESS;
+}
+
+QString onOff(bool on)
+{
+  return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+bool STARTUPTIPCONT(bool on) { return writeSetting("VKlstrt", onOff(on)); }
+bool STARTLOGOSHOWCONT(bool on) { return writeSetting("VKlogo", onOff(on)); }
+bool STARTLOGONCONT(bool on) { return writeSetting("VKldlg", onOff(on)); }
+
+bool LASTTIPCONT(unsigned n)
+{
+  return writeSetting("VKlatip", QString::number(n).rightJustified(2));
+}
+
 StartupSettings StartupSettings::read()
 {
   CLASS_HKLM registry;
-  registry.WORKING_SUBKEY(QStringLiteral("Software\\Tervolu\\VKSetings"));
+  registry.WORKING_SUBKEY(SettingsKey);
   const auto value = [&registry](const char *name) {
     return registry.GETSTRING(QString(), QLatin1String(name));
   };

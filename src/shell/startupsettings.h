@@ -21,4 +21,13 @@ struct StartupSettings {
   bool isInstalled() const { return !programDir.isEmpty(); }
 };
 
+// The writers of the "&Başlarken" toggles and of the tip window: each stores
+// one value in the settings key ("1"/"0"; the tip number as text of width 2,
+// right-aligned) and answers false when the settings could not be written.
+// What they store takes effect at the next start.
+bool STARTUPTIPCONT(bool on);     // "VKlstrt"
+bool STARTLOGOSHOWCONT(bool on);  // "VKlogo"
+bool STARTLOGONCONT(bool on);     // "VKldlg"
+bool LASTTIPCONT(unsigned n);     // "VKlatip"
+
 } // namespace vz

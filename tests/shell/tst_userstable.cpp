@@ -13,18 +13,25 @@ class TstUsersTable : public QObject {
   Q_OBJECT
 
   std::unique_ptr<QTemporaryDir> m_dir;
+  QTemporaryDir m_prepared;  // the two-user table, hashed once for every case
   QString dir() const { return m_dir->path(); }
   QString table() const { return dir() + QStringLiteral("/KULLANICIID.DBF"); }
 
   // DAXU / MV83 (the default user) and AHMET / GIZLI1, both hashed.
   void twoUsers()
   {
-    QVERIFY(writeLegacyTable(table(), {{QStringLiteral("DAXU"), QStringLiteral("MV83")},
-                                       {QStringLiteral("AHMET"), QStringLiteral("GIZLI1")}}));
-    QVERIFY(UsersTable(dir()).ensure());
+    QVERIFY(QFile::copy(m_prepared.path() + QStringLiteral("/KULLANICIID.DBF"), table()));
   }
 
 private slots:
+  void initTestCase()
+  {
+    QVERIFY(writeLegacyTable(m_prepared.path() + QStringLiteral("/KULLANICIID.DBF"),
+                             {{QStringLiteral("DAXU"), QStringLiteral("MV83")},
+                              {QStringLiteral("AHMET"), QStringLiteral("GIZLI1")}}));
+    QVERIFY(UsersTable(m_prepared.path()).ensure());
+  }
+
   void init()
   {
     m_dir = std::make_unique<QTemporaryDir>();

@@ -26,6 +26,22 @@ public:
   static std::unique_ptr<STANDARDSHELLWINDOW> buildMainWindow(
       const ShellStartup::Outcome &outcome, Interaction &ui, FileCommandDialogs &dialogs,
       const std::function<void(STANDARDSHELLWINDOW *)> &adopt = {});
+
+  // Step 6: the users table is made sure of (created with its default user,
+  // or converted from plain passwords); a table that cannot be is told.
+  static void checkUsersTable(const StartupSettings &settings, Interaction &ui);
+
+  // Step 13: the log-on when the option asks for it. False when it failed or
+  // was cancelled: the program then ends at once, asking nothing. On success
+  // the session keeps the user's id.
+  static bool logOnAtStart(const StartupSettings &settings, Interaction &ui);
+
+  // Step 14: the tip of the day, modal over `window`, opening after the tip
+  // shown last; afterwards the tip on screen is stored, and clearing
+  // "Başlarken göster" switches the option off as "&Tüyo Göster" does. The
+  // window's "&Daha fazla bilgi" box goes through `messages` (its own when null).
+  static void tipOfTheDayAtStart(STANDARDSHELLWINDOW *window, unsigned lastTip,
+                                 Interaction *messages = nullptr);
 };
 
 } // namespace vz

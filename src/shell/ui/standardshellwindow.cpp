@@ -22,6 +22,8 @@
 #include "shell/activematrixreport.h"
 #include "shell/referencereports.h"
 #include "shell/requirementcommands.h"
+#include "shell/startupsettings.h"
+#include "newpassworddialog.h"
 #include "requirements/dairy/ui/dairyrun.h"
 #include "requirements/beef/ui/beefestimatecommand.h"
 
@@ -123,6 +125,7 @@ STANDARDSHELLWINDOW::~STANDARDSHELLWINDOW()
 void STANDARDSHELLWINDOW::POSTINIT(const StartupSettings &settings)
 {
   using namespace menuid;
+  AppSession::instance().setStartupMarks({settings.tipAtStart, settings.splashAtStart, settings.logOnAtStart});
   if (settings.tipAtStart)
     m_menu->item(TuyoGoster)->setChecked(true);
   if (settings.splashAtStart)
@@ -145,13 +148,7 @@ bool STANDARDSHELLWINDOW::routeEvent(const QByteArray &event)
     return true;
   if (invokeEvent(m_reportHook, event))
     return true;
-  // Commands still to come (the reports, the requirement estimates, the
-  // reference matrix and the user items) reach no one yet. The start-up option
-  // toggles keep the state they were read with until they write it.
-  for (QAction *action : m_menu->items()) {
-    if (action->isCheckable() && EMPTYSHELLMENU::eventName(action) == event)
-      action->setChecked(!action->isChecked());
-  }
+  // Commands still to come (the reference matrix) reach no one yet.
   return false;
 }
 
@@ -527,6 +524,51 @@ void STANDARDSHELLWINDOW::HELPUSINGHELP() { showHelpTopic(HelpTopics::helpOnHelp
 void STANDARDSHELLWINDOW::KWHAKKINDA()
 {
   m_ui.showAbout();
+}
+
+// ---- start-up options and users ----
+
+void STANDARDSHELLWINDOW::toggleStartupOption(int id, bool AppSession::StartupMarks::*mark,
+                                              bool (*writer)(bool))
+{
+  AppSession &session = AppSession::instance();
+  AppSession::StartupMarks marks = session.startupMarks();
+  const bool on = !(marks.*mark);
+  if (writer(on)) {
+    marks.*mark = on;
+    session.setStartupMarks(marks);
+  } else {
+    m_ui.statusMessage(QStringLiteral("Başlangıç ayarı kaydedilemedi; seçenek değişmedi."));
+  }
+  // The menu has flipped a checkable item already: it shows what is stored.
+  m_menu->item(id)->setChecked(marks.*mark);
+}
+
+void STANDARDSHELLWINDOW::TUYOGOSTER()
+{
+  toggleStartupOption(menuid::TuyoGoster, &AppSession::StartupMarks::tip, STARTUPTIPCONT);
+}
+
+void STANDARDSHELLWINDOW::LOGOGOSTER()
+{
+  toggleStartupOption(menuid::LogoGoster, &AppSession::StartupMarks::splash, STARTLOGOSHOWCONT);
+}
+
+void STANDARDSHELLWINDOW::ADPAROLASOR()
+{
+  toggleStartupOption(menuid::AdVeParolaSor, &AppSession::StartupMarks::logOn, STARTLOGONCONT);
+}
+
+void STANDARDSHELLWINDOW::ADDNEWUSER()
+{
+  NEWPASSWORDDIALOG dialog(this, QStringLiteral("Yeni Kullanıcı Ekle"), true, &m_ui);
+  dialog.exec();
+}
+
+void STANDARDSHELLWINDOW::CHANGEUANDP()
+{
+  NEWPASSWORDDIALOG dialog(this, QStringLiteral("Ad ve Parola Değiştir"), false, &m_ui);
+  dialog.exec();
 }
 
 // ---- dropped files ----

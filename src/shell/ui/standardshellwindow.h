@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "editing/entrytable.h"
+#include "problem/appsession.h"
 #include "shell/startupsettings.h"
 
 class QLabel;
@@ -119,6 +120,18 @@ public slots:
   void HELPUSINGHELP();
   void KWHAKKINDA();
 
+  // The "&Başlarken" toggles: each flips its check mark and stores the option
+  // for the next start; when the settings cannot be written the mark goes
+  // back and the status bar says so.
+  void TUYOGOSTER();
+  void LOGOGOSTER();
+  void ADPAROLASOR();
+
+  // The user items: a new user, or a new name and password for the one who
+  // logged on at start.
+  void ADDNEWUSER();
+  void CHANGEUANDP();
+
   // Shows a help topic by name (the windows' help commands use it).
   void showHelpTopic(const QString &topic);
 
@@ -131,6 +144,7 @@ private:
   void HELPOPEN();
   void POSTINIT(const StartupSettings &settings);
   void openEntryWindow(EntryKind kind);
+  void toggleStartupOption(int id, bool AppSession::StartupMarks::*mark, bool (*writer)(bool));
   void showMenus(const QList<QMenu *> &menus);
   void childActivated(QMdiSubWindow *window);
   void showLiveMenu();

@@ -1,0 +1,54 @@
+#pragma once
+// NEWPASSWORDDIALOG: adds a user ("Yeni Kullanıcı &Ekle") or gives the
+// logged-on user a new name and password ("Ad ve &Parola Değiştir"). Either
+// needs the logged-on user's current password; a closed safe turns into an
+// open one as soon as it is typed right. Nothing is written until every check
+// has passed; after a rename the session's logged-on user is the new name.
+#include "problem/ui/okcanceldialog.h"
+#include "shell/userstable.h"
+#include <memory>
+
+class QLabel;
+
+namespace vz {
+
+class Interaction;
+class JQSLE;
+
+class NEWPASSWORDDIALOG : public OkCancelDialog {
+  Q_OBJECT
+public:
+  // `caption` replaces the dialog's own; `adding` chooses the command. The
+  // table is that of the session's program directory unless `programDir` is
+  // given; messages go through `messages` (the dialog's own boxes when null).
+  NEWPASSWORDDIALOG(QWidget *owner, const QString &caption, bool adding,
+                    Interaction *messages = nullptr, const QString &programDir = QString());
+  ~NEWPASSWORDDIALOG() override;
+
+  JQSLE *currentPasswordEdit() const { return m_current; }
+  JQSLE *newPasswordEdit() const { return m_new; }
+  JQSLE *retypePasswordEdit() const { return m_retype; }
+  JQSLE *newUserEdit() const { return m_name; }
+  bool safeIsOpen() const;
+
+public slots:
+  void PBTAMAM() override;
+  void PBIPTAL() override;
+
+private:
+  void EDITCHANGE();
+
+  UsersTable m_table;
+  bool m_adding;
+  QString m_stored;  // the logged-on user's password hash as the dialog found it
+  std::unique_ptr<Interaction> m_ownMessages;
+  Interaction *m_messages;
+  JQSLE *m_current;
+  JQSLE *m_new;
+  JQSLE *m_retype;
+  JQSLE *m_name;
+  QLabel *m_locked;
+  QLabel *m_unlocked;
+};
+
+} // namespace vz

@@ -36,6 +36,9 @@ SPLASHSCREEN::SPLASHSCREEN(QWidget *owner)
 {
   setObjectName(QStringLiteral("SPLASHSCREEN"));
   setAttribute(Qt::WA_DeleteOnClose);
+  // Never takes the keyboard from the log-on or the main window.
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setWindowFlag(Qt::WindowDoesNotAcceptFocus);
   setWindowTitle(QString());
   const QFont font = DialogUnits::shellDlgFont();
   setFont(font);

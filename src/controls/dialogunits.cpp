@@ -1,4 +1,9 @@
 #include "dialogunits.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
 #include <QFontMetrics>
 #include <QWidget>
 
@@ -37,9 +42,44 @@ QFont DialogUnits::makeFont(const QString &family, int pointSize, bool bold, boo
   return f;
 }
 
+namespace {
+
+// How wide `child` must be to show its whole text in the font it has now; 0
+// for a widget without a one-line text.
+int textWidthNeeded(const QWidget *child)
+{
+  if (auto *label = qobject_cast<const QLabel *>(child)) {
+    if (label->wordWrap() || label->text().isEmpty())
+      return 0;
+    return label->sizeHint().width();
+  }
+  if (qobject_cast<const QCheckBox *>(child) || qobject_cast<const QRadioButton *>(child))
+    return child->sizeHint().width();
+  if (auto *box = qobject_cast<const QGroupBox *>(child))
+    return box->title().isEmpty() ? 0 : box->minimumSizeHint().width();
+  return 0;
+}
+
+} // namespace
+
 void DialogUnits::place(QWidget *child, const DialogUnits &du, int x0, int y0, int w, int h)
 {
-  child->setGeometry(du.rect(x0, y0, w, h));
+  QRect r = du.rect(x0, y0, w, h);
+  // The system's font may be wider than the one the layout was drawn for: a
+  // text never gets less room than it needs (a right-aligned label grows
+  // leftwards, a centred one both ways).
+  const int need = textWidthNeeded(child);
+  if (need > r.width()) {
+    const auto *label = qobject_cast<const QLabel *>(child);
+    const Qt::Alignment align = label ? label->alignment() : Qt::AlignLeft;
+    if (align & Qt::AlignRight)
+      r.setLeft(qMax(0, r.right() + 1 - need));
+    else if (align & Qt::AlignHCenter)
+      r.setLeft(qMax(0, r.left() - (need - r.width() + 1) / 2));
+    if (r.width() < need)
+      r.setWidth(need);
+  }
+  child->setGeometry(r);
 }
 
 } // namespace vz

@@ -3,10 +3,29 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 namespace vz {
 
 JqDataColumnDelegate::JqDataColumnDelegate(QObject *parent) : QStyledItemDelegate(parent) {}
+
+bool JqDataColumnDelegate::isNumberText(const QString &text)
+{
+  static const QRegularExpression number(
+      QStringLiteral("^\\s*[-+]?(\\d+\\.?\\d*|\\.\\d+)([eE][-+]?\\d+)?\\s*$"));
+  return number.match(text).hasMatch();
+}
+
+void JqDataColumnDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+  QStyledItemDelegate::initStyleOption(option, index);
+  if (isNumberText(option->text)) {
+    option->text = option->text.trimmed();
+    option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
+  } else {
+    option->displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+  }
+}
 
 void JqDataColumnDelegate::setColumn(int section, JQDATACOLUMN *column)
 {

@@ -28,6 +28,13 @@ public:
   void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                             const QModelIndex &index) const override;
 
+  // Number text is shown right-aligned without its padding, so that decimal
+  // points line up whatever the font; other text reads from the left.
+  static bool isNumberText(const QString &text);
+
+protected:
+  void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+
 private:
   QVector<JQDATACOLUMN *> m_columns;
 };

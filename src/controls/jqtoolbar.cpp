@@ -23,6 +23,7 @@ void JQTOOLBAR::APPENDITEM(int image, QAction *action)
   auto *button = new QToolButton(this);
   button->setDefaultAction(action);
   button->setIcon(toolbarPicture(image));
+  button->setProperty("vzPicture", image);
   button->setAutoRaise(true);
   button->setToolButtonStyle(Qt::ToolButtonIconOnly);
   button->setIconSize(iconSize());

@@ -55,8 +55,10 @@ void glyph(QPainter &p, const QString &text, const QColor &colour)
 
 } // namespace
 
-QIcon toolbarPicture(int number)
+QIcon toolbarPicture(int number, bool *drawn)
 {
+  if (drawn)
+    *drawn = true;
   QPixmap pm = blank();
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
@@ -152,7 +154,21 @@ QIcon toolbarPicture(int number)
     p.fillRect(QRectF(3, 9, 4, 2), QColor(60, 60, 60));
     p.fillRect(QRectF(8, 9, 5, 2), QColor(150, 190, 240));
     break;
+  case 112:  // report: a written page with its figures
+    page(p, QRectF(2.5, 1.5, 11, 13));
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    for (int i = 0; i < 3; ++i)
+      p.drawLine(QPointF(4.5, 4.5 + i * 2), QPointF(11.5 - (i % 2) * 3, 4.5 + i * 2));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 90, 170));
+    p.drawRect(QRectF(4.5, 10.5, 2, 3));
+    p.drawRect(QRectF(7.5, 9, 2, 4.5));
+    p.setBrush(QColor(0, 130, 40));
+    p.drawRect(QRectF(10.5, 11.5, 1.5, 2));
+    break;
   default:
+    if (drawn)
+      *drawn = false;
     glyph(p, QString::number(number), QColor(60, 60, 60));
     break;
   }

@@ -4,8 +4,11 @@
 #include "problem/appsession.h"
 #include "problem/interaction.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 namespace vz {
 
@@ -28,6 +31,17 @@ QString ShellStartup::problemFileArgument(const QStringList &arguments)
   if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
     name = name.mid(1, name.size() - 2);
   return name;
+}
+
+bool ShellStartup::loadQtTranslation()
+{
+  auto *translator = new QTranslator(QCoreApplication::instance());
+  if (!translator->load(QLocale(QLocale::Turkish, QLocale::Turkey), QStringLiteral("qtbase"),
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return false;
+  }
+  return QCoreApplication::installTranslator(translator);
 }
 
 ShellStartup::Outcome ShellStartup::prepare(Interaction &ui, SingleCopyLock &lock,

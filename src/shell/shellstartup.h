@@ -31,6 +31,12 @@ public:
   // quotes removed, taken as it is written. Empty otherwise.
   static QString problemFileArgument(const QStringList &arguments);
 
+  // Qt's own texts (standard buttons, file, print, font and colour dialogs,
+  // the edit menu of a text field) in Turkish, from Qt's translations folder.
+  // Call once, before the first window; false when the translation is missing
+  // (those texts then stay in English).
+  static bool loadQtTranslation();
+
   static QString alreadyRunningText();
   static QString notInstalledText();
 };

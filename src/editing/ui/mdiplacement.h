@@ -11,4 +11,9 @@ namespace vz {
 // sized to the area's view at its top left and activates it.
 QMdiSubWindow *showFillingArea(QMdiArea *area, QWidget *window);
 
+// "Küçült": the windows of `area` one over the other, each stepped by a title
+// bar, each about two thirds of the area's view (never below its minimum
+// size) and inside the view. Minimised windows stay as they are.
+void cascadeUsable(QMdiArea *area);
+
 } // namespace vz

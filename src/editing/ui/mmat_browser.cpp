@@ -16,7 +16,6 @@ void MMAT_BROWSER::attach(ManualRationModel *model)
   setModel(model);
   auto *delegate = qobject_cast<CellEditDelegate *>(itemDelegate());
   const QList<ManualRation::Field> &fields = model->ration().upperFields();
-  const int charWidth = fontMetrics().averageCharWidth();
   m_columns.clear();
   for (int c = 0; c < fields.size(); ++c) {
     const ManualRation::Field &f = fields.at(c);
@@ -29,7 +28,7 @@ void MMAT_BROWSER::attach(ManualRationModel *model)
     if (delegate)
       delegate->setColumn(c, column.get());
     m_columns.append(column);
-    setColumnWidth(c, column->WIDTH() * charWidth + 8);
+    setColumnWidth(c, columnWidthFor(column->WIDTH(), f.caption));
   }
 }
 

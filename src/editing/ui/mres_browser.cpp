@@ -13,9 +13,8 @@ void MRES_BROWSER::attach(ManualRationModel *model)
 {
   m_model = model;
   setModel(model);
-  const int charWidth = fontMetrics().averageCharWidth();
   for (int c = 0; c < model->columnCount(); ++c)
-    setColumnWidth(c, (c == 0 ? 20 : 17) * charWidth + 8);
+    setColumnWidth(c, columnWidthFor(c == 0 ? 20 : 17, model->headerData(c, Qt::Horizontal).toString()));
 }
 
 } // namespace vz

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace vz {
 
@@ -47,7 +48,6 @@ void OABS_BROWSER::attach(EntryTableModel *model)
   setModel(model);
   const EntryTable &table = model->table();
   m_columns.clear();
-  const int charWidth = fontMetrics().averageCharWidth();
   for (int c = 0; c < table.columnCount(); ++c) {
     const EntryTable::Column &spec = table.columns().at(c);
     auto column = std::make_shared<JQDATACOLUMN>(spec.width);
@@ -62,13 +62,25 @@ void OABS_BROWSER::attach(EntryTableModel *model)
     column->attach(this, c);
     m_delegate->setColumn(c, column.get());
     m_columns.append(column);
-    setColumnWidth(c, spec.width * charWidth + 8);
+    setColumnWidth(c, columnWidthFor(spec.width, spec.caption));
   }
   connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex &current) {
             if (current.isValid())
               emit currentRowChanged(current.row() + 1);
           });
+}
+
+int OABS_BROWSER::columnWidthFor(int chars, const QString &caption) const
+{
+  QFont bold = horizontalHeader()->font();
+  bold.setBold(true);
+  const QFontMetrics metrics(bold);
+  int captionWidth = 0;
+  for (const QString &line : caption.split(QLatin1Char('\n')))
+    captionWidth = qMax(captionWidth, metrics.horizontalAdvance(line));
+  const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 4;
+  return qMax(chars * fontMetrics().averageCharWidth() + 8, captionWidth + margin);
 }
 
 JQDATACOLUMN *OABS_BROWSER::column(int section) const

@@ -65,6 +65,10 @@ signals:
   void currentRowChanged(int row);  // 1-based table row
 
 protected:
+  // A column `chars` average characters wide, and at least as wide as its
+  // caption in bold (the header shows the current cell's column that way).
+  int columnWidthFor(int chars, const QString &caption) const;
+
   void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
   void resizeEvent(QResizeEvent *event) override;
   void updateGeometries() override;

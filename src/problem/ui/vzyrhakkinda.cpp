@@ -72,10 +72,9 @@ VZYRHAKKINDA::VZYRHAKKINDA(QWidget *owner) : QDialog(owner)
   auto *group = new QGroupBox(QStringLiteral("Kullanım Şartları"), this);
   group->setObjectName(QStringLiteral("GROUPBOX1"));
   DialogUnits::place(group, du, 7, 135, 237, 45);
-  m_terms = new QLabel(this);
+  m_terms = new QLabel(termsText(), this);
   m_terms->setObjectName(QStringLiteral("FIXEDTEXT8"));
   DialogUnits::place(m_terms, du, 13, 144, 223, 29);
-  m_terms->setText(termsText());
 
   m_ok = new QPushButton(QStringLiteral("&Tamam"), this);
   m_ok->setObjectName(QStringLiteral("PBTAMAM"));

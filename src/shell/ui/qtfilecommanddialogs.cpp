@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 
 namespace vz {
 
@@ -30,6 +32,18 @@ int QtFileCommandDialogs::selectedFilterIndex(const QFileDialog &dialog, const Q
   return exact >= 0 ? int(exact) + 1 : 1;
 }
 
+void QtFileCommandDialogs::makeReadable(QFileDialog &dialog)
+{
+  dialog.setLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
+  dialog.resize(dialog.sizeHint().expandedTo(QSize(760, 460)));
+  if (auto *details = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
+    QHeaderView *header = details->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+  }
+}
+
 QString QtFileCommandDialogs::askOpenFile(const QString &dataDir)
 {
   QFileDialog dialog(m_owner, QStringLiteral("Aç..."), dataDir);
@@ -37,6 +51,7 @@ QString QtFileCommandDialogs::askOpenFile(const QString &dataDir)
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilter(anyCaseFilter(QStringLiteral("Vesk_Zyr Veri Dosyası(*.RVD)"), QStringLiteral("rvd")));
+  makeReadable(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return QString();
   return dialog.selectedFiles().constFirst();
@@ -58,6 +73,7 @@ FileCommandDialogs::SaveAsChoice QtFileCommandDialogs::askSaveAs(const QString &
   dialog.selectNameFilter(filters.constFirst());
   if (!initialFile.isEmpty())
     dialog.selectFile(initialFile);
+  makeReadable(dialog);
   SaveAsChoice choice;
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return choice;

@@ -8,6 +8,8 @@
 class QFileDialog;
 #include <QWidget>
 
+class QFileDialog;
+
 namespace vz {
 
 class QtFileCommandDialogs : public FileCommandDialogs {
@@ -23,6 +25,10 @@ public:
   // The 1-based position in `filters` of the type chosen in `dialog` (given
   // those filters) when it closed.
   static int selectedFilterIndex(const QFileDialog &dialog, const QStringList &filters);
+
+  // Every file dialog of the program: Turkish dates and sizes, room for the
+  // detail view's columns, each column as wide as what it shows.
+  static void makeReadable(QFileDialog &dialog);
 
 private:
   QPointer<QWidget> m_owner;

@@ -3,6 +3,7 @@
 
 #include "padwinmargindialog.h"
 #include "problem/appsession.h"
+#include "qtfilecommanddialogs.h"
 
 #include <QColorDialog>
 #include <QDir>
@@ -40,6 +41,7 @@ QString ReportEditorQtDialogs::openReportFile(QWidget *owner, const QString &sta
                          QStringLiteral("Zengin Metin Dosyası(*.[Rr][Tt][Ff])"),
                          QStringLiteral("Tüm Dosyalar(*)")});
   dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+  QtFileCommandDialogs::makeReadable(dialog);
   QString chosen;
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
     chosen = dialog.selectedFiles().constFirst();
@@ -63,6 +65,7 @@ ReportEditorDialogs::SaveChoice ReportEditorQtDialogs::saveReportFile(QWidget *o
   dialog.setNameFilters({filterTxt, filterRtf});
   dialog.setOption(QFileDialog::HideNameFilterDetails, true);
   dialog.selectFile(start);
+  QtFileCommandDialogs::makeReadable(dialog);
   SaveChoice choice;
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
     choice.name = dialog.selectedFiles().constFirst();
@@ -98,12 +101,14 @@ std::optional<ReportEditorDialogs::Margins> ReportEditorQtDialogs::askMargins(QW
 bool ReportEditorQtDialogs::askPrint(QWidget *owner, QPrinter &printer)
 {
   QPrintDialog dialog(&printer, owner);
+  dialog.setLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
   return dialog.exec() == QDialog::Accepted;
 }
 
 void ReportEditorQtDialogs::printerSetup(QWidget *owner, QPrinter &printer)
 {
   QPageSetupDialog dialog(&printer, owner);
+  dialog.setLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
   dialog.exec();
 }
 

@@ -68,6 +68,7 @@ int ShellApp::start(QApplication &app)
 {
   // Held until the process ends: the lock is what keeps a second copy out.
   static SingleCopyLock lock;
+  ShellStartup::loadQtTranslation();
   ShellInteraction ui;
   const ShellStartup::Outcome outcome = ShellStartup::prepare(ui, lock, app.arguments());
   if (outcome.status != ShellStartup::Status::Run)

@@ -3,6 +3,7 @@
 #include "controls/windowicons.h"
 #include "editing/referencecommands.h"
 #include "editing/ui/entrywindows.h"
+#include "editing/ui/mdiplacement.h"
 #include "editing/ui/kw_manwin.h"
 #include "emptyshellmenu.h"
 #include "helpwindow.h"
@@ -489,7 +490,7 @@ void STANDARDSHELLWINDOW::REPORTPAD()
   showLiveMenu();
 }
 
-void STANDARDSHELLWINDOW::WINDOWCASCADE() { m_mdi->cascadeSubWindows(); }
+void STANDARDSHELLWINDOW::WINDOWCASCADE() { cascadeUsable(m_mdi); }
 void STANDARDSHELLWINDOW::WINDOWTILE() { m_mdi->tileSubWindows(); }
 
 void STANDARDSHELLWINDOW::WINDOWICON()

@@ -44,9 +44,30 @@ BC_GROWFINISH_TAB::BC_GROWFINISH_TAB(QWidget *owner, const QString &caption)
   OCCPBIPTAL = new QPushButton(QStringLiteral("İptal"), this);
   DialogUnits::place(OCCPBTAMAM, du, 136, 173, 53, 12);
   DialogUnits::place(OCCPBIPTAL, du, 192, 173, 53, 12);
+  fitTabsToPages(du);
   OCCPBTAMAM->setDefault(true);
   connect(OCCPBTAMAM, &QPushButton::clicked, this, &BC_GROWFINISH_TAB::PBTAMAM);
   connect(OCCPBIPTAL, &QPushButton::clicked, this, &BC_GROWFINISH_TAB::PBIPTAL);
+}
+
+void BC_GROWFINISH_TAB::fitTabsToPages(const DialogUnits &du)
+{
+  // The tab bar takes more room here than the pages were drawn for: the tabs
+  // grow to show every page whole, and the buttons and the dialog with them.
+  QTabWidget *tabs = ODCBC_GROWFINISH_TAB;
+  for (int i = 0; i < tabs->count(); ++i) {
+    QWidget *page = tabs->widget(i);
+    const QRect used = page->childrenRect();
+    page->setMinimumSize(used.right() + du.x(4), used.bottom() + du.y(4));
+  }
+  const QSize size = tabs->minimumSizeHint().expandedTo(tabs->size());
+  const int grown = size.height() - tabs->height();
+  if (grown <= 0 && size.width() <= tabs->width())
+    return;
+  tabs->resize(size);
+  for (QPushButton *button : {OCCPBTAMAM, OCCPBIPTAL})
+    button->move(button->x(), button->y() + qMax(grown, 0));
+  setFixedSize(qMax(width(), size.width() + du.x(4)), height() + qMax(grown, 0));
 }
 
 BC_GROWFINISH_TAB::~BC_GROWFINISH_TAB()

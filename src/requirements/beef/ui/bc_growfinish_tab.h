@@ -11,6 +11,10 @@
 class QPushButton;
 class QTabWidget;
 
+namespace vz {
+class DialogUnits;
+}
+
 namespace vz::beef {
 
 class BeefPageView;
@@ -42,6 +46,8 @@ public slots:
   void PBIPTAL();
 
 private:
+  void fitTabsToPages(const DialogUnits &du);
+
   BeefTabForm m_form;
 };
 

@@ -1,0 +1,201 @@
+// Every window and dialog of the program, opened offscreen: no text is
+// clipped and no dialog is larger than a 1024 x 768 screen.
+//
+// To add a window, add a row to windowTable(): its name and a function that
+// builds it (not yet shown) from the fixture. A window the main window opens
+// through a menu command is a row of shellWith("EVENT").
+// VZ_GRAB_DIR=<folder> saves a picture of every window there.
+#include "../shell/shellfixture.h"
+#include "textfit.h"
+
+#include "controls/toolbarpictures.h"
+#include "controls/wintipofday.h"
+#include "problem/ui/achoice.h"
+#include "problem/ui/actalert.h"
+#include "problem/ui/cb_hsec.h"
+#include "problem/ui/colonmaths.h"
+#include "problem/ui/grparmgir_win.h"
+#include "problem/ui/marktopbot.h"
+#include "problem/ui/mbm_wind.h"
+#include "problem/ui/vzyrhakkinda.h"
+#include "problem/ui/yenidosyawindow.h"
+#include "requirements/beef/ui/bc_growfinish_tab.h"
+#include "requirements/beef/ui/bc_haytip_sec.h"
+#include "requirements/beef/ui/ca_tahmin_dwin.h"
+#include "requirements/dairy/ui/growcatledw.h"
+#include "requirements/dairy/ui/lactcatledw.h"
+#include "requirements/dairy/ui/matbuldw.h"
+#include "requirements/dairy/ui/stipisecw.h"
+#include "scriptedinteraction.h"
+#include "shell/ui/helpwindow.h"
+#include "shell/ui/logondialog.h"
+#include "shell/ui/padwin.h"
+#include "shell/ui/padwinmargindialog.h"
+#include "shell/ui/reporteditorqtdialogs.h"
+#include "shell/ui/standardshellwindow.h"
+
+#include <QDialog>
+#include <QPrinter>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+using namespace vz;
+using namespace vz::test;
+
+namespace {
+
+struct Fixture {
+  QTemporaryDir dir;
+  ScriptedInteraction ui;
+  ScriptedFileDialogs dialogs;
+  ReportEditorQtDialogs editorDialogs;
+  QPrinter printer;
+  QWidget owner;
+  RationProblem problem;
+  QString example() const { return dir.path() + QStringLiteral("/Data/ORNEK_SUT_INEGI.RVD"); }
+};
+
+using Build = std::function<QWidget *(Fixture &)>;
+
+// The main window with the example problem open and `event` chosen.
+Build shellWith(const char *event)
+{
+  return [event](Fixture &f) -> QWidget * {
+    auto *window = new STANDARDSHELLWINDOW(f.ui, f.dialogs, StartupSettings());
+    window->resize(1024, 768);
+    window->show();
+    window->DOOPENFILE(f.example());
+    window->routeEvent(event);
+    return window;
+  };
+}
+
+const QStringList someNames{QStringLiteral("Kuru Madde Tüketimi"), QStringLiteral("Ham Protein"),
+                            QStringLiteral("Net Enerji Laktasyon")};
+
+// Every tool bar button shows a picture (a drawn one, not its number) and a
+// Turkish tip.
+QStringList toolbarFaults(QWidget *top)
+{
+  QStringList faults;
+  for (QToolBar *bar : top->findChildren<QToolBar *>()) {
+    for (QToolButton *button : bar->findChildren<QToolButton *>()) {
+      if (!button->defaultAction() || button->defaultAction()->isSeparator()
+          || button->objectName() == QLatin1String("qt_toolbar_ext_button"))
+        continue;
+      const QString tip = button->toolTip();
+      bool drawn = !button->icon().isNull();
+      if (const QVariant picture = button->property("vzPicture"); picture.isValid())
+        toolbarPicture(picture.toInt(), &drawn);
+      if (!drawn || tip.isEmpty() || !tip.contains(QRegularExpression(QStringLiteral("[A-Za-zÇĞİÖŞÜçğıöşü]"))))
+        faults.append(QStringLiteral("tool button \"%1\" (tip \"%2\")%3")
+                          .arg(button->defaultAction()->text(), tip, drawn ? QString() : QStringLiteral(" has no picture")));
+    }
+  }
+  return faults;
+}
+
+struct WindowRow {
+  const char *name;
+  Build build;
+};
+
+QList<WindowRow> windowTable()
+{
+  return {
+      {"YENIDOSYAWINDOW", [](Fixture &f) { return new YENIDOSYAWINDOW(&f.owner); }},
+      {"VZYRHAKKINDA", [](Fixture &f) { return new VZYRHAKKINDA(&f.owner); }},
+      {"ACTALERT", [](Fixture &f) { return new ACTALERT(&f.owner); }},
+      {"ACHOICE", [](Fixture &f) { return new ACHOICE(&f.owner, QStringLiteral("Makro Besin Maddesi Seçimi"), someNames); }},
+      {"MARKTOPBOT", [](Fixture &f) { return new MARKTOPBOT(&f.owner, QStringLiteral("Bağlı Besin Maddeleri Seçimi"), someNames); }},
+      {"CB_HSEC", [](Fixture &f) { return new CB_HSEC(&f.owner, QStringLiteral("Arpa"), someNames); }},
+      {"COLONMATHS", [](Fixture &f) { return new COLONMATHS(&f.owner, someNames); }},
+      {"GRPARMGIR_WIN", [](Fixture &f) { return new GRPARMGIR_WIN(&f.owner, f.problem); }},
+      {"MBM_WIND", [](Fixture &f) { return new MBM_WIND(&f.owner, QStringLiteral("Besin maddesi adı"), QStringLiteral("HP")); }},
+      {"STIPISECW rows", [](Fixture &f) { return new STIPISECW(&f.owner, 1); }},
+      {"STIPISECW report", [](Fixture &f) { return new STIPISECW(&f.owner, 2); }},
+      {"GROWCATLEDW", [](Fixture &f) { return new GROWCATLEDW(&f.owner); }},
+      {"LACTCATLEDW", [](Fixture &f) { return new LACTCATLEDW(&f.owner); }},
+      {"MATBULDW", [](Fixture &f) { return new MATBULDW(&f.owner); }},
+      {"BC_HAYTIP_SEC", [](Fixture &f) { return new beef::BC_HAYTIP_SEC(&f.owner); }},
+      {"BC_GROWFINISH_TAB", [](Fixture &f) { return new beef::BC_GROWFINISH_TAB(&f.owner, QStringLiteral("Büyüyen ve Besi Sığırı")); }},
+      {"CA_TAHMIN_DWIN", [](Fixture &f) { return new beef::CA_TAHMIN_DWIN(&f.owner); }},
+      {"MARGINDIALOG", [](Fixture &f) { return new MARGINDIALOG(&f.owner); }},
+      {"LOGONDIALOG", [](Fixture &f) { return new LOGONDIALOG(&f.owner, QStringLiteral("Giriş"), &f.ui, f.dir.path()); }},
+      {"WINTIPOFDAY", [](Fixture &f) { return new WINTIPOFDAY(&f.owner); }},
+      {"HelpWindow", [](Fixture &f) { return new HelpWindow(&f.owner); }},
+      {"PADWIN", [](Fixture &f) { return new PADWIN(f.ui, f.editorDialogs, f.printer); }},
+      {"main window", shellWith("")},
+      {"YM_GIRISWIN", shellWith("YM_GIRIS")},
+      {"BM_GIRISWIN", shellWith("BM_GIRIS")},
+      {"BMO_GIRISWIN", shellWith("BMO_GIRIS")},
+      {"AMAT_GIRISWIN", shellWith("AMAT_GIRIS")},
+      {"KW_MANWIN", shellWith("KW_MANUEL_COZUM")},
+  };
+}
+
+} // namespace
+
+class TestWindowTexts : public QObject {
+  Q_OBJECT
+  std::unique_ptr<Fixture> m_fixture;
+
+private slots:
+  void init()
+  {
+    m_fixture = std::make_unique<Fixture>();
+    Fixture &f = *m_fixture;
+    QDir(f.dir.path()).mkpath(QStringLiteral("Data"));
+    QVERIFY(QFile::copy(qEnvironmentVariable("VZ_SOURCE_DIR") + QStringLiteral("/examples/ORNEK_SUT_INEGI.RVD"),
+                        f.example()));
+    QFile::setPermissions(f.example(), QFile::permissions(f.example()) | QFileDevice::WriteOwner);
+    closeSessionProblem();
+    AppSession::instance().setProgramDir(f.dir.path());
+    f.problem = AppSession::instance().problem();
+  }
+  void cleanup()
+  {
+    closeSessionProblem();
+    m_fixture.reset();
+  }
+
+  void everyTextFits_data()
+  {
+    QTest::addColumn<int>("row");
+    const QList<WindowRow> table = windowTable();
+    for (int i = 0; i < table.size(); ++i)
+      QTest::newRow(table.at(i).name) << i;
+  }
+  void everyTextFits()
+  {
+    QFETCH(int, row);
+    const WindowRow entry = windowTable().at(row);
+    std::unique_ptr<QWidget> window(entry.build(*m_fixture));
+    QVERIFY(window);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCoreApplication::processEvents();
+    const QString grabDir = qEnvironmentVariable("VZ_GRAB_DIR");
+    if (!grabDir.isEmpty())
+      window->grab().save(grabDir + QLatin1Char('/') + QString::fromLatin1(entry.name).replace(QLatin1Char(' '), QLatin1Char('_')) + QStringLiteral(".png"));
+
+    const QStringList faults = textFaultsOnEveryPage(window.get()) + toolbarFaults(window.get());
+    if (!faults.isEmpty())
+      QFAIL(qPrintable(faults.join(QLatin1Char('\n'))));
+    if (qobject_cast<QDialog *>(window.get())) {
+      QVERIFY2(window->width() <= 1024 && window->height() <= 768,
+               qPrintable(QStringLiteral("%1x%2").arg(window->width()).arg(window->height())));
+      // The title bar shows the whole caption.
+      const int titleNeed = window->fontMetrics().horizontalAdvance(window->windowTitle()) + 100;
+      QVERIFY2(window->width() >= titleNeed,
+               qPrintable(QStringLiteral("title \"%1\": %2 < %3").arg(window->windowTitle())
+                              .arg(window->width()).arg(titleNeed)));
+    }
+  }
+};
+
+QTEST_MAIN(TestWindowTexts)
+#include "tst_windowtexts.moc"

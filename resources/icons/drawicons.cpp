@@ -94,6 +94,72 @@ void safe(QPainter &p, bool open)
   p.drawPolygon(QPolygonF({QPointF(82, 16), QPointF(98, 6), QPointF(98, 90), QPointF(82, 80)}));
 }
 
+// The dairy type pictures (177 x 119 pixels): an animal at pasture, drawn as
+// the beef type dialog draws its cow.
+struct Animal {
+  double scale;        // of a full-grown cow
+  QColor coat;
+  QColor patches;      // transparent: a plain coat
+  bool udder;
+  bool horns;
+  bool hump;
+};
+
+void pasture(QPainter &p, const Animal &a)
+{
+  p.scale(100.0 / 177.0, 100.0 / 119.0);
+  QLinearGradient sky(0, 0, 0, 80);
+  sky.setColorAt(0, QColor(190, 220, 245));
+  sky.setColorAt(1, QColor(235, 245, 250));
+  p.fillRect(QRectF(0, 0, 177, 80), sky);
+  p.fillRect(QRectF(0, 80, 177, 39), QColor(150, 200, 110));
+  p.setPen(QPen(QColor(60, 120, 40), 2));
+  for (int x = 6; x < 177; x += 14)
+    p.drawLine(QPointF(x, 112), QPointF(x + 3, 105));
+  p.drawLine(QPointF(0, 80), QPointF(177, 80));
+
+  // The animal stands on the grass line whatever its size.
+  p.translate(88, 98);
+  p.scale(a.scale, a.scale);
+  p.translate(-62, -88);
+  const QPen outline(QColor(50, 35, 20), 1.5);
+  p.setPen(outline);
+  p.setBrush(a.coat);
+  for (int x : {32, 44, 78, 90})
+    p.drawRect(QRectF(x, 60, 7, 28));                         // legs
+  p.drawLine(QPointF(24, 42), QPointF(15, 66));               // tail
+  if (a.hump)
+    p.drawEllipse(QRectF(74, 24, 26, 20));                    // neck
+  p.drawRoundedRect(QRectF(24, 30, 76, 38), 14, 14);          // body
+  if (a.patches.alpha() > 0) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(a.patches);
+    p.drawEllipse(QRectF(34, 34, 20, 14));
+    p.drawEllipse(QRectF(62, 44, 18, 16));
+    p.drawEllipse(QRectF(84, 34, 10, 12));
+    p.setPen(outline);
+  }
+  if (a.udder) {
+    p.setBrush(QColor(240, 170, 180));
+    p.drawChord(QRectF(56, 58, 20, 16), 180 * 16, 180 * 16);  // udder
+  }
+  p.setBrush(a.coat);
+  p.drawEllipse(QRectF(94, 24, 26, 22));                      // head
+  p.drawEllipse(QRectF(90, 22, 8, 6));                        // ear
+  p.setBrush(QColor(230, 170, 150));
+  p.drawEllipse(QRectF(108, 34, 13, 10));                     // muzzle
+  p.setBrush(Qt::black);
+  p.drawEllipse(QRectF(104, 29, 3, 3));                       // eye
+  if (a.horns) {
+    p.setPen(QPen(QColor(235, 225, 200), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(100, 25), QPointF(95, 15));
+    p.drawLine(QPointF(110, 24), QPointF(116, 14));
+    p.setPen(QPen(QColor(200, 170, 40), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(112, 41, 6, 6));                     // nose ring
+  }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -226,6 +292,17 @@ int main(int argc, char **argv)
     p.setPen(QPen(QColor(200, 170, 60), 1.2));
     for (int x = 6; x < 100; x += 9)
       p.drawLine(QPointF(x, 100), QPointF(x + 2, 90));
+  });
+
+  // The three dairy animal types: young, pregnant or milking cow, bull.
+  save(dir, QStringLiteral("IDS_GENCSIGIR"), 177, 119, [](QPainter &p, double) {
+    pasture(p, {0.62, QColor(165, 95, 50), QColor(250, 250, 245), false, false, false});
+  });
+  save(dir, QStringLiteral("IDS_INEGESOR"), 177, 119, [](QPainter &p, double) {
+    pasture(p, {0.9, QColor(250, 250, 245), QColor(30, 30, 30), true, false, false});
+  });
+  save(dir, QStringLiteral("IDS_ERGINBOGA"), 177, 119, [](QPainter &p, double) {
+    pasture(p, {1.0, QColor(70, 45, 30), Qt::transparent, false, true, true});
   });
 
   const QString states[] = {QStringLiteral("UP"), QStringLiteral("DOWN"), QStringLiteral("DISABLED")};

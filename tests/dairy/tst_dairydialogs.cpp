@@ -88,6 +88,8 @@ void TestDairyDialogs::typeDialog()
     STIPISECW rows(nullptr, 1);
     QVERIFY(showActive(&rows));
     QVERIFY(rows.typeButton(1)->isChecked());
+    QCOMPARE(rows.picture()->property("vzPicture").toString(), STIPISECW::typePicture(1));
+    QVERIFY(!rows.picture()->pixmap().isNull());
     QVERIFY(rows.summaryButton()->isChecked());
     QVERIFY(!rows.summaryButton()->isEnabled());
     QVERIFY(!rows.detailButton()->isEnabled());
@@ -103,9 +105,13 @@ void TestDairyDialogs::typeDialog()
     QVERIFY(report.detailButton()->isEnabled());
     QTest::mouseClick(report.detailButton(), Qt::LeftButton);
     QTest::mouseClick(report.typeButton(3), Qt::LeftButton);
+    QCOMPARE(report.picture()->property("vzPicture").toString(), STIPISECW::typePicture(3));
+    QVERIFY(!report.picture()->pixmap().isNull());
     QVERIFY(report.summaryButton()->isChecked());
     QVERIFY(!report.detailButton()->isEnabled());
     QTest::mouseClick(report.typeButton(2), Qt::LeftButton);
+    QCOMPARE(report.picture()->property("vzPicture").toString(), STIPISECW::typePicture(2));
+    QVERIFY(!report.picture()->pixmap().isNull());
     QVERIFY(report.detailButton()->isEnabled());
     QVERIFY(report.summaryButton()->isChecked());
     QTest::mouseClick(report.okButton(), Qt::LeftButton);

@@ -31,10 +31,13 @@
 #include "shell/ui/logondialog.h"
 #include "shell/ui/padwin.h"
 #include "shell/ui/padwinmargindialog.h"
+#include "shell/ui/qtfilecommanddialogs.h"
 #include "shell/ui/reporteditorqtdialogs.h"
+#include "shell/shellstartup.h"
 #include "shell/ui/standardshellwindow.h"
 
 #include <QDialog>
+#include <QFileDialog>
 #include <QPrinter>
 #include <QToolBar>
 #include <QToolButton>
@@ -128,6 +131,13 @@ QList<WindowRow> windowTable()
       {"WINTIPOFDAY", [](Fixture &f) { return new WINTIPOFDAY(&f.owner); }},
       {"HelpWindow", [](Fixture &f) { return new HelpWindow(&f.owner); }},
       {"PADWIN", [](Fixture &f) { return new PADWIN(f.ui, f.editorDialogs, f.printer); }},
+      {"file dialog", [](Fixture &f) {
+         auto *dialog = new QFileDialog(&f.owner, QStringLiteral("Aç..."), f.dir.path() + QStringLiteral("/Data"));
+         dialog->setOptions(QFileDialog::DontUseNativeDialog);
+         dialog->setViewMode(QFileDialog::Detail);
+         QtFileCommandDialogs::makeReadable(*dialog);
+         return dialog;
+       }},
       {"main window", shellWith("")},
       {"YM_GIRISWIN", shellWith("YM_GIRIS")},
       {"BM_GIRISWIN", shellWith("BM_GIRIS")},
@@ -144,6 +154,9 @@ class TestWindowTexts : public QObject {
   std::unique_ptr<Fixture> m_fixture;
 
 private slots:
+  // Qt's own texts are checked as the program shows them.
+  void initTestCase() { QVERIFY(ShellStartup::loadQtTranslation()); }
+
   void init()
   {
     m_fixture = std::make_unique<Fixture>();

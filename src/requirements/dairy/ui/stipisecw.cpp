@@ -16,13 +16,12 @@ STIPISECW::STIPISECW(QWidget *owner, int mode)
   const DialogUnits du =
       setUpFrame(QStringLiteral("Sığır Tipi"), DialogUnits::shellDlgFont(), 346, 86);
 
-  // The picture only decorates the dialog.
-  auto *picture = new QLabel(this);
-  picture->setObjectName(QStringLiteral("FBINEGESOR"));
-  picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  picture->setPixmap(QPixmap(QStringLiteral(":/icons/IDS_INEGESOR.png")));
-  picture->setScaledContents(true);
-  DialogUnits::place(picture, du, 6, 6, 120, 74);
+  // The picture only decorates the dialog: the animal of the chosen type.
+  m_picture = new QLabel(this);
+  m_picture->setObjectName(QStringLiteral("FBINEGESOR"));
+  m_picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  m_picture->setScaledContents(true);
+  DialogUnits::place(m_picture, du, 6, 6, 120, 74);
 
   auto *typeBox = new QGroupBox(QStringLiteral("Bir tip seçiniz"), this);
   typeBox->setObjectName(QStringLiteral("RADIOBUTTONGROUP1"));
@@ -62,10 +61,12 @@ STIPISECW::STIPISECW(QWidget *owner, int mode)
   m_type[0]->setChecked(true);
   NDEST = mode;
   syncReportButtons();
+  showTypePicture();
 
   connect(types, &QButtonGroup::idClicked, this, [this](int id) {
     m_form.clickType(id);
     syncReportButtons();
+    showTypePicture();
   });
   connect(reports, &QButtonGroup::idClicked, this, [this](int id) {
     m_form.chooseDetailed(id == 2);
@@ -86,6 +87,22 @@ void STIPISECW::syncReportButtons()
   m_detay->setChecked(detailed);
   m_ozet->setEnabled(m_form.reportChoiceEnabled());
   m_detay->setEnabled(m_form.reportChoiceEnabled());
+}
+
+QString STIPISECW::typePicture(int type)
+{
+  switch (type) {
+  case STipiSecForm::Cow: return QStringLiteral(":/icons/IDS_INEGESOR.png");
+  case STipiSecForm::Bull: return QStringLiteral(":/icons/IDS_ERGINBOGA.png");
+  default: return QStringLiteral(":/icons/IDS_GENCSIGIR.png");
+  }
+}
+
+void STIPISECW::showTypePicture()
+{
+  const QString name = typePicture(m_form.selectedType());
+  m_picture->setPixmap(QPixmap(name));
+  m_picture->setProperty("vzPicture", name);
 }
 
 void STIPISECW::PBTAMAM()

@@ -7,6 +7,7 @@
 
 #include "problem/ui/okcanceldialog.h"
 
+class QLabel;
 class QRadioButton;
 
 namespace vz {
@@ -24,6 +25,9 @@ public:
   QRadioButton *typeButton(int type) const;  // 1..3
   QRadioButton *summaryButton() const { return m_ozet; }
   QRadioButton *detailButton() const { return m_detay; }
+  // The picture of the chosen type, and the resource each type shows.
+  QLabel *picture() const { return m_picture; }
+  static QString typePicture(int type);
 
 public slots:
   void PBTAMAM() override;
@@ -31,11 +35,13 @@ public slots:
 
 private:
   void syncReportButtons();
+  void showTypePicture();
 
   STipiSecForm m_form;
   QRadioButton *m_type[3] = {};
   QRadioButton *m_ozet = nullptr;
   QRadioButton *m_detay = nullptr;
+  QLabel *m_picture = nullptr;
 };
 
 } // namespace vz

@@ -29,12 +29,15 @@
 #include "scriptedinteraction.h"
 #include "shell/ui/helpwindow.h"
 #include "shell/ui/logondialog.h"
+#include "shell/ui/newpassworddialog.h"
 #include "shell/ui/padwin.h"
 #include "shell/ui/padwinmargindialog.h"
 #include "shell/ui/qtfilecommanddialogs.h"
 #include "shell/ui/reporteditorqtdialogs.h"
 #include "shell/shellstartup.h"
+#include "shell/ui/splashscreen.h"
 #include "shell/ui/standardshellwindow.h"
+#include "shell/ui/wtipofday.h"
 
 #include <QDialog>
 #include <QFileDialog>
@@ -129,6 +132,10 @@ QList<WindowRow> windowTable()
       {"MARGINDIALOG", [](Fixture &f) { return new MARGINDIALOG(&f.owner); }},
       {"LOGONDIALOG", [](Fixture &f) { return new LOGONDIALOG(&f.owner, QStringLiteral("Giriş"), &f.ui, f.dir.path()); }},
       {"WINTIPOFDAY", [](Fixture &f) { return new WINTIPOFDAY(&f.owner); }},
+      {"WTIPOFDAY", [](Fixture &f) { return new WTIPOFDAY(&f.owner, &f.ui); }},
+      {"SPLASHSCREEN", [](Fixture &f) { return new SPLASHSCREEN(&f.owner); }},
+      {"NEWPASSWORDDIALOG adding", [](Fixture &f) { return new NEWPASSWORDDIALOG(&f.owner, QStringLiteral("Yeni Kullanıcı Ekle"), true, &f.ui, f.dir.path()); }},
+      {"NEWPASSWORDDIALOG changing", [](Fixture &f) { return new NEWPASSWORDDIALOG(&f.owner, QStringLiteral("Ad ve Parola Değiştir"), false, &f.ui, f.dir.path()); }},
       {"HelpWindow", [](Fixture &f) { return new HelpWindow(&f.owner); }},
       {"PADWIN", [](Fixture &f) { return new PADWIN(f.ui, f.editorDialogs, f.printer); }},
       {"file dialog", [](Fixture &f) {

@@ -8,8 +8,6 @@
 class QFileDialog;
 #include <QWidget>
 
-class QFileDialog;
-
 namespace vz {
 
 class QtFileCommandDialogs : public FileCommandDialogs {

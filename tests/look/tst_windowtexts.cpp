@@ -151,6 +151,7 @@ QList<WindowRow> windowTable()
       {"BMO_GIRISWIN", shellWith("BMO_GIRIS")},
       {"AMAT_GIRISWIN", shellWith("AMAT_GIRIS")},
       {"KW_MANWIN", shellWith("KW_MANUEL_COZUM")},
+      {"report editor", shellWith("REPORTPAD")},
   };
 }
 

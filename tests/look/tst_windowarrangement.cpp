@@ -1,6 +1,7 @@
 // Where the main window puts its windows: "Küçült" leaves every window usable
 // inside the workspace; the help window opens over the main window, goes back
 // and forward, answers the help keys and goes away on Escape.
+// VZ_GRAB_DIR=<folder> saves a picture of the cascaded windows there.
 #include "../shell/shellfixture.h"
 #include "scriptedinteraction.h"
 #include "shell/ui/helpwindow.h"
@@ -53,6 +54,8 @@ private slots:
     QMdiArea *area = window.mdiArea();
     QVERIFY(!area->subWindowList().isEmpty());
     window.WINDOWCASCADE();
+    if (const QString grabDir = qEnvironmentVariable("VZ_GRAB_DIR"); !grabDir.isEmpty())
+      window.grab().save(grabDir + QStringLiteral("/cascade_%1.png").arg(events.size()));
 
     const QRect view = area->viewport()->rect();
     const QSize usual(view.width() * 2 / 3, view.height() * 2 / 3);

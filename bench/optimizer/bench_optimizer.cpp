@@ -69,7 +69,7 @@ int main()
       const RationProblem p = c.make(rng);
       RationModel m = RationModel::build(p);
       GlpkReference reference(p);
-      if (m.stop() != RationModel::Stop::None || reference.solve().feasible != c.feasible)
+      if (m.stop() != RationModel::Stop::None || reference.solve(true).feasible != c.feasible)
         continue;
       models.push_back(std::move(m));
       references.push_back(std::move(reference));

@@ -29,6 +29,15 @@ void subtractMultiple(double *__restrict row, const double *__restrict pivotRow,
     row[c] -= mult * pivotRow[c];
 }
 
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void addSquares(double *__restrict sums, const double *__restrict row, int cols)
+{
+  for (int c = 0; c < cols; ++c)
+    sums[c] += row[c] * row[c];
+}
+
 } // namespace
 
 bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::vector<double> rhs,
@@ -167,6 +176,36 @@ int SimplexSolver::chooseEntering(bool bland) const
         return c;
     }
     return anyCandidate ? -2 : -1;
+  }
+
+  if (m_steepest) {
+    // The criterion per unit length of the column's edge: after a stall,
+    // the steepest edge leaves a degenerate corner in far fewer pivots than
+    // the largest criterion.
+    std::vector<double> &norms = m_norms;
+    norms.assign(std::size_t(m_cols), 1.0);
+    for (int r = 0; r < m_rows; ++r)
+      addSquares(norms.data(), &m_a[std::size_t(r) * m_cols], m_cols);
+    int best = -1;
+    double bestScore = 0.0;
+    for (int c = 0; c < m_cols; ++c) {
+      const double v = d[c] + penalty[c];
+      if (v < Tol)
+        continue;
+      anyCandidate = true;
+      const double score = v * v / norms[c];
+      if (score > bestScore) {
+        bool positive = false;
+        const double *p = m_a.data() + c;
+        for (int r = 0; r < m_rows && !positive; ++r, p += m_cols)
+          positive = *p >= Tol;
+        if (positive) {
+          best = c;
+          bestScore = score;
+        }
+      }
+    }
+    return best >= 0 ? best : anyCandidate ? -2 : -1;
   }
 
   // Largest criterion first; the first of equal ones. A column without a
@@ -339,18 +378,21 @@ SimplexSolver::LoopEnd SimplexSolver::iterate()
   const bool blandOnStall = m_stallLimit == 0;
   // Pivots without the cost falling that count as a stall as well: round-off
   // can make pivots that should be degenerate move by a hair, in a cycle.
-  const int progressWindow = 4 * std::max(stallLimit, defaultStallLimit(m_rows));
+  const int progressWindow = std::max(stallLimit, defaultStallLimit(m_rows));
   int degenerateRun = 0;
   bool bland = false;
   bool lastResort = false;
-  bool stalled = false;  // stall handling has begun in this run
+  // Stall handling has begun, in this run or an earlier one of this solve
+  // (whose round-off this run inherits).
+  bool stalled = m_stalls > 0 && !m_stallBasis.empty();
   int sinceRefresh = 0;
   int sinceRefactor = 0;
   int sinceProgress = 0;
   int rounds = 0;
   double best = objective();
 
-  // Back onto the unperturbed problem, on fresh data, and feasible again.
+  // Back onto the unperturbed problem, on fresh data, and feasible again
+  // (the fresh data may also show round-off the updates had hidden).
   // When that cannot be done, the last resort starts from the feasible basis
   // the first stall was met at.
   auto leavePerturbation = [&] {
@@ -371,6 +413,7 @@ SimplexSolver::LoopEnd SimplexSolver::iterate()
       lastResort = true;
     } else {
       perturb();
+      m_steepest = true;
     }
     degenerateRun = 0;
     sinceProgress = 0;
@@ -409,10 +452,7 @@ SimplexSolver::LoopEnd SimplexSolver::iterate()
       }
       if ((e < 0 || r < 0) && stalled) {
         // A verdict is near: take it on the problem as loaded.
-        if (m_perturbed)
-          leavePerturbation();
-        else
-          refactor();
+        leavePerturbation();
         sinceRefactor = 0;
         sinceRefresh = 0;
         e = chooseEntering(lastResort);
@@ -694,6 +734,8 @@ SimplexSolver::Status SimplexSolver::solve()
   m_refactorisations = 0;
   m_seed = 20261210u;
   m_perturbed = false;
+  m_steepest = false;
+  m_stallBasis.clear();
   std::fill(m_shift.begin(), m_shift.end(), 0.0);
   m_iterationLimit = 100 * (m_rows + m_cols) + 1000;
   m_c = m_cost0;

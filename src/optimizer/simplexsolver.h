@@ -12,7 +12,8 @@
 //  - artificial columns are known by their index, never by their cost;
 //  - a stall (a long run of degenerate pivots, or a long run without the
 //    cost falling) is met by a small bounded perturbation of the right-hand
-//    sides, under which no pivot is degenerate; from then on the tableau is
+//    sides, under which no pivot is degenerate, and the entering column is
+//    then the steepest edge; from then on the tableau is
 //    recomputed from the loaded data every so many pivots, and before any
 //    verdict the perturbation is taken off on freshly computed data and the
 //    few rows it leaves below zero are mended by dual pivots. Bland's rule is
@@ -126,6 +127,8 @@ private:
   std::vector<double> m_scale0;  // per loaded row: max(1, |b|, largest |entry|)
   std::vector<int> m_stallBasis; // the feasible basis at the first stall, for the last resort
   bool m_perturbed = false;
+  bool m_steepest = false;       // steepest-edge pricing, after a stall
+  mutable std::vector<double> m_norms;
   std::vector<double> m_b;
   std::vector<double> m_b0;      // initial right-hand sides, for feasibility scales
   std::vector<double> m_c;       // current costs

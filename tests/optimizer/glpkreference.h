@@ -97,7 +97,10 @@ public:
     int pivots = 0;
   };
 
-  Result solve() const
+  // `confirm`: a verdict other than an optimum is asked again from scratch
+  // with GLPK's presolver. On a few badly degenerate problems glp_simplex
+  // alone answers "no feasible solution" although one exists.
+  Result solve(bool confirm = false) const
   {
     Result out;
     for (const Bound &b : columnBounds)
@@ -125,6 +128,11 @@ public:
     glp_init_smcp(&parm);
     parm.msg_lev = GLP_MSG_OFF;
     glp_simplex(lp, &parm);
+    if (confirm && glp_get_status(lp) != GLP_OPT) {
+      glp_std_basis(lp);
+      parm.presolve = GLP_ON;
+      glp_simplex(lp, &parm);
+    }
     const int status = glp_get_status(lp);
     out.feasible = status == GLP_OPT;
     out.objective = glp_get_obj_val(lp);

@@ -23,6 +23,11 @@ void JqDataColumnDelegate::initStyleOption(QStyleOptionViewItem *option, const Q
     option->text = option->text.trimmed();
     option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
   } else {
+    // Padding after a name would only push it into an ellipsis.
+    qsizetype end = option->text.size();
+    while (end > 0 && option->text.at(end - 1) == QLatin1Char(' '))
+      --end;
+    option->text.truncate(end);
     option->displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
   }
 }

@@ -29,7 +29,8 @@ public:
                             const QModelIndex &index) const override;
 
   // Number text is shown right-aligned without its padding, so that decimal
-  // points line up whatever the font; other text reads from the left.
+  // points line up whatever the font; other text reads from the left, without
+  // the padding after it.
   static bool isNumberText(const QString &text);
 
 protected:

@@ -8,7 +8,10 @@
 #include "../shell/shellfixture.h"
 #include "textfit.h"
 
+#include "controls/jqdatacolumndelegate.h"
 #include "controls/toolbarpictures.h"
+#include "editing/ui/entrytablemodel.h"
+#include "editing/ui/entrywindow.h"
 #include "controls/wintipofday.h"
 #include "problem/ui/achoice.h"
 #include "problem/ui/actalert.h"
@@ -41,6 +44,8 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPrinter>
 #include <QToolBar>
 #include <QToolButton>
@@ -215,6 +220,42 @@ private slots:
                qPrintable(QStringLiteral("title \"%1\": %2 < %3").arg(window->windowTitle())
                               .arg(window->width()).arg(titleNeed)));
     }
+  }
+
+  // Numbers line up at the right of their cells (their padding dropped);
+  // names and units read from the left.
+  void numbersAlignRight_data()
+  {
+    QTest::addColumn<QByteArray>("event");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("alignment");
+    const int left = Qt::AlignLeft | Qt::AlignVCenter;
+    const int right = Qt::AlignRight | Qt::AlignVCenter;
+    QTest::newRow("feedstuff name") << QByteArray("YM_GIRIS") << 0 << QStringLiteral("Mısır Silajı") << left;
+    QTest::newRow("price") << QByteArray("YM_GIRIS") << 1 << QStringLiteral("2.500") << right;
+    QTest::newRow("nutrient unit") << QByteArray("BM_GIRIS") << 1 << QString() << left;
+    QTest::newRow("matrix value") << QByteArray("AMAT_GIRIS") << 1 << QString() << right;
+  }
+  void numbersAlignRight()
+  {
+    QFETCH(QByteArray, event);
+    QFETCH(int, column);
+    QFETCH(QString, shown);
+    QFETCH(int, alignment);
+    struct Probe : JqDataColumnDelegate {
+      using JqDataColumnDelegate::initStyleOption;
+    } probe;
+    std::unique_ptr<QWidget> top(shellWith(event.constData())(*m_fixture));
+    auto *window = static_cast<STANDARDSHELLWINDOW *>(top.get());
+    QMdiSubWindow *sub = window->mdiArea()->activeSubWindow();
+    auto *entry = sub ? qobject_cast<EntryWindow *>(sub->widget()) : nullptr;
+    QVERIFY(entry);
+    QStyleOptionViewItem option;
+    probe.initStyleOption(&option, entry->model()->index(0, column));
+    if (!shown.isEmpty())
+      QCOMPARE(option.text, shown);
+    QVERIFY2(int(option.displayAlignment) == alignment, qPrintable(option.text));
   }
 };
 

@@ -235,6 +235,15 @@ UsersTable::EditResult UsersTable::apply(const Edit &edit) const
   table.fields[table.password].length = std::max(table.fields.at(table.password).length, PasswordWidth);
   table.records[row].values[table.name] = name;
   table.records[row].values[table.password] = hash;
+  // A rewrite never carries a plain password on, should the start have
+  // failed to convert one.
+  for (DbfRecord &r : table.records) {
+    QString &stored = r.values[table.password];
+    if (!PasswordHash::isHash(stored))
+      stored = PasswordHash::make(stored);
+    if (stored.isEmpty())
+      return refuse(hashError(), Field::None);
+  }
   if (!writeTable(path(), table, &error))
     return refuse(error, Field::None);
   result.done = true;

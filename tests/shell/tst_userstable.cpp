@@ -265,6 +265,27 @@ private slots:
     QCOMPARE(users.checkLogOn(QStringLiteral("DAXU"), QStringLiteral("MV83")).ok, adding);
   }
 
+  void rewriteLeavesNoPlainPassword()
+  {
+    // A table with one hashed user and one plain password the start did not
+    // convert: the next change hashes it too.
+    twoUsers();
+    const auto users = storedUsers(table());
+    QVERIFY(DbfTable::writeTable(table(), {{QStringLiteral("KULL_ID"), QLatin1Char('C'), 20, 0},
+                                           {QStringLiteral("PASSWORD"), QLatin1Char('C'), 128, 0}},
+                                 {{false, {users.at(0).first, users.at(0).second}},
+                                  {false, {QStringLiteral("ESKI"), QStringLiteral("DUZMETIN7")}}}));
+    UsersTable::Edit edit;
+    edit.adding = true;
+    edit.loggedOnUserId = QStringLiteral("DAXU");
+    edit.currentPassword = QStringLiteral("MV83");
+    edit.newPassword = edit.retypedPassword = QStringLiteral("P1");
+    edit.newName = QStringLiteral("YENI");
+    QVERIFY(UsersTable(dir()).apply(edit).done);
+    QVERIFY(!fileBytes(table()).contains("DUZMETIN7"));
+    QVERIFY(UsersTable(dir()).checkLogOn(QStringLiteral("ESKI"), QStringLiteral("DUZMETIN7")).ok);
+  }
+
   void passwordKeptToTwentyCharacters()
   {
     twoUsers();

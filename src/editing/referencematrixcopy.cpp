@@ -1,0 +1,340 @@
+#include "referencematrixcopy.h"
+#include "editing/entrytable.h"
+#include "editing/referencematrix.h"
+#include "platform/cp1254.h"
+#include "platform/rtext.h"
+#include "problem/numbertext.h"
+
+#include <algorithm>
+
+namespace vz {
+
+namespace {
+
+bool blank(const QString &s) { return s.trimmed().isEmpty(); }
+
+bool hasDigit(const QString &s)
+{
+  return std::any_of(s.cbegin(), s.cend(), [](QChar c) { return c.isDigit(); });
+}
+
+// A computed value as the cells hold it, or empty when it needs more than
+// the 11 characters of a cell.
+QString cellNumber(double value)
+{
+  const QString text = QString::number(rt::Round(value, 4), 'f', 4);
+  return text.size() > NumberTextWidth ? QString() : rt::PadL(text, NumberTextWidth);
+}
+
+} // namespace
+
+bool ReferenceMatrixCopy::open(const QString &path, QString *error)
+{
+  ReferenceMatrix m;
+  if (!refmatrix::read(path, &m, error))
+    return false;
+  m_path = path;
+  m_fields = m.fields;
+  m_records = m.records;
+  m_open = true;
+  m_changed = false;
+  return true;
+}
+
+QStringList ReferenceMatrixCopy::fieldNames() const
+{
+  QStringList out;
+  for (const DbfField &f : m_fields)
+    out.append(f.name);
+  return out;
+}
+
+bool ReferenceMatrixCopy::valid(int record, int field) const
+{
+  return record >= 1 && record <= recordCount() && field >= 1 && field <= fieldCount();
+}
+
+QString ReferenceMatrixCopy::cell(int record, int field) const
+{
+  return valid(record, field) ? m_records.at(record - 1).value(field - 1) : QString();
+}
+
+int ReferenceMatrixCopy::fieldPosition(const QString &name) const
+{
+  for (int i = 0; i < fieldCount(); ++i)
+    if (m_fields.at(i).name == name)
+      return i + 1;
+  return 0;
+}
+
+ReferenceMatrixCopy::EditOutcome ReferenceMatrixCopy::ENDEDIT(int record, int field, const QString &typed,
+                                                              Interaction &ui)
+{
+  if (!valid(record, field))
+    return EditOutcome::Refused;
+  const int width = m_fields.at(field - 1).length;
+  auto refuse = [&ui](const QString &text) {
+    ui.warning(text);
+    return EditOutcome::Refused;
+  };
+  QString v = typed;
+  if (record == 1 && field == 1) {
+    v = QString::fromLatin1(refmatrix::UnitsName);
+  } else if (blank(v)) {
+    v.clear();
+  } else if (record >= 2 && field >= 2) {
+    v = SDAYA(typed, field == 2 ? 3 : 4);
+    // Digits that SDAYA can only blank out were too many for the cell.
+    if (blank(v) && hasDigit(typed))
+      return refuse(EntryTable::numberTooWideText());
+  } else {
+    if (rt::RTrim(v).size() > width)
+      return refuse(EntryTable::nameTooLongText(width));
+    if (!cp1254::canEncode(v))
+      return refuse(QStringLiteral("Bu karakterler dosyaya yazılamaz!"));
+  }
+  v = rt::PadR(v, width);
+  QString &stored = m_records[record - 1][field - 1];
+  if (stored != v) {
+    stored = v;
+    m_changed = true;
+  }
+  return EditOutcome::Stored;
+}
+
+int ReferenceMatrixCopy::APPEND()
+{
+  QStringList blankRecord;
+  for (const DbfField &f : m_fields)
+    blankRecord.append(QString(f.length, QLatin1Char(' ')));
+  m_records.append(blankRecord);
+  m_changed = true;
+  return recordCount();
+}
+
+bool ReferenceMatrixCopy::removeRecord(int record)
+{
+  if (record <= 1 || record > recordCount())
+    return false;
+  m_records.removeAt(record - 1);
+  m_changed = true;
+  return true;
+}
+
+bool ReferenceMatrixCopy::save(QString *error)
+{
+  QList<DbfRecord> out;
+  out.reserve(m_records.size());
+  for (const QStringList &r : std::as_const(m_records))
+    out.append(DbfRecord{false, r});
+  if (!DbfTable::writeTable(m_path, m_fields, out, error))
+    return false;
+  m_changed = false;
+  return true;
+}
+
+std::optional<double> ReferenceMatrixCopy::MPRODUCT(const QString &op, double a, double b)
+{
+  if (op == QLatin1String("+"))
+    return a + b;
+  if (op == QLatin1String("-"))
+    return a - b;
+  if (op == QLatin1String("*"))
+    return a * b;
+  if (op == QLatin1String("/"))
+    return a / b;
+  return std::nullopt;
+}
+
+ReferenceMatrixCopy::MathResult ReferenceMatrixCopy::applyColumnMaths(int field, const ColumnOperation &op)
+{
+  MathResult result;
+  if (field < 2 || field > fieldCount() || op.isNothing())
+    return result;
+  const bool divide = op.op == QLatin1String("/");
+  int operand = 0;
+  double x = 0;
+  if (op.type == QLatin1String("A")) {
+    operand = fieldPosition(op.value);
+    if (operand == 0 || operand == field)
+      return result;
+  } else {
+    x = rt::Val(op.value);
+    if (divide && x == 0.0) {
+      result.divideByZero = true;
+      return result;
+    }
+  }
+  // Every result is computed before a cell is written, so a refusal leaves
+  // the column as it was.
+  QList<QPair<int, QString>> writes;
+  for (int r = 2; r <= recordCount(); ++r) {
+    const QString c = cell(r, field);
+    if (blank(c))
+      continue;
+    const double b = operand ? rt::Val(cell(r, operand)) : x;
+    if (divide && b == 0.0) {
+      ++result.skipped;
+      continue;
+    }
+    const std::optional<double> value = MPRODUCT(op.op, rt::Val(c), b);
+    if (!value)
+      return result;
+    const QString text = cellNumber(*value);
+    if (text.isEmpty()) {
+      result.tooWide = true;
+      result.skipped = 0;
+      return result;
+    }
+    writes.append({r, text});
+  }
+  const int width = m_fields.at(field - 1).length;
+  for (const auto &w : std::as_const(writes))
+    m_records[w.first - 1][field - 1] = rt::PadR(w.second, width);
+  m_changed = true;
+  result.changed = true;
+  return result;
+}
+
+ReferenceMatrixCopy::LinkOutcome ReferenceMatrixCopy::linkNutrients(int record, int macroField,
+                                                                    const QString &newValue,
+                                                                    const QList<int> &linked)
+{
+  const double old = rt::Val(cell(record, macroField));
+  if (old == 0.0)
+    return LinkOutcome::ZeroMacro;
+  const double n = rt::Val(newValue);
+  QList<QPair<int, QString>> writes;
+  QList<int> fields = linked;
+  std::sort(fields.begin(), fields.end());
+  for (int f : std::as_const(fields)) {
+    const QString c = cell(record, f);
+    if (f < 3 || f == macroField || blank(c))
+      continue;
+    const QString text = cellNumber(rt::Val(c) / old * n);
+    if (text.isEmpty())
+      return LinkOutcome::TooWide;
+    writes.append({f, text});
+  }
+  for (const auto &w : std::as_const(writes))
+    m_records[record - 1][w.first - 1] = rt::PadR(w.second, m_fields.at(w.first - 1).length);
+  m_records[record - 1][macroField - 1] = rt::PadR(newValue, m_fields.at(macroField - 1).length);
+  m_changed = true;
+  return LinkOutcome::Changed;
+}
+
+namespace refmaint {
+
+QString openFailedText() { return QStringLiteral("Referans matris dosyası açma hatası!"); }
+
+QString zeroDivisorText()
+{
+  return QStringLiteral("Sıfıra bölme yapılamaz!\n\nHiçbir değer değiştirilmedi.");
+}
+
+QString skippedCellsText(int count)
+{
+  return QStringLiteral("Böleni sıfır ya da boş olan %1 hücre değiştirilmedi.").arg(count);
+}
+
+QString saveFailedText(const QString &why)
+{
+  return QStringLiteral("Referans matris dosyası kaydedilemedi!\n\n") + why;
+}
+
+bool COLMATHBM(ReferenceMatrixCopy &copy, int field, Interaction &ui)
+{
+  if (field <= 1) {
+    ui.warning(QStringLiteral("Aritmetik için önce sayısal bir kolon seçiniz!"));
+    return false;
+  }
+  if (field > copy.fieldCount())
+    return false;
+  const ColumnOperation op = ui.askColumnArithmetic(copy.fieldNames());
+  if (op.isNothing())
+    return false;
+  if (op.type != QLatin1String("N") && op.type != QLatin1String("A"))
+    return false;
+  const QString f = copy.fields().at(field - 1).name;
+  if (op.type == QLatin1String("A") && op.value == f) {
+    ui.statusMessage(QStringLiteral("Farklı bir besin maddesi seçilmedi..."));
+    return false;
+  }
+  const QString question = QStringLiteral("Seçili referans matrise (") + f + QLatin1Char('=') + f + op.op + op.value
+                           + QStringLiteral(") işlemi uygulanacak\n\nYaptığınız işlemden emin misiniz?");
+  if (!ui.askYesNo(question, QStringLiteral("Uyarı...")))
+    return false;
+  const ReferenceMatrixCopy::MathResult r = copy.applyColumnMaths(field, op);
+  if (r.divideByZero) {
+    ui.warning(zeroDivisorText());
+    return false;
+  }
+  if (r.tooWide) {
+    ui.warning(EntryTable::linkTooWideText());
+    return false;
+  }
+  if (r.skipped > 0)
+    ui.information(skippedCellsText(r.skipped));
+  return r.changed;
+}
+
+bool BMBAGLA(ReferenceMatrixCopy &copy, int record, Interaction &ui)
+{
+  if (record <= 1) {
+    ui.warning(QStringLiteral("Bir yem maddesi seçilmedi..."));
+    return false;
+  }
+  if (record > copy.recordCount())
+    return false;
+  QStringList names;
+  QList<int> positions;  // field position of each name
+  for (int i = 1; i <= copy.fieldCount(); ++i) {
+    const QString n = copy.fields().at(i - 1).name;
+    if (n == QLatin1String("YM_ADI") || n == QLatin1String("FIATI"))
+      continue;
+    names.append(n);
+    positions.append(i);
+  }
+  const int chosen = ui.chooseOne(QStringLiteral("Makro Besin Maddesi Seçimi"), names);
+  if (chosen < 1 || chosen > names.size())
+    return false;
+  const QString m = names.at(chosen - 1);
+  const int macroField = positions.at(chosen - 1);
+  const QString old = copy.cell(record, macroField);
+  if (blank(old)) {
+    ui.warning(QStringLiteral("Seçilen makro besin maddesi boş!"));
+    return false;
+  }
+  const QString prompt = rt::AllTrim(copy.cell(record, 1)) + QStringLiteral("->") + rt::AllTrim(m)
+                         + QStringLiteral(" Değerini Giriniz:");
+  const QString newValue = ui.askValue(prompt, old);
+  if (blank(newValue) || newValue == old)
+    return false;
+  names.removeAt(chosen - 1);
+  positions.removeAt(chosen - 1);
+  const QList<int> linked = ui.chooseMany(QStringLiteral("Bağlı Besin Maddeleri Seçimi"), names, true);
+  if (linked.isEmpty())
+    return false;
+  if (!ui.askYesNo(QStringLiteral("Seçili RM dosyasını bir satır boyunca değiştirmek üzeresiniz...\n\n"
+                                  "Yaptığınız işlemden emin misiniz?"),
+                   QStringLiteral("Uyarı...")))
+    return false;
+  QList<int> fields;
+  for (int k : linked)
+    if (k >= 1 && k <= positions.size())
+      fields.append(positions.at(k - 1));
+  switch (copy.linkNutrients(record, macroField, newValue, fields)) {
+  case ReferenceMatrixCopy::LinkOutcome::ZeroMacro:
+    ui.warning(EntryTable::zeroMacroText());
+    return false;
+  case ReferenceMatrixCopy::LinkOutcome::TooWide:
+    ui.warning(EntryTable::linkTooWideText());
+    return false;
+  case ReferenceMatrixCopy::LinkOutcome::Changed:
+    break;
+  }
+  return true;
+}
+
+} // namespace refmaint
+} // namespace vz

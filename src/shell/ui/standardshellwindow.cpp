@@ -2,6 +2,11 @@
 
 #include "controls/windowicons.h"
 #include "editing/referencecommands.h"
+#include "editing/referencemaintenance.h"
+#include "editing/referencematrix.h"
+#include "editing/ui/bm_man_win.h"
+#include "editing/ui/jqfolderdialogwindow.h"
+#include "editing/ui/stddatawindow.h"
 #include "editing/ui/entrywindows.h"
 #include "editing/ui/mdiplacement.h"
 #include "editing/ui/kw_manwin.h"
@@ -481,6 +486,44 @@ void STANDARDSHELLWINDOW::HMFIATLIST()
 void STANDARDSHELLWINDOW::KMMREPORT()
 {
   ReferenceReports::KMMREPORT(AppSession::instance(), m_ui);
+}
+
+void STANDARDSHELLWINDOW::RM_YAZIM()
+{
+  if (!refmaint::logOnGranted(m_ui))
+    return;
+  const QString path = refmaint::ensureReferenceMatrix(AppSession::instance().programDir(), m_ui);
+  if (!path.isEmpty())
+    STDDATAWINDOW::open(m_mdi, path, &m_ui);
+}
+
+void STANDARDSHELLWINDOW::RM_BMEKLESIL()
+{
+  if (!refmaint::logOnGranted(m_ui))
+    return;
+  const QString path = refmaint::ensureReferenceMatrix(AppSession::instance().programDir(), m_ui);
+  if (path.isEmpty())
+    return;
+  // The window's copy would be written over the changed columns at its "Evet".
+  if (STDDATAWINDOW *open = STDDATAWINDOW::find(m_mdi)) {
+    m_ui.information(QStringLiteral("Referans matris yazım penceresi açıkken besin maddesi eklenemez ya da "
+                                    "silinemez.\n\nÖnce pencereyi kapatınız."),
+                     QStringLiteral("Bilgi..."));
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(open->parentWidget()))
+      m_mdi->setActiveSubWindow(sub);
+    return;
+  }
+  BM_MAN_WIN dialog(this, path, m_ui);
+  dialog.exec();
+}
+
+void STANDARDSHELLWINDOW::RM_YEDEKLE()
+{
+  if (!refmaint::logOnGranted(m_ui))
+    return;
+  JQFOLDERDIALOGWINDOW dialog(this, QString::fromLatin1(refmatrix::FileName));
+  dialog.exec();
+  refmaint::backUp(AppSession::instance().programDir(), dialog.SFFTXTVAL, m_ui);
 }
 
 void STANDARDSHELLWINDOW::REPORTPAD()

@@ -111,6 +111,11 @@ public slots:
   void HMFIATLIST();
   void KMMREPORT();
 
+  // Keeping the reference matrix, each after the "Geçiş İzni" log-on.
+  void RM_YAZIM();
+  void RM_BMEKLESIL();
+  void RM_YEDEKLE();
+
   void WINDOWCASCADE();
   void WINDOWTILE();
   void WINDOWICON();

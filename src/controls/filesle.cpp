@@ -1,0 +1,139 @@
+#include "filesle.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vz {
+
+namespace {
+
+FILESLE::Chooser &chooser()
+{
+  static FILESLE::Chooser c;
+  return c;
+}
+
+QString systemDialog(FILESLE *edit, int type, const QString &start, const QString &filter)
+{
+  if (type == 2)
+    return QFileDialog::getExistingDirectory(edit, start, QString(), QFileDialog::ShowDirsOnly);
+  if (type == 1)
+    return QFileDialog::getOpenFileName(edit->window(), QString(), start, filter);
+  return QFileDialog::getSaveFileName(edit->window(), QString(), start, filter);
+}
+
+// The magnifier of the button, released and pressed.
+QPixmap magnifier(bool down)
+{
+  QPixmap pm(30, 22);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  const int d = down ? 1 : 0;
+  p.setPen(QPen(QColor(40, 40, 40), 2));
+  p.setBrush(QColor(200, 225, 250));
+  p.drawEllipse(QRectF(8 + d, 3 + d, 10, 10));
+  p.setPen(QPen(QColor(90, 60, 30), 3, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(17 + d, 12 + d), QPointF(22 + d, 18 + d));
+  return pm;
+}
+
+} // namespace
+
+FILESLE::FILESLE(QWidget *owner) : RIGHTSLE(owner) {}
+
+void FILESLE::setChooser(Chooser c) { chooser() = std::move(c); }
+
+void FILESLE::mouseDoubleClickEvent(QMouseEvent *event)
+{
+  if (event->button() == Qt::LeftButton) {
+    event->accept();
+    MOUSEBUTTONDOUBLECLICK();
+    return;
+  }
+  RIGHTSLE::mouseDoubleClickEvent(event);
+}
+
+void FILESLE::MOUSEBUTTONDOUBLECLICK()
+{
+  // A read-only name is only to be looked at.
+  if (isReadOnly())
+    return;
+  QStringList filters;
+  if (XFILTER.isEmpty()) {
+    filters.append(QStringLiteral("All FIles (*)"));
+  } else {
+    for (int i = 0; i < XFILTER.size(); ++i)
+      filters.append(XFILTERDESC.value(i, XFILTER.at(i)) + QStringLiteral(" (") + XFILTER.at(i) + QLatin1Char(')'));
+  }
+  const QString filter = filters.join(QStringLiteral(";;"));
+  const QString start = NDIALOGTYPE == 2 ? SFDIALOGCAPTION : text();
+  const Chooser &c = chooser();
+  const QString answer = c ? c(this, NDIALOGTYPE, start, filter) : systemDialog(this, NDIALOGTYPE, start, filter);
+  if (answer.isEmpty())
+    return;
+  if (NDIALOGTYPE == 2)
+    setText(QDir::toNativeSeparators(QDir(answer).filePath(SDBFNAME)));
+  else
+    setText(QDir::toNativeSeparators(answer));
+  setModified(true);
+}
+
+FILEPB::FILEPB(QWidget *owner, FILESLE *edit) : WMBITMAPBUTTON(owner), m_edit(edit)
+{
+  setPictures(magnifier(false), magnifier(true));
+  setAccessibleName(QStringLiteral("Dizin seç"));
+  setToolTip(QStringLiteral("Dizin seç"));
+  connect(this, &QPushButton::clicked, this, [this] {
+    if (m_edit && !m_edit->isReadOnly())
+      m_edit->MOUSEBUTTONDOUBLECLICK();
+  });
+}
+
+PBFILESLE::PBFILESLE(QWidget *owner) : FILESLE(owner), m_button(new FILEPB(owner, this))
+{
+  setCompanionButton(m_button);
+  setTextMargins(0, 0, 0, 0);
+}
+
+void PBFILESLE::placeButton()
+{
+  // The edit keeps its own place; the button covers its last 30 pixels, one
+  // pixel taller, so edit and button read as one control.
+  if (!m_button->parentWidget() || m_button->parentWidget() != parentWidget())
+    return;
+  const QRect g = geometry();
+  m_button->setGeometry(g.right() + 1 - ButtonWidth, g.top() - 1 < 0 ? g.top() : g.top() - 1, ButtonWidth,
+                        g.height() + 1);
+  m_button->raise();
+  setTextMargins(0, 0, ButtonWidth, 0);
+}
+
+void PBFILESLE::moveEvent(QMoveEvent *event)
+{
+  FILESLE::moveEvent(event);
+  placeButton();
+}
+
+void PBFILESLE::resizeEvent(QResizeEvent *event)
+{
+  FILESLE::resizeEvent(event);
+  placeButton();
+}
+
+void PBFILESLE::showEvent(QShowEvent *event)
+{
+  FILESLE::showEvent(event);
+  placeButton();
+  m_button->show();
+}
+
+void PBFILESLE::hideEvent(QHideEvent *event)
+{
+  FILESLE::hideEvent(event);
+  m_button->hide();
+}
+
+} // namespace vz

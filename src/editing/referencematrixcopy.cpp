@@ -13,11 +13,6 @@ namespace {
 
 bool blank(const QString &s) { return s.trimmed().isEmpty(); }
 
-bool hasDigit(const QString &s)
-{
-  return std::any_of(s.cbegin(), s.cend(), [](QChar c) { return c.isDigit(); });
-}
-
 // A computed value as the cells hold it, or empty when it needs more than
 // the 11 characters of a cell.
 QString cellNumber(double value)
@@ -83,10 +78,13 @@ ReferenceMatrixCopy::EditOutcome ReferenceMatrixCopy::ENDEDIT(int record, int fi
   } else if (blank(v)) {
     v.clear();
   } else if (record >= 2 && field >= 2) {
-    v = SDAYA(typed, field == 2 ? 3 : 4);
-    // Digits that SDAYA can only blank out were too many for the cell.
-    if (blank(v) && hasDigit(typed))
-      return refuse(EntryTable::numberTooWideText());
+    // Text that is no number, or too wide for the cell, is refused rather
+    // than turned into another number.
+    const int decimals = field == 2 ? 3 : 4;
+    const QString why = numberInputRefusal(typed, decimals, m_fields.at(field - 1).name);
+    if (!why.isEmpty())
+      return refuse(why);
+    v = SDAYA(typed, decimals);
   } else {
     if (rt::RTrim(v).size() > width)
       return refuse(EntryTable::nameTooLongText(width));

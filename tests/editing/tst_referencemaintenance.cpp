@@ -60,6 +60,7 @@ private slots:
     QTest::newRow("name as typed") << 2 << 1 << QStringLiteral(" Arpa ezme") << QStringLiteral(" Arpa ezme");
     QTest::newRow("name too long") << 2 << 1 << QString(26, QLatin1Char('x')) << QStringLiteral("!");
     QTest::newRow("number too wide refused") << 2 << 3 << QStringLiteral("123456789") << QStringLiteral("!");
+    QTest::newRow("no number refused") << 2 << 3 << QStringLiteral("12a") << QStringLiteral("!");
   }
 
   void endOfEdit()

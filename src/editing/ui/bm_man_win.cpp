@@ -39,7 +39,8 @@ BM_MAN_WIN::BM_MAN_WIN(QWidget *owner, const QString &path, Interaction &ui, ref
   auto *hint = new QLabel(QStringLiteral("Besin Maddesi konumu belirle --->"), this);
   hint->setObjectName(QStringLiteral("FIXEDTEXT2"));
   hint->setWordWrap(true);
-  DialogUnits::place(hint, du, 13, 57, 60, 18);
+  // Three lines in the template font need a little more room than the template gives.
+  DialogUnits::place(hint, du, 8, 54, 70, 25);
 
   LBBMAD = new QListWidget(this);
   LBBMAD->setObjectName(QStringLiteral("LBBMAD"));

@@ -554,7 +554,7 @@ void STDDATAWINDOW::VIEWTABLE()
   m_grid->setFocus();
 }
 
-void STDDATAWINDOW::WIN_HESMAK() { CalculatorLauncher::WIN_HESMAK(); }
+void STDDATAWINDOW::WIN_HESMAK() { CalculatorLauncher::WIN_HESMAK(*m_ui); }
 
 void STDDATAWINDOW::PBSPLIT()
 {

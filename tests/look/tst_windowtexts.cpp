@@ -5,6 +5,8 @@
 // builds it (not yet shown) from the fixture. A window the main window opens
 // through a menu command is a row of shellWith("EVENT").
 // VZ_GRAB_DIR=<folder> saves a picture of every window there.
+#include "editing/ui/bm_man_win.h"
+#include "editing/ui/jqfolderdialogwindow.h"
 #include "../shell/shellfixture.h"
 #include "textfit.h"
 
@@ -136,6 +138,8 @@ QList<WindowRow> windowTable()
       {"CA_TAHMIN_DWIN", [](Fixture &f) { return new beef::CA_TAHMIN_DWIN(&f.owner); }},
       {"MARGINDIALOG", [](Fixture &f) { return new MARGINDIALOG(&f.owner); }},
       {"LOGONDIALOG", [](Fixture &f) { return new LOGONDIALOG(&f.owner, QStringLiteral("Giriş"), &f.ui, f.dir.path()); }},
+      {"BM_MAN_WIN", [](Fixture &f) { return new BM_MAN_WIN(&f.owner, f.dir.filePath(QStringLiteral("MATKUMAD.DBF")), f.ui); }},
+      {"JQFOLDERDIALOGWINDOW", [](Fixture &f) { return new JQFOLDERDIALOGWINDOW(&f.owner, QStringLiteral("MATKUMAD.DBF")); }},
       {"WINTIPOFDAY", [](Fixture &f) { return new WINTIPOFDAY(&f.owner); }},
       {"WTIPOFDAY", [](Fixture &f) { return new WTIPOFDAY(&f.owner, &f.ui); }},
       {"SPLASHSCREEN", [](Fixture &f) { return new SPLASHSCREEN(&f.owner); }},

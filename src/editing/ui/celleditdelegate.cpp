@@ -52,6 +52,14 @@ bool CellEditDelegate::eventFilter(QObject *object, QEvent *event)
   // close it behind the user's back.
   if (m_committing && (event->type() == QEvent::FocusOut || event->type() == QEvent::Hide))
     return true;
+  // Opening a menu (Alt and a letter, or a context menu) keeps the edit
+  // going: the menu's commands (cut, paste...) act on the open editor, and a
+  // refusal's message must not interrupt the menu bar on its way open.
+  if (event->type() == QEvent::FocusOut) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+    if (reason == Qt::MenuBarFocusReason || reason == Qt::PopupFocusReason)
+      return true;
+  }
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent *>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vz {
@@ -325,6 +327,11 @@ struct DbfTable::Impl {
       }
       if (f.length <= 0 || f.name.isEmpty())
         return fail(tr("%1 bir dBASE tablosu değil (alan tanımı bozuk).").arg(name));
+      // A width we would not write back the same would make the table
+      // unreadable at the first save; refuse it now instead.
+      if ((f.type == QLatin1Char('D') && f.length != 8) || (f.type == QLatin1Char('L') && f.length != 1))
+        return fail(tr("%1: \"%2\" alanının genişliği (%3) desteklenmiyor; tablo açılmadı.")
+                        .arg(name, f.name, QString::number(f.length)));
       fields.append(f);
       offsets.append(off);
       off += f.length;
@@ -529,6 +536,116 @@ QList<DbfRecord> DbfTable::allRecords() const
     out.append(r);
   }
   return out;
+}
+
+namespace {
+
+// Serialises saves of one file between sessions that all hold it shared: an
+// open-file-description write lock on a byte far past any data, so it neither
+// meets the sessions' flock nor anyone's records. A save renames a new file
+// over the old, so a waiter that wakes on the replaced file tries again on the
+// new one.
+class SaveLock
+{
+public:
+  explicit SaveLock(const QString &path)
+  {
+    const QByteArray name = QFile::encodeName(path);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      m_fd = ::open(name.constData(), O_RDWR | O_CLOEXEC);
+      if (m_fd < 0)
+        m_fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+      if (m_fd < 0)
+        return;
+      struct flock fl = {};
+      fl.l_type = F_WRLCK;
+      fl.l_whence = SEEK_SET;
+      fl.l_start = off_t(1) << 40;
+      fl.l_len = 1;
+      int rc;
+      do
+        rc = ::fcntl(m_fd, F_OFD_SETLKW, &fl);
+      while (rc != 0 && errno == EINTR);
+      if (rc != 0)
+        return;  // a file system without such locks: save unserialised
+      struct stat held, now;
+      if (::fstat(m_fd, &held) == 0 && ::stat(name.constData(), &now) == 0 && held.st_ino == now.st_ino
+          && held.st_dev == now.st_dev)
+        return;
+      ::close(m_fd);
+      m_fd = -1;
+    }
+  }
+  ~SaveLock()
+  {
+    if (m_fd >= 0)
+      ::close(m_fd);
+  }
+  SaveLock(const SaveLock &) = delete;
+  SaveLock &operator=(const SaveLock &) = delete;
+
+private:
+  int m_fd = -1;
+};
+
+} // namespace
+
+bool DbfTable::rewriteFromDisk(const DiskEdit &edit, const QString &target)
+{
+  if (!isOpen())
+    return d->fail(tr("Tablo açık değil."));
+  if (target.isEmpty() && d->mode == OpenMode::ReadOnly)
+    return d->fail(tr("Tablo salt okunur açıldı."));
+  if (!commit())
+    return false;
+  const QString path = d->file.fileName();
+  SaveLock lock(path);
+
+  // Read without flock: our own exclusive lock would refuse a second one.
+  Impl disk;
+  QFile in(path);
+  if (!in.open(QIODevice::ReadOnly))
+    return d->fail(tr("%1 okunamadı: %2").arg(path, in.errorString()));
+  const QByteArray all = in.readAll();
+  in.close();
+  if (!disk.parse(all, path))
+    return d->fail(disk.error);
+  QList<DbfRecord> records;
+  records.reserve(disk.count);
+  for (int n = 1; n <= disk.count; ++n) {
+    DbfRecord r;
+    r.deleted = disk.deleted(n);
+    for (int i = 0; i < disk.fields.size(); ++i)
+      r.values.append(cp1254::decode(QByteArrayView(disk.rec(n) + disk.offsets.at(i), disk.fields.at(i).length)));
+    records.append(r);
+  }
+  QString why;
+  if (!edit(disk.fields, records, &why))
+    return d->fail(why);
+  if (!target.isEmpty()) {
+    if (!writeContent(target, disk.fields, records, &why))
+      return d->fail(why);
+    return true;
+  }
+  if (!writeContent(path, disk.fields, records, &why))
+    return d->fail(why);
+  auto fresh = std::make_unique<Impl>();
+  fresh->mode = d->mode;
+  fresh->listeners = d->listeners;
+  fresh->nextListener = d->nextListener;
+  const int indexField = d->indexField;
+  if (!fresh->openFile(path)) {
+    close();
+    d->error = fresh->error;
+    return false;
+  }
+  d->file.close();
+  d = std::move(fresh);
+  d->indexField = indexField;
+  d->indexStale = true;
+  goTop();
+  d->notify(NoticeFileChange);
+  return true;
 }
 
 bool DbfTable::rewrite(const QList<DbfRecord> &records)

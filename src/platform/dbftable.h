@@ -88,6 +88,16 @@ public:
   // the old file, or is closed when even reopening failed.
   bool rewrite(const QList<DbfRecord> &records);
 
+  // For a table other sessions may hold shared: while holding a lock that
+  // serialises such saves, reads the file as it is on disk now, lets `edit`
+  // change its records (given in the disk file's field order; `edit` returns
+  // false and sets its error to cancel) and writes the result atomically, to
+  // `target` when given, else over the table's own file, which is then
+  // reopened and relocked as rewrite() does. Returns false and sets
+  // errorString() on failure; nothing is written then.
+  using DiskEdit = std::function<bool(const QList<DbfField> &fields, QList<DbfRecord> &records, QString *error)>;
+  bool rewriteFromDisk(const DiskEdit &edit, const QString &target = QString());
+
   QDate lastUpdate() const;  // the header's date
 
   // Navigation over the records that are not deleted. Record numbers are the

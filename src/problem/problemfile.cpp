@@ -355,13 +355,18 @@ void ProblemFile::MATRIXKAYDI(QList<DbfRecord> &records, RationProblem &problem)
 
 bool ProblemFile::PROBDBFUPDATE(RationProblem &problem)
 {
+  return writeProblem(problem, QString());
+}
+
+bool ProblemFile::writeProblem(RationProblem &problem, const QString &target)
+{
   m_error.clear();
   if (!isOpen()) {
     m_error = tr("Açık problem dosyası yok.");
     return false;
   }
   const ChangedFlags flags = problem.changed;
-  if (!flags.any())
+  if (!flags.any() && target.isEmpty())
     return true;
 
   const bool writesMatrix = flags.matrix || flags.params;
@@ -386,65 +391,100 @@ bool ProblemFile::PROBDBFUPDATE(RationProblem &problem)
   RationProblem work = problem;
   if (writesMatrix && !work.params)
     work.params = RationProblem::defaultParams();
-  QList<DbfRecord> records = m_table.allRecords();
-  // The writers address fields in problem-file order; a table from elsewhere
-  // may hold them in another order, so map there and back.
-  QList<int> at;
-  for (const DbfField &f : problemFields())
-    at.append(m_table.fieldIndex(f.name));
-  const int tableFields = m_table.fieldCount();
-  for (DbfRecord &r : records) {
-    QStringList ours(FieldCount);
-    for (int f = 0; f < FieldCount; ++f)
-      ours[f] = r.values.at(at.at(f));
-    r.values = ours;
-  }
-
-  if (flags.feedNames)
-    YMKAYDI(records, work);
-  if (flags.feedAmounts)
-    YMMIKKAYDI(records, work);
-  if (flags.nutrientNames)
-    BMKAYDI(records, work);
-  if (writesMatrix)
-    MATRIXKAYDI(records, work);
-  if (flags.ratios)
-    BMOKAYDI(records, work);
-
-  // Back to the table's own field order; fields the problem file does not know
-  // keep what they hold (new records get blanks there).
-  const QList<DbfRecord> old = m_table.allRecords();
-  for (int i = 0; i < records.size(); ++i) {
-    QStringList theirs = i < old.size() ? old.at(i).values : QStringList(tableFields);
-    for (int f = 0; f < FieldCount; ++f)
-      theirs[at.at(f)] = records.at(i).values.at(f);
-    records[i].values = theirs;
-  }
-  if (!m_table.rewrite(records)) {
-    m_error = tr("%1 dosyasına kaydedilemedi: %2").arg(m_path, m_table.errorString());
+  if (!m_table.rewriteFromDisk(flaggedWriter(work, flags), target)) {
+    m_error = tr("%1 dosyasına kaydedilemedi: %2").arg(target.isEmpty() ? m_path : target, m_table.errorString());
     if (!m_table.isOpen())
       m_path.clear();
     return false;
   }
+  if (!target.isEmpty())
+    return true;  // the open file keeps its raised flags
   problem.changed = work.changed;
   if (writesMatrix)
     problem.params = work.params;
   return true;
 }
 
-bool ProblemFile::CREATE_VSK_DBFFILE(const QString &target)
+DbfTable::DiskEdit ProblemFile::flaggedWriter(RationProblem &work, const ChangedFlags flags)
+{
+  // Another session may have saved since we opened: the parts whose flag is
+  // down are taken from the file as it is now, as in-place writers would.
+  return [this, &work, flags](const QList<DbfField> &fields, QList<DbfRecord> &records, QString *error) {
+    // The writers address fields in problem-file order; a table from
+    // elsewhere may hold them in another order, so map there and back.
+    QList<int> at;
+    for (const DbfField &f : problemFields()) {
+      int i = 0;
+      while (i < fields.size() && fields.at(i).name.compare(f.name, Qt::CaseInsensitive) != 0)
+        ++i;
+      if (i == fields.size()) {
+        *error = tr("%1 alanı dosyada yok.").arg(f.name);
+        return false;
+      }
+      at.append(i);
+    }
+    const qsizetype tableFields = fields.size();
+    const QList<DbfRecord> old = records;
+    for (DbfRecord &r : records) {
+      QStringList ours(FieldCount);
+      for (int f = 0; f < FieldCount; ++f)
+        ours[f] = r.values.at(at.at(f));
+      r.values = ours;
+    }
+    if (flags.feedNames)
+      YMKAYDI(records, work);
+    if (flags.feedAmounts)
+      YMMIKKAYDI(records, work);
+    if (flags.nutrientNames)
+      BMKAYDI(records, work);
+    if (flags.matrix || flags.params)
+      MATRIXKAYDI(records, work);
+    if (flags.ratios)
+      BMOKAYDI(records, work);
+    // Back to the table's own field order; fields the problem file does not
+    // know keep what they hold (new records get blanks there).
+    for (qsizetype i = 0; i < records.size(); ++i) {
+      QStringList theirs = i < old.size() ? old.at(i).values : QStringList(tableFields);
+      for (int f = 0; f < FieldCount; ++f)
+        theirs[at.at(f)] = records.at(i).values.at(f);
+      records[i].values = theirs;
+    }
+    return true;
+  };
+}
+
+bool ProblemFile::saveAs(const QString &target, const RationProblem &problem)
+{
+  RationProblem copy = problem;
+  return writeProblem(copy, target);
+}
+
+bool ProblemFile::CREATE_VSK_DBFFILE(const QString &target, const RationProblem *problem)
 {
   m_error.clear();
   if (!isOpen()) {
     m_error = tr("Açık problem dosyası yok.");
     return false;
   }
+  QList<DbfRecord> records = m_table.allRecords();
+  if (problem && problem->changed.any()) {
+    // The export shows the problem as it is now, unsaved changes included,
+    // without saving them into the open file.
+    RationProblem work = *problem;
+    if ((work.changed.matrix || work.changed.params) && !work.params)
+      work.params = RationProblem::defaultParams();
+    QString why;
+    if (!flaggedWriter(work, work.changed)(m_table.fields(), records, &why)) {
+      m_error = why;
+      return false;
+    }
+  }
   const QList<DbfField> fields = olderLayoutFields();
   QList<int> at;
   for (const DbfField &f : fields)
     at.append(m_table.fieldIndex(f.name));
   QList<DbfRecord> out;
-  for (const DbfRecord &r : m_table.allRecords()) {
+  for (const DbfRecord &r : std::as_const(records)) {
     if (r.deleted)
       continue;
     DbfRecord o;
@@ -455,27 +495,6 @@ bool ProblemFile::CREATE_VSK_DBFFILE(const QString &target)
   QString why;
   if (!DbfTable::writeTable(target, fields, out, &why)) {
     m_error = why;
-    return false;
-  }
-  return true;
-}
-
-bool ProblemFile::copyTo(const QString &target)
-{
-  m_error.clear();
-  if (!isOpen()) {
-    m_error = tr("Açık problem dosyası yok.");
-    return false;
-  }
-  QFile in(m_path);
-  if (!in.open(QIODevice::ReadOnly)) {
-    m_error = tr("%1 okunamadı: %2").arg(m_path, in.errorString());
-    return false;
-  }
-  const QByteArray bytes = in.readAll();
-  QString why;
-  if (!writeFileAtomically(target, bytes, &why)) {
-    m_error = tr("%1 yazılamadı: %2").arg(target, why);
     return false;
   }
   return true;

@@ -88,19 +88,26 @@ public:
   static void MATRIXKAYDI(QList<DbfRecord> &records, RationProblem &problem);
 
   // The ".VVD" export: writes every live record of the open file, without
-  // YMMANMIK, to `target` (replacing it). The caller saves first. Returns
+  // YMMANMIK, to `target` (replacing it). Returns
   // false and sets errorString() when nothing is open or `target` cannot be
   // written; a failed export leaves an older `target` as it was.
-  bool CREATE_VSK_DBFFILE(const QString &target);
+  // With `problem`, its unsaved (flagged) parts are exported as they are in
+  // memory; the open file is not written.
+  bool CREATE_VSK_DBFFILE(const QString &target, const RationProblem *problem = nullptr);
 
-  // Save-as to ".RVD": copies the open file byte for byte to `target`
-  // (replacing it). Returns false and sets errorString() on failure.
-  bool copyTo(const QString &target);
+  // Save-as to ".RVD": writes `problem`, unsaved changes included, to
+  // `target` (replacing it); the open file and the problem's flags stay as
+  // they are. Returns false and sets errorString(); an older `target` then
+  // stays as it was.
+  bool saveAs(const QString &target, const RationProblem &problem);
 
   // The open table itself, for the few readers that need its records.
   const DbfTable &table() const;
 
 private:
+  bool writeProblem(RationProblem &problem, const QString &target);
+  DbfTable::DiskEdit flaggedWriter(RationProblem &work, ChangedFlags flags);
+
   DbfTable m_table;
   QString m_path;
   QString m_error;

@@ -164,25 +164,24 @@ bool ProblemFileCommands::saveAs()
                                 QStringLiteral("Uyarı..."), Interaction::Icon::Stop)) {
     return false;
   }
-  if (!save())
-    return false;
-
+  // The open file keeps its own content: a user saving under a new name may
+  // want the original as it was.
   if (rvd) {
-    // Written beside the target and renamed over it, so an older file of that
-    // name survives a failed copy.
-    QFile source(file->path());
-    const bool read = source.open(QIODevice::ReadOnly);
-    const QByteArray bytes = read ? source.readAll() : QByteArray();
-    if (!read || source.error() != QFileDevice::NoError || !writeFileAtomically(target, bytes)) {
-      m_ui.errorMessage(QStringLiteral("Dosyaya kaydetme sırasında hata!"));
+    if (!file->saveAs(target, m_session.problem())) {
+      m_ui.errorMessage(QStringLiteral("Dosyaya kaydetme sırasında hata!\n\n") + file->errorString());
       return false;
     }
     m_ui.statusMessage(QStringLiteral("Dosya başarıyla kaydedildi..."));
-    doOpenFile(target);
+    // The changes live on in the target; closing the original must not offer
+    // to write them there too.
+    const ChangedFlags flags = m_session.problem().changed;
+    m_session.problem().changed.clear();
+    if (!doOpenFile(target) && m_session.problemFile() == file)
+      m_session.problem().changed = flags;
     return true;
   }
-  if (!file->CREATE_VSK_DBFFILE(target)) {
-    m_ui.errorMessage(QStringLiteral("Dosya oluşturmada hata!"));
+  if (!file->CREATE_VSK_DBFFILE(target, &m_session.problem())) {
+    m_ui.errorMessage(QStringLiteral("Dosya oluşturmada hata!\n\n") + file->errorString());
     return false;
   }
   m_ui.statusMessage(QStringLiteral("Dosya başarıyla kaydedildi..."));

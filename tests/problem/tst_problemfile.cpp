@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -464,7 +465,7 @@ private slots:
     QVERIFY(!f.errorString().isEmpty());
     QCOMPARE(p.changed, allRaised());
     QVERIFY(!f.CREATE_VSK_DBFFILE(folder + QStringLiteral("/P1.VVD")));
-    QVERIFY(!f.copyTo(folder + QStringLiteral("/P1.RVD")));
+    QVERIFY(!f.saveAs(folder + QStringLiteral("/P1.RVD"), p));
   }
 
   void cleanProblemWritesNothing()
@@ -568,7 +569,7 @@ private slots:
     QVERIFY(!f.errorString().isEmpty());
 
     const QString copy = m_dir.filePath(QStringLiteral("COPY1.RVD"));
-    QVERIFY(f.copyTo(copy));
+    QVERIFY(f.saveAs(copy, RationProblem()));
     QCOMPARE(bytesOf(copy), bytesOf(path));
   }
 
@@ -582,6 +583,50 @@ private slots:
     QCOMPARE(f.PROBFILEDIR(), m_dir.path());
     QCOMPARE(f.PROBFILENAME(), QStringLiteral("rasyon 1.x"));
     QCOMPARE(f.path(), path);
+  }
+
+  // Two sessions hold one problem file shared and save in turn: each save
+  // starts from the file as it is on disk then, so a part one session did not
+  // change keeps what the other saved; the same part: the last save wins.
+  void twoSessionsKeepBothChanges_data()
+  {
+    QTest::addColumn<bool>("samePart");
+    QTest::newRow("different parts") << false;
+    QTest::newRow("same part") << true;
+  }
+
+  void twoSessionsKeepBothChanges()
+  {
+    QFETCH(bool, samePart);
+    const QString path = saveFresh(sampleProblem());
+    ProblemFile a, b;
+    QVERIFY(a.open(path));
+    QVERIFY(b.open(path));
+    RationProblem pa, pb;
+    a.AKTPRODIZOLUSTUR(pa);
+    b.AKTPRODIZOLUSTUR(pb);
+    pa.feeds[0][YmPrice] = QStringLiteral("7.25");
+    pa.changed.feedNames = true;
+    QVERIFY2(a.PROBDBFUPDATE(pa), qPrintable(a.errorString()));
+    if (samePart) {
+      pb.feeds[0][YmPrice] = QStringLiteral("9.50");
+      pb.changed.feedNames = true;
+    } else {
+      pb.nutrients[0][BmLower] = QStringLiteral("12.5");
+      pb.changed.nutrientNames = true;
+    }
+    QVERIFY2(b.PROBDBFUPDATE(pb), qPrintable(b.errorString()));
+    a.close();
+    b.close();
+    ProblemFile c;
+    QVERIFY(c.open(path));
+    RationProblem pc;
+    c.AKTPRODIZOLUSTUR(pc);
+    QCOMPARE(pc.feeds[0][YmPrice].trimmed().toDouble(), samePart ? 9.5 : 7.25);
+    if (!samePart)
+      QCOMPARE(pc.nutrients[0][BmLower].trimmed().toDouble(), 12.5);
+    QCOMPARE(QDir(QFileInfo(path).path()).entryList({QFileInfo(path).fileName() + QStringLiteral(".*")}, QDir::Files),
+             QStringList());
   }
 };
 

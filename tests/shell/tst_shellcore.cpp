@@ -14,6 +14,16 @@
 using namespace vz;
 using namespace vz::test;
 
+namespace {
+
+QByteArray bytesOf(const QString &path)
+{
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
 class TstShellCore : public QObject {
   Q_OBJECT
 
@@ -534,8 +544,10 @@ private slots:
     makeProblemFile(ontoItself ? QStringLiteral("KAYNA1") : QStringLiteral("KAYNAK"));
     if (ontoItself)
       chosen = QStringLiteral("KAYNA.RVD");
-    fillProblem(session().problem(), 3, 2);  // unsaved change: save-as saves it first
+    fillProblem(session().problem(), 3, 2);  // an unsaved change goes to the target only
     session().problem().changed.params = false;
+    const QString original = data(ontoItself ? QStringLiteral("KAYNA1.RVD") : QStringLiteral("KAYNAK.RVD"));
+    const QByteArray originalBytes = bytesOf(original);
     if (existing) {
       QFile f(data(QStringLiteral("ABC1.RVD")));
       QVERIFY(f.open(QIODevice::WriteOnly));
@@ -555,8 +567,11 @@ private slots:
                data(QStringLiteral("ABC1.RVD")) + QStringLiteral(" Dosyası mevcut!\n\nÜzerine yazılsın mı?"));
     if (target.isEmpty())
       return;
-    // The written copy holds the problem as it stood, change included.
-    QVERIFY(!session().problem().changed.any());
+    // The written copy holds the problem as it stood, change included; the
+    // original keeps its own content, and after a ".VVD" export the open
+    // problem still has its change to save.
+    QCOMPARE(bytesOf(original), originalBytes);
+    QCOMPARE(session().problem().changed.any(), target.endsWith(QLatin1String(".VVD")));
     ProblemFile copy;
     RationProblem loaded;
     if (target.endsWith(QLatin1String(".RVD"))) {

@@ -189,7 +189,7 @@ QString Str(double value, int length, int decimals)
     bool negative = false;
     QString text = absoluteText(value, d, &negative);
     if (text.isEmpty())
-      break;
+      continue;  // too many decimals to hold: try fewer
     if (negative)
       text.prepend(QLatin1Char('-'));
     if (text.size() <= length)

@@ -339,9 +339,9 @@ struct DbfTable::Impl {
     if (fields.isEmpty())
       return fail(tr("%1 bir dBASE tablosu değil (alan yok).").arg(name));
     if (off != recordLen)
-      return fail(tr("%1: kayıt uzunluğu (%2) alanların toplamıyla (%3) uyuşmuyor.").arg(name).arg(recordLen).arg(off));
+      return fail(tr("%1: kayıt uzunluğu (%2) alanların toplamıyla (%3) uyuşmuyor.").arg(name, QString::number(recordLen), QString::number(off)));
     if (qint64(headerLen) + qint64(cnt) * recordLen > all.size())
-      return fail(tr("%1 eksik: başlıktaki %2 kayıt dosyada yok (dosya kesilmiş).").arg(name).arg(cnt));
+      return fail(tr("%1 eksik: başlıktaki %2 kayıt dosyada yok (dosya kesilmiş).").arg(name, QString::number(cnt)));
     count = int(cnt);
     data = all.mid(headerLen, qsizetype(count) * recordLen);
     return true;

@@ -54,6 +54,9 @@ ShellStartup::Outcome ShellStartup::prepare(Interaction &ui, SingleCopyLock &loc
     return out;
   }
 
+  // A file named relative to the folder the user started us in must be
+  // found there, not in the program folder we change to below.
+  const QDir startDir = QDir::current();
   out.settings = StartupSettings::read();
   if (!out.settings.isInstalled()) {
     ui.errorMessage(notInstalledText());
@@ -69,6 +72,8 @@ ShellStartup::Outcome ShellStartup::prepare(Interaction &ui, SingleCopyLock &loc
   session.problem().reset();
 
   out.problemFile = problemFileArgument(arguments);
+  if (!out.problemFile.isEmpty() && QDir::isRelativePath(out.problemFile))
+    out.problemFile = QDir::cleanPath(startDir.absoluteFilePath(out.problemFile));
   return out;
 }
 

@@ -5,6 +5,7 @@
 #include "shell/textreportfile.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <algorithm>
 #include <QGuiApplication>
 #include <QProcess>
@@ -119,6 +120,8 @@ class TestRtf : public QObject {
 private slots:
   void roundTripKeepsTextAndFormatting();
   void writerDeclaresTurkishCodePage();
+  void fixedPitchFontTable_data();
+  void fixedPitchFontTable();
   void unrtfReadsOurText();
   void readsWordPadFile();
   void readsWordProcessorEscapes_data();
@@ -151,6 +154,43 @@ void TestRtf::writerDeclaresTurkishCodePage()
   QVERIFY(rtf.contains("\\'80"));            // € is in 1254
   for (char c : rtf)
     QVERIFY2(uchar(c) < 0x80, "rich text is 7-bit");
+}
+
+// Fixed pitch goes out as "Courier New" of the modern family, which word
+// processors everywhere know, and both that and "monospace" come back in
+// this system's fixed-pitch font.
+void TestRtf::fixedPitchFontTable_data()
+{
+  QTest::addColumn<QString>("family");
+  QTest::newRow("monospace") << QStringLiteral("monospace");
+  QTest::newRow("system fixed font") << QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+  QTest::newRow("Courier New") << QStringLiteral("Courier New");
+}
+
+void TestRtf::fixedPitchFontTable()
+{
+  QFETCH(QString, family);
+  QTextDocument doc;
+  QFont font(family);
+  font.setFixedPitch(true);
+  doc.setDefaultFont(font);
+  QTextCursor c(&doc);
+  QTextCharFormat f;
+  f.setFontFamilies(QStringList{family});
+  c.insertText(QStringLiteral("Yem"), f);
+  const QByteArray rtf = RtfWriter::write(doc);
+  if (!QFontDatabase::isFixedPitch(family))
+    QSKIP("no fixed-pitch font of that name here");
+  QVERIFY2(rtf.contains("{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset162 Courier New;}"), rtf.constData());
+  QVERIFY(!rtf.contains("monospace"));
+
+  QTextDocument back;
+  RtfReader reader;
+  QVERIFY(reader.read(rtf, &back));
+  const QString fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+  QCOMPARE(back.begin().begin().fragment().charFormat().fontFamilies().toStringList().value(0), fixed);
+  QVERIFY(reader.read("{\\rtf1{\\fonttbl{\\f0\\fmodern monospace;}{\\f1\\fswiss Arial;}}\\f0 a\\f1 b}", &back));
+  QCOMPARE(back.begin().begin().fragment().charFormat().fontFamilies().toStringList().value(0), fixed);
 }
 
 void TestRtf::unrtfReadsOurText()

@@ -196,6 +196,32 @@ private slots:
     }
   }
 
+  // A file named on the command line is found in the folder the program was
+  // started in, though the program then works in its own folder.
+  void commandLinePathFromTheStartFolder_data()
+  {
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("expected");  // relative to the start folder
+    QTest::newRow("relative") << QStringLiteral("rel.RVD") << QStringLiteral("rel.RVD");
+    QTest::newRow("relative in a subfolder") << QStringLiteral("./alt/../a%2b%3.RVD") << QStringLiteral("a%2b%3.RVD");
+    QTest::newRow("quoted") << QStringLiteral("\"iki ad.RVD\"") << QStringLiteral("iki ad.RVD");
+  }
+
+  void commandLinePathFromTheStartFolder()
+  {
+    QFETCH(QString, given);
+    QFETCH(QString, expected);
+    clearSettings();
+    QTemporaryDir start;
+    QDir::setCurrent(start.path());
+    const QString startPath = QDir::currentPath();
+    writeSetting(QStringLiteral("VKpath"), m_dir.path());
+    SingleCopyLock lock;
+    const auto out = ShellStartup::prepare(*m_ui, lock, {QStringLiteral("vesk_zyr"), given});
+    QCOMPARE(out.status, ShellStartup::Status::Run);
+    QCOMPARE(out.problemFile, startPath + QLatin1Char('/') + expected);
+  }
+
   void startWithoutProgramDirEnds()
   {
     clearSettings();

@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
+#include <QFontDatabase>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -64,6 +65,16 @@ public:
   Parser(const QByteArray &data, QTextDocument *doc) : m_data(data), m_doc(doc), m_cursor(doc) {}
 
   void run()
+  {
+    // One edit block for the whole document: inserted run by run outside it,
+    // the layout is redone at every insertion and the time grows with the
+    // square of the paragraph.
+    m_cursor.beginEditBlock();
+    parse();
+    m_cursor.endEditBlock();
+  }
+
+  void parse()
   {
     const int n = int(m_data.size());
     int i = 0;
@@ -368,8 +379,15 @@ private:
 
   void commitFont()
   {
-    if (m_fontIndex >= 0)
-      m_fonts.insert(m_fontIndex, m_fontName.trimmed());
+    if (m_fontIndex >= 0) {
+      // What we and other systems write for fixed pitch is shown in this
+      // system's own fixed-pitch font.
+      QString name = m_fontName.trimmed();
+      if (name.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0
+          || name.compare(QLatin1String("monospace"), Qt::CaseInsensitive) == 0)
+        name = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+      m_fonts.insert(m_fontIndex, name);
+    }
     m_fontIndex = -1;
     m_fontName.clear();
   }

@@ -50,9 +50,11 @@ public:
     QByteArray out = "{\\rtf1\\ansi\\ansicpg1254\\deff0\\deflang1055";
     out += "{\\fonttbl";
     for (int i = 0; i < m_fonts.size(); ++i) {
+      // Word processors elsewhere know no "monospace" or local fixed-pitch
+      // family: name the one they all have.
       const bool fixed = QFontDatabase::isFixedPitch(m_fonts[i]);
       out += "{\\f" + QByteArray::number(i) + (fixed ? "\\fmodern\\fprq1" : "\\fswiss\\fprq2")
-             + "\\fcharset162 " + escape(m_fonts[i]) + ";}";
+             + "\\fcharset162 " + (fixed ? QByteArray("Courier New") : escape(m_fonts[i])) + ";}";
     }
     out += "}\r\n";
     if (!m_colours.isEmpty()) {

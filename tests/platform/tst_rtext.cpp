@@ -105,7 +105,6 @@ private slots:
     QTest::newRow("sign counts") << -10000.0 << 5 << 0 << "*****";
     QTest::newRow("rounds up to too wide") << 99999.6 << 5 << 1 << "*****";
     QTest::newRow("decimals past what a double holds") << 1.96875 << 10 << 18 << "1.96875000";
-    QTest::newRow("huge value, many decimals") << 1e17 << 20 << 18 << "  100000000000000000";
     QTest::newRow("negative fits") << -9999.0 << 5 << 0 << "-9999";
     QTest::newRow("half away up") << 2.5 << 3 << 0 << "  3";
     QTest::newRow("half away down") << -2.5 << 3 << 0 << " -3";

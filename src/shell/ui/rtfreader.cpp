@@ -383,8 +383,9 @@ private:
       // What we and other systems write for fixed pitch is shown in this
       // system's own fixed-pitch font.
       QString name = m_fontName.trimmed();
-      if (name.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0
-          || name.compare(QLatin1String("monospace"), Qt::CaseInsensitive) == 0)
+      if ((name.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0
+           || name.compare(QLatin1String("monospace"), Qt::CaseInsensitive) == 0)
+          && !QFontDatabase::hasFamily(name))
         name = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
       m_fonts.insert(m_fontIndex, name);
     }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
 using namespace vz;
@@ -45,8 +46,10 @@ RationProblem randomOf(std::mt19937 &rng, RandomShape shape)
 
 } // namespace
 
-int main()
+int main(int argc, char **argv)
 {
+  // An argument keeps only the lines whose label contains it.
+  const char *only = argc > 1 ? argv[1] : nullptr;
   using std::placeholders::_1;
   const Case cases[] = {
       {"10 x 10", std::bind(randomOf, _1, RandomShape{10, 10, 2, false, false})},
@@ -60,6 +63,8 @@ int main()
   };
   std::printf("%-20s %8s %8s %12s %12s %8s\n", "feeds x nutrients", "pivots", "GLPK", "ours us", "GLPK us", "ratio");
   for (const Case &c : cases) {
+    if (only && !std::strstr(c.label, only))
+      continue;
     std::mt19937 rng(4242u);
     // A fixed set of five problems of this size, of the verdict the line is
     // about (GLPK's).

@@ -10,9 +10,13 @@ namespace {
 constexpr double Tol = SimplexSolver::Tolerance;
 constexpr double Excluded = 1e300;
 
-// A run of degenerate pivots this long is taken for stalling (or cycling):
-// Bland's rule then chooses until the cost falls again.
-int defaultStallLimit(int rows)
+// A run of degenerate pivots this long is taken for a stall. On the
+// problems that stall at all, a short limit costs far fewer pivots than a
+// long one: the run only grows once the corner is badly degenerate.
+constexpr int DefaultStallLimit = 10;
+
+// Pivots without the cost falling that count as a stall as well.
+int progressWindow(int rows)
 {
   return std::max(50, rows);
 }
@@ -36,6 +40,21 @@ void addSquares(double *__restrict sums, const double *__restrict row, int cols)
 {
   for (int c = 0; c < cols; ++c)
     sums[c] += row[c] * row[c];
+}
+
+// subtractMultiple() that also gathers mult times the row as it was, for the
+// update of the steepest-edge weights. The row's numbers are the same as
+// subtractMultiple() gives.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void subtractMultipleAndDot(double *__restrict row, const double *__restrict pivotRow, double mult,
+                            double *__restrict dots, int cols)
+{
+  for (int c = 0; c < cols; ++c) {
+    dots[c] += mult * row[c];
+    row[c] -= mult * pivotRow[c];
+  }
 }
 
 } // namespace
@@ -179,13 +198,17 @@ int SimplexSolver::chooseEntering(bool bland) const
   }
 
   if (m_steepest) {
-    // The criterion per unit length of the column's edge: after a stall,
-    // the steepest edge leaves a degenerate corner in far fewer pivots than
-    // the largest criterion.
+    // The criterion per unit length of the column's edge: at a degenerate
+    // corner the steepest edge leaves it in far fewer pivots than the
+    // largest criterion. The weights are carried through the pivots and
+    // computed afresh from the tableau only when it was replaced.
     std::vector<double> &norms = m_norms;
-    norms.assign(std::size_t(m_cols), 1.0);
-    for (int r = 0; r < m_rows; ++r)
-      addSquares(norms.data(), &m_a[std::size_t(r) * m_cols], m_cols);
+    if (!m_normsValid) {
+      norms.assign(std::size_t(m_cols), 1.0);
+      for (int r = 0; r < m_rows; ++r)
+        addSquares(norms.data(), &m_a[std::size_t(r) * m_cols], m_cols);
+      m_normsValid = true;
+    }
     int best = -1;
     double bestScore = 0.0;
     for (int c = 0; c < m_cols; ++c) {
@@ -318,6 +341,22 @@ void SimplexSolver::pivot(int r, int e)
 {
   double *prow = &m_a[std::size_t(r) * m_cols];
   const double p = prow[e];
+  // The steepest-edge weights (1 plus the squared length of each column)
+  // follow the pivot exactly: with t_j the pivot row's entry over the pivot
+  // and D_j the dot product of column j with the entering column off the
+  // pivot row, the new weight is w_j - 2 t_j D_j + t_j^2 (w_e - 2 p^2).
+  const bool weights = m_steepest && m_normsValid;
+  double *dots = nullptr;
+  if (weights) {
+    m_dots.assign(std::size_t(m_cols), 0.0);
+    dots = m_dots.data();
+    // The entering column's own weight, exactly: the update of all others
+    // leans on it.
+    double we = 1.0;
+    for (int i = 0; i < m_rows; ++i)
+      we += at(i, e) * at(i, e);
+    m_norms[e] = we;
+  }
   if (p != 1.0) {
     const double inv = 1.0 / p;
     for (int c = 0; c < m_cols; ++c)
@@ -336,10 +375,15 @@ void SimplexSolver::pivot(int r, int e)
   const bool sparse = nz.size() * 4 < std::size_t(m_cols);
   const double br = m_b[r];
 
-  auto eliminate = [&](double *row, double mult) {
+  auto eliminate = [&](double *row, double mult, bool gather) {
     if (sparse) {
+      if (gather)
+        for (int c : nz)
+          dots[c] += mult * row[c];
       for (int c : nz)
         row[c] -= mult * prow[c];
+    } else if (gather) {
+      subtractMultipleAndDot(row, prow, mult, dots, m_cols);
     } else {
       subtractMultiple(row, prow, mult, m_cols);
     }
@@ -353,12 +397,24 @@ void SimplexSolver::pivot(int r, int e)
     const double mult = row[e];
     if (mult == 0.0)
       continue;
-    eliminate(row, mult);
+    eliminate(row, mult, weights);
     m_b[i] -= mult * br;
   }
   const double de = m_d[e];
   if (de != 0.0)
-    eliminate(m_d.data(), de);
+    eliminate(m_d.data(), de, false);
+
+  if (weights) {
+    double *w = m_norms.data();
+    const double k = w[e] - 2.0 * p * p;
+    for (int c = 0; c < m_cols; ++c) {
+      const double t = prow[c];
+      if (t == 0.0)
+        continue;
+      w[c] = std::max(w[c] - 2.0 * t * dots[c] + t * t * k, 1.0 + t * t);
+    }
+    w[e] = 2.0;
+  }
 
   m_columnIndex = -1;
   const int leaving = m_basis[r];
@@ -370,15 +426,15 @@ void SimplexSolver::pivot(int r, int e)
   m_cb[r] = m_c[e];
 }
 
-SimplexSolver::LoopEnd SimplexSolver::iterate()
+SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible)
 {
-  const int stallLimit = m_stallLimit >= 0 ? m_stallLimit : defaultStallLimit(m_rows);
+  const int stallLimit = m_stallLimit >= 0 ? m_stallLimit : DefaultStallLimit;
   // Bland's rule for a run of degenerate pivots only, when tests ask for it
   // from the first one on.
   const bool blandOnStall = m_stallLimit == 0;
   // Pivots without the cost falling that count as a stall as well: round-off
   // can make pivots that should be degenerate move by a hair, in a cycle.
-  const int progressWindow = std::max(stallLimit, defaultStallLimit(m_rows));
+  const int window = std::max(stallLimit, progressWindow(m_rows));
   int degenerateRun = 0;
   bool bland = false;
   bool lastResort = false;
@@ -401,7 +457,7 @@ SimplexSolver::LoopEnd SimplexSolver::iterate()
     restoreBasis(m_stallBasis);
     lastResort = true;
   };
-  auto onStall = [&] {
+  auto onStall = [&]() -> bool {
     if (!stalled) {
       stalled = true;
       m_stallBasis = m_basis;
@@ -411,6 +467,10 @@ SimplexSolver::LoopEnd SimplexSolver::iterate()
       if (m_perturbed)
         leavePerturbation();
       lastResort = true;
+    } else if (mayEndFeasible && !m_perturbed && !hasPositiveArtificial()) {
+      // Stalled at a feasible point under the Big-M costs: the artificials
+      // only weigh on the pivots from here on. The caller takes them out.
+      return true;
     } else {
       perturb();
       m_steepest = true;
@@ -420,6 +480,7 @@ SimplexSolver::LoopEnd SimplexSolver::iterate()
     sinceRefactor = 0;
     sinceRefresh = 0;
     best = objective();
+    return false;
   };
 
   for (;;) {
@@ -474,11 +535,18 @@ SimplexSolver::LoopEnd SimplexSolver::iterate()
     if (lastResort)
       continue;
     if (degenerate) {
+      // A degenerate pivot shows a degenerate corner: the largest criterion
+      // then tends to wander along it for hundreds of pivots, where the
+      // steepest edge leaves it in a few.
+      if (!blandOnStall && !m_steepest) {
+        m_steepest = true;
+        m_normsValid = false;
+      }
       if (++degenerateRun > stallLimit) {
         if (blandOnStall)
           bland = true;
-        else
-          onStall();
+        else if (onStall())
+          return LoopEnd::Feasible;
       }
     } else {
       degenerateRun = 0;
@@ -490,8 +558,9 @@ SimplexSolver::LoopEnd SimplexSolver::iterate()
     if (now < best - 1e-9 * std::max(1.0, std::fabs(best))) {
       best = now;
       sinceProgress = 0;
-    } else if (++sinceProgress > progressWindow) {
-      onStall();
+    } else if (++sinceProgress > window) {
+      if (onStall())
+        return LoopEnd::Feasible;
     }
   }
 }
@@ -509,7 +578,10 @@ double SimplexSolver::rowScale(int originalRow) const
 bool SimplexSolver::refactor()
 {
   const int m = m_rows, n = m_cols;
-  std::vector<double> a = m_a0;
+  // Kept between calls: a fresh allocation of this size costs more in page
+  // faults than the copy itself.
+  std::vector<double> &a = m_work;
+  a = m_a0;
   std::vector<double> b(static_cast<std::size_t>(m));
   for (int i = 0; i < m; ++i)
     b[i] = m_b0[i] + (m_perturbed ? m_shift[i] : 0.0);
@@ -569,6 +641,7 @@ bool SimplexSolver::refactor()
       at(i, c) = i == r ? 1.0 : 0.0;
   }
   m_columnIndex = -1;
+  m_normsValid = false;
   ++m_refactorisations;
   computeCriterion();
   return true;
@@ -735,6 +808,7 @@ SimplexSolver::Status SimplexSolver::solve()
   m_seed = 20261210u;
   m_perturbed = false;
   m_steepest = false;
+  m_normsValid = false;
   m_stallBasis.clear();
   std::fill(m_shift.begin(), m_shift.end(), 0.0);
   m_iterationLimit = 100 * (m_rows + m_cols) + 1000;
@@ -743,7 +817,7 @@ SimplexSolver::Status SimplexSolver::solve()
   refreshPenalties();
   computeCriterion();
 
-  LoopEnd end = iterate();
+  LoopEnd end = iterate(true);
   if (end == LoopEnd::IterationLimit) {
     computeCriterion();
     return m_status = Status::IterationLimit;
@@ -752,12 +826,12 @@ SimplexSolver::Status SimplexSolver::solve()
   bool anyArtificialBasic = false;
   for (int r = 0; r < m_rows; ++r)
     anyArtificialBasic = anyArtificialBasic || m_artificial[m_basis[r]];
-  if (!anyArtificialBasic) {
+  if (!anyArtificialBasic && end != LoopEnd::Feasible) {
     computeCriterion();
     return m_status = (end == LoopEnd::Optimal ? Status::Optimal : Status::Unbounded);
   }
 
-  if (hasPositiveArtificial()) {
+  if (end != LoopEnd::Feasible && hasPositiveArtificial()) {
     // Minimise the sum of the artificials from here before calling it
     // infeasible: the Big-M may simply have been too small.
     m_ranPhaseOne = true;
@@ -771,6 +845,7 @@ SimplexSolver::Status SimplexSolver::solve()
         || (hasPositiveArtificial() && confirmedInfeasible())) {
       m_a = a;
       m_columnIndex = -1;
+      m_normsValid = false;
       m_b = b;
       m_basis = basis;
       m_rowOf = rowOf;
@@ -795,7 +870,8 @@ SimplexSolver::Status SimplexSolver::solve()
   end = iterate();
   computeCriterion();
   switch (end) {
-  case LoopEnd::Optimal: return m_status = Status::Optimal;
+  case LoopEnd::Optimal:
+  case LoopEnd::Feasible: return m_status = Status::Optimal;
   case LoopEnd::Unbounded: return m_status = Status::Unbounded;
   case LoopEnd::IterationLimit: break;
   }

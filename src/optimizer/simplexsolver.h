@@ -10,15 +10,18 @@
 //
 // What keeps it sound on any input:
 //  - artificial columns are known by their index, never by their cost;
-//  - a stall (a long run of degenerate pivots, or a long run without the
-//    cost falling) is met by a small bounded perturbation of the right-hand
-//    sides, under which no pivot is degenerate, and the entering column is
-//    then the steepest edge; from then on the tableau is
+//  - from the first degenerate pivot on, the entering column is the steepest
+//    edge (its weights carried through the pivots); a stall (a run of
+//    degenerate pivots, or a long run without the cost falling) met at a
+//    feasible point under the Big-M costs ends the Big-M run there, and
+//    otherwise is met by a small bounded perturbation of the right-hand
+//    sides, under which no pivot is degenerate; from then on the tableau is
 //    recomputed from the loaded data every so many pivots, and before any
 //    verdict the perturbation is taken off on freshly computed data and the
 //    few rows it leaves below zero are mended by dual pivots. Bland's rule is
 //    the last resort, should that fail; an iteration limit ends the run in
-//    any case. A solve that never stalls is not touched by any of this;
+//    any case. A solve without a degenerate pivot is not touched by any of
+//    this;
 //  - an optimum that still holds an artificial at a positive level is checked
 //    by a phase one (sum of the artificials); when that finds a feasible point
 //    the solve goes on from it with the artificials barred, so a Big-M that
@@ -59,7 +62,7 @@ public:
             int addedColumnsFrom);
 
   // Degenerate pivots in a row taken for a stall; a negative value (the
-  // default) means max(50, rows). Tests set 0 to run on the last resort,
+  // default) means 10. Tests set 0 to run on the last resort,
   // Bland's rule, from the first degenerate pivot on.
   void setStallLimit(int pivots) { m_stallLimit = pivots; }
 
@@ -94,13 +97,15 @@ public:
   bool hasPositiveArtificial() const;
 
 private:
-  enum class LoopEnd { Optimal, Unbounded, IterationLimit };
+  // Feasible: a stall under the Big-M costs met with no artificial above
+  // zero, which the run ends on only when asked to.
+  enum class LoopEnd { Optimal, Unbounded, IterationLimit, Feasible };
 
   double &at(int r, int c) { return m_a[std::size_t(r) * m_cols + c]; }
   double at(int r, int c) const { return m_a[std::size_t(r) * m_cols + c]; }
 
   void computeCriterion();
-  LoopEnd iterate();
+  LoopEnd iterate(bool mayEndFeasible = false);
   int chooseEntering(bool bland) const;
   int ratioTest(int e, bool bland) const;
   void gatherColumn(int c) const;  // into m_column
@@ -127,8 +132,11 @@ private:
   std::vector<double> m_scale0;  // per loaded row: max(1, |b|, largest |entry|)
   std::vector<int> m_stallBasis; // the feasible basis at the first stall, for the last resort
   bool m_perturbed = false;
-  bool m_steepest = false;       // steepest-edge pricing, after a stall
+  bool m_steepest = false;       // steepest-edge pricing, from the first degenerate pivot on
+  mutable bool m_normsValid = false;  // m_norms holds the weights of the current tableau
   mutable std::vector<double> m_norms;
+  std::vector<double> m_dots;    // pivot scratch for the weights' update
+  std::vector<double> m_work;    // refactorisation scratch
   std::vector<double> m_b;
   std::vector<double> m_b0;      // initial right-hand sides, for feasibility scales
   std::vector<double> m_c;       // current costs

@@ -15,6 +15,10 @@ constexpr double Excluded = 1e300;
 // long one: the run only grows once the corner is badly degenerate.
 constexpr int DefaultStallLimit = 10;
 
+// Pivots since the last refactorisation below which the tableau still counts
+// as freshly computed.
+constexpr int FreshPivots = 20;
+
 // Pivots without the cost falling that count as a stall as well.
 int progressWindow(int rows)
 {
@@ -76,7 +80,21 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   m_cols = cols;
   m_tieFrom = std::clamp(addedColumnsFrom, 0, cols);
   m_a = std::move(entries);
-  m_a0 = m_a;
+  // The loaded tableau, kept row by row as its non-zero entries: it is
+  // mostly the unit columns of the added columns, and a dense copy of it
+  // would cost each solve as much as a refactorisation.
+  m_start0.assign(std::size_t(rows) + 1, 0);
+  m_col0.clear();
+  m_val0.clear();
+  for (int r = 0; r < rows; ++r) {
+    const double *row = &m_a[std::size_t(r) * cols];
+    for (int c = 0; c < cols; ++c)
+      if (row[c] != 0.0) {
+        m_col0.push_back(c);
+        m_val0.push_back(row[c]);
+      }
+    m_start0[r + 1] = int(m_col0.size());
+  }
   m_columnIndex = -1;
   m_b = std::move(rhs);
   m_b0 = m_b;
@@ -85,13 +103,14 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   m_scale0.assign(std::size_t(rows), 1.0);
   for (int r = 0; r < rows; ++r) {
     double scale = std::max(1.0, std::fabs(m_b0[r]));
-    for (int c = 0; c < cols; ++c)
-      scale = std::max(scale, std::fabs(m_a0[std::size_t(r) * cols + c]));
+    for (int k = m_start0[r]; k < m_start0[r + 1]; ++k)
+      scale = std::max(scale, std::fabs(m_val0[k]));
     m_scale0[r] = scale;
   }
   m_cost0 = std::move(costs);
   m_c = m_cost0;
   m_basis = std::move(basis);
+  m_basis0 = m_basis;
   m_artificial = std::move(artificial);
   m_barred.assign(std::size_t(cols), 0);
   m_rowOf.assign(std::size_t(cols), -1);
@@ -417,6 +436,7 @@ void SimplexSolver::pivot(int r, int e)
   }
 
   m_columnIndex = -1;
+  ++m_pivotsSinceRefactor;
   const int leaving = m_basis[r];
   m_rowOf[leaving] = -1;
   m_penalty[leaving] = m_barred[leaving] ? -Excluded : 0.0;
@@ -463,7 +483,8 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible)
       m_stallBasis = m_basis;
     }
     ++rounds;
-    if (rounds > 3 || !refactor()) {
+    // A tableau computed afresh a few pivots ago needs no second one.
+    if (rounds > 3 || (m_pivotsSinceRefactor >= FreshPivots && !refactor())) {
       if (m_perturbed)
         leavePerturbation();
       lastResort = true;
@@ -574,14 +595,22 @@ double SimplexSolver::rowScale(int originalRow) const
 // right-hand sides with the perturbation, if any) for the current basis:
 // row r again has the unit entry of its basic column. The pivot of each step
 // is the largest entry left in the basic column's untaken rows. Returns
-// false, and changes nothing, when the basis has become singular.
+// false when the basis has become singular, the tableau then being that of
+// the last basis refactorised (see backToGoodBasis()).
 bool SimplexSolver::refactor()
 {
   const int m = m_rows, n = m_cols;
   // Kept between calls: a fresh allocation of this size costs more in page
   // faults than the copy itself.
-  std::vector<double> &a = m_work;
-  a = m_a0;
+  // Worked in place: a second tableau would cost each solve its page
+  // faults. Should the basis be singular, the tableau goes back to the last
+  // basis that was not.
+  std::vector<double> &a = m_a;
+  std::fill(a.begin(), a.end(), 0.0);
+  for (int i = 0; i < m; ++i)
+    for (int k = m_start0[i]; k < m_start0[i + 1]; ++k)
+      a[std::size_t(i) * n + m_col0[k]] = m_val0[k];
+  std::vector<int> &nz = m_pivotNz;
   std::vector<double> b(static_cast<std::size_t>(m));
   for (int i = 0; i < m; ++i)
     b[i] = m_b0[i] + (m_perturbed ? m_shift[i] : 0.0);
@@ -608,14 +637,23 @@ bool SimplexSolver::refactor()
         piv = i;
       }
     }
-    if (piv < 0 || largest < 1e-11)
+    if (piv < 0 || largest < 1e-11) {
+      backToGoodBasis();
       return false;
+    }
     double *prow = &a[std::size_t(piv) * n];
     const double inv = 1.0 / prow[c];
     for (int k = 0; k < n; ++k)
       prow[k] *= inv;
     b[piv] *= inv;
     prow[c] = 1.0;
+    // The rows start sparse and fill in slowly: pass over the zeros of the
+    // pivot row while they are many.
+    nz.clear();
+    for (int k = 0; k < n; ++k)
+      if (prow[k] != 0.0)
+        nz.push_back(k);
+    const bool sparse = nz.size() * 4 < std::size_t(n);
     for (int i = 0; i < m; ++i) {
       if (i == piv)
         continue;
@@ -623,17 +661,40 @@ bool SimplexSolver::refactor()
       const double mult = row[c];
       if (mult == 0.0)
         continue;
-      subtractMultiple(row, prow, mult, n);
+      if (sparse)
+        for (int k : nz)
+          row[k] -= mult * prow[k];
+      else
+        subtractMultiple(row, prow, mult, n);
       row[c] = 0.0;
       b[i] -= mult * b[piv];
     }
     taken[piv] = 1;
     rowFor[r] = piv;
   }
+  // Row r is to hold the row eliminated for basis position r: follow the
+  // cycles of that permutation with one spare row.
+  std::vector<double> &spare = m_dots;
+  spare.resize(std::size_t(n));
+  std::fill(taken.begin(), taken.end(), 0);
   for (int r = 0; r < m; ++r) {
-    std::copy_n(&a[std::size_t(rowFor[r]) * n], n, &m_a[std::size_t(r) * n]);
     m_b[r] = b[rowFor[r]];
+    if (taken[r] || rowFor[r] == r)
+      continue;
+    std::copy_n(&a[std::size_t(r) * n], n, spare.data());
+    int j = r;
+    for (;;) {
+      taken[j] = 1;
+      const int from = rowFor[j];
+      if (from == r) {
+        std::copy_n(spare.data(), n, &a[std::size_t(j) * n]);
+        break;
+      }
+      std::copy_n(&a[std::size_t(from) * n], n, &a[std::size_t(j) * n]);
+      j = from;
+    }
   }
+  m_goodBasis = m_basis;
   // The basic columns are exact unit columns.
   for (int r = 0; r < m; ++r) {
     const int c = m_basis[r];
@@ -642,6 +703,7 @@ bool SimplexSolver::refactor()
   }
   m_columnIndex = -1;
   m_normsValid = false;
+  m_pivotsSinceRefactor = 0;
   ++m_refactorisations;
   computeCriterion();
   return true;
@@ -668,10 +730,10 @@ void SimplexSolver::perturb()
   if (!m_perturbed)
     std::fill(m_shift.begin(), m_shift.end(), 0.0);
   for (int i = 0; i < m_rows; ++i) {
-    const double *orig = &m_a0[std::size_t(i) * m_cols];
     double sum = 0.0;
-    for (int r = 0; r < m_rows; ++r)
-      sum += lift[r] * orig[m_basis[r]];
+    for (int k = m_start0[i]; k < m_start0[i + 1]; ++k)
+      if (const int r = m_rowOf[m_col0[k]]; r >= 0)
+        sum += lift[r] * m_val0[k];
     m_shift[i] += sum;
   }
   m_perturbed = true;
@@ -742,6 +804,35 @@ bool SimplexSolver::dualRepair()
   return false;
 }
 
+// A refactorisation met a singular basis and left the tableau spent: redo it
+// for the last basis refactorised, or, should that fail as well, take the
+// tableau as loaded with its own basis.
+void SimplexSolver::backToGoodBasis()
+{
+  if (!m_restoring && m_goodBasis != m_basis) {
+    m_restoring = true;
+    restoreBasis(m_goodBasis);
+    m_restoring = false;
+    return;
+  }
+  std::fill(m_a.begin(), m_a.end(), 0.0);
+  for (int i = 0; i < m_rows; ++i)
+    for (int k = m_start0[i]; k < m_start0[i + 1]; ++k)
+      m_a[std::size_t(i) * m_cols + m_col0[k]] = m_val0[k];
+  m_b = m_b0;
+  m_perturbed = false;
+  std::fill(m_shift.begin(), m_shift.end(), 0.0);
+  m_basis = m_basis0;
+  std::fill(m_rowOf.begin(), m_rowOf.end(), -1);
+  for (int r = 0; r < m_rows; ++r)
+    m_rowOf[m_basis[r]] = r;
+  refreshPenalties();
+  m_columnIndex = -1;
+  m_normsValid = false;
+  m_pivotsSinceRefactor = 0;
+  computeCriterion();
+}
+
 void SimplexSolver::restoreBasis(const std::vector<int> &basis)
 {
   m_basis = basis;
@@ -809,6 +900,9 @@ SimplexSolver::Status SimplexSolver::solve()
   m_perturbed = false;
   m_steepest = false;
   m_normsValid = false;
+  m_pivotsSinceRefactor = FreshPivots;
+  m_goodBasis = m_basis;
+  m_restoring = false;
   m_stallBasis.clear();
   std::fill(m_shift.begin(), m_shift.end(), 0.0);
   m_iterationLimit = 100 * (m_rows + m_cols) + 1000;

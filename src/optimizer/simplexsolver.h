@@ -121,13 +121,16 @@ private:
   bool settle();
   bool dualRepair();
   void restoreBasis(const std::vector<int> &basis);
+  void backToGoodBasis();
   bool confirmedInfeasible();
 
   int m_rows = 0;
   int m_cols = 0;
   int m_tieFrom = 0;
   std::vector<double> m_a;
-  std::vector<double> m_a0;      // the tableau as loaded
+  std::vector<int> m_start0;     // the tableau as loaded: row r's non-zero entries are
+  std::vector<int> m_col0;       // m_col0/m_val0[m_start0[r] .. m_start0[r + 1])
+  std::vector<double> m_val0;
   std::vector<double> m_shift;   // the perturbation, as a change of the loaded right-hand sides
   std::vector<double> m_scale0;  // per loaded row: max(1, |b|, largest |entry|)
   std::vector<int> m_stallBasis; // the feasible basis at the first stall, for the last resort
@@ -136,7 +139,10 @@ private:
   mutable bool m_normsValid = false;  // m_norms holds the weights of the current tableau
   mutable std::vector<double> m_norms;
   std::vector<double> m_dots;    // pivot scratch for the weights' update
-  std::vector<double> m_work;    // refactorisation scratch
+  std::vector<int> m_basis0;     // the basis as loaded
+  std::vector<int> m_goodBasis;  // the last basis refactorised
+  bool m_restoring = false;
+  int m_pivotsSinceRefactor = 0;
   std::vector<double> m_b;
   std::vector<double> m_b0;      // initial right-hand sides, for feasibility scales
   std::vector<double> m_c;       // current costs

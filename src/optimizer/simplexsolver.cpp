@@ -95,6 +95,12 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
       }
     m_start0[r + 1] = int(m_col0.size());
   }
+  std::vector<int> entries0(std::size_t(cols), 0);
+  for (int c : m_col0)
+    ++entries0[c];
+  m_singleEntry0.assign(std::size_t(cols), 0);
+  for (int c = 0; c < cols; ++c)
+    m_singleEntry0[c] = entries0[c] == 1 ? 1 : 0;
   m_columnIndex = -1;
   m_b = std::move(rhs);
   m_b0 = m_b;
@@ -616,13 +622,14 @@ bool SimplexSolver::refactor()
     b[i] = m_b0[i] + (m_perturbed ? m_shift[i] : 0.0);
   std::vector<int> rowFor(std::size_t(m), -1);
   std::vector<std::uint8_t> taken(std::size_t(m), 0);
-  // Feed and surplus columns first: the unit columns of the slacks and
-  // artificials then mostly need no elimination at all.
+  // Columns with a single entry in the loaded tableau (slacks, surpluses,
+  // artificials) first: as long as nothing has been eliminated they need no
+  // elimination at all, and the rows they take keep out of the rest.
   std::vector<int> order;
   order.reserve(std::size_t(m));
   for (int pass = 0; pass < 2; ++pass)
     for (int r = 0; r < m; ++r)
-      if ((m_homeRow[m_basis[r]] < 0) == (pass == 0))
+      if ((m_singleEntry0[m_basis[r]] != 0) == (pass == 0))
         order.push_back(r);
   for (int r : order) {
     const int c = m_basis[r];

@@ -131,6 +131,7 @@ private:
   std::vector<int> m_start0;     // the tableau as loaded: row r's non-zero entries are
   std::vector<int> m_col0;       // m_col0/m_val0[m_start0[r] .. m_start0[r + 1])
   std::vector<double> m_val0;
+  std::vector<std::uint8_t> m_singleEntry0;  // per column: one non-zero entry as loaded
   std::vector<double> m_shift;   // the perturbation, as a change of the loaded right-hand sides
   std::vector<double> m_scale0;  // per loaded row: max(1, |b|, largest |entry|)
   std::vector<int> m_stallBasis; // the feasible basis at the first stall, for the last resort

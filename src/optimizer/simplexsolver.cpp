@@ -17,7 +17,7 @@ constexpr int DefaultStallLimit = 10;
 
 // Pivots since the last refactorisation below which the tableau still counts
 // as freshly computed.
-constexpr int FreshPivots = 20;
+constexpr int FreshPivots = 50;
 
 // Pivots without the cost falling that count as a stall as well.
 int progressWindow(int rows)
@@ -26,10 +26,11 @@ int progressWindow(int rows)
 }
 
 // row -= mult * pivotRow over every column. Each element is one multiply
-// and one subtraction (no fused multiply-add), so every build of this loop
-// gives the same numbers; the wider one is only faster.
+// and one subtraction (no fused multiply-add, not even where the machine
+// has one), so every build of this loop gives the same numbers; the wider
+// ones are only faster.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx2", "default")))
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
 #endif
 void subtractMultiple(double *__restrict row, const double *__restrict pivotRow, double mult, int cols)
 {
@@ -38,7 +39,7 @@ void subtractMultiple(double *__restrict row, const double *__restrict pivotRow,
 }
 
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx2", "default")))
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
 #endif
 void addSquares(double *__restrict sums, const double *__restrict row, int cols)
 {
@@ -50,7 +51,7 @@ void addSquares(double *__restrict sums, const double *__restrict row, int cols)
 // update of the steepest-edge weights. The row's numbers are the same as
 // subtractMultiple() gives.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx2", "default")))
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
 #endif
 void subtractMultipleAndDot(double *__restrict row, const double *__restrict pivotRow, double mult,
                             double *__restrict dots, int cols)

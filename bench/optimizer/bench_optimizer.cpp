@@ -1,6 +1,7 @@
 // Time per solve of our simplex and of GLPK's glp_simplex on the same ration
-// problems, one line per size. Each side starts from the problem already in
-// memory and includes loading its own solver.
+// problems, one line per size, with the pivots each needs. Each side starts
+// from the problem already in memory and includes loading its own solver.
+// Usage: bench_optimizer [part of a line's label]
 #include "glpkreference.h"
 #include "optimizer/rationmodel.h"
 #include "optimizer/simplexsolver.h"
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <vector>
 
 using namespace vz;
 using namespace vz::test;
@@ -61,7 +63,10 @@ int main(int argc, char **argv)
       {"deg 85 x 60", [](std::mt19937 &rng) { return degenerateProblem(rng, 85, 60); }},
       {"infeasible 85 x 45", [](std::mt19937 &rng) { return degenerateProblem(rng, 85, 45, true); }, false},
   };
-  std::printf("%-20s %8s %8s %12s %12s %8s\n", "feeds x nutrients", "pivots", "GLPK", "ours us", "GLPK us", "ratio");
+  // Pivots per solve of each side, then microseconds per solve: the best and
+  // the median of the rounds, and the ratio of the best ones.
+  std::printf("%-20s %8s %8s %19s %19s %7s\n", "feeds x nutrients", "pivots", "GLPK", "ours us min/med", "GLPK us min/med",
+              "ratio");
   for (const Case &c : cases) {
     if (only && !std::strstr(c.label, only))
       continue;
@@ -102,13 +107,16 @@ int main(int argc, char **argv)
     };
     // Short alternating rounds, the best of each side: other work on the
     // machine then weighs on both alike and the minimum sheds most of it.
-    double ours = 1e300, glpk = 1e300;
+    std::vector<double> ours, glpk;
     for (int round = 0; round < 9; ++round) {
-      ours = std::min(ours, timePerCall(oursRun, 0.05) / double(models.size()));
-      glpk = std::min(glpk, timePerCall(glpkRun, 0.05) / double(models.size()));
+      ours.push_back(timePerCall(oursRun, 0.05) / double(models.size()));
+      glpk.push_back(timePerCall(glpkRun, 0.05) / double(models.size()));
     }
+    std::sort(ours.begin(), ours.end());
+    std::sort(glpk.begin(), glpk.end());
     const double n = double(models.size());
-    std::printf("%-20s %8.1f %8.1f %12.1f %12.1f %8.2f\n", c.label, pivots / n, glpkPivots / n, ours, glpk, ours / glpk);
+    std::printf("%-20s %8.1f %8.1f %9.1f/%9.1f %9.1f/%9.1f %7.2f\n", c.label, pivots / n, glpkPivots / n, ours.front(),
+                ours[ours.size() / 2], glpk.front(), glpk[glpk.size() / 2], ours.front() / glpk.front());
     if (sink == 42.4242)
       std::printf(" \n");
   }

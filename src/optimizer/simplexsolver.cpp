@@ -336,7 +336,10 @@ int SimplexSolver::ratioTest(int e, bool bland) const
 
   // Compare the tied rows divided by their pivot entries, the added columns
   // (surplus, then basic) first, then the feed columns.
+  const bool stale = m_perturbed && m_liveFrom >= 0;
   auto decide = [&](int c) -> int {
+    if (stale && m_barred[c])
+      return -1;
     const double first = at(tied.front(), c) / at(tied.front(), e);
     bool differs = false;
     for (std::size_t k = 1; k < tied.size() && !differs; ++k)
@@ -393,16 +396,42 @@ void SimplexSolver::pivot(int r, int e)
 
   // Only the pivot row's non-zero columns change; the tableau is mostly the
   // identity blocks of the added columns, so this skips most of the work.
+  // While perturbed, the barred columns are left as they are: nothing reads
+  // them until the perturbation is taken off on a tableau computed afresh.
+  // The live columns are then those before m_liveFrom and m_liveTail.
+  const bool skipBarred = m_perturbed && m_liveFrom >= 0;
+  const int denseEnd = skipBarred ? m_liveFrom : m_cols;
   std::vector<int> &nz = m_pivotNz;
+  std::vector<int> &tail = m_tailNz;
   nz.clear();
-  for (int c = 0; c < m_cols; ++c)
+  tail.clear();
+  for (int c = 0; c < denseEnd; ++c)
     if (prow[c] != 0.0)
       nz.push_back(c);
-  const bool sparse = nz.size() * 4 < std::size_t(m_cols);
+  if (skipBarred) {
+    for (int c : m_liveTail)
+      if (prow[c] != 0.0)
+        tail.push_back(c);
+  }
+  const bool sparse = (nz.size() + tail.size()) * 4 < std::size_t(m_cols);
+  if (sparse)
+    nz.insert(nz.end(), tail.begin(), tail.end());
   const double br = m_b[r];
 
   auto eliminate = [&](double *row, double mult, bool gather) {
-    if (sparse) {
+    if (!sparse && skipBarred) {
+      if (gather) {
+        subtractMultipleAndDot(row, prow, mult, dots, denseEnd);
+        for (int c : tail) {
+          dots[c] += mult * row[c];
+          row[c] -= mult * prow[c];
+        }
+      } else {
+        subtractMultiple(row, prow, mult, denseEnd);
+        for (int c : tail)
+          row[c] -= mult * prow[c];
+      }
+    } else if (sparse) {
       if (gather)
         for (int c : nz)
           dots[c] += mult * row[c];
@@ -512,8 +541,11 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible)
   };
 
   for (;;) {
-    if (m_iterations >= m_iterationLimit)
+    if (m_iterations >= m_iterationLimit) {
+      if (m_perturbed && m_liveFrom >= 0)
+        refactor();  // the barred columns as well, for the last state
       return LoopEnd::IterationLimit;
+    }
     // The criterion row is carried through the pivots; recompute it now and
     // then, and always before taking a stop for an optimum.
     if (++sinceRefresh >= 64) {
@@ -729,7 +761,8 @@ void SimplexSolver::perturb()
     double largest = 1.0;
     const double *row = &m_a[std::size_t(r) * m_cols];
     for (int c = 0; c < m_cols; ++c)
-      largest = std::max(largest, std::fabs(row[c]));
+      if (!m_barred[c])
+        largest = std::max(largest, std::fabs(row[c]));
     m_seed = m_seed * 1664525u + 1013904223u;
     const double u = double(m_seed >> 8) / double(1u << 24);
     lift[r] = (1.0 + u) * 1e-6 * largest;
@@ -911,6 +944,7 @@ SimplexSolver::Status SimplexSolver::solve()
   m_pivotsSinceRefactor = FreshPivots;
   m_goodBasis = m_basis;
   m_restoring = false;
+  m_liveFrom = -1;
   m_stallBasis.clear();
   std::fill(m_shift.begin(), m_shift.end(), 0.0);
   m_iterationLimit = 100 * (m_rows + m_cols) + 1000;
@@ -967,6 +1001,15 @@ SimplexSolver::Status SimplexSolver::solve()
   driveOutZeroArtificials();
   for (int c = 0; c < m_cols; ++c)
     m_barred[c] = m_artificial[c];
+  m_liveFrom = -1;
+  m_liveTail.clear();
+  for (int c = 0; c < m_cols; ++c)
+    if (m_barred[c]) {
+      if (m_liveFrom < 0)
+        m_liveFrom = c;
+    } else if (m_liveFrom >= 0) {
+      m_liveTail.push_back(c);
+    }
   refreshPenalties();
   computeCriterion();
   end = iterate();

@@ -143,6 +143,9 @@ private:
   std::vector<int> m_basis0;     // the basis as loaded
   std::vector<int> m_goodBasis;  // the last basis refactorised
   bool m_restoring = false;
+  int m_liveFrom = -1;            // first barred column, -1 while none is
+  std::vector<int> m_liveTail;    // the columns after it that are not barred
+  std::vector<int> m_tailNz;
   int m_pivotsSinceRefactor = 0;
   std::vector<double> m_b;
   std::vector<double> m_b0;      // initial right-hand sides, for feasibility scales

@@ -510,7 +510,7 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible)
   auto leavePerturbation = [&] {
     if (settle())
       return;
-    restoreBasis(m_stallBasis);
+    restoreBasis(m_stallBasis.empty() ? m_goodBasis : m_stallBasis);
     lastResort = true;
   };
   auto onStall = [&]() -> bool {
@@ -571,7 +571,10 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible)
         if (e >= 0)
           r = ratioTest(e, useBland);
       }
-      if ((e < 0 || r < 0) && stalled) {
+      // After steepest-edge pivots as well: passing over entries below the
+      // tolerance in the ratio test can have left a basic variable a little
+      // below zero, which only a fresh tableau shows and dual pivots mend.
+      if ((e < 0 || r < 0) && (stalled || m_steepest)) {
         // A verdict is near: take it on the problem as loaded.
         leavePerturbation();
         sinceRefactor = 0;

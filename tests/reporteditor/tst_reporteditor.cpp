@@ -131,6 +131,7 @@ private slots:
   void pasteTakesOnlyWhatTheClipboardHolds_data();
   void pasteTakesOnlyWhatTheClipboardHolds();
   void escapeClosesThroughTheCloseQuestion();
+  void agreedCloseIsNotAskedAgain();
   void fontAndMenuCommandsReachTheirOwners();
   void rulerNumbersInches_data();
   void rulerNumbersInches();
@@ -658,6 +659,26 @@ void TestReportEditor::escapeClosesThroughTheCloseQuestion()
   m_ui->yesNoCancelAnswers << Answer::No;
   QTest::keyClick(pad->ODCRICHEDIT, Qt::Key_Escape);
   flushDeletes();
+  QCOMPARE(m_editor->windows().size(), 0);
+}
+
+// A closed window lives on until its deferred deletion. A key that still
+// reaches it must not ask again: the question's event loop would run that
+// deletion under the window (a crash found by random input).
+void TestReportEditor::agreedCloseIsNotAskedAgain()
+{
+  PADWIN *pad = openCopyOfFixture();
+  QVERIFY(pad);
+  QPointer<PADWIN> alive(pad);
+  typeAtLine(pad, 0, QStringLiteral("x"));
+  m_ui->yesNoCancelAnswers << Answer::No;
+  QTest::keyClick(pad->ODCRICHEDIT, Qt::Key_Escape);
+  QVERIFY(alive);
+  QTest::keyClick(pad->ODCRICHEDIT, Qt::Key_Escape);
+  pad->CLOSE();
+  QCOMPARE(m_ui->texts(QStringLiteral("yesnocancel")).size(), 1);
+  flushDeletes();
+  QVERIFY(!alive);
   QCOMPARE(m_editor->windows().size(), 0);
 }
 

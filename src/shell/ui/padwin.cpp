@@ -249,10 +249,26 @@ bool PADWIN::QUERYCLOSE()
 
 void PADWIN::closeEvent(QCloseEvent *event)
 {
-  if (!QUERYCLOSE()) {
+  // Once a close is agreed the window only waits for its deferred deletion. A
+  // second close in that time (a key still reaching the edit) must not ask
+  // again: the question's own event loop would delete the window under it.
+  if (m_closed) {
+    event->accept();
+    return;
+  }
+  // A close asked for while the question is open is the same close.
+  if (m_asking) {
     event->ignore();
     return;
   }
+  m_asking = true;
+  const bool agreed = QUERYCLOSE();
+  m_asking = false;
+  if (!agreed) {
+    event->ignore();
+    return;
+  }
+  m_closed = true;
   event->accept();
   emit closed(this);
 }

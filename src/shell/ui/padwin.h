@@ -120,6 +120,8 @@ private:
   QString m_name;
   bool m_changed = false;
   bool m_loading = false;
+  bool m_closed = false;
+  bool m_asking = false;
 };
 
 } // namespace vz

@@ -8,6 +8,7 @@
 #include "editing/ui/bm_man_win.h"
 #include "editing/ui/jqfolderdialogwindow.h"
 #include "../shell/shellfixture.h"
+#include "../controls/controlgallery.h"
 #include "textfit.h"
 
 #include "controls/jqdatacolumndelegate.h"
@@ -146,6 +147,7 @@ QList<WindowRow> windowTable()
       {"NEWPASSWORDDIALOG adding", [](Fixture &f) { return new NEWPASSWORDDIALOG(&f.owner, QStringLiteral("Yeni Kullanıcı Ekle"), true, &f.ui, f.dir.path()); }},
       {"NEWPASSWORDDIALOG changing", [](Fixture &f) { return new NEWPASSWORDDIALOG(&f.owner, QStringLiteral("Ad ve Parola Değiştir"), false, &f.ui, f.dir.path()); }},
       {"HelpWindow", [](Fixture &f) { return new HelpWindow(&f.owner); }},
+      {"control gallery", [](Fixture &f) { return new test::ControlGallery(&f.owner); }},
       {"PADWIN", [](Fixture &f) { return new PADWIN(f.ui, f.editorDialogs, f.printer); }},
       {"file dialog", [](Fixture &f) {
          auto *dialog = new QFileDialog(&f.owner, QStringLiteral("Aç..."), f.dir.path() + QStringLiteral("/Data"));

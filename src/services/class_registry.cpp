@@ -4,10 +4,14 @@
 #include "services/latebound.h"
 
 #include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <functional>
 #include <optional>
 
 namespace vz {
@@ -108,6 +112,59 @@ std::int32_t openStatus(const Location &loc)
   return groupExists(s, loc.group) ? CLASS_REGISTRY::ERROR_SUCCESS : CLASS_REGISTRY::ERROR_FILE_NOT_FOUND;
 }
 
+// Qt's own settings writer can answer success with a cut file when a write
+// fails (a full disk renamed a 2 KiB remnant over a 3 KiB settings file). So
+// a change is made on a scratch copy, read back and compared with what was
+// meant, and only then put in place by the one atomic writer: a failure
+// leaves the settings file as it was and is answered as a write fault.
+std::int32_t changeSettings(const QString &file, const QString &group,
+                            const std::function<void(QSettings &)> &change)
+{
+  {
+    QSettings real(file, QSettings::NativeFormat);
+    if (!real.isWritable())
+      return CLASS_REGISTRY::ERROR_ACCESS_DENIED;
+  }
+  QByteArray before;
+  if (QFile in(file); in.exists()) {
+    if (!in.open(QIODevice::ReadOnly))
+      return CLASS_REGISTRY::ERROR_ACCESS_DENIED;
+    before = in.readAll();
+  }
+  const QTemporaryDir scratchDir;
+  const QString scratch = scratchDir.filePath(QStringLiteral("settings.ini"));
+  if (!scratchDir.isValid() || !writeFileAtomically(scratch, before))
+    return CLASS_REGISTRY::ERROR_WRITE_FAULT;
+  QMap<QString, QVariant> meant;
+  {
+    QSettings s(scratch, QSettings::NativeFormat);
+    if (s.status() != QSettings::NoError)
+      return settingsStatus(s);
+    if (!group.isEmpty())
+      s.beginGroup(group);
+    change(s);
+    if (!group.isEmpty())
+      s.endGroup();
+    for (const QString &key : s.allKeys())
+      meant.insert(key, s.value(key));
+    s.sync();
+    if (s.status() != QSettings::NoError)
+      return settingsStatus(s);
+  }
+  QMap<QString, QVariant> written;
+  {
+    const QSettings back(scratch, QSettings::NativeFormat);
+    for (const QString &key : back.allKeys())
+      written.insert(key, back.value(key));
+    if (back.status() != QSettings::NoError || written != meant)
+      return CLASS_REGISTRY::ERROR_WRITE_FAULT;
+  }
+  QFile done(scratch);
+  if (!done.open(QIODevice::ReadOnly) || !writeFileAtomically(file, done.readAll()))
+    return CLASS_REGISTRY::ERROR_WRITE_FAULT;
+  return CLASS_REGISTRY::ERROR_SUCCESS;
+}
+
 QString valueKey(const QString &valueName)
 {
   return valueName.isEmpty() ? kDefaultValueKey : valueName;
@@ -201,14 +258,8 @@ std::int32_t writeValue(const Location &loc, const QString &valueName, const QSt
   const std::int32_t made = ensureKey(loc);
   if (made != CLASS_REGISTRY::ERROR_SUCCESS)
     return made;
-  QSettings s(loc.file, QSettings::NativeFormat);
-  if (!s.isWritable())
-    return CLASS_REGISTRY::ERROR_ACCESS_DENIED;
-  if (!loc.group.isEmpty())
-    s.beginGroup(loc.group);
-  s.setValue(valueKey(valueName), stored);
-  s.sync();
-  return settingsStatus(s);
+  return changeSettings(loc.file, loc.group,
+                        [&](QSettings &s) { s.setValue(valueKey(valueName), stored); });
 }
 
 QStringList folderEntries(const QString &folder)
@@ -395,14 +446,8 @@ std::int32_t CLASS_REGISTRY::DELETEVALUE(const QString &subKey, const QString &v
   std::int32_t status = ERROR_SUCCESS;
   if (!readValue(loc, valueName, status))
     return m_lastError = status;
-  QSettings s(loc.file, QSettings::NativeFormat);
-  if (!s.isWritable())
-    return m_lastError = ERROR_ACCESS_DENIED;
-  if (!loc.group.isEmpty())
-    s.beginGroup(loc.group);
-  s.remove(valueKey(valueName));
-  s.sync();
-  return m_lastError = settingsStatus(s);
+  return m_lastError = changeSettings(loc.file, loc.group,
+                                      [&](QSettings &s) { s.remove(valueKey(valueName)); });
 }
 
 std::int32_t CLASS_REGISTRY::DELETEVALUENAME(const QString &subKey, const QString &valueName)
@@ -424,12 +469,7 @@ std::int32_t CLASS_REGISTRY::DELETESUBKEY(const QString &subKey)
     return m_lastError = QDir().rmdir(loc.folder) ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
   }
   if (!loc.group.isEmpty()) {
-    QSettings s(loc.file, QSettings::NativeFormat);
-    if (!s.isWritable())
-      return m_lastError = ERROR_ACCESS_DENIED;
-    s.remove(loc.group);
-    s.sync();
-    return m_lastError = settingsStatus(s);
+    return m_lastError = changeSettings(loc.file, QString(), [&](QSettings &s) { s.remove(loc.group); });
   }
   if (QFileInfo::exists(loc.file) && !QFile::remove(loc.file))
     return m_lastError = ERROR_ACCESS_DENIED;

@@ -44,6 +44,7 @@ public:
   static constexpr std::int32_t ERROR_SUCCESS = 0;
   static constexpr std::int32_t ERROR_FILE_NOT_FOUND = 2;
   static constexpr std::int32_t ERROR_ACCESS_DENIED = 5;
+  static constexpr std::int32_t ERROR_WRITE_FAULT = 29;
   static constexpr std::int32_t ERROR_INVALID_PARAMETER = 87;
   static constexpr std::int32_t ERROR_BAD_PATHNAME = 161;
   static constexpr std::int32_t ERROR_MORE_DATA = 234;

@@ -8,6 +8,9 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include <functional>
 #include <vector>
 
@@ -376,6 +379,47 @@ private slots:
     QCOMPARE(reg.WRITESTRING(QString(), QStringLiteral("v"), QStringLiteral("2")), CLASS_REGISTRY::ERROR_ACCESS_DENIED);
     QCOMPARE(reg.GETSTRING(QString(), QStringLiteral("v")), QStringLiteral("1"));
     QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+  }
+
+  // A write that fails part way (here a file size limit, as a full disk
+  // would) is answered as a fault and leaves the settings file as it was.
+  void failedWriteKeepsTheSettingsFile_data()
+  {
+    QTest::addColumn<bool>("remove");
+    QTest::newRow("new value") << false;
+    QTest::newRow("value removed") << true;
+  }
+  void failedWriteKeepsTheSettingsFile()
+  {
+    QFETCH(bool, remove);
+    CLASS_HKLM reg;
+    reg.WORKING_SUBKEY(QStringLiteral("Software\\Test\\Full"));
+    const QString longText(CLASS_REGISTRY::MaxStringLength, QLatin1Char('x'));
+    QCOMPARE(reg.WRITESTRING(QString(), QStringLiteral("a"), longText), 0);
+    QCOMPARE(reg.WRITESTRING(QString(), QStringLiteral("b"), longText), 0);
+    const QString file = configHome() + QStringLiteral("/Test/Full.conf");
+    QFile in(file);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    const QByteArray before = in.readAll();
+    in.close();
+
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit saved;
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    struct rlimit low = saved;
+    low.rlim_cur = rlim_t(before.size() / 2);
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &low) == 0);
+    const std::int32_t status = remove ? reg.DELETEVALUE(QString(), QStringLiteral("a"))
+                                       : reg.WRITESTRING(QString(), QStringLiteral("c"), longText);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(status, CLASS_REGISTRY::ERROR_WRITE_FAULT);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QCOMPARE(in.readAll(), before);
+    CLASS_HKLM again;
+    again.WORKING_SUBKEY(QStringLiteral("Software\\Test\\Full"));
+    QCOMPARE(again.GETSTRING(QString(), QStringLiteral("a")), longText);
   }
 
   void byName_data()

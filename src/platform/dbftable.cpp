@@ -872,7 +872,7 @@ bool DbfTable::numberPut(int index, double value)
   const DbfField &f = d->fields.at(index);
   const QString text = rt::Str(value, f.length, f.decimals);
   if (text.contains(QLatin1Char('*')))
-    return d->fail(tr("%1 değeri \"%2\" alanına sığmıyor.").arg(value).arg(f.name));
+    return d->fail(tr("%1 değeri \"%2\" alanına sığmıyor.").arg(QString::number(value), f.name));
   return fieldPut(index, text);
 }
 

@@ -380,6 +380,14 @@ private slots:
     QTest::newRow("missing") << QStringLiteral("yok.RVD") << false << QStringLiteral("%1 dosyası bulunamıyor...");
     QTest::newRow("not a table") << QStringLiteral("bozuk.RVD") << false
                                  << QStringLiteral("%1 veri dosyasını açmada hata!");
+    // Names holding "%" are shown as they are.
+    QTest::newRow("missing, % in the name") << QStringLiteral("a%2b%3.RVD") << false
+                                            << QStringLiteral("%1 dosyası bulunamıyor...");
+    QTest::newRow("not a problem file, % in the name") << QStringLiteral("a%1b.TXT") << false
+                                                       << QStringLiteral("%1 dosyası bir Vesk_Zyr 2.0 veri dosyası değil...");
+    QTest::newRow("not a table, % in the name") << QStringLiteral("bozuk%1%2.RVD") << false
+                                                << QStringLiteral("%1 veri dosyasını açmada hata!");
+    QTest::newRow("opened, % in the name") << QStringLiteral("yuzde%1%2.RVD") << true << QString();
   }
 
   void openFile()

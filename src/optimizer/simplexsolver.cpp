@@ -178,6 +178,14 @@ bool SimplexSolver::artificialPositive(int row) const
   return m_b[row] > Tol * scale;
 }
 
+bool SimplexSolver::anyBelowZero() const
+{
+  for (int r = 0; r < m_rows; ++r)
+    if (m_b[r] < -Tol)
+      return true;
+  return false;
+}
+
 bool SimplexSolver::hasPositiveArtificial() const
 {
   for (int r = 0; r < m_rows; ++r)
@@ -571,10 +579,10 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible)
         if (e >= 0)
           r = ratioTest(e, useBland);
       }
-      // After steepest-edge pivots as well: passing over entries below the
-      // tolerance in the ratio test can have left a basic variable a little
-      // below zero, which only a fresh tableau shows and dual pivots mend.
-      if ((e < 0 || r < 0) && (stalled || m_steepest)) {
+      // After steepest-edge pivots as well, when they have left a basic
+      // variable below zero (the ratio test passes over entries below the
+      // tolerance): a fresh tableau and dual pivots mend that.
+      if ((e < 0 || r < 0) && (stalled || (m_steepest && anyBelowZero()))) {
         // A verdict is near: take it on the problem as loaded.
         leavePerturbation();
         sinceRefactor = 0;
@@ -894,7 +902,7 @@ void SimplexSolver::restoreBasis(const std::vector<int> &basis)
 // the fresh data shows no such artificial, the updated tableau had drifted.
 bool SimplexSolver::confirmedInfeasible()
 {
-  if (!refactor())
+  if (m_pivotsSinceRefactor > 0 && !refactor())
     return true;
   for (int r = 0; r < m_rows; ++r) {
     const int col = m_basis[r];

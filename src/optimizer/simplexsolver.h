@@ -112,6 +112,7 @@ private:
   void refreshPenalties();
   void pivot(int r, int e);
   bool artificialPositive(int row) const;
+  bool anyBelowZero() const;
   void driveOutZeroArtificials();
 
   // Stall handling (see the top of this file).

@@ -470,10 +470,10 @@ void SimplexSolver::pivot(int r, int e)
   if (weights) {
     double *w = m_norms.data();
     const double k = w[e] - 2.0 * p * p;
+    // Without a branch: where t is 0 this leaves the weight (never below 1)
+    // as it is.
     for (int c = 0; c < m_cols; ++c) {
       const double t = prow[c];
-      if (t == 0.0)
-        continue;
       w[c] = std::max(w[c] - 2.0 * t * dots[c] + t * t * k, 1.0 + t * t);
     }
     w[e] = 2.0;

@@ -38,9 +38,24 @@ struct GroupState {
   int fi = 0;
 };
 
+// What a character's format is made of; while it and the font and colour
+// tables stay the same, so does the format, which is costly to build.
+struct CharKey {
+  int font = -1;
+  int halfPoints = 24;
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool strike = false;
+  int colour = 0;
+  bool operator==(const CharKey &) const = default;
+};
+
 struct Run {
   QString text;
   QTextCharFormat format;
+  CharKey key;
+  int tables = 0;  // the tables' generation the format was built from
 };
 
 // Destinations whose content is no text of the document.
@@ -286,6 +301,7 @@ private:
       s.fi = param;
     } else if (w == "deff") {
       m_defaultFont = param;
+      ++m_tables;
       if (s.font < 0)
         s.font = param;
     } else if (w == "emdash") {
@@ -340,6 +356,7 @@ private:
       return;
     case Dest::ColourTable:
       if (c == QLatin1Char(';')) {
+        ++m_tables;
         m_colours.append(m_colourSet ? QColor(qBound(0, m_red, 255), qBound(0, m_green, 255),
                                               qBound(0, m_blue, 255))
                                      : QColor());
@@ -349,9 +366,17 @@ private:
     case Dest::Text:
       break;
     }
-    const QTextCharFormat f = currentFormat();
-    if (m_runs.isEmpty() || m_runs.last().format != f)
-      m_runs.append(Run{QString(), f});
+    const CharKey key{m_state.font >= 0 ? m_state.font : m_defaultFont, m_state.halfPoints, m_state.bold,
+                      m_state.italic, m_state.underline, m_state.strike, m_state.colour};
+    if (m_runs.isEmpty() || m_runs.last().key != key || m_runs.last().tables != m_tables) {
+      const QTextCharFormat f = currentFormat();
+      if (m_runs.isEmpty() || m_runs.last().format != f) {
+        m_runs.append(Run{QString(), f, key, m_tables});
+      } else {
+        m_runs.last().key = key;
+        m_runs.last().tables = m_tables;
+      }
+    }
     m_runs.last().text += c;
   }
 
@@ -388,6 +413,7 @@ private:
           && !QFontDatabase::hasFamily(name))
         name = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
       m_fonts.insert(m_fontIndex, name);
+      ++m_tables;
     }
     m_fontIndex = -1;
     m_fontName.clear();
@@ -442,6 +468,7 @@ private:
   int m_paragraphs = 0;
   int m_skip = 0;
   int m_defaultFont = 0;
+  int m_tables = 0;  // raised whenever the font or colour table changes
   QHash<int, QString> m_fonts;
   int m_fontIndex = -1;
   QString m_fontName;

@@ -20,26 +20,9 @@ namespace {
 
 enum class Dest { Text, Skip, FontTable, ColourTable };
 
-struct GroupState {
-  Dest dest = Dest::Text;
-  // character properties
-  int font = -1;
-  int halfPoints = 24;
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-  bool strike = false;
-  int colour = 0;
-  int uc = 1;
-  // paragraph properties
-  Qt::Alignment align = Qt::AlignLeft;
-  int li = 0;
-  int ri = 0;
-  int fi = 0;
-};
-
-// What a character's format is made of; while it and the font and colour
-// tables stay the same, so does the format, which is costly to build.
+// A character's properties: what its format is made of. While they and the
+// font and colour tables stay the same, so does the format, which is costly
+// to build.
 struct CharKey {
   int font = -1;
   int halfPoints = 24;
@@ -49,6 +32,16 @@ struct CharKey {
   bool strike = false;
   int colour = 0;
   bool operator==(const CharKey &) const = default;
+};
+
+struct GroupState : CharKey {
+  Dest dest = Dest::Text;
+  int uc = 1;
+  // paragraph properties
+  Qt::Alignment align = Qt::AlignLeft;
+  int li = 0;
+  int ri = 0;
+  int fi = 0;
 };
 
 struct Run {
@@ -366,8 +359,9 @@ private:
     case Dest::Text:
       break;
     }
-    const CharKey key{m_state.font >= 0 ? m_state.font : m_defaultFont, m_state.halfPoints, m_state.bold,
-                      m_state.italic, m_state.underline, m_state.strike, m_state.colour};
+    CharKey key = m_state;
+    if (key.font < 0)
+      key.font = m_defaultFont;
     if (m_runs.isEmpty() || m_runs.last().key != key || m_runs.last().tables != m_tables) {
       const QTextCharFormat f = currentFormat();
       if (m_runs.isEmpty() || m_runs.last().format != f) {

@@ -629,23 +629,7 @@ bool DbfTable::rewriteFromDisk(const DiskEdit &edit, const QString &target)
   }
   if (!writeContent(path, disk.fields, records, &why))
     return d->fail(why);
-  auto fresh = std::make_unique<Impl>();
-  fresh->mode = d->mode;
-  fresh->listeners = d->listeners;
-  fresh->nextListener = d->nextListener;
-  const int indexField = d->indexField;
-  if (!fresh->openFile(path)) {
-    close();
-    d->error = fresh->error;
-    return false;
-  }
-  d->file.close();
-  d = std::move(fresh);
-  d->indexField = indexField;
-  d->indexStale = true;
-  goTop();
-  d->notify(NoticeFileChange);
-  return true;
+  return reopenReplaced(path);
 }
 
 bool DbfTable::rewrite(const QList<DbfRecord> &records)
@@ -658,6 +642,11 @@ bool DbfTable::rewrite(const QList<DbfRecord> &records)
   QString why;
   if (!writeContent(path, d->fields, records, &why))
     return d->fail(why);
+  return reopenReplaced(path);
+}
+
+bool DbfTable::reopenReplaced(const QString &path)
+{
   // The new file is another inode: open and lock it before letting the old go,
   // so that no one slips in between.
   auto fresh = std::make_unique<Impl>();

@@ -153,6 +153,7 @@ public:
   void removeListener(int id);
 
 private:
+  bool reopenReplaced(const QString &path);
   // Marks ('*') or recalls (' ') the current record; `noRecordText` when there is none.
   bool setDeletedFlag(char flag, const QString &noRecordText);
 

@@ -2,6 +2,7 @@
 #include "entrytablemodel.h"
 #include "oabs_browser.h"
 #include "controls/jqtoolbar.h"
+#include "windowcommands.h"
 #include "controls/windowicons.h"
 #include "editing/calculatorlauncher.h"
 #include "problem/interaction.h"
@@ -17,7 +18,7 @@
 namespace vz {
 
 namespace {
-QString text(const char *s) { return s ? QString::fromUtf8(s) : QString(); }
+using windowcommands::text;
 } // namespace
 
 EntryWindow::EntryWindow(EntryKind kind, RationProblem &problem, Interaction *ui, const Layout &layout,
@@ -43,39 +44,11 @@ EntryWindow::EntryWindow(EntryKind kind, RationProblem &problem, Interaction *ui
   setContentsMargins(GridMargin, GridMargin, GridMargin, GridMargin);
 
   // Window menu with its keys.
-  QMenuBar *bar = new QMenuBar(this);
-  for (const Popup &popup : layout.menu) {
-    QMenu *menu = bar->addMenu(text(popup.caption));
-    menu->menuAction()->setProperty("vzEvent", QByteArray(popup.event));
-    menu->menuAction()->setProperty("vzMenuId", popup.id);
-    menu->menuAction()->setStatusTip(text(popup.description));
-    for (const Item &item : popup.items) {
-      if (item.id == 0) {
-        menu->addSeparator();
-        continue;
-      }
-      QAction *a = makeAction(item, this);
-      a->setShortcut(item.key);
-      a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-      addAction(a);
-      menu->addAction(a);
-    }
-  }
-  setMenuBar(bar);
-
-  m_toolBar = new JQTOOLBAR(this);
-  m_toolBar->setMovable(false);
-  m_toolBar->setAccessibleName(text(layout.caption));
-  for (const Button &b : layout.toolbar) {
-    if (b.image == 0) {
-      m_toolBar->APPENDITEM(0);
-      continue;
-    }
-    QAction *a = action(b.itemId);
-    m_toolBar->APPENDITEM(b.image, a);
-    m_toolBar->ADDTIPTEXT(b.image, a, text(b.tip));
-  }
-  addToolBar(m_toolBar);
+  windowcommands::buildMenuBar(
+      this, layout.menu, [this](const Item &item) { return makeAction(item, this); },
+      [](const Popup &, QMenu *, const Item &, QAction *) {});
+  m_toolBar = windowcommands::buildToolBar(this, text(layout.caption), layout.toolbar,
+                                           [this](int id) { return action(id); });
 
   // Context menu: its items repeat the window's commands; the keys are the
   // window menu's, so they are shown but not bound twice.

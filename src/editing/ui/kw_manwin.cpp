@@ -1,5 +1,6 @@
 #include "kw_manwin.h"
 #include "mdiplacement.h"
+#include "windowcommands.h"
 #include "entrywindow.h"
 #include "entrywindows.h"
 #include "manualrationmodel.h"
@@ -25,7 +26,7 @@ namespace vz {
 
 namespace {
 
-QString text(const char *s) { return s ? QString::fromUtf8(s) : QString(); }
+using windowcommands::text;
 
 struct Item {
   int id;  // 0: separator
@@ -172,9 +173,7 @@ void KW_MANWIN::buildMenu()
 {
   auto *bar = new QMenuBar(this);
   for (const Popup &popup : menuLayout()) {
-    QMenu *menu = bar->addMenu(text(popup.caption));
-    menu->menuAction()->setProperty("vzMenuId", popup.id);
-    menu->menuAction()->setStatusTip(text(popup.description));
+    QMenu *menu = windowcommands::addPopup(bar, popup);
     for (const Item &item : popup.items) {
       if (item.id == 0) {
         menu->addSeparator();
@@ -195,28 +194,14 @@ void KW_MANWIN::buildMenu()
         connect(a, &QAction::triggered, this,
                 [this, event] { QMetaObject::invokeMethod(this, event.constData(), Qt::DirectConnection); });
       }
-      a->setShortcut(item.key);
-      a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-      addAction(a);
-      menu->addAction(a);
+      windowcommands::addCommand(this, menu, a, item.key);
       m_actions.insert(item.id, a);
     }
   }
   setMenuBar(bar);
 
-  m_toolBar = new JQTOOLBAR(this);
-  m_toolBar->setMovable(false);
-  m_toolBar->setAccessibleName(windowTitle());
-  for (const Button &b : toolbarLayout()) {
-    if (b.image == 0) {
-      m_toolBar->APPENDITEM(0);
-      continue;
-    }
-    QAction *a = action(b.itemId);
-    m_toolBar->APPENDITEM(b.image, a);
-    m_toolBar->ADDTIPTEXT(b.image, a, text(b.tip));
-  }
-  addToolBar(m_toolBar);
+  m_toolBar = windowcommands::buildToolBar(this, windowTitle(), toolbarLayout(),
+                                           [this](int id) { return action(id); });
 }
 
 void KW_MANWIN::POSTINIT()

@@ -3,6 +3,7 @@
 #include "mdiplacement.h"
 #include "controls/jqdatacolumn.h"
 #include "controls/jqtoolbar.h"
+#include "windowcommands.h"
 #include "controls/windowicons.h"
 #include "editing/calculatorlauncher.h"
 #include "platform/rtext.h"
@@ -123,7 +124,7 @@ QList<Button> toolbarLayout()
           {89, 28607, "Kolon aritmetiği"}, {0, 0, nullptr},  {120, 28611, "Yardım indeksi"}};
 }
 
-QString text(const char *s) { return s ? QString::fromUtf8(s) : QString(); }
+using windowcommands::text;
 
 } // namespace
 
@@ -306,45 +307,18 @@ void STDDATAWINDOW::buildMenus()
     }
     return a;
   };
-  auto *bar = new QMenuBar(this);
-  for (const Popup &popup : windowMenu()) {
-    QMenu *menu = bar->addMenu(text(popup.caption));
-    menu->menuAction()->setProperty("vzEvent", QByteArray(popup.event));
-    menu->menuAction()->setProperty("vzMenuId", popup.id);
-    menu->menuAction()->setStatusTip(text(popup.description));
-    if (popup.id == IdTools)
-      m_toolsMenu = menu;
-    for (const Item &item : popup.items) {
-      if (item.id == 0) {
-        menu->addSeparator();
-        continue;
-      }
-      QAction *a = makeAction(item, this);
-      a->setShortcut(item.key);
-      a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-      addAction(a);
-      menu->addAction(a);
-      m_actions.insert(item.id, a);
-    }
-  }
-  setMenuBar(bar);
+  windowcommands::buildMenuBar(this, windowMenu(), [&](const Item &item) { return makeAction(item, this); },
+                               [this](const Popup &popup, QMenu *menu, const Item &item, QAction *a) {
+                                 if (popup.id == IdTools)
+                                   m_toolsMenu = menu;
+                                 m_actions.insert(item.id, a);
+                               });
   m_actions.value(IdForm)->setCheckable(true);
   m_actions.value(IdTable)->setCheckable(true);
   m_actions.value(IdTable)->setChecked(true);
 
-  m_toolBar = new JQTOOLBAR(this);
-  m_toolBar->setMovable(false);
-  m_toolBar->setAccessibleName(windowTitle());
-  for (const Button &b : toolbarLayout()) {
-    if (b.image == 0) {
-      m_toolBar->APPENDITEM(0);
-      continue;
-    }
-    QAction *a = m_actions.value(b.itemId);
-    m_toolBar->APPENDITEM(b.image, a);
-    m_toolBar->ADDTIPTEXT(b.image, a, text(b.tip));
-  }
-  addToolBar(m_toolBar);
+  m_toolBar = windowcommands::buildToolBar(this, windowTitle(), toolbarLayout(),
+                                           [this](int id) { return m_actions.value(id); });
 
   // The context menu repeats the window's commands; its keys are the window
   // menu's, shown but not bound twice.

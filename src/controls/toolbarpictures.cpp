@@ -125,7 +125,7 @@ QIcon toolbarPicture(int number, bool *drawn)
   case 69: glyph(p, QStringLiteral("+"), QColor(0, 130, 40)); break;
   case 121: glyph(p, QStringLiteral("−"), QColor(190, 30, 30)); break;
   case 81: glyph(p, QStringLiteral("✓"), QColor(0, 110, 40)); break;
-  case 89: glyph(p, QStringLiteral("±×"), QColor(30, 30, 30)); break;
+  case 89: glyph(p, QStringLiteral("Σ"), QColor(30, 90, 170)); break;  // compute the ration's sums
   case 107:  // freeze column
     p.setPen(QColor(40, 40, 40));
     p.setBrush(QColor(170, 210, 250));

@@ -205,6 +205,42 @@ QString DToC(const QDate &d)
   return d.toString(QStringLiteral("dd.MM.yyyy"));
 }
 
+namespace {
+// A part of a date is digits only, possibly padded with blanks; anything else
+// makes the whole date unreadable.
+int datePart(const QString &part)
+{
+  const QString t = part.trimmed();
+  if (t.isEmpty())
+    return -1;
+  for (QChar c : t)
+    if (!c.isDigit() || c.unicode() > 127)
+      return -1;
+  return t.toInt();
+}
+} // namespace
+
+QDate CToD(const QString &text)
+{
+  const QStringList parts = text.split(QLatin1Char('.'));
+  if (parts.size() != 3 || parts[2].trimmed().size() != 4)
+    return {};
+  const int d = datePart(parts[0]), m = datePart(parts[1]), y = datePart(parts[2]);
+  if (d < 0 || m < 0 || y < 0)
+    return {};
+  return QDate(y, m, d);  // invalid (null-tested by callers) when no such day
+}
+
+QDate SToD(const QString &text)
+{
+  if (text.size() != 8)
+    return {};
+  const int y = datePart(text.left(4)), m = datePart(text.mid(4, 2)), d = datePart(text.mid(6, 2));
+  if (d < 0 || m < 0 || y < 0)
+    return {};
+  return QDate(y, m, d);
+}
+
 bool FuzzyEqual(double a, double b)
 {
   return std::fabs(a - b) < FloatDelta * std::max(1.0, std::max(std::fabs(a), std::fabs(b)));

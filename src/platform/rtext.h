@@ -35,6 +35,11 @@ QString Str(double value, int length, int decimals = 0);
 double Round(double value, int decimals);
 
 QString DToC(const QDate &d);  // dd.MM.yyyy; a null date gives "  .  .    "
+// dd.MM.yyyy back to a date (blanks around the parts allowed, a two-digit
+// year is not read); anything that names no real day gives the null date.
+QDate CToD(const QString &text);
+// yyyymmdd to a date; anything that names no real day gives the null date.
+QDate SToD(const QString &text);
 
 // The runtime's float comparison tolerance (SetFloatDelta).
 constexpr double FloatDelta = 1e-12;

@@ -128,6 +128,37 @@ private slots:
     QCOMPARE(Round(-1.25, 1), -1.3);
     QCOMPARE(DToC(QDate(2024, 3, 7)), QStringLiteral("07.03.2024"));
     QCOMPARE(DToC(QDate()), QStringLiteral("  .  .    "));
+  }
+
+  void readDates_data()
+  {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("packed");  // yyyymmdd rather than dd.MM.yyyy
+    QTest::addColumn<QDate>("expected");
+    QTest::newRow("day") << "07.03.2024" << false << QDate(2024, 3, 7);
+    QTest::newRow("blank picture") << "  .  .    " << false << QDate();
+    QTest::newRow("half typed") << "15.03.20  " << false << QDate();
+    QTest::newRow("no such day") << "31.02.2024" << false << QDate();
+    QTest::newRow("leap day") << "29.02.2000" << false << QDate(2000, 2, 29);
+    QTest::newRow("not a leap day") << "29.02.1900" << false << QDate();
+    QTest::newRow("letters") << "0a.03.2024" << false << QDate();
+    QTest::newRow("packed") << "20100315" << true << QDate(2010, 3, 15);
+    QTest::newRow("packed no such day") << "20100231" << true << QDate();
+    QTest::newRow("packed short") << "201003" << true << QDate();
+  }
+  void readDates()
+  {
+    QFETCH(QString, text);
+    QFETCH(bool, packed);
+    QFETCH(QDate, expected);
+    const QDate got = packed ? SToD(text) : CToD(text);
+    QCOMPARE(got.isValid(), expected.isValid());
+    if (expected.isValid())
+      QCOMPARE(got, expected);
+  }
+
+  void fuzzy()
+  {
     QVERIFY(FuzzyEqual(0.1 + 0.2, 0.3));
     QVERIFY(!FuzzyEqual(0.3, 0.3001));
   }

@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(build-essential cmake qt6-base-dev qt6-serialport-dev libgl-dev
       python3 python3-dbfread libglpk-dev unrtf poppler-utils
-      qt6-translations-l10n libsodium-dev pkg-config)
+      qt6-translations-l10n libsodium-dev pkg-config fonts-liberation2)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -26,6 +26,14 @@ QLabel *colouredText(QWidget *parent, const DialogUnits &du, const char *name, c
   label->setPalette(pal);
   label->setAutoFillBackground(true);
   DialogUnits::place(label, du, at.x(), at.y(), at.width(), at.height());
+  // Where none of the faces asked for is installed, the fallback may be wider
+  // and wrap the text onto a line the box has no room for: step the size down
+  // until the whole text shows.
+  QFont fitted = font;
+  while (label->heightForWidth(label->width()) > label->height() && fitted.pointSizeF() > 6) {
+    fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    label->setFont(fitted);
+  }
   return label;
 }
 

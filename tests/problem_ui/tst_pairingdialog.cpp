@@ -81,7 +81,6 @@ void TstPairingDialog::layout()
   for (QWidget *w : dlg.findChildren<QWidget *>())
     if (w->parentWidget() == &dlg)
       QVERIFY2(dlg.rect().contains(w->geometry()), qPrintable(w->objectName()));
-  dlg.grab().save(QDir::temp().filePath(QStringLiteral("cb_hsec_%1.png").arg(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'))));
 }
 
 void TstPairingDialog::answers_data()

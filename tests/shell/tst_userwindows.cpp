@@ -121,7 +121,6 @@ private slots:
     type(d.get(), QStringLiteral("3"));  // as typed, in lower case
     QVERIFY(d->safeIsOpen());
     QCOMPARE(d->focusWidget(), d->newPasswordEdit());
-    d->grab().save(QStringLiteral("/tmp/newpassworddialog.png"));
     QTest::keyClick(d->currentPasswordEdit(), Qt::Key_Backspace);
     QVERIFY(!d->safeIsOpen());
     nothingClipped(d.get());
@@ -330,7 +329,6 @@ private slots:
       QCOMPARE(m_ui->shown.size(), 1);
       QCOMPARE(m_ui->shown.at(0).caption, QStringLiteral("Daha Fazla Bilgi"));
       QVERIFY(tip->isVisible());
-      tip->grab().save(QStringLiteral("/tmp/tipofday.png"));
       QCheckBox *box = tip->findChild<QCheckBox *>();
       QVERIFY(box->isChecked());
       box->setFocus();
@@ -403,7 +401,6 @@ private slots:
     QVERIFY(splash->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(splash->timerRunning());
     QVERIFY(splash->windowTitle().isEmpty());
-    splash->grab().save(QStringLiteral("/tmp/splash.png"));
     nothingClipped(splash);
     splash->TIMER();
     QTRY_VERIFY(splash.isNull());

@@ -5,6 +5,8 @@
 #include "../platform/dbfreader.h"
 #include "../problem_ui/modalhelper.h"
 #include "controls/filesle.h"
+#include "editing/calculatorlauncher.h"
+#include "services/class_hklm.h"
 #include "editing/ui/bm_man_win.h"
 #include "editing/ui/jqfolderdialogwindow.h"
 #include "editing/ui/stddatawindow.h"
@@ -238,6 +240,38 @@ private slots:
     for (QAction *a : m_window->menuBar()->actions())
       titles.append(a->text());
     QCOMPARE(titles, (QStringList{"&Pencere", "Y&azım", "&Görünüş", "&Araçlar", "&Yardım"}));
+  }
+
+  // The tools menu's frozen name column and calculator, reached the way a
+  // user reaches them in this window (its own actions).
+  void frozenColumnAndCalculator()
+  {
+    STDDATAWINDOW *w = openMatrixWindow();
+    QVERIFY(w);
+    ORMAT_BROWSER *grid = w->browser();
+    QVERIFY(!grid->isColumnFrozen());
+    w->action(28606)->trigger();
+    QVERIFY(grid->isColumnFrozen());
+    // The frozen copy shows the names beside the scrolled grid.
+    QVERIFY(grid->frozenView()->isVisible());
+    QCOMPARE(grid->frozenView()->model(), grid->model());
+    w->action(28606)->trigger();
+    QVERIFY(!grid->isColumnFrozen());
+
+    CLASS_HKLM settings;
+    settings.WORKING_SUBKEY(QStringLiteral("Software\\Tervolu\\VKSetings"));
+    settings.WRITESTRING(QString(), QStringLiteral("VKcalc"), QStringLiteral("/bin/true"));
+    const int shown = int(m_ui->shown.size());
+    w->action(28604)->trigger();
+    QCOMPARE(m_ui->shown.size(), shown);
+    // No calculator anywhere: the user is told which setting names one.
+    settings.WRITESTRING(QString(), QStringLiteral("VKcalc"), QString());
+    const QByteArray path = qgetenv("PATH");
+    QTemporaryDir empty;
+    qputenv("PATH", empty.path().toLocal8Bit());
+    w->action(28604)->trigger();
+    qputenv("PATH", path);
+    QCOMPARE(m_ui->texts(QStringLiteral("warning")), QStringList{CalculatorLauncher::noCalculatorText()});
   }
 
   void columnArithmeticInWindow()

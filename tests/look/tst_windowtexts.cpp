@@ -9,6 +9,7 @@
 #include "editing/ui/jqfolderdialogwindow.h"
 #include "../shell/shellfixture.h"
 #include "../controls/controlgallery.h"
+#include "../controls/libraryeditsgallery.h"
 #include "textfit.h"
 
 #include "controls/jqdatacolumndelegate.h"
@@ -148,6 +149,7 @@ QList<WindowRow> windowTable()
       {"NEWPASSWORDDIALOG changing", [](Fixture &f) { return new NEWPASSWORDDIALOG(&f.owner, QStringLiteral("Ad ve Parola Değiştir"), false, &f.ui, f.dir.path()); }},
       {"HelpWindow", [](Fixture &f) { return new HelpWindow(&f.owner); }},
       {"control gallery", [](Fixture &f) { return new test::ControlGallery(&f.owner); }},
+      {"edits gallery", [](Fixture &f) { return new test::LibraryEditsGallery(&f.owner); }},
       {"PADWIN", [](Fixture &f) { return new PADWIN(f.ui, f.editorDialogs, f.printer); }},
       {"file dialog", [](Fixture &f) {
          auto *dialog = new QFileDialog(&f.owner, QStringLiteral("Aç..."), f.dir.path() + QStringLiteral("/Data"));

@@ -1,6 +1,5 @@
 #include "wmbitmapbutton.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace vz {
@@ -8,53 +7,44 @@ namespace vz {
 WMBITMAPBUTTON::WMBITMAPBUTTON(QWidget *owner) : QPushButton(owner)
 {
   setFocusPolicy(Qt::TabFocus);
+  // Owner-drawn: never the dialog's default button, Enter is not its key.
+  setAutoDefault(false);
+  setDefault(false);
+  connect(this, &QAbstractButton::pressed, this, [this] { setState(true); });
+  connect(this, &QAbstractButton::released, this, [this] { setState(false); });
 }
 
 void WMBITMAPBUTTON::setPictures(const QPixmap &up, const QPixmap &down)
 {
   m_up = up;
-  m_down_ = down;
+  m_downPicture = down;
   update();
 }
 
-void WMBITMAPBUTTON::mousePressEvent(QMouseEvent *event)
+void WMBITMAPBUTTON::setState(bool pressed)
 {
-  if (event->button() == Qt::LeftButton) {
-    if (m_twoState) {
+  if (m_twoState) {
+    if (pressed) {
       if (!m_down)
         m_inState = m_down = true;
+    } else if (m_inState) {
+      m_inState = false;  // the latching click ends; the button stays down
     } else {
-      m_down = true;
-    }
-    update();
-  }
-  QPushButton::mousePressEvent(event);
-}
-
-void WMBITMAPBUTTON::mouseReleaseEvent(QMouseEvent *event)
-{
-  if (event->button() == Qt::LeftButton) {
-    if (m_twoState && m_inState)
-      m_inState = false;
-    else
       m_down = false;
-    update();
+    }
+  } else {
+    m_down = pressed;
   }
-  QPushButton::mouseReleaseEvent(event);
+  update();
 }
 
 void WMBITMAPBUTTON::paintEvent(QPaintEvent *)
 {
-  // Drawn at the picture's own size from the top left, clipped to the button.
   QPainter p(this);
-  const QPixmap &pic = m_down ? m_down_ : m_up;
   p.fillRect(rect(), palette().button());
-  if (!pic.isNull())
-    p.drawPixmap(0, 0, pic);
-  if (hasFocus()) {
-    p.setPen(QPen(palette().highlight(), 1, Qt::DotLine));
-    p.drawRect(rect().adjusted(1, 1, -2, -2));
-  }
+  const QPixmap &picture = m_down ? m_downPicture : m_up;
+  if (!picture.isNull())
+    p.drawPixmap(0, 0, picture);
 }
 
 } // namespace vz

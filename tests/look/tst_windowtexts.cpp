@@ -10,6 +10,7 @@
 #include "../shell/shellfixture.h"
 #include "../controls/controlgallery.h"
 #include "../controls/libraryeditsgallery.h"
+#include "../controls/typededitsgallery.h"
 #include "textfit.h"
 
 #include "controls/jqdatacolumndelegate.h"
@@ -150,6 +151,7 @@ QList<WindowRow> windowTable()
       {"HelpWindow", [](Fixture &f) { return new HelpWindow(&f.owner); }},
       {"control gallery", [](Fixture &f) { return new test::ControlGallery(&f.owner); }},
       {"edits gallery", [](Fixture &f) { return new test::LibraryEditsGallery(&f.owner); }},
+      {"typed edits gallery", [](Fixture &f) { return new test::TypedEditsGallery(&f.owner); }},
       {"PADWIN", [](Fixture &f) { return new PADWIN(f.ui, f.editorDialogs, f.printer); }},
       {"file dialog", [](Fixture &f) {
          auto *dialog = new QFileDialog(&f.owner, QStringLiteral("Aç..."), f.dir.path() + QStringLiteral("/Data"));

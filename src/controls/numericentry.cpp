@@ -1,0 +1,188 @@
+#include "numericentry.h"
+
+#include <utility>
+
+namespace vz {
+
+namespace {
+
+bool isDigit(int code)
+{
+  return code >= '0' && code <= '9';
+}
+
+// The caret stands in the blanks (or on the sign) in front of the number.
+bool inLead(const QString &whole, int at)
+{
+  for (int i = 0; i < at; ++i)
+    if (whole.at(i) != QLatin1Char(' ') && whole.at(i) != QLatin1Char('-'))
+      return false;
+  return true;
+}
+
+} // namespace
+
+NUMERICENTRY::NUMERICENTRY(const FIELDSPEC &spec) : m_spec(spec) {}
+
+QString NUMERICENTRY::SETFIELD(const QString &text, int sign) const
+{
+  QString plain = text;
+  plain.remove(QLatin1Char(','));
+  return m_spec.TRANSFORM(FIELDSPEC::numberOf(plain) * sign);
+}
+
+NUMERICENTRY::Outcome NUMERICENTRY::PROCESSNUM(Kind kind, int code, const QString &text, int start, int finish)
+{
+  const QChar s = separator();
+  const int d = qMax(0, m_spec.DECIMALS());
+  const QString zeros(d, QLatin1Char('0'));
+  const bool keyDown = kind == Kind::KeyDown;
+  const bool navigation = code == End || code == Home || code == Left || code == Right;
+  if (start > finish)
+    std::swap(start, finish);
+  start = qBound(0, start, int(text.size()));
+  finish = qBound(0, finish, int(text.size()));
+  // The width the number may fill: the formatted width once a value is
+  // shown, the field's own before that, so an edit that starts empty still
+  // takes its digits.
+  const int width = qMax(int(text.size()), m_spec.LENGTH());
+
+  Outcome out;
+  QString t = text;
+  int pos = start;
+  bool absorbed = false;
+
+  // A selection: the whole text starts a new number, a part of it is cut.
+  if (start != finish && !m_replaceAll) {
+    if (start == 0 && finish == text.size())
+      m_replaceAll = true;
+    else {
+      t.remove(start, finish - start);
+      pos = finish;  // right-aligned: what stood after the cut stays in place
+    }
+    absorbed = code == Backspace || code == Delete || !keyDown;
+  }
+
+  // Moving the caret ends the replacement and starts from the separator.
+  if ((navigation || code == Tab) && (m_replaceAll || start != finish)) {
+    t = text;
+    m_replaceAll = false;
+    const int at = t.indexOf(s);
+    start = pos = d > 0 ? (at >= 0 ? at : int(t.size())) : finish;
+  }
+
+  const int at = t.indexOf(s);
+  bool inFraction = d > 0 && at >= 0 && at + 1 <= start;
+  QString whole;
+  QString fraction;
+  if (d > 0 && at >= 0) {
+    whole = t.left(at);
+    fraction = t.mid(at + 1);
+  } else if (d > 0) {
+    // A text without the separator (set from outside) keeps its digits.
+    whole = t.trimmed().isEmpty() ? QStringLiteral("0") : t;
+  } else {
+    whole = t;
+  }
+  int k = inFraction ? start - int(whole.size()) : 0;
+  const QString minus = m_pendingMinus ? QStringLiteral("-") : QString();
+
+  if (m_replaceAll) {
+    bool changed = true;
+    if (code == s.unicode()) {
+      if (inFraction)
+        changed = false;
+      else {
+        inFraction = true;
+        whole = QStringLiteral("0");
+        fraction = zeros;
+      }
+    } else if (code == '-') {
+      m_pendingMinus = true;
+      whole = QStringLiteral("0");
+      fraction = zeros;
+    } else {
+      // Anything but a digit starts the new number at zero.
+      whole = QChar(code);
+      fraction = zeros;
+      out.typed = isDigit(code);
+    }
+    if (changed) {
+      t = SETFIELD(whole + s + fraction);
+      m_replaceAll = false;
+      const int sep = t.indexOf(s);
+      pos = d == 0 || sep < 0 ? int(t.size()) : (inFraction ? sep + 1 : sep);
+    }
+  } else if (keyDown && (code == Backspace || code == Delete)) {
+    if (!absorbed) {
+      if (inFraction) {
+        --k;
+        const int digit = qMax(k, 1) - 1;
+        if (digit < fraction.size())
+          fraction.remove(digit, 1);
+        --pos;
+      } else if (start >= 1 && start <= whole.size()) {
+        whole.remove(start - 1, 1);
+      }
+      t = SETFIELD(whole + s + fraction.left(d));
+      if (FIELDSPEC::numberOf(t) == 0) {
+        const int sep = t.indexOf(s);
+        pos = d > 0 && sep >= 0 ? sep : int(t.size());
+      }
+    }
+  } else if (navigation) {
+    // The caret is moved by the edit itself.
+  } else if (code == '-') {
+    if (!t.contains(QLatin1Char('-')))
+      t = SETFIELD(QStringLiteral("-") + whole + s + fraction.left(d));
+  } else if (code == '+') {
+    if (t.contains(QLatin1Char('-')))
+      t = SETFIELD(whole + s + fraction.left(d), -1);
+  } else if (code == s.unicode()) {
+    if (!inFraction && d > 0)
+      ++pos;
+  } else if (isDigit(code) && inFraction) {
+    const QChar c(code);
+    fraction = k == 1 ? c + fraction : fraction.left(k - 1) + c;
+    t = SETFIELD(minus + whole + s + fraction.left(d));
+    m_pendingMinus = false;
+    if (!absorbed)
+      ++pos;
+    out.typed = true;
+  } else if (isDigit(code)) {
+    int insertAt = qBound(0, start, int(whole.size()));
+    // In the blanks in front of the number the digit joins its first digit.
+    if (inLead(whole, insertAt)) {
+      while (insertAt < whole.size() && inLead(whole, insertAt + 1))
+        ++insertAt;
+      pos = insertAt;
+    }
+    const QString tail = d > 0 ? s + fraction.left(d) : QString();
+    if ((whole.trimmed() + tail).size() < width) {
+      whole.insert(insertAt, QChar(code));
+      out.typed = true;
+    } else {
+      out.beep = true;
+    }
+    t = SETFIELD(minus + (whole + tail).right(width));
+    m_pendingMinus = false;
+  }
+
+  // The field's own text of the number; a number the field cannot show whole
+  // is refused and the old text stays.
+  const double value = FIELDSPEC::numberOf(t);
+  if (!m_spec.holds(value)) {
+    out.text = text;
+    out.caret = start;
+    out.value = FIELDSPEC::numberOf(text);
+    out.beep = true;
+    out.typed = false;
+    return out;
+  }
+  out.text = m_spec.TRANSFORM(value);
+  out.value = value;
+  out.caret = qBound(0, pos, int(out.text.size()));
+  return out;
+}
+
+} // namespace vz

@@ -1,0 +1,470 @@
+// The right-aligned typed edit, the bitmap button and the date, search and
+// timer edits driven offscreen with real key and mouse events.
+#include "controls/rightsle.h"
+#include "controls/searchsle.h"
+#include "controls/timersle.h"
+#include "controls/wmbitmapbutton.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace vz;
+
+namespace {
+
+// An edit that counts its beeps instead of sounding them.
+template <class Edit>
+class Counting : public Edit {
+public:
+  using Edit::Edit;
+  int beeps = 0;
+  void INVALIDACTION() override { ++beeps; }
+};
+
+// Types a sequence: plain characters as they are, <NAME> for other keys.
+void type(QWidget *w, const QString &keys)
+{
+  static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> named{
+      {QStringLiteral("BS"), {Qt::Key_Backspace, Qt::NoModifier}},
+      {QStringLiteral("DEL"), {Qt::Key_Delete, Qt::NoModifier}},
+      {QStringLiteral("HOME"), {Qt::Key_Home, Qt::NoModifier}},
+      {QStringLiteral("END"), {Qt::Key_End, Qt::NoModifier}},
+      {QStringLiteral("LEFT"), {Qt::Key_Left, Qt::NoModifier}},
+      {QStringLiteral("RIGHT"), {Qt::Key_Right, Qt::NoModifier}},
+      {QStringLiteral("SHIFT+HOME"), {Qt::Key_Home, Qt::ShiftModifier}},
+      {QStringLiteral("SHIFT+LEFT"), {Qt::Key_Left, Qt::ShiftModifier}},
+      {QStringLiteral("KP+"), {Qt::Key_Plus, Qt::KeypadModifier}},
+      {QStringLiteral("KP-"), {Qt::Key_Minus, Qt::KeypadModifier}},
+  };
+  for (qsizetype i = 0; i < keys.size(); ++i) {
+    if (keys.at(i) == QLatin1Char('<')) {
+      const qsizetype end = keys.indexOf(QLatin1Char('>'), i);
+      const QString name = keys.mid(i + 1, end - i - 1);
+      i = end;
+      if (name == QLatin1String("DCLICK")) {
+        QTest::mouseDClick(w, Qt::LeftButton, {}, QPoint(w->width() / 3, w->height() / 2));
+        continue;
+      }
+      QVERIFY2(named.contains(name), qPrintable(name));
+      const auto [key, mods] = named.value(name);
+      QString text;
+      if (key == Qt::Key_Plus)
+        text = QStringLiteral("+");
+      else if (key == Qt::Key_Minus)
+        text = QStringLiteral("-");
+      QTest::sendKeyEvent(QTest::KeyAction::Click, w, key, text, mods);
+    } else {
+      QTest::keyClick(w, keys.at(i).toLatin1());
+    }
+  }
+}
+
+struct Shown {
+  std::unique_ptr<QWidget> window;
+  template <class Edit>
+  Edit *add(Edit *edit)
+  {
+    window = std::make_unique<QWidget>();
+    edit->setParent(window.get());
+    edit->setGeometry(10, 10, 200, 24);
+    window->resize(240, 60);
+    window->show();
+    edit->setFocus();
+    return edit;
+  }
+};
+
+QPixmap filled(QColor c)
+{
+  QPixmap pm(30, 22);
+  pm.fill(c);
+  return pm;
+}
+
+} // namespace
+
+class TestTypedEdits : public QObject {
+  Q_OBJECT
+private slots:
+  // The numeric entry reads its own texts: blanks may stand between the sign
+  // and the digits, "," groups, anything else ends the number.
+  void numberOf_data()
+  {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("sign, blanks, digits") << "-   75" << -75.0;
+    QTest::newRow("grouped with decimals") << "1,234.50" << 1234.5;
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("letters") << "abc" << 0.0;
+    QTest::newRow("right-aligned") << "     75.25" << 75.25;
+    QTest::newRow("right-aligned negative") << "    -75.25" << -75.25;
+    QTest::newRow("plus sign") << "+ 5" << 5.0;
+    QTest::newRow("ends at a letter") << "12abc" << 12.0;
+    QTest::newRow("second point ends it") << "1.2.3" << 1.2;
+    QTest::newRow("overflow stars") << "*****" << 0.0;
+    QTest::newRow("bare sign") << "-  " << 0.0;
+    QTest::newRow("leading point") << ".5" << 0.5;
+  }
+  void numberOf()
+  {
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(FIELDSPEC::numberOf(text), value);
+  }
+
+  // Keys typed into a new numeric edit (or one showing `start`), as the
+  // user types them.
+  void numericKeys_data()
+  {
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("at");  // the caret in it
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<int>("beeps");
+    // Right-aligned, the caret before the separator after each digit.
+    QTest::newRow("7") << 10 << 2 << "" << 0 << "7" << "      7.00" << 7 << 0;
+    QTest::newRow("7 5") << 10 << 2 << "" << 0 << "75" << "     75.00" << 7 << 0;
+    QTest::newRow("separator moves the caret behind it") << 10 << 2 << "" << 0 << "75." << "     75.00" << 8 << 0;
+    QTest::newRow("then 2") << 10 << 2 << "" << 0 << "75.2" << "     75.20" << 9 << 0;
+    QTest::newRow("then 5") << 10 << 2 << "" << 0 << "75.25" << "     75.25" << 10 << 0;
+    QTest::newRow("separator first") << 10 << 2 << "" << 0 << ".5" << "      0.50" << 9 << 0;
+    QTest::newRow("second separator changes nothing") << 10 << 2 << "" << 0 << "75..3" << "     75.30" << 9 << 0;
+    // Signs.
+    QTest::newRow("- makes it negative") << 10 << 2 << "" << 0 << "75-" << "    -75.00" << 7 << 0;
+    QTest::newRow("+ makes it positive") << 10 << 2 << "" << 0 << "75-+" << "     75.00" << 7 << 0;
+    QTest::newRow("- on a negative") << 10 << 2 << "" << 0 << "75--" << "    -75.00" << 7 << 0;
+    QTest::newRow("+ on a positive") << 10 << 2 << "" << 0 << "75+" << "     75.00" << 7 << 0;
+    QTest::newRow("- first: the digit is negative") << 10 << 2 << "" << 0 << "-5" << "     -5.00" << 7 << 0;
+    QTest::newRow("more digits on a negative") << 10 << 2 << "" << 0 << "75-3" << "   -753.00" << 7 << 0;
+    // The field's width.
+    QTest::newRow("seven integer digits fill it") << 10 << 2 << "" << 0 << "1234567" << "1234567.00" << 7 << 0;
+    QTest::newRow("an eighth beeps, text kept") << 10 << 2 << "" << 0 << "12345678" << "1234567.00" << 7 << 1;
+    QTest::newRow("a full negative beeps") << 10 << 2 << "" << 0 << "123456-7" << "-123456.00" << 7 << 1;
+    QTest::newRow("no room for the sign") << 10 << 2 << "" << 0 << "1234567-" << "1234567.00" << 7 << 1;
+    QTest::newRow("fraction digits past the end") << 10 << 2 << "" << 0 << "1.234" << "      1.23" << 10 << 0;
+    // Backspace.
+    QTest::newRow("Backspace in the integer part") << 10 << 2 << "" << 0 << "123<BS>" << "     12.00" << 7 << 0;
+    QTest::newRow("Backspace keeps the caret before the same digits") << 10 << 2 << "" << 0 << "123<LEFT><BS>" << "     13.00" << 6 << 0;
+    QTest::newRow("Backspace in the fraction refills zeros") << 10 << 2 << "" << 0 << "75.25<BS>" << "     75.20" << 9 << 0;
+    QTest::newRow("Backspace on the first fraction digit") << 10 << 2 << "" << 0 << "75.2<BS>" << "     75.00" << 8 << 0;
+    QTest::newRow("Backspace to zero: caret before the separator") << 10 << 2 << "" << 0 << "5<BS>" << "      0.00" << 7 << 0;
+    QTest::newRow("Delete removes before the caret too") << 10 << 2 << "" << 0 << "123<DEL>" << "     12.00" << 7 << 0;
+    // The caret in the blanks in front of the number.
+    QTest::newRow("Home, then a digit joins the number") << 10 << 2 << "" << 0 << "75<HOME>1" << "    175.00" << 5 << 0;
+    QTest::newRow("Home on a negative keeps the sign") << 10 << 2 << "" << 0 << "75-<HOME>1" << "   -175.00" << 5 << 0;
+    // Starting over.
+    QTest::newRow("a shown value is replaced by the first key") << 10 << 2 << "     75.25" << 0 << "3" << "      3.00" << 7 << 0;
+    QTest::newRow("replaced with the caret in the fraction") << 10 << 2 << "     75.25" << 10 << "34" << "      3.40" << 9 << 0;
+    QTest::newRow("double click, then 3") << 10 << 2 << "" << 0 << "75.25<DCLICK>3" << "      3.00" << 7 << 0;
+    QTest::newRow("the whole text selected, then 4") << 10 << 2 << "" << 0 << "75<END><SHIFT+HOME>4" << "      4.00" << 7 << 0;
+    QTest::newRow("a selected digit is replaced") << 10 << 2 << "" << 0 << "1234<SHIFT+LEFT>9" << "   1239.00" << 7 << 0;
+    QTest::newRow("a selected digit is cut") << 10 << 2 << "" << 0 << "1234<SHIFT+LEFT><BS>" << "    123.00" << 7 << 0;
+    QTest::newRow("a letter starts at zero") << 10 << 2 << "     75.25" << 10 << "x" << "      0.00" << 8 << 0;
+    QTest::newRow("a letter later changes nothing") << 10 << 2 << "" << 0 << "75x" << "     75.00" << 7 << 0;
+    // No decimals.
+    QTest::newRow("no decimals") << 5 << 0 << "" << 0 << "12" << "   12" << 5 << 0;
+    QTest::newRow("no decimals: the separator changes nothing") << 5 << 0 << "" << 0 << "12.3" << "  123" << 5 << 0;
+    QTest::newRow("no decimals: full") << 5 << 0 << "" << 0 << "123456" << "12345" << 5 << 1;
+    QTest::newRow("no decimals: Backspace") << 5 << 0 << "" << 0 << "123<BS>" << "   12" << 5 << 0;
+  }
+  void numericKeys()
+  {
+    QFETCH(int, length);
+    QFETCH(int, decimals);
+    QFETCH(QString, start);
+    QFETCH(int, at);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(int, caret);
+    QFETCH(int, beeps);
+    Shown s;
+    auto *edit = s.add(new Counting<RIGHTSLE>);
+    edit->setFIELDSPEC(FIELDSPEC(QLatin1Char('N'), length, decimals));
+    edit->setText(start);
+    edit->setCursorPosition(at);
+    type(edit, keys);
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(edit->cursorPosition(), caret);
+    QVERIFY(!edit->hasSelectedText());
+    QCOMPARE(edit->beeps, beeps);
+    QCOMPARE(edit->VALUE().toDouble(), FIELDSPEC::numberOf(shown));
+  }
+
+  // In a read-only numeric edit no key changes the text; the caret moves.
+  void numericReadOnly()
+  {
+    Shown s;
+    auto *edit = s.add(new Counting<RIGHTSLE>);
+    edit->setFIELDSPEC(FIELDSPEC(QLatin1Char('N'), 10, 2));
+    edit->setVALUE(75.25);
+    edit->setReadOnly(true);
+    edit->setCursorPosition(10);
+    type(edit, QStringLiteral("3-.<BS><DEL><DCLICK>9"));
+    QCOMPARE(edit->text(), QStringLiteral("     75.25"));
+    QVERIFY(!edit->isModified());
+    type(edit, QStringLiteral("<END><LEFT>"));
+    QCOMPARE(edit->cursorPosition(), 9);
+  }
+
+  // Typing marks the edit modified; a value set by the program does not.
+  void numericModified()
+  {
+    Shown s;
+    auto *edit = s.add(new RIGHTSLE);
+    edit->setFIELDSPEC(FIELDSPEC(QLatin1Char('N'), 10, 2));
+    edit->setVALUE(1.5);
+    QVERIFY(!edit->isModified());
+    type(edit, QStringLiteral("2"));
+    QVERIFY(edit->isModified());
+    QCOMPARE(edit->VALUE().toDouble(), 2.0);
+  }
+
+  // The keypad's plus and minus step a shown date by a day; "+" and "-"
+  // are never typed into a date, and beep when the text is no date.
+  void dateKeys_data()
+  {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("beeps");
+    QTest::newRow("keypad plus") << "15.03.2010" << false << "<KP+>" << "16.03.2010" << 0;
+    QTest::newRow("keypad minus") << "15.03.2010" << false << "<KP->" << "14.03.2010" << 0;
+    QTest::newRow("into the next year") << "31.12.2010" << false << "<KP+>" << "01.01.2011" << 0;
+    QTest::newRow("back to 29 February") << "01.03.2012" << false << "<KP->" << "29.02.2012" << 0;
+    QTest::newRow("typed + and - are not typed") << "15.03.2010" << false << "+-" << "15.03.2010" << 0;
+    QTest::newRow("no date: typed signs beep") << "15.13.2010" << false << "+-" << "15.13.2010" << 2;
+    QTest::newRow("no date: the keypad beeps") << "" << false << "<KP+>" << "" << 1;
+    QTest::newRow("read-only: no step") << "15.03.2010" << true << "<KP+><KP->" << "15.03.2010" << 0;
+    QTest::newRow("other keys as typed") << "15.03.2010" << false << "<END><BS>1" << "15.03.2011" << 0;
+  }
+  void dateKeys()
+  {
+    QFETCH(QString, start);
+    QFETCH(bool, readOnly);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(int, beeps);
+    Shown s;
+    auto *edit = s.add(new Counting<RIGHTSLE>);
+    edit->setFIELDSPEC(FIELDSPEC::DATEFS());
+    edit->setText(start);
+    edit->setReadOnly(readOnly);
+    type(edit, keys);
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(edit->beeps, beeps);
+  }
+
+  // An edit without a field specification takes keys and double clicks as
+  // the standard edit does.
+  void plainEditAsStandard_data()
+  {
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("characters and signs") << "a-1.5+x";
+    QTest::newRow("Backspace and Delete") << "abc<LEFT><BS><DEL>d";
+    QTest::newRow("Home and End") << "12<HOME>3<END>4";
+    QTest::newRow("keypad signs") << "1<KP+>2<KP->";
+    QTest::newRow("double click selects a word") << "ab cd<DCLICK>";
+    QTest::newRow("double click, then a key") << "ab cd<DCLICK>x";
+  }
+  void plainEditAsStandard()
+  {
+    QFETCH(QString, keys);
+    Shown a;
+    auto *edit = a.add(new Counting<RIGHTSLE>);
+    Shown b;
+    auto *standard = b.add(new QLineEdit);
+    type(edit, keys);
+    type(standard, keys);
+    QCOMPARE(edit->text(), standard->text());
+    QCOMPARE(edit->cursorPosition(), standard->cursorPosition());
+    QCOMPARE(edit->selectedText(), standard->selectedText());
+    QCOMPARE(edit->beeps, 0);
+  }
+
+  // DISABLE makes the edit read-only and ENABLE writable again; ENABLE does
+  // not lift a read-only state its owner set.
+  void disableEnable()
+  {
+    Shown s;
+    auto *edit = s.add(new RIGHTSLE);
+    edit->DISABLE();
+    QVERIFY(edit->isReadOnly());
+    QVERIFY(!edit->isEnabled());
+    edit->ENABLE();
+    QVERIFY(!edit->isReadOnly());
+    QVERIFY(edit->isEnabled());
+    type(edit, QStringLiteral("ok"));
+    QCOMPARE(edit->text(), QStringLiteral("ok"));
+
+    edit->setReadOnly(true);
+    edit->DISABLE();
+    edit->ENABLE();
+    QVERIFY(edit->isReadOnly());
+    QVERIFY(edit->isEnabled());
+  }
+
+  void zeroPad_data()
+  {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("padded");
+    QTest::newRow("number") << "   42" << "00042";
+    QTest::newRow("decimals dropped") << "  7.6" << "00008";
+    QTest::newRow("negative") << "  -42" << "-0042";
+    QTest::newRow("text") << "abc" << "000";
+  }
+  void zeroPad()
+  {
+    QFETCH(QString, text);
+    QFETCH(QString, padded);
+    RIGHTSLE edit;
+    edit.setText(text);
+    QCOMPARE(edit.ZEROPAD(), padded);
+  }
+
+  void firstDayOfWeek()
+  {
+    RIGHTSLE edit;
+    QVERIFY(edit.FIRSTDAYOFTHEWEEK >= 1 && edit.FIRSTDAYOFTHEWEEK <= 7);
+    QCOMPARE(edit.FIRSTDAYOFTHEWEEK, unsigned(QLocale::system().firstDayOfWeek() % 7 + 1));
+    QVERIFY(edit.LALIGNCALENDARLEFT);
+  }
+
+  // The pressed picture shows exactly while the mouse holds a normal button;
+  // a two-state button latches on the first click and lets go on the second.
+  void bitmapButton_data()
+  {
+    QTest::addColumn<bool>("twoState");
+    QTest::addColumn<QString>("steps");  // p press, r release, c click
+    QTest::addColumn<QString>("downs");  // LDOWN after each step
+    QTest::newRow("normal press and release") << false << "pr" << "10";
+    QTest::newRow("normal clicks") << false << "cc" << "00";
+    QTest::newRow("two-state: first click latches") << true << "pr" << "11";
+    QTest::newRow("two-state: second click releases") << true << "prpr" << "1110";
+    QTest::newRow("two-state: three clicks") << true << "ccc" << "101";
+  }
+  void bitmapButton()
+  {
+    QFETCH(bool, twoState);
+    QFETCH(QString, steps);
+    QFETCH(QString, downs);
+    Shown s;
+    auto *button = s.add(new WMBITMAPBUTTON);
+    button->resize(30, 22);
+    button->setLTWOSTATE(twoState);
+    button->setPictures(filled(Qt::red), filled(Qt::blue));
+    const QPoint middle(15, 11);
+    for (int i = 0; i < steps.size(); ++i) {
+      if (steps.at(i) == QLatin1Char('p'))
+        QTest::mousePress(button, Qt::LeftButton, {}, middle);
+      else if (steps.at(i) == QLatin1Char('r'))
+        QTest::mouseRelease(button, Qt::LeftButton, {}, middle);
+      else
+        QTest::mouseClick(button, Qt::LeftButton, {}, middle);
+      const bool down = downs.at(i) == QLatin1Char('1');
+      QCOMPARE(button->LDOWN(), down);
+      const QColor shown = button->grab().toImage().pixelColor(middle);
+      QCOMPARE(shown, QColor(down ? Qt::blue : Qt::red));
+    }
+  }
+
+  // The search goes to the owner through the signal, with the edit and its
+  // text; the button asks nothing of a read-only edit.
+  void search()
+  {
+    Shown s;
+    auto *edit = s.add(new SEARCHSLE);
+    QSignalSpy spy(edit, &SEARCHSLE::search);
+    edit->setText(QStringLiteral("arpa"));
+    QVERIFY(edit->button());
+    QCOMPARE(edit->button()->width(), 30);
+    QCOMPARE(edit->button()->geometry().right(), edit->rect().right());
+    QTest::mouseDClick(edit, Qt::LeftButton, {}, QPoint(20, 12));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).value<SEARCHSLE *>(), edit);
+    QCOMPARE(spy.at(0).at(1).toString(), QStringLiteral("arpa"));
+    QCOMPARE(edit->text(), QStringLiteral("arpa"));
+    edit->setText(QStringLiteral("yulaf"));
+    QTest::mouseClick(edit->button(), Qt::LeftButton);
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.at(1).at(1).toString(), QStringLiteral("yulaf"));
+
+    edit->setReadOnly(true);
+    QTest::mouseClick(edit->button(), Qt::LeftButton);
+    QCOMPARE(spy.count(), 2);
+    QTest::mouseDClick(edit, Qt::LeftButton, {}, QPoint(20, 12));
+    QCOMPARE(spy.count(), 3);
+  }
+
+  // The timer edit on a clock the test moves: whole seconds, whole minutes
+  // and minutes with hundredths of the runs since the last reset, in 64 bits.
+  void timerStyles_data()
+  {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QList<qint64>>("runs");  // milliseconds run, stopped between
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("seconds") << 1 << QList<qint64>{150000} << "150";
+    QTest::newRow("minutes") << 2 << QList<qint64>{150000} << "2";
+    QTest::newRow("minutes and hundredths") << 3 << QList<qint64>{150000} << "2.50";
+    QTest::newRow("stop and start continue") << 2 << QList<qint64>{150000, 30000} << "3";
+    QTest::newRow("runs add whole seconds") << 1 << QList<qint64>{1500, 1500} << "2";
+    QTest::newRow("beyond 18 hours") << 1 << QList<qint64>{100000000} << "100000";
+    QTest::newRow("a day and more in minutes") << 2 << QList<qint64>{90000000} << "1500";
+  }
+  void timerStyles()
+  {
+    QFETCH(int, style);
+    QFETCH(QList<qint64>, runs);
+    QFETCH(QString, shown);
+    TIMERSLE edit;
+    qint64 now = 86399000;  // a second before midnight
+    edit.setClock([&] { return now; });
+    edit.setSTYLE(style);
+    for (qint64 run : runs) {
+      edit.START();
+      now += run;
+      edit.TIMER();
+      edit.STOP();
+      now += 60000;  // stopped for a minute: not counted
+    }
+    edit.TIMER();
+    QCOMPARE(edit.text(), shown);
+    QVERIFY(!edit.running());
+  }
+
+  void timerTicksResetAndTimeOfDay()
+  {
+    TIMERSLE edit;
+    qint64 now = 0;
+    edit.setClock([&] { return now; }, [] { return QTime(13, 45, 10); });
+    edit.setINTERVAL(10);
+    edit.START();
+    QCOMPARE(edit.text(), QStringLiteral("0"));
+    now = 5000;
+    QTRY_COMPARE(edit.text(), QStringLiteral("5"));
+    edit.START();  // already running: no new run
+    now = 7000;
+    QTRY_COMPARE(edit.text(), QStringLiteral("7"));
+
+    edit.RESET();
+    QVERIFY(!edit.running());
+    QCOMPARE(edit.text(), QStringLiteral("0"));
+    now = 20000;
+    QTest::qWait(30);
+    QCOMPARE(edit.text(), QStringLiteral("0"));
+
+    edit.setSTYLE(0);
+    edit.TIMER();
+    QCOMPARE(edit.text(), QStringLiteral("13:45:10"));
+    edit.setSTYLE(9);
+    edit.setText(QStringLiteral("elle"));
+    edit.TIMER();
+    QCOMPARE(edit.text(), QStringLiteral("elle"));
+  }
+};
+
+QTEST_MAIN(TestTypedEdits)
+#include "tst_typededits.moc"

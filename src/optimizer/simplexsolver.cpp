@@ -10,11 +10,6 @@ namespace {
 constexpr double Tol = SimplexSolver::Tolerance;
 constexpr double Excluded = 1e300;
 
-// A run of degenerate pivots this long is taken for a stall. On the
-// problems that stall at all, a short limit costs far fewer pivots than a
-// long one: the run only grows once the corner is badly degenerate.
-constexpr int DefaultStallLimit = 10;
-
 // Pivots since the last refactorisation below which the tableau still counts
 // as freshly computed.
 constexpr int FreshPivots = 50;
@@ -376,6 +371,11 @@ int SimplexSolver::ratioTest(int e, bool bland) const
 
 void SimplexSolver::pivot(int r, int e)
 {
+  // FNV-1a over the row, the entering and the leaving column.
+  for (const std::uint64_t v : {std::uint64_t(r), std::uint64_t(e), std::uint64_t(m_basis[r])}) {
+    m_pathHash ^= v;
+    m_pathHash *= 1099511628211ull;
+  }
   double *prow = &m_a[std::size_t(r) * m_cols];
   const double p = prow[e];
   // The steepest-edge weights (1 plus the squared length of each column)
@@ -522,6 +522,17 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible)
     lastResort = true;
   };
   auto onStall = [&]() -> bool {
+    if (!m_stallTools) {
+      // The first stall of the solve: the steepest edge from here on. Only
+      // should that stall as well does the rest come in.
+      m_stallTools = true;
+      m_steepest = true;
+      m_normsValid = false;
+      degenerateRun = 0;
+      sinceProgress = 0;
+      best = objective();
+      return false;
+    }
     if (!stalled) {
       stalled = true;
       m_stallBasis = m_basis;
@@ -606,13 +617,6 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible)
     if (lastResort)
       continue;
     if (degenerate) {
-      // A degenerate pivot shows a degenerate corner: the largest criterion
-      // then tends to wander along it for hundreds of pivots, where the
-      // steepest edge leaves it in a few.
-      if (!blandOnStall && !m_steepest) {
-        m_steepest = true;
-        m_normsValid = false;
-      }
       if (++degenerateRun > stallLimit) {
         if (blandOnStall)
           bland = true;
@@ -668,12 +672,15 @@ bool SimplexSolver::refactor()
   std::vector<std::uint8_t> taken(std::size_t(m), 0);
   // Columns with a single entry in the loaded tableau (slacks, surpluses,
   // artificials) first: as long as nothing has been eliminated they need no
-  // elimination at all, and the rows they take keep out of the rest.
+  // elimination at all, and the rows they take keep out of the rest. Before
+  // the first stall (where only the confirmation of an infeasible end comes
+  // here) the columns outside the loaded basis go first, as they always
+  // have, so that a solve that never stalls meets the same numbers.
   std::vector<int> order;
   order.reserve(std::size_t(m));
   for (int pass = 0; pass < 2; ++pass)
     for (int r = 0; r < m; ++r)
-      if ((m_singleEntry0[m_basis[r]] != 0) == (pass == 0))
+      if ((m_stallTools ? m_singleEntry0[m_basis[r]] != 0 : m_homeRow[m_basis[r]] < 0) == (pass == 0))
         order.push_back(r);
   for (int r : order) {
     const int c = m_basis[r];
@@ -949,6 +956,8 @@ SimplexSolver::Status SimplexSolver::solve()
   m_stalls = 0;
   m_refactorisations = 0;
   m_seed = 20261210u;
+  m_pathHash = 14695981039346656037ull;
+  m_stallTools = false;
   m_perturbed = false;
   m_steepest = false;
   m_normsValid = false;

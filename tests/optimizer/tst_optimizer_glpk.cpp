@@ -3,6 +3,7 @@
 // amounts), our amounts meet every limit of the problem, and our shadow
 // prices are the duals of the limits.
 #include "glpkreference.h"
+#include "pivotpaths.h"
 #include "optimizer/optimalsolution.h"
 #include "optimizer/rationmodel.h"
 #include "optimizer/simplexsolver.h"
@@ -92,18 +93,20 @@ void TestOptimizerGlpk::agreesWithGlpk_data()
 {
   QTest::addColumn<int>("stallLimit");
   QTest::addColumn<int>("problems");
-  QTest::newRow("as shipped") << -1 << 360;
+  QTest::addColumn<QString>("paths");  // the family in the recorded pivot paths
+  QTest::newRow("as shipped") << -1 << 360 << QStringLiteral("random");
   // The anti-cycling rule must find the same optima when it does the work
   // (from the first degenerate pivot on).
-  QTest::newRow("Bland's rule throughout") << 0 << 120;
+  QTest::newRow("Bland's rule throughout") << 0 << 120 << QStringLiteral("random-bland");
 }
 
 void TestOptimizerGlpk::agreesWithGlpk()
 {
   QFETCH(int, stallLimit);
   QFETCH(int, problems);
+  QFETCH(QString, paths);
   std::mt19937 rng(20261210u);
-  int feasible = 0, infeasible = 0, phaseOne = 0, bland = 0;
+  int feasible = 0, infeasible = 0, phaseOne = 0, bland = 0, onPath = 0;
   for (int k = 0; k < problems; ++k) {
     RandomShape shape;
     shape.feeds = 2 + int(rng() % 84);
@@ -122,6 +125,13 @@ void TestOptimizerGlpk::agreesWithGlpk()
     solver.solve();
     phaseOne += solver.ranPhaseOne() ? 1 : 0;
     bland += solver.blandPivots() > 0 ? 1 : 0;
+    const RecordedPath *recorded = recordedPath(paths, QString::number(k));
+    QVERIFY2(recorded, qPrintable(where + QStringLiteral(": no recorded path")));
+    if (recorded->ordinary(stallLimit)) {
+      ++onPath;
+      const QString differs = recorded->differenceFrom(solver);
+      QVERIFY2(differs.isEmpty(), qPrintable(where + QStringLiteral(": ") + differs));
+    }
 
     const GlpkReference reference(p);
     const GlpkReference::Result glpk = reference.solve();
@@ -174,7 +184,10 @@ void TestOptimizerGlpk::agreesWithGlpk()
     const QStringList broken = violations(p, x, reference.feedColumns);
     QVERIFY2(broken.isEmpty(), qPrintable(where + QStringLiteral(": ") + broken.join(QStringLiteral("; "))));
   }
-  qInfo("%d feasible, %d infeasible, phase one in %d, Bland's rule in %d", feasible, infeasible, phaseOne, bland);
+  qInfo("%d feasible, %d infeasible, phase one in %d, Bland's rule in %d; %d never stalled, each on its recorded path",
+        feasible, infeasible, phaseOne, bland, onPath);
+  // The recorded paths show that only a few of these problems stall.
+  QVERIFY(onPath >= problems * 9 / 10);
   QVERIFY(feasible >= problems / 4);
   QVERIFY(infeasible >= problems / 8);
   if (stallLimit == 0)
@@ -194,17 +207,18 @@ void TestOptimizerGlpk::degenerateAgreesWithGlpk_data()
   // (those GLPK finds the other verdict for passed over), instead of one
   // generator per seed.
   QTest::addColumn<bool>("sequence");
+  QTest::addColumn<QString>("paths");  // the family in the recorded pivot paths
   // Seed 1 ended at the iteration limit (drifting round-off), seed 2 after
   // tens of thousands of Bland pivots: both answered "no optimum".
-  QTest::newRow("85 x 60, once failing") << 60 << 1 << 2 << false << false;
-  QTest::newRow("85 x 45") << 45 << 100 << 150 << false << false;
-  QTest::newRow("85 x 60") << 60 << 100 << 150 << false << false;
-  QTest::newRow("infeasible 85 x 45") << 45 << 100 << 40 << true << false;
+  QTest::newRow("85 x 60, once failing") << 60 << 1 << 2 << false << false << QStringLiteral("deg60-failing");
+  QTest::newRow("85 x 45") << 45 << 100 << 150 << false << false << QStringLiteral("deg45");
+  QTest::newRow("85 x 60") << 60 << 100 << 150 << false << false << QStringLiteral("deg60");
+  QTest::newRow("infeasible 85 x 45") << 45 << 100 << 40 << true << false << QStringLiteral("deginf45");
   // The 144th of the 85 x 60 ones was answered infeasible and the 125th of
   // the 85 x 45 ones at a cost above the optimum: steepest-edge pivots had
   // left basic variables below zero, unseen without a fresh tableau.
-  QTest::newRow("85 x 60, benchmark sequence") << 60 << 4242 << 150 << false << true;
-  QTest::newRow("85 x 45, benchmark sequence") << 45 << 4242 << 150 << false << true;
+  QTest::newRow("85 x 60, benchmark sequence") << 60 << 4242 << 150 << false << true << QStringLiteral("deg60-seq");
+  QTest::newRow("85 x 45, benchmark sequence") << 45 << 4242 << 150 << false << true << QStringLiteral("deg45-seq");
 }
 
 void TestOptimizerGlpk::degenerateAgreesWithGlpk()
@@ -214,7 +228,8 @@ void TestOptimizerGlpk::degenerateAgreesWithGlpk()
   QFETCH(int, count);
   QFETCH(bool, infeasible);
   QFETCH(bool, sequence);
-  int stalled = 0;
+  QFETCH(QString, paths);
+  int stalled = 0, onPath = 0;
   std::mt19937 sequenceRng{std::uint32_t(firstSeed)};
   for (int k = 0, seed = firstSeed; k < count; ++seed) {
     std::mt19937 seedRng{std::uint32_t(seed)};
@@ -225,12 +240,21 @@ void TestOptimizerGlpk::degenerateAgreesWithGlpk()
     const GlpkReference::Result glpk = reference.solve(true);
     if (sequence && (model.stop() != RationModel::Stop::None || glpk.feasible == infeasible))
       continue;
+    const RecordedPath *recorded = recordedPath(paths, QString::number(sequence ? k : seed));
     ++k;
     QVERIFY2(model.stop() == RationModel::Stop::None, qPrintable(where));
     SimplexSolver solver;
     QVERIFY(model.loadInto(solver));
     solver.solve();
     stalled += solver.stalls() > 0 ? 1 : 0;
+    // Most of these stall, and then only the verdict and the cost below
+    // count; the few that do not keep their recorded path.
+    QVERIFY2(recorded, qPrintable(where + QStringLiteral(": no recorded path")));
+    if (recorded->ordinary(-1)) {
+      ++onPath;
+      const QString differs = recorded->differenceFrom(solver);
+      QVERIFY2(differs.isEmpty(), qPrintable(where + QStringLiteral(": ") + differs));
+    }
     QVERIFY2(solver.status() != SimplexSolver::Status::IterationLimit,
              qPrintable(where + QStringLiteral(": iteration limit after %1 pivots").arg(solver.iterations())));
     QVERIFY2(glpk.feasible == !infeasible, qPrintable(where + QStringLiteral(": GLPK disagrees with the generator")));
@@ -247,7 +271,7 @@ void TestOptimizerGlpk::degenerateAgreesWithGlpk()
     const QStringList broken = violations(p, x, reference.feedColumns);
     QVERIFY2(broken.isEmpty(), qPrintable(where + QStringLiteral(": ") + broken.join(QStringLiteral("; "))));
   }
-  qInfo("%d of %d stalled", stalled, count);
+  qInfo("%d of %d perturbed, %d never stalled and on their recorded paths", stalled, count, onPath);
 }
 
 QTEST_GUILESS_MAIN(TestOptimizerGlpk)

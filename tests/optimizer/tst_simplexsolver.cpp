@@ -5,6 +5,24 @@
 
 #include <QtTest>
 
+namespace vz {
+
+// A basis of the tests' choosing, refactorised: round-off alone makes a
+// basis singular in a real solve, far too rarely to test by.
+struct SimplexSolverTestAccess {
+  static bool refactor(SimplexSolver &s, const std::vector<int> &basis)
+  {
+    s.m_basis = basis;
+    std::fill(s.m_rowOf.begin(), s.m_rowOf.end(), -1);
+    for (int r = 0; r < s.m_rows; ++r)
+      s.m_rowOf[s.m_basis[r]] = r;
+    s.refreshPenalties();
+    return s.refactor();
+  }
+};
+
+} // namespace vz
+
 using namespace vz;
 
 Q_DECLARE_METATYPE(vz::RationModel)
@@ -61,6 +79,8 @@ private slots:
   void tooSmallBigMStillFindsTheOptimum();
   void cyclingExampleTerminates();
   void refusesMismatchedSizes();
+  void singularBasisFallsBack_data();
+  void singularBasisFallsBack();
 };
 
 void TestSimplexSolver::workedExample()
@@ -199,6 +219,58 @@ void TestSimplexSolver::refusesMismatchedSizes()
   SimplexSolver s;
   QVERIFY(!s.load(2, 3, std::vector<double>(5, 0.0), {0, 0}, {0, 0, 0}, {1, 2}, {0, 0, 0}, 1));
   QVERIFY(!s.load(1, 2, std::vector<double>(2, 0.0), {0}, {0, 0}, {2}, {0, 0}, 1));
+}
+
+void TestSimplexSolver::singularBasisFallsBack_data()
+{
+  // Whether the optimal basis was refactorised before the singular one: it
+  // is then the one to go back to, otherwise the basis as loaded is.
+  QTest::addColumn<bool>("refactoredBefore");
+  QTest::newRow("back to the loaded basis") << false;
+  QTest::newRow("back to the last refactorised basis") << true;
+}
+
+void TestSimplexSolver::singularBasisFallsBack()
+{
+  QFETCH(bool, refactoredBefore);
+  // x1 and x3 are twins: no basis may hold both. The optimum holds x2 and
+  // one of them (x1 + x3 = 5, x2 = 5, cost 15).
+  const RationModel m = programme({2, 1, 2}, {{{1, 1, 1}, Fixed, 10}, {{0.12, 0.04, 0.12}, Lower, 0.8}});
+  SimplexSolver loaded;
+  QVERIFY(m.loadInto(loaded));
+  SimplexSolver s = solved(m);
+  QVERIFY(s.found());
+  QVERIFY(std::fabs(s.objective() - 15.0) < 1e-9);
+  std::vector<int> optimal(std::size_t(s.rows()));
+  for (int r = 0; r < s.rows(); ++r)
+    optimal[r] = s.basicColumn(r);
+  const int twinRow = s.rowOfColumn(0) >= 0 ? s.rowOfColumn(0) : s.rowOfColumn(2);
+  QVERIFY(twinRow >= 0 && s.rowOfColumn(1) >= 0);
+
+  const SimplexSolver *expected = &loaded;
+  SimplexSolver fresh;
+  if (refactoredBefore) {
+    QVERIFY(SimplexSolverTestAccess::refactor(s, optimal));
+    fresh = s;
+    expected = &fresh;
+  }
+  std::vector<int> singular = optimal;
+  singular[s.rowOfColumn(1)] = optimal[twinRow] == 0 ? 2 : 0;
+  QVERIFY(!SimplexSolverTestAccess::refactor(s, singular));
+
+  // The whole state is that of the basis gone back to, none of it spent by
+  // the elimination that failed.
+  for (int r = 0; r < s.rows(); ++r) {
+    QCOMPARE(s.basicColumn(r), expected->basicColumn(r));
+    QCOMPARE(s.rhs(r), expected->rhs(r));
+    for (int c = 0; c < s.cols(); ++c)
+      QCOMPARE(s.entry(r, c), expected->entry(r, c));
+  }
+  for (int c = 0; c < s.cols(); ++c)
+    QCOMPARE(s.rowOfColumn(c), expected->rowOfColumn(c));
+  // And the solve goes on from there to the optimum.
+  QCOMPARE(s.solve(), SimplexSolver::Status::Optimal);
+  QVERIFY(std::fabs(s.objective() - 15.0) < 1e-9);
 }
 
 QTEST_GUILESS_MAIN(TestSimplexSolver)

@@ -19,6 +19,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <memory>
 
 using namespace vz;
@@ -586,7 +587,8 @@ private slots:
   // ---- lockable tab control -----------------------------------------------
 
   // Steps, blank-separated: P<n> lock, A<n> allow, C<n> click the tab,
-  // D<n> double-click it, B click beside the tabs, S<n> select by program.
+  // D<n> double-click it, B click beside the tabs, S<n> select by program,
+  // W turn the mouse wheel over the tabs.
   void tabClicks_data()
   {
     QTest::addColumn<QString>("steps");
@@ -599,6 +601,7 @@ private slots:
     QTest::newRow("other tabs stay free") << "P1 C2" << 2;
     QTest::newRow("click beside the tabs") << "C2 B" << 2;
     QTest::newRow("locked tab selected by program") << "P2 S2" << 2;
+    QTest::newRow("wheel onto a locked tab") << "P1 W" << 0;
     QTest::newRow("indexes beyond the tabs ignored") << "P3 P-1 P99 A-5 C2" << 2;
   }
   void tabClicks()
@@ -622,6 +625,13 @@ private slots:
       case 'S': tabs->setCurrentIndex(n); break;
       case 'C': QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(n).center()); break;
       case 'D': QTest::mouseDClick(bar, Qt::LeftButton, {}, bar->tabRect(n).center()); break;
+      case 'W': {
+        const QPointF at = bar->tabRect(0).center();
+        QWheelEvent wheel(at, bar->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &wheel);
+        break;
+      }
       case 'B': {
         const QPoint beside(bar->geometry().right() + 20, bar->geometry().center().y());
         QVERIFY(tabs->width() > beside.x());

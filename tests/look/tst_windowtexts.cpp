@@ -8,6 +8,7 @@
 #include "editing/ui/bm_man_win.h"
 #include "editing/ui/jqfolderdialogwindow.h"
 #include "../shell/shellfixture.h"
+#include "../controls/calendargallery.h"
 #include "../controls/controlgallery.h"
 #include "../controls/libraryeditsgallery.h"
 #include "../controls/typededitsgallery.h"
@@ -152,6 +153,11 @@ QList<WindowRow> windowTable()
       {"control gallery", [](Fixture &f) { return new test::ControlGallery(&f.owner); }},
       {"edits gallery", [](Fixture &f) { return new test::LibraryEditsGallery(&f.owner); }},
       {"typed edits gallery", [](Fixture &f) { return new test::TypedEditsGallery(&f.owner); }},
+      {"calendar gallery", [](Fixture &f) { return new test::CalendarGallery(&f.owner); }},
+      {"DLGPECALENDAR", [](Fixture &f) {
+         auto *edit = new QLineEdit(QStringLiteral("29.02.2024"), &f.owner);
+         return new DLGPECALENDAR(&f.owner, edit, true, 2);
+       }},
       {"PADWIN", [](Fixture &f) { return new PADWIN(f.ui, f.editorDialogs, f.printer); }},
       {"file dialog", [](Fixture &f) {
          auto *dialog = new QFileDialog(&f.owner, QStringLiteral("Aç..."), f.dir.path() + QStringLiteral("/Data"));

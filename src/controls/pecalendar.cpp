@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <QStyle>
 #include <QToolButton>
 
 namespace vz {
@@ -296,8 +297,13 @@ void PECALENDAR::EDITYEAR()
 {
   if (m_yearEdit)
     return;
-  const QRect box(QPoint(m_yearLabel.left, m_yearLabel.top), QPoint(m_yearLabel.right, m_yearLabel.bottom));
+  QRect box(QPoint(m_yearLabel.left, m_yearLabel.top), QPoint(m_yearLabel.right, m_yearLabel.bottom));
   auto *edit = new QLineEdit(this);
+  // Over the year label, but wide enough to show four digits inside the
+  // edit's frame and margins.
+  const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+  const int needed = edit->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 2 * frame + 6;
+  box.setWidth(qMax(box.width(), needed));
   edit->setObjectName(QStringLiteral("yearEdit"));
   edit->setAccessibleName(QStringLiteral("Yıl"));
   edit->setGeometry(box);

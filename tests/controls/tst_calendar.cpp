@@ -407,12 +407,21 @@ private slots:
     QFETCH(bool, full);
     CalendarWindow w(from);
     PaintSpy spy(w.calendar);
+    const QRect before = w.calendar->cellRect(w.calendar->CURRENTROWNUMBER(), w.calendar->CURRENTCOLUMNNUMBER());
     QTest::keyClick(w.calendar, Qt::Key(key));
     QCOMPARE(w.calendar->CURRENTDATE(), to);
     QTRY_VERIFY(!spy.painted.isEmpty());
     QCOMPARE(spy.fullRepaint(), full);
     if (!full)
       QVERIFY(spy.painted.boundingRect().height() < w.calendar->height() - 25);
+    // The new day is highlighted and the day left is plain again, beside
+    // their centred numbers.
+    const QRect after = w.calendar->cellRect(w.calendar->CURRENTROWNUMBER(), w.calendar->CURRENTCOLUMNNUMBER());
+    const QImage image = w.calendar->grab().toImage();
+    const QPalette &pal = w.calendar->palette();
+    QCOMPARE(image.pixelColor(after.left() + 3, after.center().y()), pal.color(QPalette::Highlight));
+    if (before != after)
+      QCOMPARE(image.pixelColor(before.left() + 3, before.center().y()), pal.color(QPalette::Button));
   }
 
   void clicks_data()
@@ -450,6 +459,8 @@ private slots:
     QTest::mouseClick(w.calendar, Qt::LeftButton, {}, QPoint(label.left + 2, (label.top + label.bottom) / 2));
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     QVERIFY(menu);
+    // It opens under the month name.
+    QCOMPARE(menu->pos(), w.calendar->mapToGlobal(QPoint(label.left, label.bottom)));
     const QList<QAction *> items = menu->actions();
     QCOMPARE(items.size(), 12);
     QCOMPARE(items.at(0)->text(), QStringLiteral("Ocak"));
@@ -489,6 +500,8 @@ private slots:
     QCOMPARE(edit->text(), QStringLiteral("2024"));
     QTRY_VERIFY(edit->hasFocus());
     QCOMPARE(edit->geometry().topLeft(), QPoint(year.left, year.top));
+    // Four digits fit inside the edit's frame.
+    QVERIFY(edit->contentsRect().width() >= edit->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
     QCOMPARE(w.calendar->yearUpButton()->geometry().left(), edit->geometry().right() + 1);
     if (how == QLatin1String("up")) {
       QTest::keyClick(edit, Qt::Key_Up);

@@ -338,13 +338,17 @@ private slots:
   void bitmapButton_data()
   {
     QTest::addColumn<bool>("twoState");
-    QTest::addColumn<QString>("steps");  // p press, r release, c click
+    QTest::addColumn<QString>("steps");  // p press, r release, c click, o/i move out/in, k Space
     QTest::addColumn<QString>("downs");  // LDOWN after each step
     QTest::newRow("normal press and release") << false << "pr" << "10";
     QTest::newRow("normal clicks") << false << "cc" << "00";
     QTest::newRow("two-state: first click latches") << true << "pr" << "11";
     QTest::newRow("two-state: second click releases") << true << "prpr" << "1110";
     QTest::newRow("two-state: three clicks") << true << "ccc" << "101";
+    QTest::newRow("normal: held, out and back in") << false << "poir" << "1010";
+    QTest::newRow("two-state: out and back in lets go") << true << "poir" << "1110";
+    QTest::newRow("normal: Space") << false << "kk" << "00";
+    QTest::newRow("two-state: Space latches and lets go") << true << "kk" << "10";
   }
   void bitmapButton()
   {
@@ -362,6 +366,12 @@ private slots:
         QTest::mousePress(button, Qt::LeftButton, {}, middle);
       else if (steps.at(i) == QLatin1Char('r'))
         QTest::mouseRelease(button, Qt::LeftButton, {}, middle);
+      else if (steps.at(i) == QLatin1Char('o'))
+        QTest::mouseMove(button, QPoint(80, 11));
+      else if (steps.at(i) == QLatin1Char('i'))
+        QTest::mouseMove(button, middle);
+      else if (steps.at(i) == QLatin1Char('k'))
+        QTest::keyClick(button, Qt::Key_Space);
       else
         QTest::mouseClick(button, Qt::LeftButton, {}, middle);
       const bool down = downs.at(i) == QLatin1Char('1');

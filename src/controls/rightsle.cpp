@@ -1,5 +1,6 @@
 #include "rightsle.h"
 
+#include "dlgpecalendar.h"
 #include "platform/rtext.h"
 
 #include <QAbstractButton>
@@ -154,6 +155,23 @@ void RIGHTSLE::SHOWCALENDAR()
 {
   if (fieldSpec().type() != QLatin1Char('D'))
     return;
+  // The dialog runs its own event loop: the owner window, and this edit with
+  // it, may be closed meanwhile.
+  QPointer<RIGHTSLE> self(this);
+  QPointer<DLGPECALENDAR> dialog =
+      new DLGPECALENDAR(parentWidget() ? parentWidget() : this, this, LALIGNCALENDARLEFT, FIRSTDAYOFTHEWEEK);
+  dialog->exec();
+  if (!dialog || !self) {
+    delete dialog.data();
+    return;
+  }
+  const QDate chosen = dialog->DSELECTED();
+  delete dialog.data();
+  if (chosen.isValid()) {
+    setVALUE(chosen);
+    setModified(true);
+  }
+  setFocus(Qt::OtherFocusReason);
 }
 
 void RIGHTSLE::PROCESSNUM(NUMERICENTRY::Kind kind, int code)

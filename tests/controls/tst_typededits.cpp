@@ -1,12 +1,20 @@
 // The right-aligned typed edit, the bitmap button and the date, search and
 // timer edits driven offscreen with real key and mouse events.
+#include "controls/datesle.h"
+#include "controls/dlgpecalendar.h"
+#include "controls/pecalendar.h"
 #include "controls/rightsle.h"
 #include "controls/searchsle.h"
 #include "controls/timersle.h"
 #include "controls/wmbitmapbutton.h"
+#include "platform/rtext.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 using namespace vz;
 
@@ -73,6 +81,51 @@ struct Shown {
     return edit;
   }
 };
+
+// Answers every calendar dialog that opens while it lives: `answer` gets the
+// dialog and closes it.
+struct CalendarAnswer {
+  QTimer timer;
+  int opened = 0;
+  QDate shownOn;
+  unsigned firstDay = 0;
+  explicit CalendarAnswer(std::function<void(DLGPECALENDAR *)> answer)
+  {
+    timer.setInterval(5);
+    QObject::connect(&timer, &QTimer::timeout, [this, answer] {
+      auto *dialog = qobject_cast<DLGPECALENDAR *>(QApplication::activeModalWidget());
+      if (!dialog || !dialog->isVisible())
+        return;
+      ++opened;
+      shownOn = dialog->calendar()->CURRENTDATE();
+      firstDay = dialog->calendar()->FIRSTDAYOFWEEK();
+      answer(dialog);
+      if (dialog->isVisible())
+        dialog->reject();  // never left open
+    });
+    timer.start();
+  }
+};
+
+// The user picks the day after the one shown, or leaves with Esc.
+void nextDay(DLGPECALENDAR *dialog)
+{
+  QTest::keyClick(dialog->calendar(), Qt::Key_Right);
+  QTest::keyClick(dialog->calendar(), Qt::Key_Return);
+}
+void escape(DLGPECALENDAR *dialog)
+{
+  QTest::keyClick(dialog->calendar(), Qt::Key_Escape);
+}
+
+// The window system's answer to a right click (QTest hands mouse events to
+// the widget directly, past the window that turns them into this).
+void openContextMenu(QWidget *w)
+{
+  const QPoint at(20, 12);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, w->mapToGlobal(at));
+  QApplication::sendEvent(w, &event);
+}
 
 QPixmap filled(QColor c)
 {
@@ -256,6 +309,131 @@ private slots:
     type(edit, keys);
     QCOMPARE(edit->text(), shown);
     QCOMPARE(edit->beeps, beeps);
+  }
+
+  // The calendar opens on a double click and on the calendar command, on the
+  // edit's date or today; a chosen date becomes the value, Esc keeps the
+  // old one, and a read-only edit opens nothing.
+  void calendarFromTheEdit_data()
+  {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<bool>("choose");
+    QTest::addColumn<int>("opened");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("double click, chosen") << "dclick" << "15.03.2010" << false << true << 1 << "16.03.2010";
+    QTest::newRow("double click, Esc") << "dclick" << "15.03.2010" << false << false << 1 << "15.03.2010";
+    QTest::newRow("command, chosen") << "command" << "28.02.2011" << false << true << 1 << "01.03.2011";
+    QTest::newRow("no date: opens on today") << "dclick" << "" << false << true << 1
+                                              << rt::DToC(QDate::currentDate().addDays(1));
+    QTest::newRow("read-only double click") << "dclick" << "15.03.2010" << true << true << 0 << "15.03.2010";
+    QTest::newRow("read-only command") << "command" << "15.03.2010" << true << true << 0 << "15.03.2010";
+    QTest::newRow("right button double click") << "rdclick" << "15.03.2010" << false << true << 0 << "15.03.2010";
+  }
+  void calendarFromTheEdit()
+  {
+    QFETCH(QString, how);
+    QFETCH(QString, start);
+    QFETCH(bool, readOnly);
+    QFETCH(bool, choose);
+    QFETCH(int, opened);
+    QFETCH(QString, shown);
+    Shown s;
+    auto *edit = s.add(new RIGHTSLE);
+    edit->setFIELDSPEC(FIELDSPEC::DATEFS());
+    edit->FIRSTDAYOFTHEWEEK = 2;
+    edit->setText(start);
+    edit->setReadOnly(readOnly);
+    CalendarAnswer answer(choose ? nextDay : escape);
+    if (how == QLatin1String("dclick"))
+      QTest::mouseDClick(edit, Qt::LeftButton, {}, QPoint(20, 12));
+    else if (how == QLatin1String("rdclick"))
+      QTest::mouseDClick(edit, Qt::RightButton, {}, QPoint(20, 12));
+    else
+      QVERIFY(edit->COMMAND(RIGHTSLE::CalendarCommand));
+    QCOMPARE(answer.opened, opened);
+    QCOMPARE(edit->text(), shown);
+    if (opened) {
+      QCOMPARE(answer.shownOn, start.isEmpty() ? QDate::currentDate() : rt::CToD(start));
+      QCOMPARE(answer.firstDay, 2u);
+      QCOMPARE(edit->isModified(), choose);
+      QCOMPARE(edit->window()->focusWidget(), edit);
+    }
+  }
+
+  // Command 7754 writes today; neither command acts on a field that is no date.
+  void todayCommand()
+  {
+    RIGHTSLE edit;
+    edit.setFIELDSPEC(FIELDSPEC::DATEFS());
+    QVERIFY(edit.COMMAND(RIGHTSLE::TodayCommand));
+    QCOMPARE(edit.VALUE().toDate(), QDate::currentDate());
+    QCOMPARE(edit.text(), rt::DToC(QDate::currentDate()));
+    RIGHTSLE plain;
+    QVERIFY(!plain.COMMAND(RIGHTSLE::TodayCommand));
+    QVERIFY(!plain.COMMAND(RIGHTSLE::CalendarCommand));
+    QVERIFY(plain.text().isEmpty());
+  }
+
+  // A new DATESLE is empty, has its 30-pixel calendar button and the
+  // Today / Calendar context menu; its week starts on Sunday.
+  void newDateEdit()
+  {
+    Shown s;
+    auto *edit = s.add(new DATESLE);
+    QVERIFY(!edit->VALUE().toDate().isValid());
+    QCOMPARE(edit->text(), QStringLiteral("  .  .    "));
+    QCOMPARE(edit->FIRSTDAYOFTHEWEEK, 1u);
+    QCOMPARE(edit->fieldSpec().type(), QLatin1Char('D'));
+    QVERIFY(edit->button());
+    QCOMPARE(edit->companionButton(), edit->button());
+    QCOMPARE(edit->button()->width(), 30);
+    QCOMPARE(edit->button()->geometry().right(), edit->rect().right());
+    QVERIFY(edit->button()->isVisible());
+    QCOMPARE(edit->button()->focusPolicy(), Qt::TabFocus);
+    const QList<QAction *> items = edit->contextMenu()->actions();
+    QCOMPARE(items.size(), 2);
+    QCOMPARE(items.at(0)->text(), QStringLiteral("&Today"));
+    QCOMPARE(items.at(1)->text(), QStringLiteral("&Calendar..."));
+  }
+
+  // The button opens the calendar unless the edit is read-only.
+  void dateButton()
+  {
+    Shown s;
+    auto *edit = s.add(new DATESLE);
+    CalendarAnswer answer(nextDay);
+    edit->setText(QStringLiteral("31.12.2010"));
+    QTest::mouseClick(edit->button(), Qt::LeftButton);
+    QCOMPARE(answer.opened, 1);
+    QCOMPARE(answer.firstDay, 1u);
+    QCOMPARE(edit->text(), QStringLiteral("01.01.2011"));
+    QCOMPARE(edit->VALUE().toDate(), QDate(2011, 1, 1));
+
+    edit->setReadOnly(true);
+    QTest::mouseClick(edit->button(), Qt::LeftButton);
+    QCOMPARE(answer.opened, 1);
+  }
+
+  // The context menu opens on the right button; its items act on the edit.
+  void dateContextMenu()
+  {
+    Shown s;
+    auto *edit = s.add(new DATESLE);
+    openContextMenu(edit);
+    QTRY_VERIFY(edit->contextMenu()->isVisible());
+    QTest::keyClick(edit->contextMenu(), Qt::Key_T);
+    QTRY_VERIFY(!edit->contextMenu()->isVisible());
+    QCOMPARE(edit->VALUE().toDate(), QDate::currentDate());
+
+    CalendarAnswer answer(escape);
+    edit->setText(QStringLiteral("15.03.2010"));
+    openContextMenu(edit);
+    QTRY_VERIFY(edit->contextMenu()->isVisible());
+    QTest::keyClick(edit->contextMenu(), Qt::Key_C);
+    QTRY_COMPARE(answer.opened, 1);
+    QCOMPARE(edit->text(), QStringLiteral("15.03.2010"));
   }
 
   // An edit without a field specification takes keys and double clicks as

@@ -2,6 +2,7 @@
 // A small window with the right-aligned typed edits, the date, search and
 // timer edits, each with its label, as a person would meet them in a dialog;
 // the readability tests open it like every other window.
+#include "controls/datesle.h"
 #include "controls/rightsle.h"
 #include "controls/searchsle.h"
 #include "controls/timersle.h"
@@ -18,6 +19,7 @@ class TypedEditsGallery : public QDialog {
 public:
   RIGHTSLE *amount;
   RIGHTSLE *date;
+  DATESLE *until;
   SEARCHSLE *search;
   TIMERSLE *timer;
   RIGHTSLE *note;
@@ -46,6 +48,9 @@ public:
     date->setFIELDSPEC(FIELDSPEC::DATEFS());
     date->setVALUE(QDate(2010, 3, 15));
     add(QStringLiteral("&Başlangıç tarihi:"), date);
+
+    until = new DATESLE;
+    add(QStringLiteral("B&itiş tarihi:"), until);
 
     search = new SEARCHSLE;
     search->setText(QStringLiteral("Arpa"));

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -99,9 +100,10 @@ struct CalendarAnswer {
       ++opened;
       shownOn = dialog->calendar()->CURRENTDATE();
       firstDay = dialog->calendar()->FIRSTDAYOFWEEK();
+      QPointer<DLGPECALENDAR> guard(dialog);
       answer(dialog);
-      if (dialog->isVisible())
-        dialog->reject();  // never left open
+      if (guard && guard->isVisible())
+        guard->reject();  // never left open
     });
     timer.start();
   }
@@ -360,6 +362,21 @@ private slots:
       QCOMPARE(edit->isModified(), choose);
       QCOMPARE(edit->window()->focusWidget(), edit);
     }
+  }
+
+  // The owner window closed while the calendar is open takes the dialog
+  // and the edit with it; nothing is used after that.
+  void calendarOwnerClosed()
+  {
+    auto *owner = new QWidget;
+    auto *edit = new DATESLE(owner);
+    edit->setText(QStringLiteral("15.03.2010"));
+    owner->show();
+    QPointer<DATESLE> alive(edit);
+    CalendarAnswer answer([&](DLGPECALENDAR *) { delete owner; });
+    QTest::mouseClick(edit->button(), Qt::LeftButton);
+    QCOMPARE(answer.opened, 1);
+    QVERIFY(!alive);
   }
 
   // Command 7754 writes today; neither command acts on a field that is no date.

@@ -80,8 +80,12 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   // mostly the unit columns of the added columns, and a dense copy of it
   // would cost each solve as much as a refactorisation.
   m_start0.assign(std::size_t(rows) + 1, 0);
+  const std::size_t nonZero = std::size_t(
+      std::count_if(m_a.begin(), m_a.end(), [](double v) { return v != 0.0; }));
   m_col0.clear();
   m_val0.clear();
+  m_col0.reserve(nonZero);
+  m_val0.reserve(nonZero);
   for (int r = 0; r < rows; ++r) {
     const double *row = &m_a[std::size_t(r) * cols];
     for (int c = 0; c < cols; ++c)
@@ -453,15 +457,35 @@ void SimplexSolver::pivot(int r, int e)
     row[e] = 0.0;
   };
 
-  for (int i = 0; i < m_rows; ++i) {
-    if (i == r)
-      continue;
-    double *row = &m_a[std::size_t(i) * m_cols];
-    const double mult = row[e];
-    if (mult == 0.0)
-      continue;
-    eliminate(row, mult, weights);
-    m_b[i] -= mult * br;
+  if (!weights && !skipBarred) {
+    // Until a solve stalls no weights are carried and no column is passed
+    // over: the plain elimination, without the choices above for each row.
+    for (int i = 0; i < m_rows; ++i) {
+      if (i == r)
+        continue;
+      double *row = &m_a[std::size_t(i) * m_cols];
+      const double mult = row[e];
+      if (mult == 0.0)
+        continue;
+      if (sparse)
+        for (int c : nz)
+          row[c] -= mult * prow[c];
+      else
+        subtractMultiple(row, prow, mult, m_cols);
+      row[e] = 0.0;
+      m_b[i] -= mult * br;
+    }
+  } else {
+    for (int i = 0; i < m_rows; ++i) {
+      if (i == r)
+        continue;
+      double *row = &m_a[std::size_t(i) * m_cols];
+      const double mult = row[e];
+      if (mult == 0.0)
+        continue;
+      eliminate(row, mult, weights);
+      m_b[i] -= mult * br;
+    }
   }
   const double de = m_d[e];
   if (de != 0.0)

@@ -10,6 +10,10 @@ namespace {
 constexpr double Tol = SimplexSolver::Tolerance;
 constexpr double Excluded = 1e300;
 
+// Tableaus of up to this many entries are loaded as a plain copy (see
+// load()): 128 KiB, below which the allocator takes a block from its heap.
+constexpr std::size_t DenseCopyEntries = 16384;
+
 // Pivots since the last refactorisation below which the tableau still counts
 // as freshly computed.
 constexpr int FreshPivots = 50;
@@ -76,31 +80,19 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   m_cols = cols;
   m_tieFrom = std::clamp(addedColumnsFrom, 0, cols);
   m_a = std::move(entries);
-  // The loaded tableau, kept row by row as its non-zero entries: it is
-  // mostly the unit columns of the added columns, and a dense copy of it
-  // would cost each solve as much as a refactorisation.
-  m_start0.assign(std::size_t(rows) + 1, 0);
-  const std::size_t nonZero = std::size_t(
-      std::count_if(m_a.begin(), m_a.end(), [](double v) { return v != 0.0; }));
-  m_col0.clear();
-  m_val0.clear();
-  m_col0.reserve(nonZero);
-  m_val0.reserve(nonZero);
-  for (int r = 0; r < rows; ++r) {
-    const double *row = &m_a[std::size_t(r) * cols];
-    for (int c = 0; c < cols; ++c)
-      if (row[c] != 0.0) {
-        m_col0.push_back(c);
-        m_val0.push_back(row[c]);
-      }
-    m_start0[r + 1] = int(m_col0.size());
+  // The loaded tableau, as its non-zero entries row by row (see
+  // gatherLoadedRows()). For a small tableau a plain copy is kept instead
+  // and the entries gathered from it only once a solve stalls: most solves
+  // never do, and the gathering costs a small one more than the copy. A
+  // large copy would cost more than the gathering: the allocator maps and
+  // unmaps a block of that size afresh for each solve.
+  m_loadedRows = false;
+  if (m_a.size() <= DenseCopyEntries) {
+    m_a0 = m_a;
+  } else {
+    std::vector<double>().swap(m_a0);
+    gatherLoadedRows(m_a);
   }
-  std::vector<int> entries0(std::size_t(cols), 0);
-  for (int c : m_col0)
-    ++entries0[c];
-  m_singleEntry0.assign(std::size_t(cols), 0);
-  for (int c = 0; c < cols; ++c)
-    m_singleEntry0[c] = entries0[c] == 1 ? 1 : 0;
   m_columnIndex = -1;
   m_b = std::move(rhs);
   m_b0 = m_b;
@@ -109,8 +101,9 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   m_scale0.assign(std::size_t(rows), 1.0);
   for (int r = 0; r < rows; ++r) {
     double scale = std::max(1.0, std::fabs(m_b0[r]));
-    for (int k = m_start0[r]; k < m_start0[r + 1]; ++k)
-      scale = std::max(scale, std::fabs(m_val0[k]));
+    const double *row = &m_a[std::size_t(r) * cols];
+    for (int c = 0; c < cols; ++c)
+      scale = std::max(scale, std::fabs(row[c]));
     m_scale0[r] = scale;
   }
   m_cost0 = std::move(costs);
@@ -134,6 +127,49 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   m_stalls = 0;
   m_refactorisations = 0;
   return true;
+}
+
+// The loaded tableau as its non-zero entries row by row, and which columns
+// have a single one: what refactorisation and perturbation work from.
+void SimplexSolver::loadedRows()
+{
+  if (!m_loadedRows)
+    gatherLoadedRows(m_a0);
+}
+
+void SimplexSolver::gatherLoadedRows(const std::vector<double> &loaded)
+{
+  m_loadedRows = true;
+  const int rows = m_rows, cols = m_cols;
+  // Every entry is written, to the slot after the last non-zero: whether an
+  // entry is zero is then no branch, which on these tables would be
+  // mispredicted about as often as not. One spare slot takes the zeros
+  // after the last non-zero; a block the size of the whole tableau would
+  // cost more in fresh pages than the count.
+  std::size_t nonZero = 0;
+  for (const double v : loaded)
+    nonZero += v != 0.0 ? 1 : 0;
+  m_start0.assign(std::size_t(rows) + 1, 0);
+  m_col0.resize(nonZero + 1);
+  m_val0.resize(nonZero + 1);
+  std::size_t kept = 0;
+  for (int r = 0; r < rows; ++r) {
+    const double *row = &loaded[std::size_t(r) * cols];
+    for (int c = 0; c < cols; ++c) {
+      m_col0[kept] = c;
+      m_val0[kept] = row[c];
+      kept += row[c] != 0.0 ? 1 : 0;
+    }
+    m_start0[r + 1] = int(kept);
+  }
+  m_col0.resize(kept);
+  m_val0.resize(kept);
+  std::vector<int> entries0(std::size_t(cols), 0);
+  for (int c : m_col0)
+    ++entries0[c];
+  m_singleEntry0.assign(std::size_t(cols), 0);
+  for (int c = 0; c < cols; ++c)
+    m_singleEntry0[c] = entries0[c] == 1 ? 1 : 0;
 }
 
 double SimplexSolver::value(int col) const
@@ -677,6 +713,7 @@ double SimplexSolver::rowScale(int originalRow) const
 // the last basis refactorised (see backToGoodBasis()).
 bool SimplexSolver::refactor()
 {
+  loadedRows();
   const int m = m_rows, n = m_cols;
   // Kept between calls: a fresh allocation of this size costs more in page
   // faults than the copy itself.
@@ -798,6 +835,7 @@ bool SimplexSolver::refactor()
 // is exact.
 void SimplexSolver::perturb()
 {
+  loadedRows();
   std::vector<double> lift(static_cast<std::size_t>(m_rows));
   for (int r = 0; r < m_rows; ++r) {
     double largest = 1.0;
@@ -892,6 +930,7 @@ bool SimplexSolver::dualRepair()
 // tableau as loaded with its own basis.
 void SimplexSolver::backToGoodBasis()
 {
+  loadedRows();
   if (!m_restoring && m_goodBasis != m_basis) {
     m_restoring = true;
     restoreBasis(m_goodBasis);

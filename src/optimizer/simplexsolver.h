@@ -135,6 +135,8 @@ private:
   void perturb();
   bool settle();
   bool dualRepair();
+  void loadedRows();
+  void gatherLoadedRows(const std::vector<double> &loaded);
   void restoreBasis(const std::vector<int> &basis);
   void backToGoodBasis();
   bool confirmedInfeasible();
@@ -143,6 +145,8 @@ private:
   int m_cols = 0;
   int m_tieFrom = 0;
   std::vector<double> m_a;
+  std::vector<double> m_a0;      // the tableau as loaded, when small (see load())
+  bool m_loadedRows = false;     // m_start0 .. m_singleEntry0 hold it
   std::vector<int> m_start0;     // the tableau as loaded: row r's non-zero entries are
   std::vector<int> m_col0;       // m_col0/m_val0[m_start0[r] .. m_start0[r + 1])
   std::vector<double> m_val0;

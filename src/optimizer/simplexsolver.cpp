@@ -46,6 +46,31 @@ void addSquares(double *__restrict sums, const double *__restrict row, int cols)
     sums[c] += row[c] * row[c];
 }
 
+// Gauss-Jordan step on a row-major tableau of m rows by n columns: column e
+// is cleared from every row but the pivot row r, which is already divided
+// through. `nz` lists the pivot row's non-zero columns, used when `sparse`.
+inline void clearColumn(double *a, double *b, int m, int n, int r, int e, const std::vector<int> &nz,
+                        bool sparse)
+{
+  const double *prow = a + std::size_t(r) * n;
+  const double br = b[r];
+  for (int i = 0; i < m; ++i) {
+    if (i == r)
+      continue;
+    double *row = a + std::size_t(i) * n;
+    const double mult = row[e];
+    if (mult == 0.0)
+      continue;
+    if (sparse)
+      for (int k : nz)
+        row[k] -= mult * prow[k];
+    else
+      subtractMultiple(row, prow, mult, n);
+    row[e] = 0.0;
+    b[i] -= mult * br;
+  }
+}
+
 // subtractMultiple() that also gathers mult times the row as it was, for the
 // update of the steepest-edge weights. The row's numbers are the same as
 // subtractMultiple() gives.
@@ -496,21 +521,7 @@ void SimplexSolver::pivot(int r, int e)
   if (!weights && !skipBarred) {
     // Until a solve stalls no weights are carried and no column is passed
     // over: the plain elimination, without the choices above for each row.
-    for (int i = 0; i < m_rows; ++i) {
-      if (i == r)
-        continue;
-      double *row = &m_a[std::size_t(i) * m_cols];
-      const double mult = row[e];
-      if (mult == 0.0)
-        continue;
-      if (sparse)
-        for (int c : nz)
-          row[c] -= mult * prow[c];
-      else
-        subtractMultiple(row, prow, mult, m_cols);
-      row[e] = 0.0;
-      m_b[i] -= mult * br;
-    }
+    clearColumn(m_a.data(), m_b.data(), m_rows, m_cols, r, e, nz, sparse);
   } else {
     for (int i = 0; i < m_rows; ++i) {
       if (i == r)
@@ -773,21 +784,7 @@ bool SimplexSolver::refactor()
       if (prow[k] != 0.0)
         nz.push_back(k);
     const bool sparse = nz.size() * 4 < std::size_t(n);
-    for (int i = 0; i < m; ++i) {
-      if (i == piv)
-        continue;
-      double *row = &a[std::size_t(i) * n];
-      const double mult = row[c];
-      if (mult == 0.0)
-        continue;
-      if (sparse)
-        for (int k : nz)
-          row[k] -= mult * prow[k];
-      else
-        subtractMultiple(row, prow, mult, n);
-      row[c] = 0.0;
-      b[i] -= mult * b[piv];
-    }
+    clearColumn(a.data(), b.data(), m, n, piv, c, nz, sparse);
     taken[piv] = 1;
     rowFor[r] = piv;
   }

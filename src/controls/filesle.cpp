@@ -1,9 +1,10 @@
 #include "filesle.h"
 
+#include "editbuttonpictures.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace vz {
 
@@ -22,22 +23,6 @@ QString systemDialog(FILESLE *edit, int type, const QString &start, const QStrin
   if (type == 1)
     return QFileDialog::getOpenFileName(edit->window(), QString(), start, filter);
   return QFileDialog::getSaveFileName(edit->window(), QString(), start, filter);
-}
-
-// The magnifier of the button, released and pressed.
-QPixmap magnifier(bool down)
-{
-  QPixmap pm(30, 22);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  const int d = down ? 1 : 0;
-  p.setPen(QPen(QColor(40, 40, 40), 2));
-  p.setBrush(QColor(200, 225, 250));
-  p.drawEllipse(QRectF(8 + d, 3 + d, 10, 10));
-  p.setPen(QPen(QColor(90, 60, 30), 3, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(17 + d, 12 + d), QPointF(22 + d, 18 + d));
-  return pm;
 }
 
 } // namespace
@@ -83,7 +68,7 @@ void FILESLE::MOUSEBUTTONDOUBLECLICK()
 
 FILEPB::FILEPB(QWidget *owner, FILESLE *edit) : WMBITMAPBUTTON(owner), m_edit(edit)
 {
-  setPictures(magnifier(false), magnifier(true));
+  setPictures(magnifierButtonPicture(false), magnifierButtonPicture(true));
   setAccessibleName(QStringLiteral("Dizin seç"));
   setToolTip(QStringLiteral("Dizin seç"));
   connect(this, &QPushButton::clicked, this, [this] {

@@ -3,6 +3,8 @@
 // itself: a single-line edit (the default), a combo box filled from an item
 // list, or a check box with a caption. It can also carry a picture or a button
 // in its title, and reports its width in pixels.
+#include "platform/dbftable.h"
+
 #include <QColor>
 #include <QPixmap>
 #include <QPointer>
@@ -14,13 +16,9 @@
 
 namespace vz {
 
-// The field a column edits: name, type ('C' text), length and decimals.
-struct FieldSpec {
-  QString name;
-  QChar type = QLatin1Char('C');
-  int length = 0;
-  int decimals = 0;
-};
+// The field a column edits: the table's own field descriptor (name, type,
+// length and decimals), as the typed edits take it.
+using FieldSpec = DbfField;
 
 class JQDATACOLUMN {
 public:

@@ -77,48 +77,11 @@ FILEPB::FILEPB(QWidget *owner, FILESLE *edit) : WMBITMAPBUTTON(owner), m_edit(ed
   });
 }
 
-PBFILESLE::PBFILESLE(QWidget *owner) : FILESLE(owner), m_button(new FILEPB(owner, this))
+PBFILESLE::PBFILESLE(QWidget *owner) : FILESLE(owner), m_button(new FILEPB(this, this))
 {
-  setCompanionButton(m_button);
-  setTextMargins(0, 0, 0, 0);
-}
-
-void PBFILESLE::placeButton()
-{
-  // The edit keeps its own place; the button covers its last 30 pixels, one
-  // pixel taller, so edit and button read as one control.
-  if (!m_button->parentWidget() || m_button->parentWidget() != parentWidget())
-    return;
-  const QRect g = geometry();
-  m_button->setGeometry(g.right() + 1 - ButtonWidth, g.top() - 1 < 0 ? g.top() : g.top() - 1, ButtonWidth,
-                        g.height() + 1);
-  m_button->raise();
-  setTextMargins(0, 0, ButtonWidth, 0);
-}
-
-void PBFILESLE::moveEvent(QMoveEvent *event)
-{
-  FILESLE::moveEvent(event);
-  placeButton();
-}
-
-void PBFILESLE::resizeEvent(QResizeEvent *event)
-{
-  FILESLE::resizeEvent(event);
-  placeButton();
-}
-
-void PBFILESLE::showEvent(QShowEvent *event)
-{
-  FILESLE::showEvent(event);
-  placeButton();
-  m_button->show();
-}
-
-void PBFILESLE::hideEvent(QHideEvent *event)
-{
-  FILESLE::hideEvent(event);
-  m_button->hide();
+  // Inside the edit, as the date and search edits carry theirs: it follows
+  // the edit wherever a layout puts it and never floats on its own.
+  attachCompanionButton(m_button);
 }
 
 } // namespace vz

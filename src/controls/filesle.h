@@ -52,19 +52,11 @@ private:
 class PBFILESLE : public FILESLE {
   Q_OBJECT
 public:
-  static constexpr int ButtonWidth = 30;
   explicit PBFILESLE(QWidget *owner = nullptr);
 
   FILEPB *button() const { return m_button; }
 
-protected:
-  void moveEvent(QMoveEvent *event) override;
-  void resizeEvent(QResizeEvent *event) override;
-  void showEvent(QShowEvent *event) override;
-  void hideEvent(QHideEvent *event) override;
-
 private:
-  void placeButton();
   FILEPB *m_button;
 };
 

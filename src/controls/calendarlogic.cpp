@@ -28,6 +28,21 @@ int GETMONTH(int id)
   return month >= 1 && month <= 12 ? month : 0;
 }
 
+QDate DATE_ADDMONTH(const QDate &date, int months)
+{
+  if (!date.isValid())
+    return {};
+  // Counted in months from the start of year 0, so any number of months is
+  // one step and the year follows from the month.
+  const qint64 index = qint64(date.year()) * 12 + (date.month() - 1) + months;
+  const qint64 year = index >= 0 ? index / 12 : (index - 11) / 12;
+  const int month = int(index - year * 12) + 1;
+  if (year < 1 || year > 9999)
+    return {};
+  const QDate first(int(year), month, 1);
+  return QDate(int(year), month, qMin(date.day(), first.daysInMonth()));
+}
+
 unsigned localeFirstDayOfWeek()
 {
   // Qt counts Monday 1 ... Sunday 7; the calendar counts Sunday 1 ... Saturday 7.
@@ -53,13 +68,6 @@ namespace {
 
 // The runtime's weekday numbering: 1 = Sunday ... 7 = Saturday.
 int runtimeWeekday(const QDate &d) { return d.dayOfWeek() % 7 + 1; }
-
-// Day `day` of a month, or that month's last day when it has fewer days.
-QDate clampedDate(int year, int month, int day)
-{
-  const QDate first(year, month, 1);
-  return QDate(year, month, qMin(day, first.daysInMonth()));
-}
 
 } // namespace
 
@@ -194,12 +202,7 @@ CalendarLogic::Redraw CalendarLogic::MOVEDAYS(int n)
 
 CalendarLogic::Redraw CalendarLogic::MOVEMONTHS(int n)
 {
-  // Months counted from year 0, so a jump of any size lands on the right
-  // month and year.
-  const qint64 index = qint64(m_current.year()) * 12 + (m_current.month() - 1) + n;
-  const int year = int(index >= 0 ? index / 12 : (index - 11) / 12);
-  const int month = int(index - qint64(year) * 12) + 1;
-  const QDate target = clampedDate(year, month, m_current.day());
+  const QDate target = DATE_ADDMONTH(m_current, n);
   if (!target.isValid())
     return Redraw::None;
   m_current = target;
@@ -208,11 +211,7 @@ CalendarLogic::Redraw CalendarLogic::MOVEMONTHS(int n)
 
 CalendarLogic::Redraw CalendarLogic::MOVEYEARS(int n)
 {
-  const QDate target = clampedDate(m_current.year() + n, m_current.month(), m_current.day());
-  if (!target.isValid())
-    return Redraw::None;
-  m_current = target;
-  return Redraw::Full;
+  return MOVEMONTHS(12 * n);
 }
 
 CalendarLogic::Redraw CalendarLogic::monthCommand(int id)

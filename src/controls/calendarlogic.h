@@ -26,6 +26,10 @@ QDate LASTDAYOFMONTH(const QDate &d);
 // The date n days before d.
 QDate DATEDEC(const QDate &d, quint16 n);
 bool ISLEAPYEAR(int year);
+// `date` moved by `months` whole months; a day the target month lacks becomes
+// that month's last day (31 January + 1 -> 28 or 29 February). The empty date,
+// and a result outside the years 1 to 9999, give the empty date.
+QDate DATE_ADDMONTH(const QDate &date, int months);
 // Every edge counts as inside.
 bool POINTINSIDE(const CalendarRect &r, int x, int y);
 // The month (1 to 12) of a month-menu command id 3001 to 3012; 0 for any other id.

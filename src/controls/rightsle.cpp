@@ -1,5 +1,6 @@
 #include "rightsle.h"
 
+#include "calendarlogic.h"
 #include "dlgpecalendar.h"
 #include "platform/rtext.h"
 
@@ -54,13 +55,6 @@ QChar typedCharacter(const QKeyEvent *event)
 } // namespace
 
 RIGHTSLE::RIGHTSLE(QWidget *owner) : QLineEdit(owner), FIRSTDAYOFTHEWEEK(localeFirstDayOfWeek()) {}
-
-unsigned RIGHTSLE::localeFirstDayOfWeek()
-{
-  // Qt counts Monday 1 ... Sunday 7; the calendar counts Sunday 1 ... Saturday 7.
-  const int day = QLocale::system().firstDayOfWeek();
-  return unsigned(day % 7) + 1;
-}
 
 void RIGHTSLE::setFIELDSPEC(const FIELDSPEC &spec)
 {

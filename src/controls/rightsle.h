@@ -54,7 +54,6 @@ public:
   bool LALIGNCALENDARLEFT = true;
   // The calendar's first day of the week, 1 = Sunday ... 7 = Saturday.
   unsigned FIRSTDAYOFTHEWEEK;
-  static unsigned localeFirstDayOfWeek();
 
   // Date field: one day on (plus) or back; nothing on a text that is no date.
   void CALKEYDOWN(bool plus);

@@ -6,21 +6,6 @@
 
 namespace vz {
 
-QDate DATE_ADDMONTH(const QDate &date, int months)
-{
-  if (!date.isValid())
-    return {};
-  // Counted in months from the start of year 0, so any number of months is
-  // one step and the year follows from the month.
-  const qint64 index = qint64(date.year()) * 12 + (date.month() - 1) + months;
-  const qint64 year = index >= 0 ? index / 12 : (index - 11) / 12;
-  const int month = int(index - year * 12) + 1;
-  if (year < 1 || year > 9999)
-    return {};
-  const QDate first(int(year), month, 1);
-  return QDate(int(year), month, qMin(date.day(), first.daysInMonth()));
-}
-
 TypedEntry::Mode TypedEntry::modeOf(const QString &type)
 {
   if (type == QLatin1String("N"))

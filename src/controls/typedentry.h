@@ -7,15 +7,13 @@
 // "  .  .    " whose blanks the digits overwrite, with single keys stepping the
 // date. A key that the text cannot hold is refused: the edit beeps and keeps
 // its text, so no typed digit ever pushes another one out silently.
+#include "calendarlogic.h"  // DATE_ADDMONTH
+
 #include <QDate>
 #include <QString>
 
 namespace vz {
 
-// `date` moved by `months` whole months; a day the target month lacks becomes
-// that month's last day (31 January + 1 -> 28 or 29 February). The empty date,
-// and a result outside the years 1 to 9999, give the empty date.
-QDate DATE_ADDMONTH(const QDate &date, int months);
 
 class TypedEntry {
 public:

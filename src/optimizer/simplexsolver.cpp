@@ -48,8 +48,9 @@ void addSquares(double *__restrict sums, const double *__restrict row, int cols)
 
 // Gauss-Jordan step on a row-major tableau of m rows by n columns: column e
 // is cleared from every row but the pivot row r, which is already divided
-// through. `nz` lists the pivot row's non-zero columns, used when `sparse`.
-inline void clearColumn(double *a, double *b, int m, int n, int r, int e, const std::vector<int> &nz,
+// through. Column e is read times `sign` (see SimplexSolver::at()). `nz`
+// lists the pivot row's non-zero columns, used when `sparse`.
+inline void clearColumn(double *a, double *b, int m, int n, int r, int e, double sign, const std::vector<int> &nz,
                         bool sparse)
 {
   const double *prow = a + std::size_t(r) * n;
@@ -58,7 +59,7 @@ inline void clearColumn(double *a, double *b, int m, int n, int r, int e, const 
     if (i == r)
       continue;
     double *row = a + std::size_t(i) * n;
-    const double mult = row[e];
+    const double mult = sign * row[e];
     if (mult == 0.0)
       continue;
     if (sparse)
@@ -104,6 +105,7 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   m_rows = rows;
   m_cols = cols;
   m_tieFrom = std::clamp(addedColumnsFrom, 0, cols);
+  mapTwins(entries, basis);
   m_a = std::move(entries);
   // The loaded tableau, as its non-zero entries row by row (see
   // gatherLoadedRows()). For a small tableau a plain copy is kept instead
@@ -118,6 +120,18 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
     std::vector<double>().swap(m_a0);
     gatherLoadedRows(m_a);
   }
+  // Down to the stored columns, in place: each row's stored entries come
+  // from at or after where they are written.
+  if (m_stored < cols) {
+    for (int r = 0; r < rows; ++r) {
+      const double *from = &m_a[std::size_t(r) * cols];
+      double *to = &m_a[std::size_t(r) * m_stored];
+      for (int c = 0; c < cols; ++c)
+        if (m_sign[c] > 0.0)
+          to[m_storedOf[c]] = from[c];
+    }
+    m_a.resize(std::size_t(rows) * m_stored);
+  }
   m_columnIndex = -1;
   m_b = std::move(rhs);
   m_b0 = m_b;
@@ -126,8 +140,8 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   m_scale0.assign(std::size_t(rows), 1.0);
   for (int r = 0; r < rows; ++r) {
     double scale = std::max(1.0, std::fabs(m_b0[r]));
-    const double *row = &m_a[std::size_t(r) * cols];
-    for (int c = 0; c < cols; ++c)
+    const double *row = &m_a[std::size_t(r) * m_stored];
+    for (int c = 0; c < m_stored; ++c)
       scale = std::max(scale, std::fabs(row[c]));
     m_scale0[r] = scale;
   }
@@ -152,6 +166,54 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   m_stalls = 0;
   m_refactorisations = 0;
   return true;
+}
+
+// A column whose one entry is -1, in a row whose basic column as loaded is
+// the unit column of that row, is that column negated, and stays so through
+// every pivot: it is stored as that column with the sign -1. Every other
+// column has a stored column of its own, in the order of the columns.
+void SimplexSolver::mapTwins(const std::vector<double> &entries, const std::vector<int> &basis)
+{
+  const int rows = m_rows, cols = m_cols;
+  // Per column: how many entries, and the row of the last one.
+  std::vector<int> count(2 * std::size_t(cols), 0);
+  int *rowOf = count.data() + cols;
+  for (int r = 0; r < rows; ++r) {
+    const double *row = &entries[std::size_t(r) * cols];
+    for (int c = 0; c < cols; ++c)
+      if (row[c] != 0.0) {
+        ++count[c];
+        rowOf[c] = r;
+      }
+  }
+  // m_storedOf holds the twin first, m_sign marks the columns taken as one.
+  m_storedOf.assign(std::size_t(cols), -1);
+  m_sign.assign(std::size_t(cols), 1.0);
+  for (int c = 0; c < cols; ++c) {
+    if (count[c] != 1)
+      continue;
+    const int r = rowOf[c];
+    const int u = basis[r];
+    if (u != c && m_sign[u] > 0.0 && count[u] == 1 && entries[std::size_t(r) * cols + c] == -1.0
+        && entries[std::size_t(r) * cols + u] == 1.0) {
+      m_storedOf[c] = u;
+      m_sign[u] = 0.0;
+    }
+  }
+  m_stored = 0;
+  for (int c = 0; c < cols; ++c) {
+    if (m_sign[c] == 0.0)
+      m_sign[c] = 1.0;
+    if (m_storedOf[c] < 0)
+      m_storedOf[c] = m_stored++;
+    else
+      m_sign[c] = -1.0;  // its twin comes later: given its place below
+  }
+  for (int c = 0; c < cols; ++c)
+    if (m_sign[c] < 0.0)
+      m_storedOf[c] = m_storedOf[m_storedOf[c]];
+  m_zStored.assign(std::size_t(m_stored), 0.0);
+  m_storedBarred.assign(std::size_t(m_stored), 0);
 }
 
 // The loaded tableau as its non-zero entries row by row, and which columns
@@ -215,17 +277,20 @@ void SimplexSolver::computeCriterion()
 {
   for (int r = 0; r < m_rows; ++r)
     m_cb[r] = m_c[m_basis[r]];
-  std::fill(m_z.begin(), m_z.end(), 0.0);
+  std::vector<double> &z = m_zStored;
+  std::fill(z.begin(), z.end(), 0.0);
   for (int r = 0; r < m_rows; ++r) {
     const double cb = m_cb[r];
     if (cb == 0.0)
       continue;
-    const double *row = &m_a[std::size_t(r) * m_cols];
-    for (int c = 0; c < m_cols; ++c)
-      m_z[c] += cb * row[c];
+    const double *row = &m_a[std::size_t(r) * m_stored];
+    for (int k = 0; k < m_stored; ++k)
+      z[k] += cb * row[k];
   }
-  for (int c = 0; c < m_cols; ++c)
+  for (int c = 0; c < m_cols; ++c) {
+    m_z[c] = m_sign[c] * z[m_storedOf[c]];
     m_d[c] = m_z[c] - m_c[c];
+  }
 }
 
 bool SimplexSolver::artificialPositive(int row) const
@@ -298,9 +363,13 @@ int SimplexSolver::chooseEntering(bool bland) const
     // computed afresh from the tableau only when it was replaced.
     std::vector<double> &norms = m_norms;
     if (!m_normsValid) {
-      norms.assign(std::size_t(m_cols), 1.0);
+      std::vector<double> &sums = m_zStored;
+      sums.assign(std::size_t(m_stored), 1.0);
       for (int r = 0; r < m_rows; ++r)
-        addSquares(norms.data(), &m_a[std::size_t(r) * m_cols], m_cols);
+        addSquares(sums.data(), &m_a[std::size_t(r) * m_stored], m_stored);
+      norms.resize(std::size_t(m_cols));
+      for (int c = 0; c < m_cols; ++c)
+        norms[c] = sums[m_storedOf[c]];
       m_normsValid = true;
     }
     int best = -1;
@@ -313,9 +382,10 @@ int SimplexSolver::chooseEntering(bool bland) const
       const double score = v * v / norms[c];
       if (score > bestScore) {
         bool positive = false;
-        const double *p = m_a.data() + c;
-        for (int r = 0; r < m_rows && !positive; ++r, p += m_cols)
-          positive = *p >= Tol;
+        const double sign = m_sign[c];
+        const double *p = m_a.data() + m_storedOf[c];
+        for (int r = 0; r < m_rows && !positive; ++r, p += m_stored)
+          positive = sign * *p >= Tol;
         if (positive) {
           best = c;
           bestScore = score;
@@ -354,9 +424,10 @@ void SimplexSolver::gatherColumn(int c) const
   if (m_columnIndex == c)
     return;
   m_column.resize(std::size_t(m_rows));
-  const double *p = m_a.data() + c;
-  for (int r = 0; r < m_rows; ++r, p += m_cols)
-    m_column[r] = *p;
+  const double sign = m_sign[c];
+  const double *p = m_a.data() + m_storedOf[c];
+  for (int r = 0; r < m_rows; ++r, p += m_stored)
+    m_column[r] = sign * *p;
   m_columnIndex = c;
 }
 
@@ -441,8 +512,11 @@ void SimplexSolver::pivot(int r, int e)
     m_pathHash ^= v;
     m_pathHash *= 1099511628211ull;
   }
-  double *prow = &m_a[std::size_t(r) * m_cols];
-  const double p = prow[e];
+  const int n = m_stored;
+  const int pe = m_storedOf[e];
+  const double se = m_sign[e];
+  double *prow = &m_a[std::size_t(r) * n];
+  const double p = se * prow[pe];
   // The steepest-edge weights (1 plus the squared length of each column)
   // follow the pivot exactly: with t_j the pivot row's entry over the pivot
   // and D_j the dot product of column j with the entering column off the
@@ -450,7 +524,7 @@ void SimplexSolver::pivot(int r, int e)
   const bool weights = m_steepest && m_normsValid;
   double *dots = nullptr;
   if (weights) {
-    m_dots.assign(std::size_t(m_cols), 0.0);
+    m_dots.assign(std::size_t(n), 0.0);
     dots = m_dots.data();
     // The entering column's own weight, exactly: the update of all others
     // leans on it.
@@ -461,32 +535,32 @@ void SimplexSolver::pivot(int r, int e)
   }
   if (p != 1.0) {
     const double inv = 1.0 / p;
-    for (int c = 0; c < m_cols; ++c)
-      prow[c] *= inv;
+    for (int k = 0; k < n; ++k)
+      prow[k] *= inv;
     m_b[r] *= inv;
   }
-  prow[e] = 1.0;
+  prow[pe] = se;  // column e reads 1 in the pivot row
 
   // Only the pivot row's non-zero columns change; the tableau is mostly the
   // identity blocks of the added columns, so this skips most of the work.
   // While perturbed, the barred columns are left as they are: nothing reads
   // them until the perturbation is taken off on a tableau computed afresh.
-  // The live columns are then those before m_liveFrom and m_liveTail.
+  // The live stored columns are then those before m_liveFrom and m_liveTail.
   const bool skipBarred = m_perturbed && m_liveFrom >= 0;
-  const int denseEnd = skipBarred ? m_liveFrom : m_cols;
+  const int denseEnd = skipBarred ? m_liveFrom : n;
   std::vector<int> &nz = m_pivotNz;
   std::vector<int> &tail = m_tailNz;
   nz.clear();
   tail.clear();
-  for (int c = 0; c < denseEnd; ++c)
-    if (prow[c] != 0.0)
-      nz.push_back(c);
+  for (int k = 0; k < denseEnd; ++k)
+    if (prow[k] != 0.0)
+      nz.push_back(k);
   if (skipBarred) {
-    for (int c : m_liveTail)
-      if (prow[c] != 0.0)
-        tail.push_back(c);
+    for (int k : m_liveTail)
+      if (prow[k] != 0.0)
+        tail.push_back(k);
   }
-  const bool sparse = (nz.size() + tail.size()) * 4 < std::size_t(m_cols);
+  const bool sparse = (nz.size() + tail.size()) * 4 < std::size_t(n);
   if (sparse)
     nz.insert(nz.end(), tail.begin(), tail.end());
   const double br = m_b[r];
@@ -495,57 +569,63 @@ void SimplexSolver::pivot(int r, int e)
     if (!sparse && skipBarred) {
       if (gather) {
         subtractMultipleAndDot(row, prow, mult, dots, denseEnd);
-        for (int c : tail) {
-          dots[c] += mult * row[c];
-          row[c] -= mult * prow[c];
+        for (int k : tail) {
+          dots[k] += mult * row[k];
+          row[k] -= mult * prow[k];
         }
       } else {
         subtractMultiple(row, prow, mult, denseEnd);
-        for (int c : tail)
-          row[c] -= mult * prow[c];
+        for (int k : tail)
+          row[k] -= mult * prow[k];
       }
     } else if (sparse) {
       if (gather)
-        for (int c : nz)
-          dots[c] += mult * row[c];
-      for (int c : nz)
-        row[c] -= mult * prow[c];
+        for (int k : nz)
+          dots[k] += mult * row[k];
+      for (int k : nz)
+        row[k] -= mult * prow[k];
     } else if (gather) {
-      subtractMultipleAndDot(row, prow, mult, dots, m_cols);
+      subtractMultipleAndDot(row, prow, mult, dots, n);
     } else {
-      subtractMultiple(row, prow, mult, m_cols);
+      subtractMultiple(row, prow, mult, n);
     }
-    row[e] = 0.0;
+    row[pe] = 0.0;
   };
 
   if (!weights && !skipBarred) {
     // Until a solve stalls no weights are carried and no column is passed
     // over: the plain elimination, without the choices above for each row.
-    clearColumn(m_a.data(), m_b.data(), m_rows, m_cols, r, e, nz, sparse);
+    clearColumn(m_a.data(), m_b.data(), m_rows, n, r, pe, se, nz, sparse);
   } else {
     for (int i = 0; i < m_rows; ++i) {
       if (i == r)
         continue;
-      double *row = &m_a[std::size_t(i) * m_cols];
-      const double mult = row[e];
+      double *row = &m_a[std::size_t(i) * n];
+      const double mult = se * row[pe];
       if (mult == 0.0)
         continue;
       eliminate(row, mult, weights);
       m_b[i] -= mult * br;
     }
   }
+  // The criteria and the weights are kept per column, each read through its
+  // stored column. Barred columns are left as they are while perturbed.
   const double de = m_d[e];
-  if (de != 0.0)
-    eliminate(m_d.data(), de, false);
+  if (de != 0.0) {
+    for (int c = 0; c < m_cols; ++c)
+      if (!(skipBarred && m_barred[c]))
+        m_d[c] -= de * (m_sign[c] * prow[m_storedOf[c]]);
+    m_d[e] = 0.0;
+  }
 
   if (weights) {
     double *w = m_norms.data();
     const double k = w[e] - 2.0 * p * p;
-    // Without a branch: where t is 0 this leaves the weight (never below 1)
-    // as it is.
+    // Where t is 0 this leaves the weight (never below 1) as it is.
     for (int c = 0; c < m_cols; ++c) {
-      const double t = prow[c];
-      w[c] = std::max(w[c] - 2.0 * t * dots[c] + t * t * k, 1.0 + t * t);
+      const int sc = m_storedOf[c];
+      const double t = prow[sc];
+      w[c] = std::max(w[c] - 2.0 * t * dots[sc] + t * t * k, 1.0 + t * t);
     }
     w[e] = 2.0;
   }
@@ -711,6 +791,17 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible)
   }
 }
 
+// The tableau as loaded, from its non-zero entries.
+void SimplexSolver::fillLoaded()
+{
+  std::fill(m_a.begin(), m_a.end(), 0.0);
+  for (int i = 0; i < m_rows; ++i)
+    for (int k = m_start0[i]; k < m_start0[i + 1]; ++k) {
+      const int c = m_col0[k];
+      m_a[std::size_t(i) * m_stored + m_storedOf[c]] = m_sign[c] * m_val0[k];
+    }
+}
+
 double SimplexSolver::rowScale(int originalRow) const
 {
   return originalRow < 0 ? 1.0 : m_scale0[originalRow];
@@ -725,17 +816,14 @@ double SimplexSolver::rowScale(int originalRow) const
 bool SimplexSolver::refactor()
 {
   loadedRows();
-  const int m = m_rows, n = m_cols;
+  const int m = m_rows, n = m_stored;
   // Kept between calls: a fresh allocation of this size costs more in page
   // faults than the copy itself.
   // Worked in place: a second tableau would cost each solve its page
   // faults. Should the basis be singular, the tableau goes back to the last
   // basis that was not.
   std::vector<double> &a = m_a;
-  std::fill(a.begin(), a.end(), 0.0);
-  for (int i = 0; i < m; ++i)
-    for (int k = m_start0[i]; k < m_start0[i + 1]; ++k)
-      a[std::size_t(i) * n + m_col0[k]] = m_val0[k];
+  fillLoaded();
   std::vector<int> &nz = m_pivotNz;
   std::vector<double> b(static_cast<std::size_t>(m));
   for (int i = 0; i < m; ++i)
@@ -755,7 +843,8 @@ bool SimplexSolver::refactor()
       if ((m_stallTools ? m_singleEntry0[m_basis[r]] != 0 : m_homeRow[m_basis[r]] < 0) == (pass == 0))
         order.push_back(r);
   for (int r : order) {
-    const int c = m_basis[r];
+    const int c = m_storedOf[m_basis[r]];
+    const double sign = m_sign[m_basis[r]];
     int piv = -1;
     double largest = 0.0;
     for (int i = 0; i < m; ++i) {
@@ -772,11 +861,11 @@ bool SimplexSolver::refactor()
       return false;
     }
     double *prow = &a[std::size_t(piv) * n];
-    const double inv = 1.0 / prow[c];
+    const double inv = 1.0 / (sign * prow[c]);
     for (int k = 0; k < n; ++k)
       prow[k] *= inv;
     b[piv] *= inv;
-    prow[c] = 1.0;
+    prow[c] = sign;
     // The rows start sparse and fill in slowly: pass over the zeros of the
     // pivot row while they are many.
     nz.clear();
@@ -784,7 +873,7 @@ bool SimplexSolver::refactor()
       if (prow[k] != 0.0)
         nz.push_back(k);
     const bool sparse = nz.size() * 4 < std::size_t(n);
-    clearColumn(a.data(), b.data(), m, n, piv, c, nz, sparse);
+    clearColumn(a.data(), b.data(), m, n, piv, c, sign, nz, sparse);
     taken[piv] = 1;
     rowFor[r] = piv;
   }
@@ -815,7 +904,7 @@ bool SimplexSolver::refactor()
   for (int r = 0; r < m; ++r) {
     const int c = m_basis[r];
     for (int i = 0; i < m; ++i)
-      at(i, c) = i == r ? 1.0 : 0.0;
+      setAt(i, c, i == r ? 1.0 : 0.0);
   }
   m_columnIndex = -1;
   m_normsValid = false;
@@ -836,10 +925,10 @@ void SimplexSolver::perturb()
   std::vector<double> lift(static_cast<std::size_t>(m_rows));
   for (int r = 0; r < m_rows; ++r) {
     double largest = 1.0;
-    const double *row = &m_a[std::size_t(r) * m_cols];
-    for (int c = 0; c < m_cols; ++c)
-      if (!m_barred[c])
-        largest = std::max(largest, std::fabs(row[c]));
+    const double *row = &m_a[std::size_t(r) * m_stored];
+    for (int k = 0; k < m_stored; ++k)
+      if (!m_storedBarred[k])
+        largest = std::max(largest, std::fabs(row[k]));
     m_seed = m_seed * 1664525u + 1013904223u;
     const double u = double(m_seed >> 8) / double(1u << 24);
     lift[r] = (1.0 + u) * 1e-6 * largest;
@@ -885,9 +974,9 @@ bool SimplexSolver::dualRepair()
         continue;
       // The most negative against the scale of the row.
       double scale = 1.0;
-      const double *row = &m_a[std::size_t(i) * m_cols];
-      for (int c = 0; c < m_cols; ++c)
-        scale = std::max(scale, std::fabs(row[c]));
+      const double *row = &m_a[std::size_t(i) * m_stored];
+      for (int k = 0; k < m_stored; ++k)
+        scale = std::max(scale, std::fabs(row[k]));
       const double v = m_b[i] / scale;
       if (v < worst) {
         worst = v;
@@ -903,15 +992,15 @@ bool SimplexSolver::dualRepair()
     }
     int e = -1;
     double bestRatio = 0.0, bestAbs = 0.0;
-    const double *row = &m_a[std::size_t(r) * m_cols];
     for (int c = 0; c < m_cols; ++c) {
-      if (m_barred[c] || m_rowOf[c] >= 0 || row[c] > -Tol)
+      const double v = at(r, c);
+      if (m_barred[c] || m_rowOf[c] >= 0 || v > -Tol)
         continue;
-      const double ratio = std::max(0.0, -m_d[c]) / -row[c];
-      if (e < 0 || ratio < bestRatio - Tol || (ratio < bestRatio + Tol && -row[c] > bestAbs)) {
+      const double ratio = std::max(0.0, -m_d[c]) / -v;
+      if (e < 0 || ratio < bestRatio - Tol || (ratio < bestRatio + Tol && -v > bestAbs)) {
         e = c;
         bestRatio = ratio;
-        bestAbs = -row[c];
+        bestAbs = -v;
       }
     }
     if (e < 0)
@@ -934,10 +1023,7 @@ void SimplexSolver::backToGoodBasis()
     m_restoring = false;
     return;
   }
-  std::fill(m_a.begin(), m_a.end(), 0.0);
-  for (int i = 0; i < m_rows; ++i)
-    for (int k = m_start0[i]; k < m_start0[i + 1]; ++k)
-      m_a[std::size_t(i) * m_cols + m_col0[k]] = m_val0[k];
+  fillLoaded();
   m_b = m_b0;
   m_perturbed = false;
   std::fill(m_shift.begin(), m_shift.end(), 0.0);
@@ -1030,6 +1116,7 @@ SimplexSolver::Status SimplexSolver::solve()
   m_iterationLimit = 100 * (m_rows + m_cols) + 1000;
   m_c = m_cost0;
   std::fill(m_barred.begin(), m_barred.end(), 0);
+  std::fill(m_storedBarred.begin(), m_storedBarred.end(), 0);
   refreshPenalties();
   computeCriterion();
 
@@ -1081,14 +1168,19 @@ SimplexSolver::Status SimplexSolver::solve()
   driveOutZeroArtificials();
   for (int c = 0; c < m_cols; ++c)
     m_barred[c] = m_artificial[c];
+  // A stored column is barred when every column it holds is.
+  std::fill(m_storedBarred.begin(), m_storedBarred.end(), 1);
+  for (int c = 0; c < m_cols; ++c)
+    if (!m_barred[c])
+      m_storedBarred[m_storedOf[c]] = 0;
   m_liveFrom = -1;
   m_liveTail.clear();
-  for (int c = 0; c < m_cols; ++c)
-    if (m_barred[c]) {
+  for (int k = 0; k < m_stored; ++k)
+    if (m_storedBarred[k]) {
       if (m_liveFrom < 0)
-        m_liveFrom = c;
+        m_liveFrom = k;
     } else if (m_liveFrom >= 0) {
-      m_liveTail.push_back(c);
+      m_liveTail.push_back(k);
     }
   refreshPenalties();
   computeCriterion();

@@ -90,7 +90,7 @@ public:
   double rhs(int row) const { return m_b[row]; }
   double basicCost(int row) const { return m_cb[row]; }
   int rowOfColumn(int col) const { return m_rowOf[col]; }  // -1 when not basic
-  double entry(int row, int col) const { return m_a[std::size_t(row) * m_cols + col]; }
+  double entry(int row, int col) const { return at(row, col); }
   double z(int col) const { return m_z[col]; }
   double criterion(int col) const { return m_d[col]; }  // z_j - c_j
   double value(int col) const;                           // 0 when not basic
@@ -115,8 +115,14 @@ private:
   // zero, which the run ends on only when asked to.
   enum class LoopEnd { Optimal, Unbounded, IterationLimit, Feasible };
 
-  double &at(int r, int c) { return m_a[std::size_t(r) * m_cols + c]; }
-  double at(int r, int c) const { return m_a[std::size_t(r) * m_cols + c]; }
+  // The tableau keeps one stored column for each pair of columns that are
+  // the negation of each other (a surplus and the artificial of its row):
+  // every pivot changes both alike, so one of them is enough, and a third
+  // less of the tableau is worked through each pivot. at() reads a column
+  // by its own number.
+  double at(int r, int c) const { return m_sign[c] * m_a[std::size_t(r) * m_stored + m_storedOf[c]]; }
+  void setAt(int r, int c, double v) { m_a[std::size_t(r) * m_stored + m_storedOf[c]] = m_sign[c] * v; }
+  void mapTwins(const std::vector<double> &entries, const std::vector<int> &basis);
 
   void computeCriterion();
   LoopEnd iterate(bool mayEndFeasible = false);
@@ -136,6 +142,7 @@ private:
   bool settle();
   bool dualRepair();
   void loadedRows();
+  void fillLoaded();
   void gatherLoadedRows(const std::vector<double> &loaded);
   void restoreBasis(const std::vector<int> &basis);
   void backToGoodBasis();
@@ -144,7 +151,12 @@ private:
   int m_rows = 0;
   int m_cols = 0;
   int m_tieFrom = 0;
-  std::vector<double> m_a;
+  std::vector<double> m_a;        // rows x m_stored
+  int m_stored = 0;               // stored columns
+  std::vector<int> m_storedOf;    // per column: the stored column that holds it
+  std::vector<double> m_sign;     // per column: 1, or -1 for the negated twin
+  std::vector<std::uint8_t> m_storedBarred;  // per stored column: all its columns barred
+  mutable std::vector<double> m_zStored;  // scratch: per stored column
   std::vector<double> m_a0;      // the tableau as loaded, when small (see load())
   bool m_loadedRows = false;     // m_start0 .. m_singleEntry0 hold it
   std::vector<int> m_start0;     // the tableau as loaded: row r's non-zero entries are
@@ -163,8 +175,8 @@ private:
   std::vector<int> m_basis0;     // the basis as loaded
   std::vector<int> m_goodBasis;  // the last basis refactorised
   bool m_restoring = false;
-  int m_liveFrom = -1;            // first barred column, -1 while none is
-  std::vector<int> m_liveTail;    // the columns after it that are not barred
+  int m_liveFrom = -1;            // first barred stored column, -1 while none is
+  std::vector<int> m_liveTail;    // the stored columns after it that are not barred
   std::vector<int> m_tailNz;
   int m_pivotsSinceRefactor = 0;
   std::vector<double> m_b;

@@ -46,12 +46,60 @@ void addSquares(double *__restrict sums, const double *__restrict row, int cols)
     sums[c] += row[c] * row[c];
 }
 
+// Which entries of a pivot row a row update goes through: the columns
+// before `head` one after the other, then the columns listed in `nz`. A
+// column the pivot row holds 0 in is left as it is either way, so every
+// plan gives the same numbers; the plan only saves work. The feed columns
+// of a pivot row are mostly non-zero, the added columns after them (the
+// basis inverse) mostly zero until late in a solve, and a row with few
+// non-zeros at all is gone through by its list alone.
+struct RowPlan {
+  std::vector<int> &nz;  // scratch kept by the solver
+  int head = 0;
+
+  // `split`: where the added columns begin; columns from `liveEnd` on are
+  // passed over, except those in `tail`.
+  void make(const double *prow, int n, int split, int liveEnd, const std::vector<int> *tail)
+  {
+    split = std::min(split, liveEnd);
+    int inHead = 0;
+    for (int k = 0; k < split; ++k)
+      inHead += prow[k] != 0.0 ? 1 : 0;
+    nz.clear();
+    for (int k = split; k < liveEnd; ++k)
+      if (prow[k] != 0.0)
+        nz.push_back(k);
+    const int inRun = int(nz.size());
+    int rest = liveEnd - split;
+    if (tail) {
+      rest += int(tail->size());
+      for (int k : *tail)
+        if (prow[k] != 0.0)
+          nz.push_back(k);
+    }
+    const int listed = int(nz.size());
+    if ((inHead + listed) * 4 < n) {
+      // Few non-zeros at all: the list alone.
+      head = 0;
+      nz.insert(nz.begin(), std::size_t(inHead), 0);
+      for (int k = 0, at = 0; at < inHead; ++k)
+        if (prow[k] != 0.0)
+          nz[std::size_t(at++)] = k;
+    } else if (listed * 2 < rest) {
+      head = split;
+    } else {
+      // The added columns are dense as well: one run up to the passed over
+      // columns, the live ones after them still listed.
+      head = liveEnd;
+      nz.erase(nz.begin(), nz.begin() + inRun);
+    }
+  }
+};
+
 // Gauss-Jordan step on a row-major tableau of m rows by n columns: column e
 // is cleared from every row but the pivot row r, which is already divided
-// through. Column e is read times `sign` (see SimplexSolver::at()). `nz`
-// lists the pivot row's non-zero columns, used when `sparse`.
-inline void clearColumn(double *a, double *b, int m, int n, int r, int e, double sign, const std::vector<int> &nz,
-                        bool sparse)
+// through. Column e is read times `sign` (see SimplexSolver::at()).
+inline void clearColumn(double *a, double *b, int m, int n, int r, int e, double sign, const RowPlan &plan)
 {
   const double *prow = a + std::size_t(r) * n;
   const double br = b[r];
@@ -62,11 +110,9 @@ inline void clearColumn(double *a, double *b, int m, int n, int r, int e, double
     const double mult = sign * row[e];
     if (mult == 0.0)
       continue;
-    if (sparse)
-      for (int k : nz)
-        row[k] -= mult * prow[k];
-    else
-      subtractMultiple(row, prow, mult, n);
+    subtractMultiple(row, prow, mult, plan.head);
+    for (int k : plan.nz)
+      row[k] -= mult * prow[k];
     row[e] = 0.0;
     b[i] -= mult * br;
   }
@@ -201,7 +247,10 @@ void SimplexSolver::mapTwins(const std::vector<double> &entries, const std::vect
     }
   }
   m_stored = 0;
+  m_storedSplit = 0;
   for (int c = 0; c < cols; ++c) {
+    if (c == m_tieFrom)
+      m_storedSplit = m_stored;
     if (m_sign[c] == 0.0)
       m_sign[c] = 1.0;
     if (m_storedOf[c] < 0)
@@ -209,6 +258,8 @@ void SimplexSolver::mapTwins(const std::vector<double> &entries, const std::vect
     else
       m_sign[c] = -1.0;  // its twin comes later: given its place below
   }
+  if (m_tieFrom >= cols)
+    m_storedSplit = m_stored;
   for (int c = 0; c < cols; ++c)
     if (m_sign[c] < 0.0)
       m_storedOf[c] = m_storedOf[m_storedOf[c]];
@@ -547,55 +598,14 @@ void SimplexSolver::pivot(int r, int e)
   // them until the perturbation is taken off on a tableau computed afresh.
   // The live stored columns are then those before m_liveFrom and m_liveTail.
   const bool skipBarred = m_perturbed && m_liveFrom >= 0;
-  const int denseEnd = skipBarred ? m_liveFrom : n;
-  std::vector<int> &nz = m_pivotNz;
-  std::vector<int> &tail = m_tailNz;
-  nz.clear();
-  tail.clear();
-  for (int k = 0; k < denseEnd; ++k)
-    if (prow[k] != 0.0)
-      nz.push_back(k);
-  if (skipBarred) {
-    for (int k : m_liveTail)
-      if (prow[k] != 0.0)
-        tail.push_back(k);
-  }
-  const bool sparse = (nz.size() + tail.size()) * 4 < std::size_t(n);
-  if (sparse)
-    nz.insert(nz.end(), tail.begin(), tail.end());
+  RowPlan plan{m_planNz};
+  plan.make(prow, n, m_storedSplit, skipBarred ? m_liveFrom : n,
+            skipBarred ? &m_liveTail : nullptr);
   const double br = m_b[r];
 
-  auto eliminate = [&](double *row, double mult, bool gather) {
-    if (!sparse && skipBarred) {
-      if (gather) {
-        subtractMultipleAndDot(row, prow, mult, dots, denseEnd);
-        for (int k : tail) {
-          dots[k] += mult * row[k];
-          row[k] -= mult * prow[k];
-        }
-      } else {
-        subtractMultiple(row, prow, mult, denseEnd);
-        for (int k : tail)
-          row[k] -= mult * prow[k];
-      }
-    } else if (sparse) {
-      if (gather)
-        for (int k : nz)
-          dots[k] += mult * row[k];
-      for (int k : nz)
-        row[k] -= mult * prow[k];
-    } else if (gather) {
-      subtractMultipleAndDot(row, prow, mult, dots, n);
-    } else {
-      subtractMultiple(row, prow, mult, n);
-    }
-    row[pe] = 0.0;
-  };
-
-  if (!weights && !skipBarred) {
-    // Until a solve stalls no weights are carried and no column is passed
-    // over: the plain elimination, without the choices above for each row.
-    clearColumn(m_a.data(), m_b.data(), m_rows, n, r, pe, se, nz, sparse);
+  if (!weights) {
+    // Until a solve stalls no weights are carried: the plain elimination.
+    clearColumn(m_a.data(), m_b.data(), m_rows, n, r, pe, se, plan);
   } else {
     for (int i = 0; i < m_rows; ++i) {
       if (i == r)
@@ -604,7 +614,12 @@ void SimplexSolver::pivot(int r, int e)
       const double mult = se * row[pe];
       if (mult == 0.0)
         continue;
-      eliminate(row, mult, weights);
+      subtractMultipleAndDot(row, prow, mult, dots, plan.head);
+      for (int k : plan.nz) {
+        dots[k] += mult * row[k];
+        row[k] -= mult * prow[k];
+      }
+      row[pe] = 0.0;
       m_b[i] -= mult * br;
     }
   }
@@ -824,7 +839,8 @@ bool SimplexSolver::refactor()
   // basis that was not.
   std::vector<double> &a = m_a;
   fillLoaded();
-  std::vector<int> &nz = m_pivotNz;
+  RowPlan plan{m_planNz};
+  const int split = m_storedSplit;
   std::vector<double> b(static_cast<std::size_t>(m));
   for (int i = 0; i < m; ++i)
     b[i] = m_b0[i] + (m_perturbed ? m_shift[i] : 0.0);
@@ -868,12 +884,8 @@ bool SimplexSolver::refactor()
     prow[c] = sign;
     // The rows start sparse and fill in slowly: pass over the zeros of the
     // pivot row while they are many.
-    nz.clear();
-    for (int k = 0; k < n; ++k)
-      if (prow[k] != 0.0)
-        nz.push_back(k);
-    const bool sparse = nz.size() * 4 < std::size_t(n);
-    clearColumn(a.data(), b.data(), m, n, piv, c, sign, nz, sparse);
+    plan.make(prow, n, split, n, nullptr);
+    clearColumn(a.data(), b.data(), m, n, piv, c, sign, plan);
     taken[piv] = 1;
     rowFor[r] = piv;
   }

@@ -153,6 +153,7 @@ private:
   int m_tieFrom = 0;
   std::vector<double> m_a;        // rows x m_stored
   int m_stored = 0;               // stored columns
+  int m_storedSplit = 0;          // the first stored column of the added columns
   std::vector<int> m_storedOf;    // per column: the stored column that holds it
   std::vector<double> m_sign;     // per column: 1, or -1 for the negated twin
   std::vector<std::uint8_t> m_storedBarred;  // per stored column: all its columns barred
@@ -177,7 +178,7 @@ private:
   bool m_restoring = false;
   int m_liveFrom = -1;            // first barred stored column, -1 while none is
   std::vector<int> m_liveTail;    // the stored columns after it that are not barred
-  std::vector<int> m_tailNz;
+  std::vector<int> m_planNz;     // scratch: the listed columns of a pivot row
   int m_pivotsSinceRefactor = 0;
   std::vector<double> m_b;
   std::vector<double> m_b0;      // initial right-hand sides, for feasibility scales

@@ -118,21 +118,6 @@ inline void clearColumn(double *a, double *b, int m, int n, int r, int e, double
   }
 }
 
-// subtractMultiple() that also gathers mult times the row as it was, for the
-// update of the steepest-edge weights. The row's numbers are the same as
-// subtractMultiple() gives.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
-#endif
-void subtractMultipleAndDot(double *__restrict row, const double *__restrict pivotRow, double mult,
-                            double *__restrict dots, int cols)
-{
-  for (int c = 0; c < cols; ++c) {
-    dots[c] += mult * row[c];
-    row[c] -= mult * pivotRow[c];
-  }
-}
-
 } // namespace
 
 bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::vector<double> rhs,
@@ -410,8 +395,9 @@ int SimplexSolver::chooseEntering(bool bland) const
   if (m_steepest) {
     // The criterion per unit length of the column's edge: at a degenerate
     // corner the steepest edge leaves it in far fewer pivots than the
-    // largest criterion. The weights are carried through the pivots and
-    // computed afresh from the tableau only when it was replaced.
+    // largest criterion. The lengths are computed exactly here when this
+    // pricing starts and after the tableau was computed afresh, and kept
+    // up by the pivots in between (see pivot()).
     std::vector<double> &norms = m_norms;
     if (!m_normsValid) {
       std::vector<double> &sums = m_zStored;
@@ -568,22 +554,14 @@ void SimplexSolver::pivot(int r, int e)
   const double se = m_sign[e];
   double *prow = &m_a[std::size_t(r) * n];
   const double p = se * prow[pe];
-  // The steepest-edge weights (1 plus the squared length of each column)
-  // follow the pivot exactly: with t_j the pivot row's entry over the pivot
-  // and D_j the dot product of column j with the entering column off the
-  // pivot row, the new weight is w_j - 2 t_j D_j + t_j^2 (w_e - 2 p^2).
+  // The pricing weights after a stall (see chooseEntering()) follow the
+  // pivot by the pivot row alone, as the devex rule has it: a column's
+  // weight grows to its entry over the pivot, squared, times the entering
+  // column's weight, when that is more; the leaving column's is the
+  // entering one's over the pivot squared. They only ever grow, so that a
+  // long edge is never taken for a short one.
   const bool weights = m_steepest && m_normsValid;
-  double *dots = nullptr;
-  if (weights) {
-    m_dots.assign(std::size_t(n), 0.0);
-    dots = m_dots.data();
-    // The entering column's own weight, exactly: the update of all others
-    // leans on it.
-    double we = 1.0;
-    for (int i = 0; i < m_rows; ++i)
-      we += at(i, e) * at(i, e);
-    m_norms[e] = we;
-  }
+  const double we = weights ? m_norms[e] : 0.0;
   if (p != 1.0) {
     const double inv = 1.0 / p;
     for (int k = 0; k < n; ++k)
@@ -601,28 +579,7 @@ void SimplexSolver::pivot(int r, int e)
   RowPlan plan{m_planNz};
   plan.make(prow, n, m_storedSplit, skipBarred ? m_liveFrom : n,
             skipBarred ? &m_liveTail : nullptr);
-  const double br = m_b[r];
-
-  if (!weights) {
-    // Until a solve stalls no weights are carried: the plain elimination.
-    clearColumn(m_a.data(), m_b.data(), m_rows, n, r, pe, se, plan);
-  } else {
-    for (int i = 0; i < m_rows; ++i) {
-      if (i == r)
-        continue;
-      double *row = &m_a[std::size_t(i) * n];
-      const double mult = se * row[pe];
-      if (mult == 0.0)
-        continue;
-      subtractMultipleAndDot(row, prow, mult, dots, plan.head);
-      for (int k : plan.nz) {
-        dots[k] += mult * row[k];
-        row[k] -= mult * prow[k];
-      }
-      row[pe] = 0.0;
-      m_b[i] -= mult * br;
-    }
-  }
+  clearColumn(m_a.data(), m_b.data(), m_rows, n, r, pe, se, plan);
   // The criteria and the weights are kept per column, each read through its
   // stored column. Barred columns are left as they are while perturbed.
   const double de = m_d[e];
@@ -635,14 +592,11 @@ void SimplexSolver::pivot(int r, int e)
 
   if (weights) {
     double *w = m_norms.data();
-    const double k = w[e] - 2.0 * p * p;
-    // Where t is 0 this leaves the weight (never below 1) as it is.
     for (int c = 0; c < m_cols; ++c) {
-      const int sc = m_storedOf[c];
-      const double t = prow[sc];
-      w[c] = std::max(w[c] - 2.0 * t * dots[sc] + t * t * k, 1.0 + t * t);
+      const double t = prow[m_storedOf[c]];
+      w[c] = std::max(w[c], t * t * we);
     }
-    w[e] = 2.0;
+    w[m_basis[r]] = std::max(we / (p * p), 1.0);
   }
 
   m_columnIndex = -1;
@@ -891,7 +845,7 @@ bool SimplexSolver::refactor()
   }
   // Row r is to hold the row eliminated for basis position r: follow the
   // cycles of that permutation with one spare row.
-  std::vector<double> &spare = m_dots;
+  std::vector<double> &spare = m_spareRow;
   spare.resize(std::size_t(n));
   std::fill(taken.begin(), taken.end(), 0);
   for (int r = 0; r < m; ++r) {

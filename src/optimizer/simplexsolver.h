@@ -15,9 +15,10 @@
 //    it does: until the first stall every pivot is chosen by the rules above
 //    alone, so a solve that never stalls takes the same path, to the same
 //    numbers, whatever those tools become. From the first stall on, the
-//    entering column is the steepest edge (its weights carried through the
-//    pivots), which leaves a degenerate corner in a few pivots where the
-//    largest criterion wanders along it for hundreds; a further stall met at a
+//    entering column is the steepest edge (its lengths computed exactly now
+//    and then, and kept up by the devex rule in between), which leaves a
+//    degenerate corner in a few pivots where the largest criterion wanders
+//    along it for hundreds; a further stall met at a
 //    feasible point under the Big-M costs ends the Big-M run there, and
 //    otherwise is met by a small bounded perturbation of the right-hand
 //    sides, under which no pivot is degenerate; from then on the tableau is
@@ -172,7 +173,7 @@ private:
   bool m_stallTools = false;     // a stall has been met in this solve: the tools for it are in
   mutable bool m_normsValid = false;  // m_norms holds the weights of the current tableau
   mutable std::vector<double> m_norms;
-  std::vector<double> m_dots;    // pivot scratch for the weights' update
+  std::vector<double> m_spareRow; // scratch for refactor()
   std::vector<int> m_basis0;     // the basis as loaded
   std::vector<int> m_goodBasis;  // the last basis refactorised
   bool m_restoring = false;

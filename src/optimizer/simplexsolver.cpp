@@ -15,8 +15,10 @@ constexpr double Excluded = 1e300;
 constexpr std::size_t DenseCopyEntries = 16384;
 
 // Pivots since the last refactorisation below which the tableau still counts
-// as freshly computed.
-constexpr int FreshPivots = 50;
+// as freshly computed. After a stall the tableau is computed afresh every 100
+// pivots anyway, so a further stall only brings a fresh one at the first
+// (one costs as much as some fifty pivots on the large problems).
+constexpr int FreshPivots = 150;
 
 // Pivots without the cost falling that count as a stall as well.
 int progressWindow(int rows)

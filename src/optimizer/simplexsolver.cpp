@@ -138,7 +138,6 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   m_rows = rows;
   m_cols = cols;
   m_tieFrom = std::clamp(addedColumnsFrom, 0, cols);
-  mapTwins(entries, basis);
   m_a = std::move(entries);
   // The loaded tableau, as its non-zero entries row by row (see
   // gatherLoadedRows()). For a small tableau a plain copy is kept instead
@@ -153,31 +152,29 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
     std::vector<double>().swap(m_a0);
     gatherLoadedRows(m_a);
   }
-  // Down to the stored columns, in place: each row's stored entries come
-  // from at or after where they are written.
-  if (m_stored < cols) {
-    for (int r = 0; r < rows; ++r) {
-      const double *from = &m_a[std::size_t(r) * cols];
-      double *to = &m_a[std::size_t(r) * m_stored];
-      for (int c = 0; c < cols; ++c)
-        if (m_sign[c] > 0.0)
-          to[m_storedOf[c]] = from[c];
+  mapTwins(basis);
+  // Down to the stored columns, in place (each row's stored entries come
+  // from at or after where they are written), and each row's scale.
+  m_scale0.resize(std::size_t(rows));
+  const bool compact = m_stored < cols;
+  for (int r = 0; r < rows; ++r) {
+    const double *from = &m_a[std::size_t(r) * cols];
+    double *to = &m_a[std::size_t(r) * m_stored];
+    double scale = std::max(1.0, std::fabs(rhs[r]));
+    for (int c = 0; c < cols; ++c) {
+      const double v = from[c];
+      scale = std::max(scale, std::fabs(v));
+      if (compact && m_sign[c] > 0.0)
+        to[m_storedOf[c]] = v;
     }
-    m_a.resize(std::size_t(rows) * m_stored);
+    m_scale0[r] = scale;
   }
+  m_a.resize(std::size_t(rows) * m_stored);
   m_columnIndex = -1;
   m_b = std::move(rhs);
   m_b0 = m_b;
   m_shift.assign(std::size_t(rows), 0.0);
   m_perturbed = false;
-  m_scale0.assign(std::size_t(rows), 1.0);
-  for (int r = 0; r < rows; ++r) {
-    double scale = std::max(1.0, std::fabs(m_b0[r]));
-    const double *row = &m_a[std::size_t(r) * m_stored];
-    for (int c = 0; c < m_stored; ++c)
-      scale = std::max(scale, std::fabs(row[c]));
-    m_scale0[r] = scale;
-  }
   m_cost0 = std::move(costs);
   m_c = m_cost0;
   m_basis = std::move(basis);
@@ -205,19 +202,31 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
 // the unit column of that row, is that column negated, and stays so through
 // every pivot: it is stored as that column with the sign -1. Every other
 // column has a stored column of its own, in the order of the columns.
-void SimplexSolver::mapTwins(const std::vector<double> &entries, const std::vector<int> &basis)
+void SimplexSolver::mapTwins(const std::vector<int> &basis)
 {
   const int rows = m_rows, cols = m_cols;
-  // Per column: how many entries, and the row of the last one.
+  // Per column: how many entries, the row of the last one and its value,
+  // from the loaded rows when they are gathered, else from the copy.
   std::vector<int> count(2 * std::size_t(cols), 0);
   int *rowOf = count.data() + cols;
-  for (int r = 0; r < rows; ++r) {
-    const double *row = &entries[std::size_t(r) * cols];
-    for (int c = 0; c < cols; ++c)
-      if (row[c] != 0.0) {
-        ++count[c];
-        rowOf[c] = r;
-      }
+  std::vector<double> &value = m_zStored;  // scratch until sized below
+  value.assign(std::size_t(cols), 0.0);
+  auto note = [&](int r, int c, double v) {
+    ++count[c];
+    rowOf[c] = r;
+    value[c] = v;
+  };
+  if (m_loadedRows) {
+    for (int r = 0; r < rows; ++r)
+      for (int k = m_start0[r]; k < m_start0[r + 1]; ++k)
+        note(r, m_col0[k], m_val0[k]);
+  } else {
+    for (int r = 0; r < rows; ++r) {
+      const double *row = &m_a0[std::size_t(r) * cols];
+      for (int c = 0; c < cols; ++c)
+        if (row[c] != 0.0)
+          note(r, c, row[c]);
+    }
   }
   // m_storedOf holds the twin first, m_sign marks the columns taken as one.
   m_storedOf.assign(std::size_t(cols), -1);
@@ -227,8 +236,7 @@ void SimplexSolver::mapTwins(const std::vector<double> &entries, const std::vect
       continue;
     const int r = rowOf[c];
     const int u = basis[r];
-    if (u != c && m_sign[u] > 0.0 && count[u] == 1 && entries[std::size_t(r) * cols + c] == -1.0
-        && entries[std::size_t(r) * cols + u] == 1.0) {
+    if (u != c && m_sign[u] > 0.0 && count[u] == 1 && rowOf[u] == r && value[c] == -1.0 && value[u] == 1.0) {
       m_storedOf[c] = u;
       m_sign[u] = 0.0;
     }

@@ -123,7 +123,7 @@ private:
   // by its own number.
   double at(int r, int c) const { return m_sign[c] * m_a[std::size_t(r) * m_stored + m_storedOf[c]]; }
   void setAt(int r, int c, double v) { m_a[std::size_t(r) * m_stored + m_storedOf[c]] = m_sign[c] * v; }
-  void mapTwins(const std::vector<double> &entries, const std::vector<int> &basis);
+  void mapTwins(const std::vector<int> &basis);
 
   void computeCriterion();
   LoopEnd iterate(bool mayEndFeasible = false);

@@ -786,29 +786,23 @@ double SimplexSolver::rowScale(int originalRow) const
   return originalRow < 0 ? 1.0 : m_scale0[originalRow];
 }
 
-// A fresh Gauss-Jordan elimination of the loaded tableau (and the
-// right-hand sides with the perturbation, if any) for the current basis:
-// row r again has the unit entry of its basic column. The pivot of each step
-// is the largest entry left in the basic column's untaken rows. Returns
-// false when the basis has become singular, the tableau then being that of
-// the last basis refactorised (see backToGoodBasis()).
-bool SimplexSolver::refactor()
+// Gauss-Jordan elimination for the current basis on `a` (m rows by n
+// columns, the loaded tableau or part of it): basis position r's column is
+// column columns[r] of `a`, read times signs[r]. Leaves in b the right-hand
+// sides as loaded (with the perturbation, if any) carried through, and in
+// rowFor[r] the row that position r's column was made a unit column in.
+// The pivot of each step is the largest entry left in the column's untaken
+// rows, against its row's scale. False when the basis is singular.
+bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const std::vector<int> &columns,
+                              const std::vector<double> &signs, std::vector<double> &b,
+                              std::vector<int> &rowFor)
 {
-  loadedRows();
-  const int m = m_rows, n = m_stored;
-  // Kept between calls: a fresh allocation of this size costs more in page
-  // faults than the copy itself.
-  // Worked in place: a second tableau would cost each solve its page
-  // faults. Should the basis be singular, the tableau goes back to the last
-  // basis that was not.
-  std::vector<double> &a = m_a;
-  fillLoaded();
+  const int m = m_rows;
   RowPlan plan{m_planNz};
-  const int split = m_storedSplit;
-  std::vector<double> b(static_cast<std::size_t>(m));
+  b.resize(std::size_t(m));
   for (int i = 0; i < m; ++i)
     b[i] = m_b0[i] + (m_perturbed ? m_shift[i] : 0.0);
-  std::vector<int> rowFor(std::size_t(m), -1);
+  rowFor.assign(std::size_t(m), -1);
   std::vector<std::uint8_t> taken(std::size_t(m), 0);
   // Columns with a single entry in the loaded tableau (slacks, surpluses,
   // artificials) first: as long as nothing has been eliminated they need no
@@ -823,8 +817,8 @@ bool SimplexSolver::refactor()
       if ((m_stallTools ? m_singleEntry0[m_basis[r]] != 0 : m_homeRow[m_basis[r]] < 0) == (pass == 0))
         order.push_back(r);
   for (int r : order) {
-    const int c = m_storedOf[m_basis[r]];
-    const double sign = m_sign[m_basis[r]];
+    const int c = columns[r];
+    const double sign = signs[r];
     int piv = -1;
     double largest = 0.0;
     for (int i = 0; i < m; ++i) {
@@ -836,10 +830,8 @@ bool SimplexSolver::refactor()
         piv = i;
       }
     }
-    if (piv < 0 || largest < 1e-11) {
-      backToGoodBasis();
+    if (piv < 0 || largest < 1e-11)
       return false;
-    }
     double *prow = &a[std::size_t(piv) * n];
     const double inv = 1.0 / (sign * prow[c]);
     for (int k = 0; k < n; ++k)
@@ -853,11 +845,67 @@ bool SimplexSolver::refactor()
     taken[piv] = 1;
     rowFor[r] = piv;
   }
+  return true;
+}
+
+// The levels of the basic columns computed afresh from the loaded data, as
+// refactor() computes them (the same steps on the basic columns alone give
+// the same numbers), without the rest of the tableau. False when the basis
+// is singular.
+bool SimplexSolver::freshLevels(std::vector<double> &levels)
+{
+  loadedRows();
+  const int m = m_rows;
+  std::vector<double> a(std::size_t(m) * std::size_t(m), 0.0);
+  for (int i = 0; i < m; ++i)
+    for (int k = m_start0[i]; k < m_start0[i + 1]; ++k)
+      if (const int r = m_rowOf[m_col0[k]]; r >= 0)
+        a[std::size_t(i) * m + r] = m_val0[k];
+  std::vector<int> columns(static_cast<std::size_t>(m));
+  for (int r = 0; r < m; ++r)
+    columns[r] = r;
+  const std::vector<double> signs(std::size_t(m), 1.0);
+  std::vector<double> b;
+  std::vector<int> rowFor;
+  if (!eliminate(a, m, m, columns, signs, b, rowFor))
+    return false;
+  levels.resize(std::size_t(m));
+  for (int r = 0; r < m; ++r)
+    levels[r] = b[rowFor[r]];
+  return true;
+}
+
+// A fresh Gauss-Jordan elimination of the loaded tableau (and the
+// right-hand sides with the perturbation, if any) for the current basis:
+// row r again has the unit entry of its basic column (see eliminate()).
+// Returns false when the basis has become singular, the tableau then being
+// that of the last basis refactorised (see backToGoodBasis()).
+bool SimplexSolver::refactor()
+{
+  loadedRows();
+  const int m = m_rows, n = m_stored;
+  // Worked in place: a second tableau would cost each solve its page
+  // faults. Should the basis be singular, the tableau goes back to the last
+  // basis that was not.
+  std::vector<double> &a = m_a;
+  fillLoaded();
+  std::vector<double> b;
+  std::vector<int> rowFor;
+  std::vector<int> columns(static_cast<std::size_t>(m));
+  std::vector<double> signs(static_cast<std::size_t>(m));
+  for (int r = 0; r < m; ++r) {
+    columns[r] = m_storedOf[m_basis[r]];
+    signs[r] = m_sign[m_basis[r]];
+  }
+  if (!eliminate(a, n, m_storedSplit, columns, signs, b, rowFor)) {
+    backToGoodBasis();
+    return false;
+  }
   // Row r is to hold the row eliminated for basis position r: follow the
   // cycles of that permutation with one spare row.
+  std::vector<std::uint8_t> taken(std::size_t(m), 0);
   std::vector<double> &spare = m_spareRow;
   spare.resize(std::size_t(n));
-  std::fill(taken.begin(), taken.end(), 0);
   for (int r = 0; r < m; ++r) {
     m_b[r] = b[rowFor[r]];
     if (taken[r] || rowFor[r] == r)
@@ -1031,14 +1079,25 @@ void SimplexSolver::restoreBasis(const std::vector<int> &basis)
 // the fresh data shows no such artificial, the updated tableau had drifted.
 bool SimplexSolver::confirmedInfeasible()
 {
-  if (m_pivotsSinceRefactor > 0 && !refactor())
-    return true;
-  for (int r = 0; r < m_rows; ++r) {
-    const int col = m_basis[r];
-    if (m_artificial[col] && m_b[r] > Tol * rowScale(m_homeRow[col]))
+  auto infeasible = [this](const std::vector<double> &levels) {
+    for (int r = 0; r < m_rows; ++r) {
+      const int col = m_basis[r];
+      if (m_artificial[col] && levels[r] > Tol * rowScale(m_homeRow[col]))
+        return true;
+    }
+    return false;
+  };
+  if (m_pivotsSinceRefactor > 0) {
+    // Mostly the end is confirmed, and the caller then goes back to the
+    // state before phase one: the levels alone tell, at a fraction of a
+    // whole tableau. Only a solve that goes on needs the tableau.
+    std::vector<double> levels;
+    if (!freshLevels(levels) || infeasible(levels))
+      return true;
+    if (!refactor())
       return true;
   }
-  return false;
+  return infeasible(m_b);
 }
 
 void SimplexSolver::driveOutZeroArtificials()

@@ -139,6 +139,9 @@ private:
   // Stall handling (see the top of this file).
   double rowScale(int originalRow) const;
   bool refactor();
+  bool eliminate(std::vector<double> &a, int n, int split, const std::vector<int> &columns,
+                 const std::vector<double> &signs, std::vector<double> &b, std::vector<int> &rowFor);
+  bool freshLevels(std::vector<double> &levels);
   void perturb();
   bool settle();
   bool dualRepair();

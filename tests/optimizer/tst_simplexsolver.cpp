@@ -81,6 +81,8 @@ private slots:
   void refusesMismatchedSizes();
   void singularBasisFallsBack_data();
   void singularBasisFallsBack();
+  void pairedColumns_data();
+  void pairedColumns();
 };
 
 void TestSimplexSolver::workedExample()
@@ -275,3 +277,46 @@ void TestSimplexSolver::singularBasisFallsBack()
 
 QTEST_GUILESS_MAIN(TestSimplexSolver)
 #include "tst_simplexsolver.moc"
+
+void TestSimplexSolver::pairedColumns_data()
+{
+  // Minimise 2x1 + 3x2 + x3 with x1 + x2 + x3 >= 4, x1 + 2x3 >= 3 and
+  // x2 + x3 <= 5, laid out by hand: x1 x2 x3 | s0 s1 | a0 a1 t2. A surplus
+  // with the entry -1 in a row whose loaded basic column is that row's unit
+  // column is stored with that column; one with another entry (the same
+  // limit on a scaled surplus) is a column of its own. Each layout must read
+  // back as loaded and solve to x3 = 4, s1 entering the basis on the way.
+  QTest::addColumn<double>("s0");
+  QTest::addColumn<double>("s1");
+  QTest::newRow("both paired") << -1.0 << -1.0;
+  QTest::newRow("one paired, one of its own") << -1.0 << -2.0;
+  QTest::newRow("none paired") << -0.5 << -2.0;
+}
+
+void TestSimplexSolver::pairedColumns()
+{
+  QFETCH(double, s0);
+  QFETCH(double, s1);
+  const int rows = 3, cols = 8;
+  const std::vector<double> entries = {
+      1, 1, 1, s0, 0,  1, 0, 0,  //
+      1, 0, 2, 0,  s1, 0, 1, 0,  //
+      0, 1, 1, 0,  0,  0, 0, 1,  //
+  };
+  SimplexSolver s;
+  QVERIFY(s.load(rows, cols, entries, {4, 3, 5}, {2, 3, 1, 0, 0, 1000, 1000, 0}, {5, 6, 7}, {0, 0, 0, 0, 0, 1, 1, 0},
+                 3));
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols; ++c)
+      QCOMPARE(s.entry(r, c), entries[std::size_t(r) * cols + c]);
+  QCOMPARE(s.solve(), SimplexSolver::Status::Optimal);
+  QVERIFY(std::fabs(s.objective() - 4.0) < 1e-9);
+  QVERIFY(std::fabs(s.value(2) - 4.0) < 1e-9);
+  QVERIFY(std::fabs(s.value(4) + 5.0 / s1) < 1e-9);
+  QCOMPARE(s.value(0), 0.0);
+  QCOMPARE(s.value(1), 0.0);
+  // The basic columns read as unit columns, whichever they are stored with.
+  for (int r = 0; r < rows; ++r)
+    for (int i = 0; i < rows; ++i)
+      QCOMPARE(s.entry(i, s.basicColumn(r)), i == r ? 1.0 : 0.0);
+}

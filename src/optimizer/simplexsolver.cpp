@@ -720,10 +720,13 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible)
         if (e >= 0)
           r = ratioTest(e, useBland);
       }
-      // After steepest-edge pivots as well, when they have left a basic
-      // variable below zero (the ratio test passes over entries below the
-      // tolerance): a fresh tableau and dual pivots mend that.
-      if ((e < 0 || r < 0) && (stalled || (m_steepest && anyBelowZero()))) {
+      // Once a stall has been met, the pivots since may have drifted from
+      // the problem (steepest-edge pivots take small pivot entries, and the
+      // ratio test passes over entries below the tolerance, which can leave
+      // a basic variable below zero): the verdict is taken on a tableau
+      // computed afresh, with dual pivots for what falls below zero. A solve
+      // that never stalled keeps the tableau it has.
+      if ((e < 0 || r < 0) && (stalled || (m_stallTools && (m_pivotsSinceRefactor > 0 || anyBelowZero())))) {
         // A verdict is near: take it on the problem as loaded.
         leavePerturbation();
         sinceRefactor = 0;

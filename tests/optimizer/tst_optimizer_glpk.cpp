@@ -219,6 +219,11 @@ void TestOptimizerGlpk::degenerateAgreesWithGlpk_data()
   // left basic variables below zero, unseen without a fresh tableau.
   QTest::newRow("85 x 60, benchmark sequence") << 60 << 4242 << 150 << false << true << QStringLiteral("deg60-seq");
   QTest::newRow("85 x 45, benchmark sequence") << 45 << 4242 << 150 << false << true << QStringLiteral("deg45-seq");
+  // Stalled at a feasible point, the run went on under the true costs for a
+  // hundred pivots and took its optimum on the tableau those pivots had
+  // updated: the right basis, at a cost 8e-6 above it. No path is recorded
+  // for it (it came after the recording).
+  QTest::newRow("85 x 45, once ending on drifted data") << 45 << 1064 << 1 << false << false << QString();
 }
 
 void TestOptimizerGlpk::degenerateAgreesWithGlpk()
@@ -249,8 +254,8 @@ void TestOptimizerGlpk::degenerateAgreesWithGlpk()
     stalled += solver.stalls() > 0 ? 1 : 0;
     // Most of these stall, and then only the verdict and the cost below
     // count; the few that do not keep their recorded path.
-    QVERIFY2(recorded, qPrintable(where + QStringLiteral(": no recorded path")));
-    if (recorded->ordinary(-1)) {
+    QVERIFY2(recorded || paths.isEmpty(), qPrintable(where + QStringLiteral(": no recorded path")));
+    if (recorded && recorded->ordinary(-1)) {
       ++onPath;
       const QString differs = recorded->differenceFrom(solver);
       QVERIFY2(differs.isEmpty(), qPrintable(where + QStringLiteral(": ") + differs));

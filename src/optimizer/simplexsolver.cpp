@@ -228,36 +228,36 @@ void SimplexSolver::mapTwins(const std::vector<int> &basis)
           note(r, c, row[c]);
     }
   }
-  // m_storedOf holds the twin first, m_sign marks the columns taken as one.
-  m_storedOf.assign(std::size_t(cols), -1);
-  m_sign.assign(std::size_t(cols), 1.0);
+  // Each pair: the negated column, and the unit column it is stored with.
+  std::vector<int> twinOf(std::size_t(cols), -1);
+  std::vector<std::uint8_t> taken(std::size_t(cols), 0);
   for (int c = 0; c < cols; ++c) {
     if (count[c] != 1)
       continue;
     const int r = rowOf[c];
     const int u = basis[r];
-    if (u != c && m_sign[u] > 0.0 && count[u] == 1 && rowOf[u] == r && value[c] == -1.0 && value[u] == 1.0) {
-      m_storedOf[c] = u;
-      m_sign[u] = 0.0;
+    if (u != c && !taken[u] && count[u] == 1 && rowOf[u] == r && value[c] == -1.0 && value[u] == 1.0) {
+      twinOf[c] = u;
+      taken[u] = 1;
     }
   }
+  m_storedOf.assign(std::size_t(cols), -1);
+  m_sign.assign(std::size_t(cols), 1.0);
   m_stored = 0;
-  m_storedSplit = 0;
+  m_storedSplit = -1;
   for (int c = 0; c < cols; ++c) {
     if (c == m_tieFrom)
       m_storedSplit = m_stored;
-    if (m_sign[c] == 0.0)
-      m_sign[c] = 1.0;
-    if (m_storedOf[c] < 0)
+    if (twinOf[c] < 0)
       m_storedOf[c] = m_stored++;
-    else
-      m_sign[c] = -1.0;  // its twin comes later: given its place below
   }
-  if (m_tieFrom >= cols)
+  if (m_storedSplit < 0)
     m_storedSplit = m_stored;
   for (int c = 0; c < cols; ++c)
-    if (m_sign[c] < 0.0)
-      m_storedOf[c] = m_storedOf[m_storedOf[c]];
+    if (twinOf[c] >= 0) {
+      m_storedOf[c] = m_storedOf[twinOf[c]];
+      m_sign[c] = -1.0;
+    }
   m_zStored.assign(std::size_t(m_stored), 0.0);
   m_storedBarred.assign(std::size_t(m_stored), 0);
 }

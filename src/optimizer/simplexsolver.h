@@ -18,20 +18,20 @@
 //    entering column is the steepest edge (its lengths computed exactly now
 //    and then, and kept up by the devex rule in between), which leaves a
 //    degenerate corner in a few pivots where the largest criterion wanders
-//    along it for hundreds; a further stall met at a
-//    feasible point under the Big-M costs ends the Big-M run there, and
-//    otherwise is met by a small bounded perturbation of the right-hand
-//    sides, under which no pivot is degenerate; from then on the tableau is
-//    recomputed from the loaded data every so many pivots, and before any
-//    verdict the perturbation is taken off on freshly computed data and the
-//    few rows it leaves below zero are mended by dual pivots. Bland's rule is
-//    the last resort, should that fail; an iteration limit ends the run in
-//    any case;
+//    along it for hundreds, and every verdict is taken on a tableau computed
+//    afresh from the loaded data. A further stall met at a feasible point
+//    under the Big-M costs ends the Big-M run there, and otherwise is met by
+//    a small bounded perturbation of the right-hand sides, under which no
+//    pivot is degenerate; from then on the tableau is recomputed every so
+//    many pivots, and before any verdict the perturbation is taken off on
+//    freshly computed data and the few rows it leaves below zero are mended
+//    by dual pivots. Bland's rule is the last resort, should that fail; an
+//    iteration limit ends the run in any case;
 //  - an optimum that still holds an artificial at a positive level is checked
 //    by a phase one (sum of the artificials); when that finds a feasible point
 //    the solve goes on from it with the artificials barred, so a Big-M that
 //    is too small never turns a feasible problem into an infeasible one. An
-//    infeasible end of phase one is confirmed on a tableau computed afresh,
+//    infeasible end of phase one is confirmed on levels computed afresh,
 //    each artificial measured against the scale of its own row;
 //  - an artificial left basic at level zero is driven out by a degenerate
 //    pivot on its own row; one that no column can replace (a row nothing can
@@ -118,9 +118,9 @@ private:
 
   // The tableau keeps one stored column for each pair of columns that are
   // the negation of each other (a surplus and the artificial of its row):
-  // every pivot changes both alike, so one of them is enough, and a third
-  // less of the tableau is worked through each pivot. at() reads a column
-  // by its own number.
+  // every pivot changes both alike, so one of them is enough, and on
+  // problems with many lower limits a pivot works through about a quarter
+  // less of the tableau. at() reads a column by its own number.
   double at(int r, int c) const { return m_sign[c] * m_a[std::size_t(r) * m_stored + m_storedOf[c]]; }
   void setAt(int r, int c, double v) { m_a[std::size_t(r) * m_stored + m_storedOf[c]] = m_sign[c] * v; }
   void mapTwins(const std::vector<int> &basis);

@@ -466,6 +466,32 @@ int SimplexSolver::chooseEntering(bool bland) const
   }
 }
 
+// Every criterion is within the tolerance of zero, but a column whose
+// criterion is above zero may still lead a long way downhill: the
+// tolerance is one for all columns, whatever their scale. The column of
+// the largest fall, when that fall is more than a trifle of the cost; -1
+// when none is.
+int SimplexSolver::longEdge() const
+{
+  const double trifle = 1e-9 * std::max(1.0, std::fabs(objective()));
+  int chosen = -1;
+  double largest = trifle;
+  for (int c = 0; c < m_cols; ++c) {
+    const double d = m_d[c] + m_penalty[c];
+    if (d <= 0.0)
+      continue;
+    const int r = ratioTest(c, false);
+    if (r < 0)
+      continue;
+    const double fall = d * std::max(m_b[r], 0.0) / at(r, c);
+    if (fall > largest) {
+      largest = fall;
+      chosen = c;
+    }
+  }
+  return chosen;
+}
+
 void SimplexSolver::gatherColumn(int c) const
 {
   if (m_columnIndex == c)
@@ -736,6 +762,12 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible)
         degenerateRun = 0;
         sinceProgress = 0;
         best = objective();
+      }
+      if (e == -1 && !lastResort) {
+        e = longEdge();
+        r = e >= 0 ? ratioTest(e, false) : -1;
+        if (e < 0 || r < 0)
+          e = -1;
       }
       if (e == -1)
         return LoopEnd::Optimal;

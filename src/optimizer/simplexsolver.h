@@ -6,7 +6,12 @@
 // (the lowest-numbered one among equal ones; a column without a positive entry
 // is passed over); the leaving row is the first smallest quotient, ties broken
 // by comparing the scaled tied rows column by column, the added columns first.
-// Values closer than Tolerance compare equal.
+// Values closer than Tolerance compare equal. When no criterion is above the
+// tolerance, a column whose criterion is still above zero enters all the
+// same if the fall of the cost along its edge is more than a trifle (1e-9)
+// of the cost: the tolerance is one for all columns, whatever their scale,
+// and a criterion of 5e-8 on a long edge can leave the cost a tenth of a
+// percent above the optimum.
 //
 // What keeps it sound on any input:
 //  - artificial columns are known by their index, never by their cost;
@@ -129,6 +134,7 @@ private:
   LoopEnd iterate(bool mayEndFeasible = false);
   int chooseEntering(bool bland) const;
   int ratioTest(int e, bool bland) const;
+  int longEdge() const;
   void gatherColumn(int c) const;  // into m_column
   void refreshPenalties();
   void pivot(int r, int e);

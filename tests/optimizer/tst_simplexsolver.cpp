@@ -83,6 +83,7 @@ private slots:
   void singularBasisFallsBack();
   void pairedColumns_data();
   void pairedColumns();
+  void longEdgeBelowTheTolerance();
 };
 
 void TestSimplexSolver::workedExample()
@@ -319,4 +320,18 @@ void TestSimplexSolver::pairedColumns()
   for (int r = 0; r < rows; ++r)
     for (int i = 0; i < rows; ++i)
       QCOMPARE(s.entry(i, s.basicColumn(r)), i == r ? 1.0 : 0.0);
+}
+
+void TestSimplexSolver::longEdgeBelowTheTolerance()
+{
+  // x2 costs 5e-8 less than x1 per unit: both criteria compare equal, so x1
+  // (the lower column) enters, and x2's criterion, 5e-8, is then within the
+  // tolerance of zero. But a million units make that 0.05 of cost, far more
+  // than a trifle of it: the solve goes on to x2.
+  const RationModel m = programme({1, 1 - 5e-8}, {{{1, 1}, Lower, 1e6}});
+  const SimplexSolver s = solved(m);
+  QCOMPARE(s.status(), SimplexSolver::Status::Optimal);
+  QCOMPARE(s.value(0), 0.0);
+  QVERIFY(std::fabs(s.value(1) - 1e6) < 1e-6);
+  QVERIFY(std::fabs(s.objective() - (1e6 - 0.05)) < 1e-6);
 }

@@ -508,7 +508,7 @@ int SimplexSolver::ratioTest(int e, bool bland) const
 {
   // One pass down the column gathers the qualifying rows and their
   // quotients; the ties are then found among those alone.
-  std::vector<int> &rows = m_pivotNz;
+  std::vector<int> &rows = m_ratioRows;
   std::vector<double> &quotients = m_quotients;
   rows.clear();
   quotients.clear();

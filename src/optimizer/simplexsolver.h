@@ -204,7 +204,7 @@ private:
   std::vector<std::uint8_t> m_barred;
   std::vector<double> m_penalty;  // 0, or minus a huge value for basic and barred columns
   mutable std::vector<int> m_scratch;
-  mutable std::vector<int> m_pivotNz;
+  mutable std::vector<int> m_ratioRows;  // scratch: the rows a ratio test qualifies
   mutable std::vector<double> m_quotients;
   mutable std::vector<double> m_column;
   mutable int m_columnIndex = -1;  // the column m_column holds, -1 after a change

@@ -585,6 +585,7 @@ void SimplexSolver::pivot(int r, int e)
     m_pathHash ^= v;
     m_pathHash *= 1099511628211ull;
   }
+  aboutToChangeTableau();
   const int n = m_stored;
   const int pe = m_storedOf[e];
   const double se = m_sign[e];
@@ -808,6 +809,7 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible)
 // The tableau as loaded, from its non-zero entries.
 void SimplexSolver::fillLoaded()
 {
+  aboutToChangeTableau();
   std::fill(m_a.begin(), m_a.end(), 0.0);
   for (int i = 0; i < m_rows; ++i)
     for (int k = m_start0[i]; k < m_start0[i + 1]; ++k) {
@@ -980,6 +982,7 @@ bool SimplexSolver::refactor()
 // is exact.
 void SimplexSolver::perturb()
 {
+  aboutToChangeTableau();
   loadedRows();
   std::vector<double> lift(static_cast<std::size_t>(m_rows));
   for (int r = 0; r < m_rows; ++r) {
@@ -1044,6 +1047,7 @@ bool SimplexSolver::dualRepair()
     }
     (void)feasTol;
     if (r < 0) {
+      aboutToChangeTableau();
       for (int i = 0; i < m_rows; ++i)
         if (m_b[i] < 0.0)
           m_b[i] = 0.0;  // within the tolerance: this is the level
@@ -1095,6 +1099,16 @@ void SimplexSolver::backToGoodBasis()
   m_normsValid = false;
   m_pivotsSinceRefactor = 0;
   computeCriterion();
+}
+
+// The first change phase one makes to the tableau: what stood before it is
+// kept, for an infeasible end to be reported on.
+void SimplexSolver::keepTableau()
+{
+  m_keepOnChange = false;
+  m_tableauKept = true;
+  m_keptA = m_a;
+  m_keptB = m_b;
 }
 
 void SimplexSolver::restoreBasis(const std::vector<int> &basis)
@@ -1208,18 +1222,28 @@ SimplexSolver::Status SimplexSolver::solve()
     // Minimise the sum of the artificials from here before calling it
     // infeasible: the Big-M may simply have been too small.
     m_ranPhaseOne = true;
-    const std::vector<double> a = m_a, b = m_b;
+    // Mostly phase one finds nothing to do and confirms the end as it
+    // stands: the tableau, two hundred kilobytes on a large problem, is
+    // copied only should phase one go on to change it.
+    m_keepOnChange = true;
+    m_tableauKept = false;
     const std::vector<int> basis = m_basis, rowOf = m_rowOf;
     for (int c = 0; c < m_cols; ++c)
       m_c[c] = m_artificial[c] ? 1.0 : 0.0;
     computeCriterion();
     const LoopEnd phaseOne = iterate();
-    if (phaseOne == LoopEnd::IterationLimit
-        || (hasPositiveArtificial() && confirmedInfeasible())) {
-      m_a = a;
+    const bool ended = phaseOne == LoopEnd::IterationLimit
+                       || (hasPositiveArtificial() && confirmedInfeasible());
+    m_keepOnChange = false;
+    if (ended && m_tableauKept) {
+      m_a.swap(m_keptA);
+      m_b.swap(m_keptB);
+    }
+    std::vector<double>().swap(m_keptA);
+    std::vector<double>().swap(m_keptB);
+    if (ended) {
       m_columnIndex = -1;
       m_normsValid = false;
-      m_b = b;
       m_basis = basis;
       m_rowOf = rowOf;
       refreshPenalties();

@@ -157,6 +157,12 @@ private:
   void restoreBasis(const std::vector<int> &basis);
   void backToGoodBasis();
   bool confirmedInfeasible();
+  void aboutToChangeTableau()
+  {
+    if (m_keepOnChange)
+      keepTableau();
+  }
+  void keepTableau();
 
   int m_rows = 0;
   int m_cols = 0;
@@ -191,6 +197,12 @@ private:
   std::vector<int> m_planNz;     // scratch: the listed columns of a pivot row
   int m_pivotsSinceRefactor = 0;
   std::vector<double> m_b;
+  // The tableau as it stood before phase one, copied only when phase one
+  // first changes it (see solve()).
+  bool m_keepOnChange = false;
+  bool m_tableauKept = false;
+  std::vector<double> m_keptA;
+  std::vector<double> m_keptB;
   std::vector<double> m_b0;      // initial right-hand sides, for feasibility scales
   std::vector<double> m_c;       // current costs
   std::vector<double> m_cost0;   // costs as loaded

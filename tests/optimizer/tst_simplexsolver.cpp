@@ -77,6 +77,7 @@ private slots:
   void zeroLevelArtificialIsDrivenOut();
   void rowNoFeedCanMoveHasZeroPrice();
   void tooSmallBigMStillFindsTheOptimum();
+  void infeasibleEndIsTheBigMEnd();
   void cyclingExampleTerminates();
   void refusesMismatchedSizes();
   void singularBasisFallsBack_data();
@@ -204,6 +205,29 @@ void TestSimplexSolver::tooSmallBigMStillFindsTheOptimum()
   QCOMPARE(s.value(0), 1.0);
   QCOMPARE(s.objective(), 10.0);
   QCOMPARE(s.z(3), 10.0);  // the true dual of the row
+}
+
+void TestSimplexSolver::infeasibleEndIsTheBigMEnd()
+{
+  // x1 + x2 >= 2 and x1 + x2 <= 1 with M = 1: the Big-M solve ends at once,
+  // the artificial at 2 being cheaper than any feed; phase one then brings
+  // x1 in against the upper limit and still ends above zero. The report of
+  // an infeasible problem is read off the tableau the Big-M solve ended
+  // on, the loaded one here, not off phase one's.
+  const RationModel m = programme({10, 30}, {{{1, 1}, Lower, 2}, {{1, 1}, Upper, 1}}, 1.0);
+  SimplexSolver loaded;
+  QVERIFY(m.loadInto(loaded));
+  const SimplexSolver s = solved(m);
+  QVERIFY(s.ranPhaseOne());
+  QCOMPARE(s.status(), SimplexSolver::Status::Infeasible);
+  QCOMPARE(s.iterations(), 1);
+  for (int r = 0; r < s.rows(); ++r) {
+    QCOMPARE(s.basicColumn(r), loaded.basicColumn(r));
+    QCOMPARE(s.rhs(r), loaded.rhs(r));
+    for (int c = 0; c < s.cols(); ++c)
+      QCOMPARE(s.entry(r, c), loaded.entry(r, c));
+  }
+  QCOMPARE(s.rhs(0), 2.0);
 }
 
 void TestSimplexSolver::cyclingExampleTerminates()

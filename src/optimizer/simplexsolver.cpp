@@ -14,10 +14,12 @@ constexpr double Excluded = 1e300;
 // load()): 128 KiB, below which the allocator takes a block from its heap.
 constexpr std::size_t DenseCopyEntries = 16384;
 
-// Pivots since the last refactorisation below which the tableau still counts
-// as freshly computed. After a stall the tableau is computed afresh every 100
-// pivots anyway, so a further stall only brings a fresh one at the first
-// (one costs as much as some fifty pivots on the large problems).
+// Pivots since the tableau was loaded or last computed afresh below which it
+// still counts as fresh. After a stall the tableau is computed afresh every
+// 100 pivots anyway, so a further stall only brings a fresh one when the
+// solve had come a long way before it (one costs as much as some thirty
+// pivots on the large problems, and the round-off of a few dozen pivots
+// is far below the perturbation's lift).
 constexpr int FreshPivots = 150;
 
 // Pivots without the cost falling that count as a stall as well.
@@ -127,6 +129,7 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
                          std::vector<std::uint8_t> artificial, int addedColumnsFrom)
 {
   m_status = Status::NotSolved;
+  m_pivotsSinceRefactor = 0;  // the loaded tableau is as fresh as one gets
   if (rows < 0 || cols < 0 || entries.size() != std::size_t(rows) * std::size_t(cols)
       || rhs.size() != std::size_t(rows) || costs.size() != std::size_t(cols)
       || basis.size() != std::size_t(rows) || artificial.size() != std::size_t(cols))
@@ -1191,7 +1194,6 @@ SimplexSolver::Status SimplexSolver::solve()
   m_perturbed = false;
   m_steepest = false;
   m_normsValid = false;
-  m_pivotsSinceRefactor = FreshPivots;
   m_goodBasis = m_basis;
   m_restoring = false;
   m_liveFrom = -1;

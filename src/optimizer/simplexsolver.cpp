@@ -51,51 +51,74 @@ void addSquares(double *__restrict sums, const double *__restrict row, int cols)
 }
 
 // Which entries of a pivot row a row update goes through: the columns
-// before `head` one after the other, then the columns listed in `nz`. A
-// column the pivot row holds 0 in is left as it is either way, so every
-// plan gives the same numbers; the plan only saves work. The feed columns
-// of a pivot row are mostly non-zero, the added columns after them (the
-// basis inverse) mostly zero until late in a solve, and a row with few
-// non-zeros at all is gone through by its list alone.
+// before `head` one after the other, then the columns listed in `first` and
+// `second`. A column the pivot row holds 0 in is left as it is either way,
+// so every plan gives the same numbers; the plan only saves work. The feed
+// columns of a pivot row are mostly non-zero, the added columns after them
+// (the basis inverse) mostly zero until late in a solve, and a row with few
+// non-zeros at all is gone through by its lists alone.
 struct RowPlan {
-  std::vector<int> &nz;  // scratch kept by the solver
+  std::vector<int> &headNz;  // scratch kept by the solver
+  std::vector<int> &nz;      // likewise
   int head = 0;
+  const int *first = nullptr;
+  int firstCount = 0;
+  const int *second = nullptr;
+  int secondCount = 0;
 
-  // `split`: where the added columns begin; columns from `liveEnd` on are
-  // passed over, except those in `tail`.
-  void make(const double *prow, int n, int split, int liveEnd, const std::vector<int> *tail)
+  // Divides the pivot row through by the pivot (multiplies it by `inv`) on
+  // the same pass that finds its non-zeros. `split`: where the added
+  // columns begin; columns from `liveEnd` on are passed over, except those
+  // in `tail`. The non-zeros are listed without a branch per column: where
+  // zeros and non-zeros alternate at random, a branch is mostly mispredicted.
+  void make(double *prow, double inv, int n, int split, int liveEnd, const std::vector<int> *tail)
   {
     split = std::min(split, liveEnd);
+    const int tailSize = tail ? int(tail->size()) : 0;
+    headNz.resize(std::size_t(std::max(split, 1)));
+    nz.resize(std::size_t(std::max(liveEnd - split + tailSize, 1)));
+    int *h = headNz.data();
     int inHead = 0;
-    for (int k = 0; k < split; ++k)
-      inHead += prow[k] != 0.0 ? 1 : 0;
-    nz.clear();
-    for (int k = split; k < liveEnd; ++k)
-      if (prow[k] != 0.0)
-        nz.push_back(k);
-    const int inRun = int(nz.size());
-    int rest = liveEnd - split;
-    if (tail) {
-      rest += int(tail->size());
-      for (int k : *tail)
-        if (prow[k] != 0.0)
-          nz.push_back(k);
+    for (int k = 0; k < split; ++k) {
+      const double v = prow[k] * inv;
+      prow[k] = v;
+      h[inHead] = k;
+      inHead += v != 0.0 ? 1 : 0;
     }
-    const int listed = int(nz.size());
+    int *out = nz.data();
+    int listed = 0;
+    for (int k = split; k < liveEnd; ++k) {
+      const double v = prow[k] * inv;
+      prow[k] = v;
+      out[listed] = k;
+      listed += v != 0.0 ? 1 : 0;
+    }
+    for (int k = liveEnd; k < n; ++k)
+      prow[k] *= inv;
+    const int inRun = listed;
+    if (tail)
+      for (int k : *tail) {
+        out[listed] = k;
+        listed += prow[k] != 0.0 ? 1 : 0;
+      }
+    const int rest = liveEnd - split + tailSize;
+    first = nullptr;
+    firstCount = 0;
+    second = out;
+    secondCount = listed;
     if ((inHead + listed) * 4 < n) {
-      // Few non-zeros at all: the list alone.
+      // Few non-zeros at all: the lists alone.
       head = 0;
-      nz.insert(nz.begin(), std::size_t(inHead), 0);
-      for (int k = 0, at = 0; at < inHead; ++k)
-        if (prow[k] != 0.0)
-          nz[std::size_t(at++)] = k;
+      first = h;
+      firstCount = inHead;
     } else if (listed * 2 < rest) {
       head = split;
     } else {
       // The added columns are dense as well: one run up to the passed over
       // columns, the live ones after them still listed.
       head = liveEnd;
-      nz.erase(nz.begin(), nz.begin() + inRun);
+      second = out + inRun;
+      secondCount = listed - inRun;
     }
   }
 };
@@ -115,8 +138,14 @@ inline void clearColumn(double *a, double *b, int m, int n, int r, int e, double
     if (mult == 0.0)
       continue;
     subtractMultiple(row, prow, mult, plan.head);
-    for (int k : plan.nz)
+    for (int j = 0; j < plan.firstCount; ++j) {
+      const int k = plan.first[j];
       row[k] -= mult * prow[k];
+    }
+    for (int j = 0; j < plan.secondCount; ++j) {
+      const int k = plan.second[j];
+      row[k] -= mult * prow[k];
+    }
     row[e] = 0.0;
     b[i] -= mult * br;
   }
@@ -602,13 +631,8 @@ void SimplexSolver::pivot(int r, int e)
   // long edge is never taken for a short one.
   const bool weights = m_steepest && m_normsValid;
   const double we = weights ? m_norms[e] : 0.0;
-  if (p != 1.0) {
-    const double inv = 1.0 / p;
-    for (int k = 0; k < n; ++k)
-      prow[k] *= inv;
-    m_b[r] *= inv;
-  }
-  prow[pe] = se;  // column e reads 1 in the pivot row
+  const double inv = p != 1.0 ? 1.0 / p : 1.0;
+  m_b[r] *= inv;
 
   // Only the pivot row's non-zero columns change; the tableau is mostly the
   // identity blocks of the added columns, so this skips most of the work.
@@ -616,9 +640,10 @@ void SimplexSolver::pivot(int r, int e)
   // them until the perturbation is taken off on a tableau computed afresh.
   // The live stored columns are then those before m_liveFrom and m_liveTail.
   const bool skipBarred = m_perturbed && m_liveFrom >= 0;
-  RowPlan plan{m_planNz};
-  plan.make(prow, n, m_storedSplit, skipBarred ? m_liveFrom : n,
+  RowPlan plan{m_planHeadNz, m_planNz};
+  plan.make(prow, inv, n, m_storedSplit, skipBarred ? m_liveFrom : n,
             skipBarred ? &m_liveTail : nullptr);
+  prow[pe] = se;  // column e reads 1 in the pivot row
   clearColumn(m_a.data(), m_b.data(), m_rows, n, r, pe, se, plan);
   // The criteria and the weights are kept per column, each read through its
   // stored column. Barred columns are left as they are while perturbed.
@@ -838,7 +863,7 @@ bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const st
                               std::vector<int> &rowFor)
 {
   const int m = m_rows;
-  RowPlan plan{m_planNz};
+  RowPlan plan{m_planHeadNz, m_planNz};
   b.resize(std::size_t(m));
   for (int i = 0; i < m; ++i)
     b[i] = m_b0[i] + (m_perturbed ? m_shift[i] : 0.0);
@@ -874,13 +899,11 @@ bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const st
       return false;
     double *prow = &a[std::size_t(piv) * n];
     const double inv = 1.0 / (sign * prow[c]);
-    for (int k = 0; k < n; ++k)
-      prow[k] *= inv;
     b[piv] *= inv;
-    prow[c] = sign;
     // The rows start sparse and fill in slowly: pass over the zeros of the
     // pivot row while they are many.
-    plan.make(prow, n, split, n, nullptr);
+    plan.make(prow, inv, n, split, n, nullptr);
+    prow[c] = sign;
     clearColumn(a.data(), b.data(), m, n, piv, c, sign, plan);
     taken[piv] = 1;
     rowFor[r] = piv;

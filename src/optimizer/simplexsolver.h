@@ -195,6 +195,7 @@ private:
   int m_liveFrom = -1;            // first barred stored column, -1 while none is
   std::vector<int> m_liveTail;    // the stored columns after it that are not barred
   std::vector<int> m_planNz;     // scratch: the listed columns of a pivot row
+  std::vector<int> m_planHeadNz; // likewise, among the feed columns
   int m_pivotsSinceRefactor = 0;
   std::vector<double> m_b;
   // The tableau as it stood before phase one, copied only when phase one

@@ -860,7 +860,7 @@ double SimplexSolver::rowScale(int originalRow) const
 // rows, against its row's scale. False when the basis is singular.
 bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const std::vector<int> &columns,
                               const std::vector<double> &signs, std::vector<double> &b,
-                              std::vector<int> &rowFor)
+                              std::vector<int> &rowFor, bool singlesFirst)
 {
   const int m = m_rows;
   RowPlan plan{m_planHeadNz, m_planNz};
@@ -869,17 +869,17 @@ bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const st
     b[i] = m_b0[i] + (m_perturbed ? m_shift[i] : 0.0);
   rowFor.assign(std::size_t(m), -1);
   std::vector<std::uint8_t> taken(std::size_t(m), 0);
-  // Columns with a single entry in the loaded tableau (slacks, surpluses,
-  // artificials) first: as long as nothing has been eliminated they need no
-  // elimination at all, and the rows they take keep out of the rest. Before
-  // the first stall (where only the confirmation of an infeasible end comes
-  // here) the columns outside the loaded basis go first, as they always
-  // have, so that a solve that never stalls meets the same numbers.
+  // `singlesFirst`: the columns with a single entry in the loaded tableau
+  // (slacks, surpluses, artificials) first: as long as nothing has been
+  // eliminated they need no elimination at all, and the rows they take keep
+  // out of the rest. Otherwise the columns outside the loaded basis go
+  // first, as they always have, so that a solve that never stalls meets the
+  // same numbers when it goes on from a fresh tableau.
   std::vector<int> order;
   order.reserve(std::size_t(m));
   for (int pass = 0; pass < 2; ++pass)
     for (int r = 0; r < m; ++r)
-      if ((m_stallTools ? m_singleEntry0[m_basis[r]] != 0 : m_homeRow[m_basis[r]] < 0) == (pass == 0))
+      if ((singlesFirst ? m_singleEntry0[m_basis[r]] != 0 : m_homeRow[m_basis[r]] < 0) == (pass == 0))
         order.push_back(r);
   for (int r : order) {
     const int c = columns[r];
@@ -911,10 +911,11 @@ bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const st
   return true;
 }
 
-// The levels of the basic columns computed afresh from the loaded data, as
-// refactor() computes them (the same steps on the basic columns alone give
-// the same numbers), without the rest of the tableau. False when the basis
-// is singular.
+// The levels of the basic columns computed afresh from the loaded data,
+// without the rest of the tableau: the elimination refactor() does, on the
+// basic columns alone, with the single-entry columns first (the cheap order,
+// and the one refactor() takes after a stall). False when the basis is
+// singular.
 bool SimplexSolver::freshLevels(std::vector<double> &levels)
 {
   loadedRows();
@@ -930,7 +931,7 @@ bool SimplexSolver::freshLevels(std::vector<double> &levels)
   const std::vector<double> signs(std::size_t(m), 1.0);
   std::vector<double> b;
   std::vector<int> rowFor;
-  if (!eliminate(a, m, m, columns, signs, b, rowFor))
+  if (!eliminate(a, m, m, columns, signs, b, rowFor, true))
     return false;
   levels.resize(std::size_t(m));
   for (int r = 0; r < m; ++r)
@@ -960,7 +961,7 @@ bool SimplexSolver::refactor()
     columns[r] = m_storedOf[m_basis[r]];
     signs[r] = m_sign[m_basis[r]];
   }
-  if (!eliminate(a, n, m_storedSplit, columns, signs, b, rowFor)) {
+  if (!eliminate(a, n, m_storedSplit, columns, signs, b, rowFor, m_stallTools)) {
     backToGoodBasis();
     return false;
   }

@@ -146,7 +146,8 @@ private:
   double rowScale(int originalRow) const;
   bool refactor();
   bool eliminate(std::vector<double> &a, int n, int split, const std::vector<int> &columns,
-                 const std::vector<double> &signs, std::vector<double> &b, std::vector<int> &rowFor);
+                 const std::vector<double> &signs, std::vector<double> &b, std::vector<int> &rowFor,
+                 bool singlesFirst);
   bool freshLevels(std::vector<double> &levels);
   void perturb();
   bool settle();

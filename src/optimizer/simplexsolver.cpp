@@ -111,11 +111,13 @@ struct RowPlan {
       head = 0;
       first = h;
       firstCount = inHead;
-    } else if (listed * 2 < rest) {
+    } else if (listed * 6 < rest) {
       head = split;
     } else {
-      // The added columns are dense as well: one run up to the passed over
-      // columns, the live ones after them still listed.
+      // The added columns are not that sparse: one run up to the passed over
+      // columns, the live ones after them still listed. The run takes eight
+      // entries an instruction where the machine has the width, the list
+      // one, so the run is the cheaper one from a sixth of them on.
       head = liveEnd;
       second = out + inRun;
       secondCount = listed - inRun;

@@ -540,35 +540,44 @@ void SimplexSolver::gatherColumn(int c) const
 
 int SimplexSolver::ratioTest(int e, bool bland) const
 {
-  // One pass down the column gathers the qualifying rows and their
-  // quotients; the ties are then found among those alone.
+  // The qualifying rows are listed first, without a branch per row (which
+  // rows qualify follows no pattern a branch predictor could learn); their
+  // quotients are then taken in one pass, and the ties found among them.
+  const int m = m_rows;
   std::vector<int> &rows = m_ratioRows;
   std::vector<double> &quotients = m_quotients;
-  rows.clear();
-  quotients.clear();
+  rows.resize(std::size_t(m));
+  quotients.resize(std::size_t(m));
+  gatherColumn(e);
+  const double *column = m_column.data();
+  int *listed = rows.data();
+  int count = 0;
+  for (int r = 0; r < m; ++r) {
+    listed[count] = r;
+    count += column[r] < Tol ? 0 : 1;
+  }
   int best = -1;
   double bestQ = 0.0;
-  gatherColumn(e);
-  for (int r = 0; r < m_rows; ++r) {
-    const double a = m_column[r];
-    if (a < Tol)
-      continue;
-    const double q = std::max(m_b[r], 0.0) / a;
-    rows.push_back(r);
-    quotients.push_back(q);
-    if (best < 0 || bestQ - q >= Tol) {
+  double *q = quotients.data();
+  for (int k = 0; k < count; ++k) {
+    const int r = listed[k];
+    q[k] = std::max(m_b[r], 0.0) / column[r];
+    if (best < 0 || bestQ - q[k] >= Tol) {
       best = r;
-      bestQ = q;
+      bestQ = q[k];
     }
   }
   if (best < 0)
     return -1;
 
   std::vector<int> &tied = m_scratch;
-  tied.clear();
-  for (std::size_t k = 0; k < rows.size(); ++k)
-    if (std::fabs(quotients[k] - bestQ) < Tol)
-      tied.push_back(rows[k]);
+  tied.resize(std::size_t(count));
+  int ties = 0;
+  for (int k = 0; k < count; ++k) {
+    tied[std::size_t(ties)] = listed[k];
+    ties += std::fabs(q[k] - bestQ) < Tol ? 1 : 0;
+  }
+  tied.resize(std::size_t(ties));
   if (tied.size() <= 1)
     return best;
 

@@ -28,19 +28,6 @@ int progressWindow(int rows)
   return std::max(50, rows);
 }
 
-// row -= mult * pivotRow over every column. Each element is one multiply
-// and one subtraction (no fused multiply-add, not even where the machine
-// has one), so every build of this loop gives the same numbers; the wider
-// ones are only faster.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
-#endif
-void subtractMultiple(double *__restrict row, const double *__restrict pivotRow, double mult, int cols)
-{
-  for (int c = 0; c < cols; ++c)
-    row[c] -= mult * pivotRow[c];
-}
-
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 __attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
 #endif
@@ -127,8 +114,14 @@ struct RowPlan {
 
 // Gauss-Jordan step on a row-major tableau of m rows by n columns: column e
 // is cleared from every row but the pivot row r, which is already divided
-// through. Column e is read times `sign` (see SimplexSolver::at()).
-inline void clearColumn(double *a, double *b, int m, int n, int r, int e, double sign, const RowPlan &plan)
+// through. Column e is read times `sign` (see SimplexSolver::at()). Each
+// entry is one multiply and one subtraction (no fused multiply-add, not even
+// where the machine has one), so every build of this function gives the same
+// numbers; the wider ones are only faster.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void clearColumn(double *a, double *b, int m, int n, int r, int e, double sign, const RowPlan &plan)
 {
   const double *prow = a + std::size_t(r) * n;
   const double br = b[r];
@@ -139,7 +132,8 @@ inline void clearColumn(double *a, double *b, int m, int n, int r, int e, double
     const double mult = sign * row[e];
     if (mult == 0.0)
       continue;
-    subtractMultiple(row, prow, mult, plan.head);
+    for (int k = 0; k < plan.head; ++k)
+      row[k] -= mult * prow[k];
     for (int j = 0; j < plan.firstCount; ++j) {
       const int k = plan.first[j];
       row[k] -= mult * prow[k];

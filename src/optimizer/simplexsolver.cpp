@@ -886,9 +886,36 @@ bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const st
     for (int r = 0; r < m; ++r)
       if ((singlesFirst ? m_singleEntry0[m_basis[r]] != 0 : m_homeRow[m_basis[r]] < 0) == (pass == 0))
         order.push_back(r);
-  for (int r : order) {
+  const std::size_t singles = singlesFirst ? std::size_t(std::count_if(order.begin(), order.end(), [&](int r) {
+    return m_singleEntry0[m_basis[r]] != 0;
+  })) : 0;
+  for (std::size_t step = 0; step < order.size(); ++step) {
+    const int r = order[step];
     const int c = columns[r];
     const double sign = signs[r];
+    if (step < singles) {
+      // Its one entry is still the loaded one and no other row has one in
+      // its column, so the step only divides that row through (by 1 or -1
+      // mostly) and has nothing to clear; the general step below would
+      // find the same row and compute the same numbers.
+      int at = -1;
+      for (int i = 0; i < m && at < 0; ++i)
+        if (a[std::size_t(i) * n + c] != 0.0)
+          at = i;
+      if (at < 0 || taken[at] || std::fabs(a[std::size_t(at) * n + c]) / m_scale0[at] < 1e-11)
+        return false;
+      double *prow = &a[std::size_t(at) * n];
+      const double inv = 1.0 / (sign * prow[c]);
+      if (inv != 1.0) {
+        for (int k = 0; k < n; ++k)
+          prow[k] *= inv;
+        b[at] *= inv;
+      }
+      prow[c] = sign;
+      taken[at] = 1;
+      rowFor[r] = at;
+      continue;
+    }
     int piv = -1;
     double largest = 0.0;
     for (int i = 0; i < m; ++i) {

@@ -19,6 +19,8 @@ struct SimplexSolverTestAccess {
     s.refreshPenalties();
     return s.refactor();
   }
+  // The elimination order of a solve that has stalled.
+  static void markStalled(SimplexSolver &s) { s.m_stallTools = true; }
 };
 
 } // namespace vz
@@ -252,14 +254,26 @@ void TestSimplexSolver::singularBasisFallsBack_data()
 {
   // Whether the optimal basis was refactorised before the singular one: it
   // is then the one to go back to, otherwise the basis as loaded is.
+  // `stalled`: eliminated in the order of a solve that has stalled, the
+  // single-entry columns first. `surplusTwin`: the singular basis holds the
+  // second row's surplus beside its artificial, two single-entry columns
+  // in one row, instead of the twin feeds.
   QTest::addColumn<bool>("refactoredBefore");
-  QTest::newRow("back to the loaded basis") << false;
-  QTest::newRow("back to the last refactorised basis") << true;
+  QTest::addColumn<bool>("stalled");
+  QTest::addColumn<bool>("surplusTwin");
+  QTest::newRow("back to the loaded basis") << false << false << false;
+  QTest::newRow("back to the last refactorised basis") << true << false << false;
+  QTest::newRow("stalled, back to the loaded basis") << false << true << false;
+  QTest::newRow("stalled, back to the last refactorised basis") << true << true << false;
+  QTest::newRow("surplus beside its artificial") << true << false << true;
+  QTest::newRow("stalled, surplus beside its artificial") << true << true << true;
 }
 
 void TestSimplexSolver::singularBasisFallsBack()
 {
   QFETCH(bool, refactoredBefore);
+  QFETCH(bool, stalled);
+  QFETCH(bool, surplusTwin);
   // x1 and x3 are twins: no basis may hold both. The optimum holds x2 and
   // one of them (x1 + x3 = 5, x2 = 5, cost 15).
   const RationModel m = programme({2, 1, 2}, {{{1, 1, 1}, Fixed, 10}, {{0.12, 0.04, 0.12}, Lower, 0.8}});
@@ -274,6 +288,8 @@ void TestSimplexSolver::singularBasisFallsBack()
   const int twinRow = s.rowOfColumn(0) >= 0 ? s.rowOfColumn(0) : s.rowOfColumn(2);
   QVERIFY(twinRow >= 0 && s.rowOfColumn(1) >= 0);
 
+  if (stalled)
+    SimplexSolverTestAccess::markStalled(s);
   const SimplexSolver *expected = &loaded;
   SimplexSolver fresh;
   if (refactoredBefore) {
@@ -282,7 +298,15 @@ void TestSimplexSolver::singularBasisFallsBack()
     expected = &fresh;
   }
   std::vector<int> singular = optimal;
-  singular[s.rowOfColumn(1)] = optimal[twinRow] == 0 ? 2 : 0;
+  if (surplusTwin) {
+    // Columns x1 x2 x3 | s1 | a0 a1: the surplus of the second row and
+    // that row's artificial, and nothing for the first row.
+    QCOMPARE(loaded.basicColumn(1), 5);
+    QCOMPARE(loaded.entry(1, 3), -1.0);
+    singular = {3, 5};
+  } else {
+    singular[s.rowOfColumn(1)] = optimal[twinRow] == 0 ? 2 : 0;
+  }
   QVERIFY(!SimplexSolverTestAccess::refactor(s, singular));
 
   // The whole state is that of the basis gone back to, none of it spent by

@@ -716,6 +716,7 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible)
       // The first stall of the solve: the steepest edge from here on. Only
       // should that stall as well does the rest come in.
       m_stallTools = true;
+      m_pivotsBeforeStall = m_iterations;
       m_steepest = true;
       m_normsValid = false;
       degenerateRun = 0;
@@ -1247,6 +1248,7 @@ SimplexSolver::Status SimplexSolver::solve()
   m_seed = 20261210u;
   m_pathHash = 14695981039346656037ull;
   m_stallTools = false;
+  m_pivotsBeforeStall = -1;
   m_perturbed = false;
   m_steepest = false;
   m_normsValid = false;

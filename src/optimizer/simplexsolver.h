@@ -108,6 +108,9 @@ public:
   bool ranPhaseOne() const { return m_ranPhaseOne; }
   int stalls() const { return m_stalls; }                // perturbations made
   int refactorisations() const { return m_refactorisations; }
+  // Pivots before the first stall, all of them when the solve never
+  // stalled: the part of the path the ordinary pivot rule makes alone.
+  int pivotsBeforeStall() const { return m_pivotsBeforeStall < 0 ? m_iterations : m_pivotsBeforeStall; }
   // A hash of every pivot made (its row, entering and leaving column), in
   // order: two solves with the same value took the same path.
   std::uint64_t pivotPathHash() const { return m_pathHash; }
@@ -230,6 +233,7 @@ private:
   int m_stallLimit = -1;
   int m_stalls = 0;
   int m_refactorisations = 0;
+  int m_pivotsBeforeStall = -1;
   std::uint32_t m_seed = 0;
   bool m_ranPhaseOne = false;
   std::uint64_t m_pathHash = 0;

@@ -1287,6 +1287,7 @@ SimplexSolver::Status SimplexSolver::solve()
     // copied only should phase one go on to change it.
     m_keepOnChange = true;
     m_tableauKept = false;
+    const int pivotsSinceRefactor = m_pivotsSinceRefactor;
     const std::vector<int> basis = m_basis, rowOf = m_rowOf;
     for (int c = 0; c < m_cols; ++c)
       m_c[c] = m_artificial[c] ? 1.0 : 0.0;
@@ -1298,6 +1299,7 @@ SimplexSolver::Status SimplexSolver::solve()
     if (ended && m_tableauKept) {
       m_a.swap(m_keptA);
       m_b.swap(m_keptB);
+      m_pivotsSinceRefactor = pivotsSinceRefactor;
     }
     std::vector<double>().swap(m_keptA);
     std::vector<double>().swap(m_keptB);

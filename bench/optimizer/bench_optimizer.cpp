@@ -66,7 +66,7 @@ int main(int argc, char **argv)
   // (the part of the path its ordinary pivot rule makes alone); then
   // microseconds per solve: the best and the median of the rounds, and the
   // ratio of the best ones.
-  std::printf("%-20s %8s %8s %8s %19s %19s %7s\n", "feeds x nutrients", "pivots", "unstalled", "GLPK", "ours us min/med",
+  std::printf("%-20s %8s %9s %8s %19s %19s %7s\n", "feeds x nutrients", "pivots", "unstalled", "GLPK", "ours us min/med",
               "GLPK us min/med", "ratio");
   for (const Case &c : cases) {
     if (only && !std::strstr(c.label, only))
@@ -119,7 +119,7 @@ int main(int argc, char **argv)
     std::sort(ours.begin(), ours.end());
     std::sort(glpk.begin(), glpk.end());
     const double n = double(models.size());
-    std::printf("%-20s %8.1f %8.1f %8.1f %9.1f/%9.1f %9.1f/%9.1f %7.2f\n", c.label, pivots / n, unstalled / n, glpkPivots / n, ours.front(),
+    std::printf("%-20s %8.1f %9.1f %8.1f %9.1f/%9.1f %9.1f/%9.1f %7.2f\n", c.label, pivots / n, unstalled / n, glpkPivots / n, ours.front(),
                 ours[ours.size() / 2], glpk.front(), glpk[glpk.size() / 2], ours.front() / glpk.front());
     if (sink == 42.4242)
       std::printf(" \n");

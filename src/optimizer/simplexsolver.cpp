@@ -680,7 +680,7 @@ void SimplexSolver::pivot(int r, int e)
   m_cb[r] = m_c[e];
 }
 
-SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible)
+SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbAtOnce)
 {
   const int stallLimit = m_stallLimit >= 0 ? m_stallLimit : DefaultStallLimit;
   // Bland's rule for a run of degenerate pivots only, when tests ask for it
@@ -750,6 +750,8 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible)
     return false;
   };
 
+  if (perturbAtOnce)
+    onStall();
   for (;;) {
     if (m_iterations >= m_iterationLimit) {
       if (m_perturbed && m_liveFrom >= 0)
@@ -1340,7 +1342,11 @@ SimplexSolver::Status SimplexSolver::solve()
     }
   refreshPenalties();
   computeCriterion();
-  end = iterate();
+  // A solve that has stalled before the artificials were taken out starts
+  // the true costs at the corner it stalled at, mostly, or near it: the
+  // stall would be met again after a run of degenerate pivots, so the
+  // perturbation comes at once.
+  end = iterate(false, m_stallTools && !m_perturbed);
   computeCriterion();
   switch (end) {
   case LoopEnd::Optimal:

@@ -134,7 +134,7 @@ private:
   void mapTwins(const std::vector<int> &basis);
 
   void computeCriterion();
-  LoopEnd iterate(bool mayEndFeasible = false);
+  LoopEnd iterate(bool mayEndFeasible = false, bool perturbAtOnce = false);
   int chooseEntering(bool bland) const;
   int ratioTest(int e, bool bland) const;
   int longEdge() const;

@@ -788,8 +788,10 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
       // ratio test passes over entries below the tolerance, which can leave
       // a basic variable below zero): the verdict is taken on a tableau
       // computed afresh, with dual pivots for what falls below zero. A solve
-      // that never stalled keeps the tableau it has.
-      if ((e < 0 || r < 0) && (stalled || (m_stallTools && (m_pivotsSinceRefactor > 0 || anyBelowZero())))) {
+      // that never stalled keeps the tableau it has, unless it too has a
+      // basic variable below zero: a ration that breaks a limit is no
+      // optimum, however few pivots led there.
+      if ((e < 0 || r < 0) && (stalled || (m_stallTools && m_pivotsSinceRefactor > 0) || anyBelowZero())) {
         // A verdict is near: take it on the problem as loaded.
         leavePerturbation();
         sinceRefactor = 0;

@@ -94,10 +94,18 @@ void TestOptimizerGlpk::agreesWithGlpk_data()
   QTest::addColumn<int>("stallLimit");
   QTest::addColumn<int>("problems");
   QTest::addColumn<QString>("paths");  // the family in the recorded pivot paths
-  QTest::newRow("as shipped") << -1 << 360 << QStringLiteral("random");
+  // Each problem drawn from a generator of its own seeded so, instead of all
+  // from one.
+  QTest::addColumn<QList<int>>("ownSeeds");
+  QTest::newRow("as shipped") << -1 << 360 << QStringLiteral("random") << QList<int>();
   // The anti-cycling rule must find the same optima when it does the work
   // (from the first degenerate pivot on).
-  QTest::newRow("Bland's rule throughout") << 0 << 120 << QStringLiteral("random-bland");
+  QTest::newRow("Bland's rule throughout") << 0 << 120 << QStringLiteral("random-bland") << QList<int>();
+  // Solves that never stalled and ended on a basic level far below zero,
+  // which the ratio test had left there passing over an entry below the
+  // tolerance: an upper limit of 0.0001 met at 0.00092, a lower one of 0 at
+  // -0.00033, reported as the optimum. No path is recorded for them.
+  QTest::newRow("once ending with a limit broken") << -1 << 2 << QString() << QList<int>{2761, 4173};
 }
 
 void TestOptimizerGlpk::agreesWithGlpk()
@@ -105,9 +113,12 @@ void TestOptimizerGlpk::agreesWithGlpk()
   QFETCH(int, stallLimit);
   QFETCH(int, problems);
   QFETCH(QString, paths);
-  std::mt19937 rng(20261210u);
+  QFETCH(QList<int>, ownSeeds);
+  std::mt19937 stream(20261210u);
   int feasible = 0, infeasible = 0, phaseOne = 0, bland = 0, onPath = 0;
   for (int k = 0; k < problems; ++k) {
+    std::mt19937 own(ownSeeds.isEmpty() ? 0u : std::uint32_t(ownSeeds.value(k)));
+    std::mt19937 &rng = ownSeeds.isEmpty() ? stream : own;
     RandomShape shape;
     shape.feeds = 2 + int(rng() % 84);
     shape.nutrients = 2 + int(rng() % 44);
@@ -115,7 +126,8 @@ void TestOptimizerGlpk::agreesWithGlpk()
     shape.infeasible = rng() % 4 == 0;
     shape.degenerate = rng() % 10 == 0;
     const RationProblem p = randomProblem(rng, shape);
-    const QString where = QStringLiteral("problem %1 (%2 feeds, %3 nutrients)").arg(k).arg(shape.feeds).arg(shape.nutrients);
+    const QString where = (ownSeeds.isEmpty() ? QStringLiteral("problem %1").arg(k) : QStringLiteral("seed %1").arg(ownSeeds.value(k)))
+                          + QStringLiteral(" (%1 feeds, %2 nutrients)").arg(shape.feeds).arg(shape.nutrients);
 
     const RationModel model = RationModel::build(p);
     QVERIFY2(model.stop() == RationModel::Stop::None, qPrintable(where));
@@ -126,8 +138,8 @@ void TestOptimizerGlpk::agreesWithGlpk()
     phaseOne += solver.ranPhaseOne() ? 1 : 0;
     bland += solver.blandPivots() > 0 ? 1 : 0;
     const RecordedPath *recorded = recordedPath(paths, QString::number(k));
-    QVERIFY2(recorded, qPrintable(where + QStringLiteral(": no recorded path")));
-    if (recorded->ordinary(stallLimit)) {
+    QVERIFY2(recorded || paths.isEmpty(), qPrintable(where + QStringLiteral(": no recorded path")));
+    if (recorded && recorded->ordinary(stallLimit)) {
       ++onPath;
       const QString differs = recorded->differenceFrom(solver);
       QVERIFY2(differs.isEmpty(), qPrintable(where + QStringLiteral(": ") + differs));
@@ -184,6 +196,8 @@ void TestOptimizerGlpk::agreesWithGlpk()
     const QStringList broken = violations(p, x, reference.feedColumns);
     QVERIFY2(broken.isEmpty(), qPrintable(where + QStringLiteral(": ") + broken.join(QStringLiteral("; "))));
   }
+  if (paths.isEmpty())
+    return;
   qInfo("%d feasible, %d infeasible, phase one in %d, Bland's rule in %d; %d never stalled, each on its recorded path",
         feasible, infeasible, phaseOne, bland, onPath);
   // The recorded paths show that only a few of these problems stall.

@@ -14,7 +14,6 @@
 
 namespace vz {
 
-
 class TypedEntry {
 public:
   enum class Mode { Plain, Numeric, Date };

@@ -898,50 +898,39 @@ bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const st
     const int r = order[step];
     const int c = columns[r];
     const double sign = signs[r];
-    if (step < singles) {
-      // Its one entry is still the loaded one and no other row has one in
-      // its column, so the step only divides that row through (by 1 or -1
-      // mostly) and has nothing to clear; the general step below would
-      // find the same row and compute the same numbers.
-      int at = -1;
-      for (int i = 0; i < m && at < 0; ++i)
-        if (a[std::size_t(i) * n + c] != 0.0)
-          at = i;
-      if (at < 0 || taken[at] || std::fabs(a[std::size_t(at) * n + c]) / m_scale0[at] < 1e-11)
-        return false;
-      double *prow = &a[std::size_t(at) * n];
-      const double inv = 1.0 / (sign * prow[c]);
-      if (inv != 1.0) {
-        for (int k = 0; k < n; ++k)
-          prow[k] *= inv;
-        b[at] *= inv;
-      }
-      prow[c] = sign;
-      taken[at] = 1;
-      rowFor[r] = at;
-      continue;
-    }
+    // A single-entry column's one entry is still the loaded one and no other
+    // row has one in its column: its row needs no search (the search would
+    // find that row) and there is nothing to clear.
+    const bool single = step < singles;
     int piv = -1;
     double largest = 0.0;
-    for (int i = 0; i < m; ++i) {
-      if (taken[i])
+    for (int i = 0; i < m && !(single && piv >= 0); ++i) {
+      const double x = a[std::size_t(i) * n + c];
+      if (single ? x == 0.0 : taken[i] != 0)
         continue;
-      const double v = std::fabs(a[std::size_t(i) * n + c]) / m_scale0[i];
+      const double v = std::fabs(x) / m_scale0[i];
       if (v > largest) {
         largest = v;
         piv = i;
       }
     }
-    if (piv < 0 || largest < 1e-11)
+    if (piv < 0 || taken[piv] || largest < 1e-11)
       return false;
     double *prow = &a[std::size_t(piv) * n];
     const double inv = 1.0 / (sign * prow[c]);
     b[piv] *= inv;
-    // The rows start sparse and fill in slowly: pass over the zeros of the
-    // pivot row while they are many.
-    plan.make(prow, inv, n, split, n, nullptr);
-    prow[c] = sign;
-    clearColumn(a.data(), b.data(), m, n, piv, c, sign, plan);
+    if (single) {
+      if (inv != 1.0)  // mostly 1 or -1
+        for (int k = 0; k < n; ++k)
+          prow[k] *= inv;
+      prow[c] = sign;
+    } else {
+      // The rows start sparse and fill in slowly: pass over the zeros of the
+      // pivot row while they are many.
+      plan.make(prow, inv, n, split, n, nullptr);
+      prow[c] = sign;
+      clearColumn(a.data(), b.data(), m, n, piv, c, sign, plan);
+    }
     taken[piv] = 1;
     rowFor[r] = piv;
   }
@@ -1091,7 +1080,6 @@ bool SimplexSolver::settle()
 // the dual simplex brings them back, keeping the criteria as they are.
 bool SimplexSolver::dualRepair()
 {
-  auto feasTol = [this](int r) { return Tol * std::max(1.0, std::fabs(m_b[r])); };
   for (int guard = 0; guard < 4 * m_rows + 100; ++guard) {
     int r = -1;
     double worst = 0.0;
@@ -1109,7 +1097,6 @@ bool SimplexSolver::dualRepair()
         r = i;
       }
     }
-    (void)feasTol;
     if (r < 0) {
       aboutToChangeTableau();
       for (int i = 0; i < m_rows; ++i)

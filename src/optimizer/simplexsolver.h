@@ -25,13 +25,15 @@
 //    degenerate corner in a few pivots where the largest criterion wanders
 //    along it for hundreds, and every verdict is taken on a tableau computed
 //    afresh from the loaded data. A further stall met at a feasible point
-//    under the Big-M costs ends the Big-M run there, and otherwise is met by
-//    a small bounded perturbation of the right-hand sides, under which no
-//    pivot is degenerate; from then on the tableau is recomputed every so
-//    many pivots, and before any verdict the perturbation is taken off on
-//    freshly computed data and the few rows it leaves below zero are mended
-//    by dual pivots. Bland's rule is the last resort, should that fail; an
-//    iteration limit ends the run in any case;
+//    under the Big-M costs ends the Big-M run there (the true costs then
+//    start perturbed), and otherwise is met by a small bounded perturbation
+//    of the right-hand sides, under which no pivot is degenerate; from then
+//    on the tableau is recomputed every so many pivots, and before any
+//    verdict the perturbation is taken off on freshly computed data and the
+//    few rows it leaves below zero are mended by dual pivots. A solve that
+//    never stalled is mended the same way, and only then, when it ends with
+//    a basic variable below zero. Bland's rule is the last resort, should
+//    that fail; an iteration limit ends the run in any case;
 //  - an optimum that still holds an artificial at a positive level is checked
 //    by a phase one (sum of the artificials); when that finds a feasible point
 //    the solve goes on from it with the artificials barred, so a Big-M that

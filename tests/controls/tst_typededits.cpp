@@ -709,7 +709,9 @@ private slots:
     QTest::newRow("minutes") << 2 << QList<qint64>{150000} << "2";
     QTest::newRow("minutes and hundredths") << 3 << QList<qint64>{150000} << "2.50";
     QTest::newRow("stop and start continue") << 2 << QList<qint64>{150000, 30000} << "3";
-    QTest::newRow("runs add whole seconds") << 1 << QList<qint64>{1500, 1500} << "2";
+    QTest::newRow("runs keep their fractions") << 1 << QList<qint64>{1500, 1500} << "3";
+    QTest::newRow("ten runs of 0.9 s") << 1 << QList<qint64>(10, 900) << "9";
+    QTest::newRow("ten runs of 0.9 s in minutes") << 3 << QList<qint64>(10, 900) << "0.15";
     QTest::newRow("beyond 18 hours") << 1 << QList<qint64>{100000000} << "100000";
     QTest::newRow("a day and more in minutes") << 2 << QList<qint64>{90000000} << "1500";
   }

@@ -2,6 +2,7 @@
 // timer edits driven offscreen with real key and mouse events.
 #include "controls/datesle.h"
 #include "controls/dlgpecalendar.h"
+#include "controls/filesle.h"
 #include "controls/pecalendar.h"
 #include "controls/rightsle.h"
 #include "controls/searchsle.h"
@@ -15,6 +16,7 @@
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -696,6 +698,45 @@ private slots:
     QCOMPARE(spy.count(), 2);
     QTest::mouseDClick(edit, Qt::LeftButton, {}, QPoint(20, 12));
     QCOMPARE(spy.count(), 3);
+  }
+
+  // The file button says what it chooses, whatever the dialog type was when
+  // the edit was built, and opens that dialog.
+  void fileButtonNamesItsChoice_data()
+  {
+    QTest::addColumn<int>("dialogType");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("open a file") << 1 << "Dosya seç";
+    QTest::newRow("choose a folder") << 2 << "Dizin seç";
+    QTest::newRow("save a file") << 3 << "Dosya seç";
+  }
+  void fileButtonNamesItsChoice()
+  {
+    QFETCH(int, dialogType);
+    QFETCH(QString, name);
+    QWidget window;
+    auto *edit = new PBFILESLE(&window);
+    edit->NDIALOGTYPE = dialogType;
+    edit->setGeometry(10, 10, 200, 24);
+    window.resize(240, 60);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(edit->button()->toolTip(), name);
+    QCOMPARE(edit->button()->accessibleName(), name);
+    // Changed while shown: the tooltip asked for names the new choice.
+    edit->NDIALOGTYPE = dialogType == 2 ? 1 : 2;
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), edit->button()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(edit->button(), &help);
+    QCOMPARE(edit->button()->toolTip(),
+             dialogType == 2 ? QStringLiteral("Dosya seç") : QStringLiteral("Dizin seç"));
+    int asked = 0;
+    FILESLE::setChooser([&](FILESLE *, int type, const QString &, const QString &) {
+      asked = type;
+      return QString();
+    });
+    QTest::mouseClick(edit->button(), Qt::LeftButton);
+    FILESLE::setChooser({});
+    QCOMPARE(asked, edit->NDIALOGTYPE);
   }
 
   // The timer edit on a clock the test moves: whole seconds, whole minutes

@@ -22,6 +22,19 @@ bool inLead(const QString &whole, int at)
   return true;
 }
 
+// A key or text refused: the text, the selection and the value stay as they
+// were, and the edit beeps.
+NUMERICENTRY::Outcome refusal(const QString &text, int caret)
+{
+  NUMERICENTRY::Outcome out;
+  out.text = text;
+  out.caret = qBound(0, caret, int(text.size()));
+  out.value = FIELDSPEC::numberOf(text);
+  out.beep = true;
+  out.keepSelection = true;
+  return out;
+}
+
 } // namespace
 
 NUMERICENTRY::NUMERICENTRY(const FIELDSPEC &spec) : m_spec(spec) {}
@@ -113,12 +126,7 @@ NUMERICENTRY::Outcome NUMERICENTRY::PROCESSNUM(Kind kind, int code, const QStrin
       out.typed = isDigit(code);
     } else {
       // Any other character would wipe the value: it is refused instead.
-      out.text = text;
-      out.caret = start;
-      out.value = FIELDSPEC::numberOf(text);
-      out.beep = true;
-      out.keepSelection = true;
-      return out;
+      return refusal(text, start);
     }
     if (changed) {
       t = SETFIELD(whole + s + fraction);
@@ -184,14 +192,8 @@ NUMERICENTRY::Outcome NUMERICENTRY::PROCESSNUM(Kind kind, int code, const QStrin
   // The field's own text of the number; a number the field cannot show whole
   // is refused and the old text stays.
   const double value = FIELDSPEC::numberOf(t);
-  if (!m_spec.holds(value)) {
-    out.text = text;
-    out.caret = start;
-    out.value = FIELDSPEC::numberOf(text);
-    out.beep = true;
-    out.typed = false;
-    return out;
-  }
+  if (!m_spec.holds(value))
+    return refusal(text, start);
   out.text = m_spec.TRANSFORM(value);
   out.value = value;
   out.caret = qBound(0, pos, int(out.text.size()));
@@ -200,12 +202,7 @@ NUMERICENTRY::Outcome NUMERICENTRY::PROCESSNUM(Kind kind, int code, const QStrin
 
 NUMERICENTRY::Outcome NUMERICENTRY::feed(const QString &text, int start, int finish, const QString &pasted)
 {
-  Outcome refused;
-  refused.text = text;
-  refused.caret = qBound(0, qMin(start, finish), int(text.size()));
-  refused.value = FIELDSPEC::numberOf(text);
-  refused.beep = true;
-  refused.keepSelection = true;
+  const Outcome refused = refusal(text, qMin(start, finish));
 
   static const QRegularExpression plainNumber(QStringLiteral("^([-+]?)\\s*(\\d*)(?:[.,](\\d*))?$"));
   const QRegularExpressionMatch m = plainNumber.match(pasted.trimmed());

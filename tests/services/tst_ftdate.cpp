@@ -149,12 +149,12 @@ private slots:
     QCOMPARE(got.last, expected.last);
   }
 
-  // Accounting months and quarters for fiscal years starting on any day of
-  // a month, the 29th to the 31st included, over two leap years: every date
-  // lies in its own period, each period follows the one before it without a
-  // gap or an overlap and carries the next number, the numbered form gives
-  // the same period, and the periods of a year tile the accounting year.
-  void accountingPeriodsTile_data()
+  // Months and quarters, fiscal and accounting, for years starting on any
+  // day of a month, the 29th to the 31st included, over two leap years:
+  // every date lies in its own period, each period follows the one before it
+  // without a gap or an overlap and carries the next number, the numbered
+  // form gives the same period, and the periods of a year tile that year.
+  void periodsTile_data()
   {
     QTest::addColumn<QString>("start");
     QTest::addColumn<int>("firstDow");
@@ -164,23 +164,22 @@ private slots:
         QTest::addRow("%s, week from %s", start, dow == 1 ? "Sunday" : "Monday")
             << QString::fromLatin1(start) << dow;
   }
-  void accountingPeriodsTile()
+  void periodsTile()
   {
     QFETCH(QString, start);
     QFETCH(int, firstDow);
     FT_DATE cal;
     cal.CNFG(start, firstDow);
-    for (const bool quarters : {false, true}) {
-      const int count = quarters ? 4 : 12;
-      auto take = [&](const QDate &date, std::optional<int> n = std::nullopt) {
-        return quarters ? cal.ACCTQTR(date, n) : cal.ACCTMONTH(date, n);
-      };
+    for (const char *op : {"MONTH", "QTR", "ACCTMONTH", "ACCTQTR"}) {
+      const QString name = QString::fromLatin1(op);
+      const bool accounting = name.startsWith(QLatin1String("ACCT"));
+      const int count = name.endsWith(QLatin1String("QTR")) ? 4 : 12;
+      auto take = [&](const QDate &date, int n = -1) { return run(cal, name, date, n); };
       Period before;
       for (QDate date = d(2007, 1, 1); date <= d(2013, 12, 31); date = date.addDays(1)) {
         const Period p = take(date);
         const QString at = QStringLiteral("%1 %2: %3 %4-%5")
-                               .arg(quarters ? QStringLiteral("ACCTQTR") : QStringLiteral("ACCTMONTH"),
-                                    date.toString(Qt::ISODate), p.id, p.first.toString(Qt::ISODate),
+                               .arg(name, date.toString(Qt::ISODate), p.id, p.first.toString(Qt::ISODate),
                                     p.last.toString(Qt::ISODate));
         QVERIFY2(p.first <= date && date <= p.last, qPrintable(at));
         if (before.isValid()) {
@@ -197,7 +196,7 @@ private slots:
         }
         const Period numbered = take(date, p.id.mid(4).toInt());
         QVERIFY2(numbered.id == p.id && numbered.first == p.first && numbered.last == p.last, qPrintable(at));
-        const Period year = cal.ACCTYEAR(date);
+        const Period year = accounting ? cal.ACCTYEAR(date) : cal.YEAR(date);
         QVERIFY2(year.id == p.id.left(4), qPrintable(at));
         QVERIFY2(year.first <= date && date <= year.last, qPrintable(at));
         QVERIFY2(take(date, 1).first == year.first && take(date, count).last == year.last, qPrintable(at));

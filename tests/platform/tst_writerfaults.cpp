@@ -137,11 +137,52 @@ Answer withMoreRatios(const QString &path, const FaultNow &fault,
   return {ok, f.errorString()};
 }
 
+// Save-as of the problem open from "kaynak" over an older problem file
+// `targetName` in "data".
+Writer saveAsWriter(const QString &name, const QString &targetName,
+                    const std::function<bool(ProblemFile &, const QString &, RationProblem &)> &save)
+{
+  return writer(
+      name,
+      [targetName](const QString &dir) {
+        makeProblem(dir + QStringLiteral("/kaynak/P.RVD"), 1);
+        const QString target = dir + QStringLiteral("/data/") + targetName;
+        makeProblem(target, 0);
+        return target;
+      },
+      [save](const QString &dir, const QString &file, const FaultNow &fault) {
+        return withMoreRatios(dir + QStringLiteral("/kaynak/P.RVD"), fault,
+                              [&](ProblemFile &f, RationProblem &p) { return save(f, file, p); });
+      });
+}
+
 QString referenceIn(const QString &dir, int records)
 {
   QDir().mkpath(dir);
   writeReference(dir, referenceRecords().mid(0, records));
   return QDir(dir).filePath(QStringLiteral("MATKUMAD.DBF"));
+}
+
+// The reference matrix window: `edit` changes its copy of the matrix in
+// "prog" (true when it did), the window's save writes it.
+Writer matrixWindowWriter(const QString &name,
+                          const std::function<bool(ReferenceMatrixCopy &, ScriptedInteraction &)> &edit)
+{
+  return writer(
+      name, [](const QString &dir) { return referenceIn(dir + QStringLiteral("/prog"), 6); },
+      [edit](const QString &, const QString &file, const FaultNow &fault) {
+        ReferenceMatrixCopy copy;
+        QString why;
+        if (!copy.open(file, &why))
+          return Answer{false, why};
+        ScriptedInteraction ui;
+        if (!edit(copy, ui))
+          return Answer{false, QStringLiteral("the edit changed nothing: ") + joined(ui)};
+        if (!fault())
+          return Answer{};
+        const bool ok = copy.save(&why);
+        return Answer{ok, why + joined(ui)};
+      });
 }
 
 QList<Writer> writers()
@@ -156,30 +197,12 @@ QList<Writer> writers()
               [](const QString &, const QString &file, const FaultNow &fault) {
                 return withMoreRatios(file, fault, [](ProblemFile &f, RationProblem &p) { return f.PROBDBFUPDATE(p); });
               }));
-  all.append(writer(QStringLiteral("save-as"),
-              [](const QString &dir) {
-                makeProblem(dir + QStringLiteral("/kaynak/P.RVD"), 1);
-                const QString target = dir + QStringLiteral("/data/Q1.RVD");
-                makeProblem(target, 0);
-                return target;
-              },
-              [](const QString &dir, const QString &file, const FaultNow &fault) {
-                return withMoreRatios(dir + QStringLiteral("/kaynak/P.RVD"), fault,
-                                      [&file](ProblemFile &f, RationProblem &p) { return f.saveAs(file, p); });
-              }));
-  all.append(writer(QStringLiteral("save-as older layout"),
-              [](const QString &dir) {
-                makeProblem(dir + QStringLiteral("/kaynak/P.RVD"), 1);
-                const QString target = dir + QStringLiteral("/data/Q1.VVD");
-                makeProblem(target, 0);
-                return target;
-              },
-              [](const QString &dir, const QString &file, const FaultNow &fault) {
-                return withMoreRatios(dir + QStringLiteral("/kaynak/P.RVD"), fault,
-                                      [&file](ProblemFile &f, RationProblem &p) {
-                                        return f.CREATE_VSK_DBFFILE(file, &p);
-                                      });
-              }));
+  all.append(saveAsWriter(QStringLiteral("save-as"), QStringLiteral("Q1.RVD"),
+                          [](ProblemFile &f, const QString &target, RationProblem &p) { return f.saveAs(target, p); }));
+  all.append(saveAsWriter(QStringLiteral("save-as older layout"), QStringLiteral("Q1.VVD"),
+                          [](ProblemFile &f, const QString &target, RationProblem &p) {
+                            return f.CREATE_VSK_DBFFILE(target, &p);
+                          }));
   {
     Writer users = writer(QStringLiteral("users table"),
                  [](const QString &dir) {
@@ -207,38 +230,18 @@ QList<Writer> writers()
     };
     all.append(users);
   }
-  all.append(writer(QStringLiteral("reference matrix save"),
-              [](const QString &dir) { return referenceIn(dir + QStringLiteral("/prog"), 6); },
-              [](const QString &, const QString &file, const FaultNow &fault) {
-                ReferenceMatrixCopy copy;
-                QString why;
-                if (!copy.open(file, &why))
-                  return Answer{false, why};
-                ScriptedInteraction ui;
-                const int added = copy.APPEND();
-                copy.ENDEDIT(added, 1, QStringLiteral("Pamuk Tohumu Küspesi"), ui);
-                if (!fault())
-                  return Answer{};
-                const bool ok = copy.save(&why);
-                return Answer{ok, why + joined(ui)};
-              }));
-  all.append(writer(QStringLiteral("column arithmetic"),
-              [](const QString &dir) { return referenceIn(dir + QStringLiteral("/prog"), 6); },
-              [](const QString &, const QString &file, const FaultNow &fault) {
-                ReferenceMatrixCopy copy;
-                QString why;
-                if (!copy.open(file, &why))
-                  return Answer{false, why};
-                ScriptedInteraction ui;
-                ui.columnAnswers.enqueue({QStringLiteral("+"), QStringLiteral("10")});
-                ui.yesNoAnswers.enqueue(true);
-                if (!refmaint::COLMATHBM(copy, copy.fieldPosition(QStringLiteral("HP")), ui))
-                  return Answer{false, QStringLiteral("the arithmetic changed nothing") + joined(ui)};
-                if (!fault())
-                  return Answer{};
-                const bool ok = copy.save(&why);
-                return Answer{ok, why + joined(ui)};
-              }));
+  all.append(matrixWindowWriter(QStringLiteral("reference matrix save"),
+                                [](ReferenceMatrixCopy &copy, ScriptedInteraction &ui) {
+                                  const int added = copy.APPEND();
+                                  return copy.ENDEDIT(added, 1, QStringLiteral("Pamuk Tohumu Küspesi"), ui)
+                                         == ReferenceMatrixCopy::EditOutcome::Stored;
+                                }));
+  all.append(matrixWindowWriter(QStringLiteral("column arithmetic"),
+                                [](ReferenceMatrixCopy &copy, ScriptedInteraction &ui) {
+                                  ui.columnAnswers.enqueue({QStringLiteral("+"), QStringLiteral("10")});
+                                  ui.yesNoAnswers.enqueue(true);
+                                  return refmaint::COLMATHBM(copy, copy.fieldPosition(QStringLiteral("HP")), ui);
+                                }));
   all.append(writer(QStringLiteral("column change"),
               [](const QString &dir) { return referenceIn(dir + QStringLiteral("/prog"), 6); },
               [](const QString &, const QString &file, const FaultNow &fault) {

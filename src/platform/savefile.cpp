@@ -173,13 +173,13 @@ public:
         *err = errno;
         return false;
       }
-      int rc;
-      do
-        rc = ::flock(fd, LOCK_EX);
-      while (rc != 0 && errno == EINTR);
+      // Where the file system keeps no locks, no clean-up can lock the file
+      // either, and so none removes it.
+      while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+      }
       // A clean-up may have taken the file between its creation and our
       // lock: then it is gone, and another name is tried.
-      if (rc == 0 && sameFile(fd, path)) {
+      if (sameFile(fd, path)) {
         m_fd = fd;
         m_path = path;
         return true;

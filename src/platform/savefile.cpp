@@ -304,9 +304,10 @@ bool writeFileAtomically(const QString &path, const QByteArray &content, QString
     // A file without write permission stays as it is, even where its folder
     // would let a rename replace it; root, who may write anything, is held to
     // the permission bits.
-    if ((old.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0) {
-      if ((old.st_mode & 0222) != 0 && errno == EROFS)
-        return fail(error, EROFS);
+    const bool noWriteBits = (old.st_mode & 0222) == 0;
+    if (noWriteBits || ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0) {
+      if (!noWriteBits && errno != EACCES && errno != EPERM)
+        return fail(error, errno);  // a read-only file system, say
       if (error)
         *error = readOnlyFileReason();
       return false;

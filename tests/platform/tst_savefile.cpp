@@ -372,6 +372,25 @@ private slots:
     QCOMPARE(everyFile(here.path()), QStringList{QStringLiteral("KULLANICIID.DBF")});
   }
 
+  // A disk mounted read-only is no read-only file: the reason says which.
+  void readOnlyFileSystemGivesItsReason()
+  {
+    if (!isRoot())
+      QSKIP("mounting a tmpfs needs root");
+    QTemporaryDir here;
+    const QString mnt = here.filePath(QStringLiteral("mnt"));
+    SmallTmpfs fs(mnt, 64);
+    if (!fs.isMounted())
+      QSKIP("a tmpfs could not be mounted here");
+    const QString path = mnt + QStringLiteral("/P.RVD");
+    QVERIFY(writeBytes(path, "old"));
+    QCOMPARE(QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,ro"), mnt}), 0);
+    QString why;
+    QVERIFY(!writeFileAtomically(path, "new", &why));
+    QCOMPARE(why, fileErrorReason(EROFS));
+    QCOMPARE(readBytes(path), QByteArray("old"));
+  }
+
   // ---- symbolic links ----
 
   // A save through a link writes the file at the end of the links, with its

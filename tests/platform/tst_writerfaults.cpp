@@ -34,12 +34,12 @@ namespace {
 
 enum class Fault {
   None,
-  SizeLimit,        // RLIMIT_FSIZE below the new content
+  SizeLimit,        // RLIMIT_FSIZE at half the old file's size
   FullDisk,         // a full tmpfs, as root
   UnwritableFolder, // as nobody: the folder takes no new file, the file is writable
   InPlaceSizeLimit, // the same under a file-size limit at the old size
   InPlaceFullDisk,  // the same on a full tmpfs
-  ReadOnlyFile,     // 0444 in a writable folder, as root
+  ReadOnlyFile,     // 0444 in a writable folder (root too is held to it)
   SymbolicLink,     // the name is a link to the file in another folder
 };
 

@@ -1,6 +1,7 @@
 #include "services/printquick.h"
 
 #include "platform/cp1254.h"
+#include "platform/fileerror.h"
 #include "services/class_hklm.h"
 
 #include <QDir>
@@ -15,7 +16,7 @@ PRINTQUICK::PRINTQUICK()
     : m_buffer(new QTemporaryFile(QDir::temp().filePath(QStringLiteral("Printer-XXXXXX.Buf"))))
 {
   if (!m_buffer->open()) {
-    m_error = QStringLiteral("Yazdırma ara dosyası oluşturulamadı: %1").arg(m_buffer->errorString());
+    m_error = QStringLiteral("Yazdırma ara dosyası oluşturulamadı: %1").arg(fileErrorReason(*m_buffer));
     delete m_buffer;
     m_buffer = nullptr;
   }
@@ -34,7 +35,7 @@ void PRINTQUICK::MARGIN(int blanks)
 void PRINTQUICK::write(const QByteArray &bytes)
 {
   if (m_buffer && m_buffer->write(bytes) != bytes.size() && m_error.isEmpty())
-    m_error = QStringLiteral("Yazdırma ara dosyasına yazılamadı: %1").arg(m_buffer->errorString());
+    m_error = QStringLiteral("Yazdırma ara dosyasına yazılamadı: %1").arg(fileErrorReason(*m_buffer));
 }
 
 PRINTQUICK &PRINTQUICK::QQOUT(const QString &text, bool lineEnd)
@@ -152,7 +153,7 @@ bool PRINTQUICK::copyToDevice(const Target &device)
 {
   QFile in(m_buffer->fileName());
   if (!in.open(QIODevice::ReadOnly)) {
-    m_error = QStringLiteral("Yazdırma ara dosyası okunamadı: %1").arg(in.errorString());
+    m_error = QStringLiteral("Yazdırma ara dosyası okunamadı: %1").arg(fileErrorReason(in));
     return false;
   }
   const QByteArray bytes = in.readAll();
@@ -166,11 +167,11 @@ bool PRINTQUICK::copyToDevice(const Target &device)
   if (!out.open(mode)) {
     m_error = device.mustExist && !QFile::exists(device.name)
         ? QStringLiteral("Yazıcı kapısının aygıtı %1 bu bilgisayarda yok.").arg(device.name)
-        : QStringLiteral("Yazıcı kapısı %1 açılamadı: %2").arg(device.name, out.errorString());
+        : QStringLiteral("Yazıcı kapısı %1 açılamadı: %2").arg(device.name, fileErrorReason(out));
     return false;
   }
   if (out.write(bytes) != bytes.size()) {
-    m_error = QStringLiteral("Yazıcı kapısı %1 işin tamamını almadı: %2").arg(device.name, out.errorString());
+    m_error = QStringLiteral("Yazıcı kapısı %1 işin tamamını almadı: %2").arg(device.name, fileErrorReason(out));
     return false;
   }
   return true;

@@ -128,6 +128,7 @@ private slots:
     p.QOUT(QStringLiteral("x"));
     QVERIFY(!p.PRINTIT(QStringLiteral("lpt2")));
     QVERIFY(p.ERRORTEXT().contains(QLatin1String("no/such/folder")));
+    QVERIFY2(!p.ERRORTEXT().contains(QLatin1String("No such file")), qPrintable(p.ERRORTEXT()));
     QVERIFY(!QFile::exists(buffer));
   }
 

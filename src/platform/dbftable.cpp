@@ -556,6 +556,10 @@ int DbfTable::fieldCount() const
 int DbfTable::fieldIndex(const QString &name) const
 {
   const QString n = name.trimmed();
+  // Callers mostly spell the name as stored: the exact pass is the cheap one.
+  for (int i = 0; i < d->fields.size(); ++i)
+    if (d->fields.at(i).name == n)
+      return i;
   for (int i = 0; i < d->fields.size(); ++i)
     if (d->fields.at(i).name.compare(n, Qt::CaseInsensitive) == 0)
       return i;

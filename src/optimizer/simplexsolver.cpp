@@ -10,10 +10,6 @@ namespace {
 constexpr double Tol = SimplexSolver::Tolerance;
 constexpr double Excluded = 1e300;
 
-// Tableaus of up to this many entries are loaded as a plain copy (see
-// load()): 128 KiB, below which the allocator takes a block from its heap.
-constexpr std::size_t DenseCopyEntries = 16384;
-
 // Pivots since the tableau was loaded or last computed afresh below which it
 // still counts as fresh. After a stall the tableau is computed afresh every
 // 100 pivots anyway, so a further stall only brings a fresh one when the
@@ -112,23 +108,23 @@ struct RowPlan {
   }
 };
 
-// Gauss-Jordan step on a row-major tableau of m rows by n columns: column e
-// is cleared from every row but the pivot row r, which is already divided
-// through. Column e is read times `sign` (see SimplexSolver::at()). Each
+// Gauss-Jordan step on a row-major tableau of m rows, `stride` entries
+// apart, each starting on a cache line: column e is cleared from every row
+// but the pivot row r, which is already divided through. Column e is read times `sign` (see SimplexSolver::at()). Each
 // entry is one multiply and one subtraction (no fused multiply-add, not even
 // where the machine has one), so every build of this function gives the same
 // numbers; the wider ones are only faster.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 __attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
 #endif
-void clearColumn(double *a, double *b, int m, int n, int r, int e, double sign, const RowPlan &plan)
+void clearColumn(double *a, double *b, int m, int stride, int r, int e, double sign, const RowPlan &plan)
 {
-  const double *prow = a + std::size_t(r) * n;
+  const double *prow = static_cast<const double *>(__builtin_assume_aligned(a + std::size_t(r) * stride, 64));
   const double br = b[r];
   for (int i = 0; i < m; ++i) {
     if (i == r)
       continue;
-    double *row = a + std::size_t(i) * n;
+    double *row = static_cast<double *>(__builtin_assume_aligned(a + std::size_t(i) * stride, 64));
     const double mult = sign * row[e];
     if (mult == 0.0)
       continue;
@@ -166,38 +162,30 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   m_rows = rows;
   m_cols = cols;
   m_tieFrom = std::clamp(addedColumnsFrom, 0, cols);
-  m_a = std::move(entries);
-  // The loaded tableau, as its non-zero entries row by row (see
-  // gatherLoadedRows()). For a small tableau a plain copy is kept instead
-  // and the entries gathered from it only once a solve stalls: most solves
-  // never do, and the gathering costs a small one more than the copy. A
-  // large copy would cost more than the gathering: the allocator maps and
-  // unmaps a block of that size afresh for each solve.
+  // The loaded tableau is kept as given: refactorisation and perturbation
+  // work from it, and only once a solve stalls are its non-zero entries
+  // gathered (see gatherLoadedRows()); most solves never stall.
   m_loadedRows = false;
-  if (m_a.size() <= DenseCopyEntries) {
-    m_a0 = m_a;
-  } else {
-    std::vector<double>().swap(m_a0);
-    gatherLoadedRows(m_a);
-  }
+  m_a0 = std::move(entries);
   mapTwins(basis);
-  // Down to the stored columns, in place (each row's stored entries come
-  // from at or after where they are written), and each row's scale.
+  // The stored columns, each row padded to whole cache lines, and each
+  // row's scale.
+  m_stride = (m_stored + 7) / 8 * 8;
+  m_a.resize(std::size_t(rows) * m_stride);
   m_scale0.resize(std::size_t(rows));
-  const bool compact = m_stored < cols;
   for (int r = 0; r < rows; ++r) {
-    const double *from = &m_a[std::size_t(r) * cols];
-    double *to = &m_a[std::size_t(r) * m_stored];
+    const double *from = &m_a0[std::size_t(r) * cols];
+    double *to = &m_a[std::size_t(r) * m_stride];
     double scale = std::max(1.0, std::fabs(rhs[r]));
     for (int c = 0; c < cols; ++c) {
       const double v = from[c];
       scale = std::max(scale, std::fabs(v));
-      if (compact && m_sign[c] > 0.0)
+      if (m_sign[c] > 0.0)
         to[m_storedOf[c]] = v;
     }
+    std::fill(to + m_stored, to + m_stride, 0.0);
     m_scale0[r] = scale;
   }
-  m_a.resize(std::size_t(rows) * m_stored);
   m_columnIndex = -1;
   m_b = std::move(rhs);
   m_b0 = m_b;
@@ -233,8 +221,7 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
 void SimplexSolver::mapTwins(const std::vector<int> &basis)
 {
   const int rows = m_rows, cols = m_cols;
-  // Per column: how many entries, the row of the last one and its value,
-  // from the loaded rows when they are gathered, else from the copy.
+  // Per column: how many entries, the row of the last one and its value.
   std::vector<int> count(2 * std::size_t(cols), 0);
   int *rowOf = count.data() + cols;
   std::vector<double> &value = m_zStored;  // scratch until sized below
@@ -244,17 +231,11 @@ void SimplexSolver::mapTwins(const std::vector<int> &basis)
     rowOf[c] = r;
     value[c] = v;
   };
-  if (m_loadedRows) {
-    for (int r = 0; r < rows; ++r)
-      for (int k = m_start0[r]; k < m_start0[r + 1]; ++k)
-        note(r, m_col0[k], m_val0[k]);
-  } else {
-    for (int r = 0; r < rows; ++r) {
-      const double *row = &m_a0[std::size_t(r) * cols];
-      for (int c = 0; c < cols; ++c)
-        if (row[c] != 0.0)
-          note(r, c, row[c]);
-    }
+  for (int r = 0; r < rows; ++r) {
+    const double *row = &m_a0[std::size_t(r) * cols];
+    for (int c = 0; c < cols; ++c)
+      if (row[c] != 0.0)
+        note(r, c, row[c]);
   }
   // Each pair: the negated column, and the unit column it is stored with.
   std::vector<int> twinOf(std::size_t(cols), -1);
@@ -357,7 +338,7 @@ void SimplexSolver::computeCriterion()
     const double cb = m_cb[r];
     if (cb == 0.0)
       continue;
-    const double *row = &m_a[std::size_t(r) * m_stored];
+    const double *row = &m_a[std::size_t(r) * m_stride];
     for (int k = 0; k < m_stored; ++k)
       z[k] += cb * row[k];
   }
@@ -441,7 +422,7 @@ int SimplexSolver::chooseEntering(bool bland) const
       std::vector<double> &sums = m_zStored;
       sums.assign(std::size_t(m_stored), 1.0);
       for (int r = 0; r < m_rows; ++r)
-        addSquares(sums.data(), &m_a[std::size_t(r) * m_stored], m_stored);
+        addSquares(sums.data(), &m_a[std::size_t(r) * m_stride], m_stored);
       norms.resize(std::size_t(m_cols));
       for (int c = 0; c < m_cols; ++c)
         norms[c] = sums[m_storedOf[c]];
@@ -459,7 +440,7 @@ int SimplexSolver::chooseEntering(bool bland) const
         bool positive = false;
         const double sign = m_sign[c];
         const double *p = m_a.data() + m_storedOf[c];
-        for (int r = 0; r < m_rows && !positive; ++r, p += m_stored)
+        for (int r = 0; r < m_rows && !positive; ++r, p += m_stride)
           positive = sign * *p >= Tol;
         if (positive) {
           best = c;
@@ -527,7 +508,7 @@ void SimplexSolver::gatherColumn(int c) const
   m_column.resize(std::size_t(m_rows));
   const double sign = m_sign[c];
   const double *p = m_a.data() + m_storedOf[c];
-  for (int r = 0; r < m_rows; ++r, p += m_stored)
+  for (int r = 0; r < m_rows; ++r, p += m_stride)
     m_column[r] = sign * *p;
   m_columnIndex = c;
 }
@@ -626,7 +607,7 @@ void SimplexSolver::pivot(int r, int e)
   const int n = m_stored;
   const int pe = m_storedOf[e];
   const double se = m_sign[e];
-  double *prow = &m_a[std::size_t(r) * n];
+  double *prow = &m_a[std::size_t(r) * m_stride];
   const double p = se * prow[pe];
   // The pricing weights after a stall (see chooseEntering()) follow the
   // pivot by the pivot row alone, as the devex rule has it: a column's
@@ -649,7 +630,7 @@ void SimplexSolver::pivot(int r, int e)
   plan.make(prow, inv, n, m_storedSplit, skipBarred ? m_liveFrom : n,
             skipBarred ? &m_liveTail : nullptr);
   prow[pe] = se;  // column e reads 1 in the pivot row
-  clearColumn(m_a.data(), m_b.data(), m_rows, n, r, pe, se, plan);
+  clearColumn(m_a.data(), m_b.data(), m_rows, m_stride, r, pe, se, plan);
   // The criteria and the weights are kept per column, each read through its
   // stored column. Barred columns are left as they are while perturbed.
   const double de = m_d[e];
@@ -852,7 +833,7 @@ void SimplexSolver::fillLoaded()
   for (int i = 0; i < m_rows; ++i)
     for (int k = m_start0[i]; k < m_start0[i + 1]; ++k) {
       const int c = m_col0[k];
-      m_a[std::size_t(i) * m_stored + m_storedOf[c]] = m_sign[c] * m_val0[k];
+      m_a[std::size_t(i) * m_stride + m_storedOf[c]] = m_sign[c] * m_val0[k];
     }
 }
 
@@ -862,13 +843,13 @@ double SimplexSolver::rowScale(int originalRow) const
 }
 
 // Gauss-Jordan elimination for the current basis on `a` (m rows by n
-// columns, the loaded tableau or part of it): basis position r's column is
+// columns, `stride` apart, the loaded tableau or part of it): basis position r's column is
 // column columns[r] of `a`, read times signs[r]. Leaves in b the right-hand
 // sides as loaded (with the perturbation, if any) carried through, and in
 // rowFor[r] the row that position r's column was made a unit column in.
 // The pivot of each step is the largest entry left in the column's untaken
 // rows, against its row's scale. False when the basis is singular.
-bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const std::vector<int> &columns,
+bool SimplexSolver::eliminate(Tableau &a, int n, int stride, int split, const std::vector<int> &columns,
                               const std::vector<double> &signs, std::vector<double> &b,
                               std::vector<int> &rowFor, bool singlesFirst)
 {
@@ -905,7 +886,7 @@ bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const st
     int piv = -1;
     double largest = 0.0;
     for (int i = 0; i < m && !(single && piv >= 0); ++i) {
-      const double x = a[std::size_t(i) * n + c];
+      const double x = a[std::size_t(i) * stride + c];
       if (single ? x == 0.0 : taken[i] != 0)
         continue;
       const double v = std::fabs(x) / m_scale0[i];
@@ -916,7 +897,7 @@ bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const st
     }
     if (piv < 0 || taken[piv] || largest < 1e-11)
       return false;
-    double *prow = &a[std::size_t(piv) * n];
+    double *prow = &a[std::size_t(piv) * stride];
     const double inv = 1.0 / (sign * prow[c]);
     b[piv] *= inv;
     if (single) {
@@ -929,7 +910,7 @@ bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const st
       // pivot row while they are many.
       plan.make(prow, inv, n, split, n, nullptr);
       prow[c] = sign;
-      clearColumn(a.data(), b.data(), m, n, piv, c, sign, plan);
+      clearColumn(a.data(), b.data(), m, stride, piv, c, sign, plan);
     }
     taken[piv] = 1;
     rowFor[r] = piv;
@@ -946,18 +927,19 @@ bool SimplexSolver::freshLevels(std::vector<double> &levels)
 {
   loadedRows();
   const int m = m_rows;
-  std::vector<double> a(std::size_t(m) * std::size_t(m), 0.0);
+  const int stride = (m + 7) / 8 * 8;
+  Tableau a(std::size_t(m) * stride, 0.0);
   for (int i = 0; i < m; ++i)
     for (int k = m_start0[i]; k < m_start0[i + 1]; ++k)
       if (const int r = m_rowOf[m_col0[k]]; r >= 0)
-        a[std::size_t(i) * m + r] = m_val0[k];
+        a[std::size_t(i) * stride + r] = m_val0[k];
   std::vector<int> columns(static_cast<std::size_t>(m));
   for (int r = 0; r < m; ++r)
     columns[r] = r;
   const std::vector<double> signs(std::size_t(m), 1.0);
   std::vector<double> b;
   std::vector<int> rowFor;
-  if (!eliminate(a, m, m, columns, signs, b, rowFor, true))
+  if (!eliminate(a, m, stride, m, columns, signs, b, rowFor, true))
     return false;
   levels.resize(std::size_t(m));
   for (int r = 0; r < m; ++r)
@@ -977,7 +959,7 @@ bool SimplexSolver::refactor()
   // Worked in place: a second tableau would cost each solve its page
   // faults. Should the basis be singular, the tableau goes back to the last
   // basis that was not.
-  std::vector<double> &a = m_a;
+  Tableau &a = m_a;
   fillLoaded();
   std::vector<double> b;
   std::vector<int> rowFor;
@@ -987,7 +969,7 @@ bool SimplexSolver::refactor()
     columns[r] = m_storedOf[m_basis[r]];
     signs[r] = m_sign[m_basis[r]];
   }
-  if (!eliminate(a, n, m_storedSplit, columns, signs, b, rowFor, m_stallTools)) {
+  if (!eliminate(a, n, m_stride, m_storedSplit, columns, signs, b, rowFor, m_stallTools)) {
     backToGoodBasis();
     return false;
   }
@@ -1000,16 +982,16 @@ bool SimplexSolver::refactor()
     m_b[r] = b[rowFor[r]];
     if (taken[r] || rowFor[r] == r)
       continue;
-    std::copy_n(&a[std::size_t(r) * n], n, spare.data());
+    std::copy_n(&a[std::size_t(r) * m_stride], n, spare.data());
     int j = r;
     for (;;) {
       taken[j] = 1;
       const int from = rowFor[j];
       if (from == r) {
-        std::copy_n(spare.data(), n, &a[std::size_t(j) * n]);
+        std::copy_n(spare.data(), n, &a[std::size_t(j) * m_stride]);
         break;
       }
-      std::copy_n(&a[std::size_t(from) * n], n, &a[std::size_t(j) * n]);
+      std::copy_n(&a[std::size_t(from) * m_stride], n, &a[std::size_t(j) * m_stride]);
       j = from;
     }
   }
@@ -1040,7 +1022,7 @@ void SimplexSolver::perturb()
   std::vector<double> lift(static_cast<std::size_t>(m_rows));
   for (int r = 0; r < m_rows; ++r) {
     double largest = 1.0;
-    const double *row = &m_a[std::size_t(r) * m_stored];
+    const double *row = &m_a[std::size_t(r) * m_stride];
     for (int k = 0; k < m_stored; ++k)
       if (!m_storedBarred[k])
         largest = std::max(largest, std::fabs(row[k]));
@@ -1088,7 +1070,7 @@ bool SimplexSolver::dualRepair()
         continue;
       // The most negative against the scale of the row.
       double scale = 1.0;
-      const double *row = &m_a[std::size_t(i) * m_stored];
+      const double *row = &m_a[std::size_t(i) * m_stride];
       for (int k = 0; k < m_stored; ++k)
         scale = std::max(scale, std::fabs(row[k]));
       const double v = m_b[i] / scale;
@@ -1292,7 +1274,7 @@ SimplexSolver::Status SimplexSolver::solve()
       m_b.swap(m_keptB);
       m_pivotsSinceRefactor = pivotsSinceRefactor;
     }
-    std::vector<double>().swap(m_keptA);
+    Tableau().swap(m_keptA);
     std::vector<double>().swap(m_keptB);
     if (ended) {
       m_columnIndex = -1;

@@ -151,7 +151,9 @@ private:
   using Tableau = std::vector<double, CacheLineAllocator<double>>;
   double at(int r, int c) const { return m_sign[c] * m_a[std::size_t(r) * m_stride + m_storedOf[c]]; }
   void setAt(int r, int c, double v) { m_a[std::size_t(r) * m_stride + m_storedOf[c]] = m_sign[c] * v; }
-  void mapTwins(const std::vector<int> &basis);
+  void mapTwins();
+  void arrangeStored();
+  void swapStored(int p, int q, int row);
 
   void computeCriterion();
   LoopEnd iterate(bool mayEndFeasible = false, bool perturbAtOnce = false);
@@ -168,7 +170,7 @@ private:
   // Stall handling (see the top of this file).
   double rowScale(int originalRow) const;
   bool refactor();
-  bool eliminate(Tableau &a, int n, int stride, int split, const std::vector<int> &columns,
+  bool eliminate(Tableau &a, int n, int stride, const std::vector<int> &columns,
                  const std::vector<double> &signs, std::vector<double> &b, std::vector<int> &rowFor,
                  bool singlesFirst);
   bool freshLevels(std::vector<double> &levels);
@@ -194,10 +196,12 @@ private:
   Tableau m_a;                    // rows x m_stride, the first m_stored of each row in use
   int m_stored = 0;               // stored columns
   int m_stride = 0;               // m_stored rounded up to whole cache lines
-  int m_storedSplit = 0;          // the first stored column of the added columns
   std::vector<int> m_storedOf;    // per column: the stored column that holds it
+  std::vector<int> m_storedColumns;  // per stored column: its column, and its negated twin or -1
+  std::vector<int> m_twin;        // per column: the column it is the negation of, or -1
   std::vector<double> m_sign;     // per column: 1, or -1 for the negated twin
   std::vector<std::uint8_t> m_storedBarred;  // per stored column: all its columns barred
+  bool m_someStoredBarred = false;
   mutable std::vector<double> m_zStored;  // scratch: per stored column
   std::vector<double> m_a0;      // the tableau as loaded (see load())
   bool m_loadedRows = false;     // m_start0 .. m_singleEntry0 hold it
@@ -217,10 +221,8 @@ private:
   std::vector<int> m_basis0;     // the basis as loaded
   std::vector<int> m_goodBasis;  // the last basis refactorised
   bool m_restoring = false;
-  int m_liveFrom = -1;            // first barred stored column, -1 while none is
-  std::vector<int> m_liveTail;    // the stored columns after it that are not barred
-  std::vector<int> m_planNz;     // scratch: the listed columns of a pivot row
-  std::vector<int> m_planHeadNz; // likewise, among the feed columns
+  std::vector<int> m_planRuns;   // scratch: the runs of a pivot row's update
+  std::vector<std::uint8_t> m_planLines;  // likewise: its lines that take part
   int m_pivotsSinceRefactor = 0;
   std::vector<double> m_b;
   // The tableau as it stood before phase one, copied only when phase one
@@ -229,6 +231,9 @@ private:
   bool m_tableauKept = false;
   Tableau m_keptA;
   std::vector<double> m_keptB;
+  std::vector<int> m_keptStoredOf;
+  std::vector<int> m_keptStoredColumns;
+  std::vector<std::uint8_t> m_keptStoredBarred;
   std::vector<double> m_b0;      // initial right-hand sides, for feasibility scales
   std::vector<double> m_c;       // current costs
   std::vector<double> m_cost0;   // costs as loaded

@@ -34,6 +34,18 @@ void addSquares(double *__restrict sums, const double *__restrict row, int cols)
     sums[c] += row[c] * row[c];
 }
 
+// The criteria after a pivot: each column's falls by the entering one's
+// times the column's entry in the pivot row, read through its stored column.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void updateCriteria(double *__restrict d, const double *__restrict sign, const int *__restrict storedOf,
+                    const double *__restrict prow, double de, int cols)
+{
+  for (int c = 0; c < cols; ++c)
+    d[c] -= de * (sign[c] * prow[storedOf[c]]);
+}
+
 // Which entries of a pivot row a row update goes through: the runs of whole
 // cache lines (eight entries, where the rows start) that hold a non-zero
 // entry of the pivot row, neighbouring lines in one run. An entry in a
@@ -466,27 +478,38 @@ int SimplexSolver::chooseEntering(bool bland) const
         norms[c] = sums[m_storedOf[c]];
       m_normsValid = true;
     }
-    int best = -1;
-    double bestScore = 0.0;
-    for (int c = 0; c < m_cols; ++c) {
-      const double v = d[c] + penalty[c];
-      if (v < Tol)
-        continue;
-      anyCandidate = true;
-      const double score = v * v / norms[c];
-      if (score > bestScore) {
-        bool positive = false;
-        const double sign = m_sign[c];
-        const double *p = m_a.data() + m_storedOf[c];
-        for (int r = 0; r < m_rows && !positive; ++r, p += m_stride)
-          positive = sign * *p >= Tol;
-        if (positive) {
+    // The best score, the first of equal ones, among the columns with a
+    // positive entry: the best of all, unless it has none, and then the
+    // next best; a column is gone through for a positive entry only when it
+    // would be chosen.
+    std::vector<int> &passed = m_scratch;
+    passed.clear();
+    for (;;) {
+      int best = -1;
+      double bestScore = 0.0;
+      for (int c = 0; c < m_cols; ++c) {
+        const double v = d[c] + penalty[c];
+        if (v < Tol)
+          continue;
+        anyCandidate = true;
+        const double score = v * v / norms[c];
+        if (score > bestScore
+            && (passed.empty() || std::find(passed.begin(), passed.end(), c) == passed.end())) {
           best = c;
           bestScore = score;
         }
       }
+      if (best < 0)
+        return anyCandidate ? -2 : -1;
+      bool positive = false;
+      const double sign = m_sign[best];
+      const double *p = m_a.data() + m_storedOf[best];
+      for (int r = 0; r < m_rows && !positive; ++r, p += m_stride)
+        positive = sign * *p >= Tol;
+      if (positive)
+        return best;
+      passed.push_back(best);
     }
-    return best >= 0 ? best : anyCandidate ? -2 : -1;
   }
 
   // Largest criterion first; the first of equal ones. A column without a
@@ -668,8 +691,7 @@ void SimplexSolver::pivot(int r, int e)
   // stored column.
   const double de = m_d[e];
   if (de != 0.0) {
-    for (int c = 0; c < m_cols; ++c)
-      m_d[c] -= de * (m_sign[c] * prow[m_storedOf[c]]);
+    updateCriteria(m_d.data(), m_sign.data(), m_storedOf.data(), prow, de, m_cols);
     m_d[e] = 0.0;
   }
 

@@ -185,9 +185,7 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   m_cols = cols;
   m_tieFrom = std::clamp(addedColumnsFrom, 0, cols);
   // The loaded tableau is kept as given: refactorisation and perturbation
-  // work from it, and only once a solve stalls are its non-zero entries
-  // gathered (see gatherLoadedRows()); most solves never stall.
-  m_loadedRows = false;
+  // work from it.
   m_a0 = std::move(entries);
   m_basis = std::move(basis);
   m_basis0 = m_basis;
@@ -206,14 +204,8 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   // The stored columns, each row padded to whole cache lines.
   m_stride = (m_stored + 7) / 8 * 8;
   m_a.resize(std::size_t(rows) * m_stride);
-  const int *held = m_storedColumns.data();
-  for (int r = 0; r < rows; ++r) {
-    const double *from = &m_a0[std::size_t(r) * cols];
-    double *to = &m_a[std::size_t(r) * m_stride];
-    for (int k = 0; k < m_stored; ++k)
-      to[k] = from[held[2 * k]];
-    std::fill(to + m_stored, to + m_stride, 0.0);
-  }
+  for (int r = 0; r < rows; ++r)
+    loadedRow(r, &m_a[std::size_t(r) * m_stride]);
   m_columnIndex = -1;
   m_b = std::move(rhs);
   m_b0 = m_b;
@@ -247,6 +239,9 @@ void SimplexSolver::mapTwins()
   std::vector<double> &value = m_zStored;  // scratch until sized below
   value.resize(std::size_t(cols));
   surveyTable(m_a0.data(), rows, cols, count.data(), rowOf, value.data(), m_scale0.data());
+  m_singleEntry0.resize(std::size_t(cols));
+  for (int c = 0; c < cols; ++c)
+    m_singleEntry0[c] = count[c] == 1 ? 1 : 0;
   // Each pair: the negated column, and the unit column it is stored with.
   std::vector<int> twinOf(std::size_t(cols), -1);
   std::vector<std::uint8_t> taken(std::size_t(cols), 0);
@@ -321,47 +316,24 @@ void SimplexSolver::swapStored(int p, int q, int row)
   std::swap(m_storedBarred[p], m_storedBarred[q]);
 }
 
-// The loaded tableau as its non-zero entries row by row, and which columns
-// have a single one: what refactorisation and perturbation work from.
-void SimplexSolver::loadedRows()
+// Row `row` of the loaded tableau, down to its stored columns and laid out
+// as they are (see arrangeStored()), padded with zeros.
+void SimplexSolver::loadedRow(int row, double *to) const
 {
-  if (!m_loadedRows)
-    gatherLoadedRows(m_a0);
+  const double *from = &m_a0[std::size_t(row) * m_cols];
+  const int *held = m_storedColumns.data();
+  for (int k = 0; k < m_stored; ++k)
+    to[k] = from[held[2 * k]];
+  std::fill(to + m_stored, to + m_stride, 0.0);
 }
 
-void SimplexSolver::gatherLoadedRows(const std::vector<double> &loaded)
+// The basic columns in the order of the columns: the order in which the
+// entries of a loaded row are summed.
+std::vector<int> SimplexSolver::basicColumnsInOrder() const
 {
-  m_loadedRows = true;
-  const int rows = m_rows, cols = m_cols;
-  // Every entry is written, to the slot after the last non-zero: whether an
-  // entry is zero is then no branch, which on these tables would be
-  // mispredicted about as often as not. One spare slot takes the zeros
-  // after the last non-zero; a block the size of the whole tableau would
-  // cost more in fresh pages than the count.
-  std::size_t nonZero = 0;
-  for (const double v : loaded)
-    nonZero += v != 0.0 ? 1 : 0;
-  m_start0.assign(std::size_t(rows) + 1, 0);
-  m_col0.resize(nonZero + 1);
-  m_val0.resize(nonZero + 1);
-  std::size_t kept = 0;
-  for (int r = 0; r < rows; ++r) {
-    const double *row = &loaded[std::size_t(r) * cols];
-    for (int c = 0; c < cols; ++c) {
-      m_col0[kept] = c;
-      m_val0[kept] = row[c];
-      kept += row[c] != 0.0 ? 1 : 0;
-    }
-    m_start0[r + 1] = int(kept);
-  }
-  m_col0.resize(kept);
-  m_val0.resize(kept);
-  std::vector<int> entries0(std::size_t(cols), 0);
-  for (int c : m_col0)
-    ++entries0[c];
-  m_singleEntry0.assign(std::size_t(cols), 0);
-  for (int c = 0; c < cols; ++c)
-    m_singleEntry0[c] = entries0[c] == 1 ? 1 : 0;
+  std::vector<int> basic(m_basis);
+  std::sort(basic.begin(), basic.end());
+  return basic;
 }
 
 double SimplexSolver::value(int col) const
@@ -885,12 +857,8 @@ void SimplexSolver::fillLoaded()
 {
   aboutToChangeTableau();
   arrangeStored();
-  std::fill(m_a.begin(), m_a.end(), 0.0);
   for (int i = 0; i < m_rows; ++i)
-    for (int k = m_start0[i]; k < m_start0[i + 1]; ++k) {
-      const int c = m_col0[k];
-      m_a[std::size_t(i) * m_stride + m_storedOf[c]] = m_sign[c] * m_val0[k];
-    }
+    loadedRow(i, &m_a[std::size_t(i) * m_stride]);
 }
 
 double SimplexSolver::rowScale(int originalRow) const
@@ -981,14 +949,15 @@ bool SimplexSolver::eliminate(Tableau &a, int n, int stride, const std::vector<i
 // singular.
 bool SimplexSolver::freshLevels(std::vector<double> &levels)
 {
-  loadedRows();
   const int m = m_rows;
   const int stride = (m + 7) / 8 * 8;
   Tableau a(std::size_t(m) * stride, 0.0);
-  for (int i = 0; i < m; ++i)
-    for (int k = m_start0[i]; k < m_start0[i + 1]; ++k)
-      if (const int r = m_rowOf[m_col0[k]]; r >= 0)
-        a[std::size_t(i) * stride + r] = m_val0[k];
+  for (int i = 0; i < m; ++i) {
+    const double *from = &m_a0[std::size_t(i) * m_cols];
+    for (int r = 0; r < m; ++r)
+      if (const double v = from[m_basis[r]]; v != 0.0)
+        a[std::size_t(i) * stride + r] = v;
+  }
   std::vector<int> columns(static_cast<std::size_t>(m));
   for (int r = 0; r < m; ++r)
     columns[r] = r;
@@ -1010,7 +979,6 @@ bool SimplexSolver::freshLevels(std::vector<double> &levels)
 // that of the last basis refactorised (see backToGoodBasis()).
 bool SimplexSolver::refactor()
 {
-  loadedRows();
   const int m = m_rows, n = m_stored;
   // Worked in place: a second tableau would cost each solve its page
   // faults. Should the basis be singular, the tableau goes back to the last
@@ -1074,7 +1042,6 @@ bool SimplexSolver::refactor()
 void SimplexSolver::perturb()
 {
   aboutToChangeTableau();
-  loadedRows();
   std::vector<double> lift(static_cast<std::size_t>(m_rows));
   for (int r = 0; r < m_rows; ++r) {
     double largest = 1.0;
@@ -1089,11 +1056,13 @@ void SimplexSolver::perturb()
   }
   if (!m_perturbed)
     std::fill(m_shift.begin(), m_shift.end(), 0.0);
+  const std::vector<int> basic = basicColumnsInOrder();
   for (int i = 0; i < m_rows; ++i) {
+    const double *from = &m_a0[std::size_t(i) * m_cols];
     double sum = 0.0;
-    for (int k = m_start0[i]; k < m_start0[i + 1]; ++k)
-      if (const int r = m_rowOf[m_col0[k]]; r >= 0)
-        sum += lift[r] * m_val0[k];
+    for (const int c : basic)
+      if (const double v = from[c]; v != 0.0)
+        sum += lift[m_rowOf[c]] * v;
     m_shift[i] += sum;
   }
   m_perturbed = true;
@@ -1168,7 +1137,6 @@ bool SimplexSolver::dualRepair()
 // tableau as loaded with its own basis.
 void SimplexSolver::backToGoodBasis()
 {
-  loadedRows();
   if (!m_restoring && m_goodBasis != m_basis) {
     m_restoring = true;
     restoreBasis(m_goodBasis);

@@ -177,9 +177,9 @@ private:
   void perturb();
   bool settle();
   bool dualRepair();
-  void loadedRows();
   void fillLoaded();
-  void gatherLoadedRows(const std::vector<double> &loaded);
+  void loadedRow(int row, double *to) const;
+  std::vector<int> basicColumnsInOrder() const;
   void restoreBasis(const std::vector<int> &basis);
   void backToGoodBasis();
   bool confirmedInfeasible();
@@ -204,10 +204,6 @@ private:
   bool m_someStoredBarred = false;
   mutable std::vector<double> m_zStored;  // scratch: per stored column
   std::vector<double> m_a0;      // the tableau as loaded (see load())
-  bool m_loadedRows = false;     // m_start0 .. m_singleEntry0 hold it
-  std::vector<int> m_start0;     // the tableau as loaded: row r's non-zero entries are
-  std::vector<int> m_col0;       // m_col0/m_val0[m_start0[r] .. m_start0[r + 1])
-  std::vector<double> m_val0;
   std::vector<std::uint8_t> m_singleEntry0;  // per column: one non-zero entry as loaded
   std::vector<double> m_shift;   // the perturbation, as a change of the loaded right-hand sides
   std::vector<double> m_scale0;  // per loaded row: max(1, |b|, largest |entry|)

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <malloc.h>
 #include <vector>
 
 using namespace vz;
@@ -51,6 +52,13 @@ int main(int argc, char **argv)
 {
   // An argument keeps only the lines whose label contains it.
   const char *only = argc > 1 ? argv[1] : nullptr;
+  // Freed memory stays with the allocator. Otherwise a side that frees a
+  // large block at the top of the heap hands it back to the system, and
+  // takes it again page by page on its next solve, and which side meets
+  // that depends on what ran before it: GLPK's time on one line varied
+  // threefold from run to run, and ours up to twice on another.
+  mallopt(M_TRIM_THRESHOLD, 64 << 20);
+  mallopt(M_MMAP_THRESHOLD, 32 << 20);
   using std::placeholders::_1;
   const Case cases[] = {
       {"10 x 10", std::bind(randomOf, _1, RandomShape{10, 10, 2, false, false})},

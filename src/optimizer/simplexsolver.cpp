@@ -598,10 +598,12 @@ int SimplexSolver::ratioTest(int e, bool bland) const
   }
 
   // Compare the tied rows divided by their pivot entries, the added columns
-  // (surplus, then basic) first, then the feed columns.
-  const bool stale = m_perturbed && m_someStoredBarred;
+  // (surplus, then basic) first, then the feed columns. While perturbed, and
+  // some stored column holds barred columns alone, barred columns are passed
+  // over: they cannot enter, and the degenerate solves were tuned so.
+  const bool passBarred = m_perturbed && m_someStoredBarred;
   auto decide = [&](int c) -> int {
-    if (stale && m_barred[c])
+    if (passBarred && m_barred[c])
       return -1;
     const double first = at(tied.front(), c) / at(tied.front(), e);
     bool differs = false;

@@ -201,7 +201,7 @@ private:
   std::vector<int> m_twin;        // per column: the column it is the negation of, or -1
   std::vector<double> m_sign;     // per column: 1, or -1 for the negated twin
   std::vector<std::uint8_t> m_storedBarred;  // per stored column: all its columns barred
-  bool m_someStoredBarred = false;
+  bool m_someStoredBarred = false;  // some stored column holds barred columns alone
   mutable std::vector<double> m_zStored;  // scratch: per stored column
   std::vector<double> m_a0;      // the tableau as loaded (see load())
   std::vector<std::uint8_t> m_singleEntry0;  // per column: one non-zero entry as loaded

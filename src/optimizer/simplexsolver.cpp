@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace vz {
 
@@ -9,10 +10,6 @@ namespace {
 
 constexpr double Tol = SimplexSolver::Tolerance;
 constexpr double Excluded = 1e300;
-
-// Tableaus of up to this many entries are loaded as a plain copy (see
-// load()): 128 KiB, below which the allocator takes a block from its heap.
-constexpr std::size_t DenseCopyEntries = 16384;
 
 // Pivots since the tableau was loaded or last computed afresh below which it
 // still counts as fresh. After a stall the tableau is computed afresh every
@@ -37,113 +34,134 @@ void addSquares(double *__restrict sums, const double *__restrict row, int cols)
     sums[c] += row[c] * row[c];
 }
 
-// Which entries of a pivot row a row update goes through: the columns
-// before `head` one after the other, then the columns listed in `first` and
-// `second`. A column the pivot row holds 0 in is left as it is either way,
-// so every plan gives the same numbers; the plan only saves work. The feed
-// columns of a pivot row are mostly non-zero, the added columns after them
-// (the basis inverse) mostly zero until late in a solve, and a row with few
-// non-zeros at all is gone through by its lists alone.
-struct RowPlan {
-  std::vector<int> &headNz;  // scratch kept by the solver
-  std::vector<int> &nz;      // likewise
-  int head = 0;
-  const int *first = nullptr;
-  int firstCount = 0;
-  const int *second = nullptr;
-  int secondCount = 0;
+// The criteria after a pivot: each column's falls by the entering one's
+// times the column's entry in the pivot row, read through its stored column.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void updateCriteria(double *__restrict d, const double *__restrict sign, const int *__restrict storedOf,
+                    const double *__restrict prow, double de, int cols)
+{
+  for (int c = 0; c < cols; ++c)
+    d[c] -= de * (sign[c] * prow[storedOf[c]]);
+}
 
-  // Divides the pivot row through by the pivot (multiplies it by `inv`) on
-  // the same pass that finds its non-zeros. `split`: where the added
-  // columns begin; columns from `liveEnd` on are passed over, except those
-  // in `tail`. The non-zeros are listed without a branch per column: where
-  // zeros and non-zeros alternate at random, a branch is mostly mispredicted.
-  void make(double *prow, double inv, int n, int split, int liveEnd, const std::vector<int> *tail)
+// Which entries of a pivot row a row update goes through: the runs of whole
+// cache lines (eight entries, where the rows start) that hold a non-zero
+// entry of the pivot row, neighbouring lines in one run. An entry in a
+// column the pivot row holds 0 in loses a zero (at most the sign of a zero
+// changes, which nothing reads), so every plan gives the same numbers; the
+// plan only saves work. The basic columns lie in lines of their own after
+// the others (see arrangeStored()) and, but for the one that leaves, hold 0
+// in the pivot row; early in a solve the added columns are mostly zero in
+// it as well. A line is one vector instruction where the machine has the
+// width: an entry taken one at a time from a list cost about as much as a
+// whole line and had to wait for it all the same.
+struct RowPlan {
+  static constexpr int Line = 8;
+  std::vector<int> &runs;     // scratch kept by the solver: start and end of each run
+  std::vector<std::uint8_t> &lines;  // likewise: per line, whether it takes part
+  int count = 0;
+
+  // Divides the pivot row of `stride` entries (a whole number of lines)
+  // through by the pivot (multiplies it by `inv`) and plans the update of
+  // the other rows.
+  void make(double *prow, double inv, int stride)
   {
-    split = std::min(split, liveEnd);
-    const int tailSize = tail ? int(tail->size()) : 0;
-    headNz.resize(std::size_t(std::max(split, 1)));
-    nz.resize(std::size_t(std::max(liveEnd - split + tailSize, 1)));
-    int *h = headNz.data();
-    int inHead = 0;
-    for (int k = 0; k < split; ++k) {
-      const double v = prow[k] * inv;
-      prow[k] = v;
-      h[inHead] = k;
-      inHead += v != 0.0 ? 1 : 0;
-    }
-    int *out = nz.data();
-    int listed = 0;
-    for (int k = split; k < liveEnd; ++k) {
-      const double v = prow[k] * inv;
-      prow[k] = v;
-      out[listed] = k;
-      listed += v != 0.0 ? 1 : 0;
-    }
-    for (int k = liveEnd; k < n; ++k)
-      prow[k] *= inv;
-    const int inRun = listed;
-    if (tail)
-      for (int k : *tail) {
-        out[listed] = k;
-        listed += prow[k] != 0.0 ? 1 : 0;
+    const int lineCount = stride / Line;
+    lines.resize(std::size_t(lineCount));
+    for (int l = 0; l < lineCount; ++l) {
+      std::uint64_t bits = 0;
+      for (int t = 0; t < Line; ++t) {
+        const double v = prow[l * Line + t] * inv;
+        prow[l * Line + t] = v;
+        std::uint64_t u;
+        std::memcpy(&u, &v, sizeof u);
+        bits |= u << 1;  // the sign of a zero set aside
       }
-    const int rest = liveEnd - split + tailSize;
-    first = nullptr;
-    firstCount = 0;
-    second = out;
-    secondCount = listed;
-    if ((inHead + listed) * 4 < n) {
-      // Few non-zeros at all: the lists alone.
-      head = 0;
-      first = h;
-      firstCount = inHead;
-    } else if (listed * 6 < rest) {
-      head = split;
-    } else {
-      // The added columns are not that sparse: one run up to the passed over
-      // columns, the live ones after them still listed. The run takes eight
-      // entries an instruction where the machine has the width, the list
-      // one, so the run is the cheaper one from a sixth of them on.
-      head = liveEnd;
-      second = out + inRun;
-      secondCount = listed - inRun;
+      lines[l] = bits != 0 ? 1 : 0;
+    }
+    runs.resize(std::size_t(lineCount) + 1);
+    count = 0;
+    for (int l = 0; l < lineCount;) {
+      if (!lines[l]) {
+        ++l;
+        continue;
+      }
+      const int start = l;
+      while (l < lineCount && lines[l])
+        ++l;
+      runs[2 * count] = start * Line;
+      runs[2 * count + 1] = l * Line;
+      ++count;
     }
   }
 };
 
-// Gauss-Jordan step on a row-major tableau of m rows by n columns: column e
+// Gauss-Jordan step on a row-major tableau of m rows, `stride` entries
+// apart (a whole number of lines), each starting on a cache line: column e
 // is cleared from every row but the pivot row r, which is already divided
-// through. Column e is read times `sign` (see SimplexSolver::at()). Each
+// through. Column e is read times `sign` (see SimplexSolver::at()). In the
+// same pass the cleared column changes places with column `leaving` in
+// every row but r (see SimplexSolver::swapStored()), the basic column of row
+// r, whose entries there are all 0 before the step. Each
 // entry is one multiply and one subtraction (no fused multiply-add, not even
 // where the machine has one), so every build of this function gives the same
 // numbers; the wider ones are only faster.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 __attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
 #endif
-void clearColumn(double *a, double *b, int m, int n, int r, int e, double sign, const RowPlan &plan)
+void clearColumn(double *a, double *b, int m, int stride, int r, int e, int leaving, double sign,
+                 const RowPlan &plan)
 {
-  const double *prow = a + std::size_t(r) * n;
+  const double *prow = static_cast<const double *>(__builtin_assume_aligned(a + std::size_t(r) * stride, 64));
   const double br = b[r];
+  const int *runs = plan.runs.data();
   for (int i = 0; i < m; ++i) {
     if (i == r)
       continue;
-    double *row = a + std::size_t(i) * n;
+    double *row = static_cast<double *>(__builtin_assume_aligned(a + std::size_t(i) * stride, 64));
     const double mult = sign * row[e];
-    if (mult == 0.0)
-      continue;
-    for (int k = 0; k < plan.head; ++k)
-      row[k] -= mult * prow[k];
-    for (int j = 0; j < plan.firstCount; ++j) {
-      const int k = plan.first[j];
-      row[k] -= mult * prow[k];
+    if (mult != 0.0) {
+      for (int j = 0; j < plan.count; ++j) {
+        const int end = runs[2 * j + 1];
+        for (int k = runs[2 * j]; k < end; ++k)
+          row[k] -= mult * prow[k];
+      }
+      b[i] -= mult * br;
     }
-    for (int j = 0; j < plan.secondCount; ++j) {
-      const int k = plan.second[j];
-      row[k] -= mult * prow[k];
+    row[e] = row[leaving];
+    row[leaving] = 0.0;
+  }
+}
+
+// Per column of a row-major table of m rows by n columns: how many of its
+// entries are not zero, the sum of the rows they are in and the sum of their
+// values (for a column with one entry, its row and its value); per row the
+// largest magnitude of its entries. One pass, without a branch per entry.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
+void surveyTable(const double *a, int m, int n, int *count, int *rowSum, double *valueSum, double *largest)
+{
+  std::fill_n(count, n, 0);
+  std::fill_n(rowSum, n, 0);
+  std::fill_n(valueSum, n, 0.0);
+  for (int r = 0; r < m; ++r) {
+    const double *row = a + std::size_t(r) * n;
+    // Magnitudes compare as their bit patterns with the sign cleared.
+    std::uint64_t top = 0;
+    for (int c = 0; c < n; ++c) {
+      const double v = row[c];
+      const int nonZero = v != 0.0 ? 1 : 0;
+      count[c] += nonZero;
+      rowSum[c] += -nonZero & r;
+      valueSum[c] += v;
+      std::uint64_t bits;
+      std::memcpy(&bits, &v, sizeof bits);
+      top = std::max(top, bits & ~(std::uint64_t(1) << 63));
     }
-    row[e] = 0.0;
-    b[i] -= mult * br;
+    std::memcpy(&largest[r], &top, sizeof top);
   }
 }
 
@@ -166,38 +184,28 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   m_rows = rows;
   m_cols = cols;
   m_tieFrom = std::clamp(addedColumnsFrom, 0, cols);
-  m_a = std::move(entries);
-  // The loaded tableau, as its non-zero entries row by row (see
-  // gatherLoadedRows()). For a small tableau a plain copy is kept instead
-  // and the entries gathered from it only once a solve stalls: most solves
-  // never do, and the gathering costs a small one more than the copy. A
-  // large copy would cost more than the gathering: the allocator maps and
-  // unmaps a block of that size afresh for each solve.
-  m_loadedRows = false;
-  if (m_a.size() <= DenseCopyEntries) {
-    m_a0 = m_a;
-  } else {
-    std::vector<double>().swap(m_a0);
-    gatherLoadedRows(m_a);
-  }
-  mapTwins(basis);
-  // Down to the stored columns, in place (each row's stored entries come
-  // from at or after where they are written), and each row's scale.
-  m_scale0.resize(std::size_t(rows));
-  const bool compact = m_stored < cols;
+  // The loaded tableau is kept as given: refactorisation and perturbation
+  // work from it.
+  m_a0 = std::move(entries);
+  m_basis = std::move(basis);
+  m_basis0 = m_basis;
+  m_rowOf.assign(std::size_t(cols), -1);
+  m_homeRow.assign(std::size_t(cols), -1);
   for (int r = 0; r < rows; ++r) {
-    const double *from = &m_a[std::size_t(r) * cols];
-    double *to = &m_a[std::size_t(r) * m_stored];
-    double scale = std::max(1.0, std::fabs(rhs[r]));
-    for (int c = 0; c < cols; ++c) {
-      const double v = from[c];
-      scale = std::max(scale, std::fabs(v));
-      if (compact && m_sign[c] > 0.0)
-        to[m_storedOf[c]] = v;
-    }
-    m_scale0[r] = scale;
+    m_rowOf[m_basis[r]] = r;
+    m_homeRow[m_basis[r]] = r;
   }
-  m_a.resize(std::size_t(rows) * m_stored);
+  m_barred.assign(std::size_t(cols), 0);
+  m_scale0.resize(std::size_t(rows));
+  mapTwins();
+  for (int r = 0; r < rows; ++r)
+    m_scale0[r] = std::max({1.0, std::fabs(rhs[r]), m_scale0[r]});
+  arrangeStored();
+  // The stored columns, each row padded to whole cache lines.
+  m_stride = (m_stored + 7) / 8 * 8;
+  m_a.resize(std::size_t(rows) * m_stride);
+  for (int r = 0; r < rows; ++r)
+    loadedRow(r, &m_a[std::size_t(r) * m_stride]);
   m_columnIndex = -1;
   m_b = std::move(rhs);
   m_b0 = m_b;
@@ -205,16 +213,7 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   m_perturbed = false;
   m_cost0 = std::move(costs);
   m_c = m_cost0;
-  m_basis = std::move(basis);
-  m_basis0 = m_basis;
   m_artificial = std::move(artificial);
-  m_barred.assign(std::size_t(cols), 0);
-  m_rowOf.assign(std::size_t(cols), -1);
-  m_homeRow.assign(std::size_t(cols), -1);
-  for (int r = 0; r < rows; ++r) {
-    m_rowOf[m_basis[r]] = r;
-    m_homeRow[m_basis[r]] = r;
-  }
   m_cb.assign(std::size_t(rows), 0.0);
   m_z.assign(std::size_t(cols), 0.0);
   m_d.assign(std::size_t(cols), 0.0);
@@ -229,33 +228,20 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
 // A column whose one entry is -1, in a row whose basic column as loaded is
 // the unit column of that row, is that column negated, and stays so through
 // every pivot: it is stored as that column with the sign -1. Every other
-// column has a stored column of its own, in the order of the columns.
-void SimplexSolver::mapTwins(const std::vector<int> &basis)
+// column has a stored column of its own. Leaves in m_scale0 each row's
+// largest magnitude.
+void SimplexSolver::mapTwins()
 {
   const int rows = m_rows, cols = m_cols;
-  // Per column: how many entries, the row of the last one and its value,
-  // from the loaded rows when they are gathered, else from the copy.
+  // Per column: how many entries, and for one, its row and its value.
   std::vector<int> count(2 * std::size_t(cols), 0);
   int *rowOf = count.data() + cols;
   std::vector<double> &value = m_zStored;  // scratch until sized below
-  value.assign(std::size_t(cols), 0.0);
-  auto note = [&](int r, int c, double v) {
-    ++count[c];
-    rowOf[c] = r;
-    value[c] = v;
-  };
-  if (m_loadedRows) {
-    for (int r = 0; r < rows; ++r)
-      for (int k = m_start0[r]; k < m_start0[r + 1]; ++k)
-        note(r, m_col0[k], m_val0[k]);
-  } else {
-    for (int r = 0; r < rows; ++r) {
-      const double *row = &m_a0[std::size_t(r) * cols];
-      for (int c = 0; c < cols; ++c)
-        if (row[c] != 0.0)
-          note(r, c, row[c]);
-    }
-  }
+  value.resize(std::size_t(cols));
+  surveyTable(m_a0.data(), rows, cols, count.data(), rowOf, value.data(), m_scale0.data());
+  m_singleEntry0.resize(std::size_t(cols));
+  for (int c = 0; c < cols; ++c)
+    m_singleEntry0[c] = count[c] == 1 ? 1 : 0;
   // Each pair: the negated column, and the unit column it is stored with.
   std::vector<int> twinOf(std::size_t(cols), -1);
   std::vector<std::uint8_t> taken(std::size_t(cols), 0);
@@ -263,74 +249,91 @@ void SimplexSolver::mapTwins(const std::vector<int> &basis)
     if (count[c] != 1)
       continue;
     const int r = rowOf[c];
-    const int u = basis[r];
-    if (u != c && !taken[u] && count[u] == 1 && rowOf[u] == r && value[c] == -1.0 && value[u] == 1.0) {
+    const int u = m_basis[r];
+    if (u != c && m_rowOf[c] < 0 && !taken[u] && count[u] == 1 && rowOf[u] == r && value[c] == -1.0
+        && value[u] == 1.0) {
       twinOf[c] = u;
       taken[u] = 1;
     }
   }
-  m_storedOf.assign(std::size_t(cols), -1);
+  m_twin.assign(std::size_t(cols), -1);
   m_sign.assign(std::size_t(cols), 1.0);
-  m_stored = 0;
-  m_storedSplit = -1;
-  for (int c = 0; c < cols; ++c) {
-    if (c == m_tieFrom)
-      m_storedSplit = m_stored;
-    if (twinOf[c] < 0)
-      m_storedOf[c] = m_stored++;
-  }
-  if (m_storedSplit < 0)
-    m_storedSplit = m_stored;
+  m_stored = cols;
   for (int c = 0; c < cols; ++c)
-    if (twinOf[c] >= 0) {
-      m_storedOf[c] = m_storedOf[twinOf[c]];
+    if (const int u = twinOf[c]; u >= 0) {
+      m_twin[c] = u;
+      m_twin[u] = c;
       m_sign[c] = -1.0;
+      --m_stored;
     }
   m_zStored.assign(std::size_t(m_stored), 0.0);
+}
+
+// Where each stored column lies in a row: those of the basic columns after
+// all the others. A basic column holds 0 in every row but its own, so it
+// takes no part in a row update (but for the one that leaves), which then
+// runs over one stretch of the others instead of through the whole row; on
+// the large problems that is some forty per cent less of the tableau. The
+// pivots keep the order (see swapStored()); it is laid out afresh here when
+// the tableau is filled from the loaded data. The order changes no number:
+// every entry is computed the same wherever it lies.
+void SimplexSolver::arrangeStored()
+{
+  const int cols = m_cols;
+  m_storedOf.assign(std::size_t(cols), -1);
+  m_storedColumns.assign(2 * std::size_t(m_stored), -1);
   m_storedBarred.assign(std::size_t(m_stored), 0);
-}
-
-// The loaded tableau as its non-zero entries row by row, and which columns
-// have a single one: what refactorisation and perturbation work from.
-void SimplexSolver::loadedRows()
-{
-  if (!m_loadedRows)
-    gatherLoadedRows(m_a0);
-}
-
-void SimplexSolver::gatherLoadedRows(const std::vector<double> &loaded)
-{
-  m_loadedRows = true;
-  const int rows = m_rows, cols = m_cols;
-  // Every entry is written, to the slot after the last non-zero: whether an
-  // entry is zero is then no branch, which on these tables would be
-  // mispredicted about as often as not. One spare slot takes the zeros
-  // after the last non-zero; a block the size of the whole tableau would
-  // cost more in fresh pages than the count.
-  std::size_t nonZero = 0;
-  for (const double v : loaded)
-    nonZero += v != 0.0 ? 1 : 0;
-  m_start0.assign(std::size_t(rows) + 1, 0);
-  m_col0.resize(nonZero + 1);
-  m_val0.resize(nonZero + 1);
-  std::size_t kept = 0;
-  for (int r = 0; r < rows; ++r) {
-    const double *row = &loaded[std::size_t(r) * cols];
+  int next = 0;
+  for (int basic = 0; basic < 2; ++basic)
     for (int c = 0; c < cols; ++c) {
-      m_col0[kept] = c;
-      m_val0[kept] = row[c];
-      kept += row[c] != 0.0 ? 1 : 0;
+      const int t = m_twin[c];
+      if (m_sign[c] < 0.0 || (m_rowOf[c] >= 0 || (t >= 0 && m_rowOf[t] >= 0)) != (basic == 1))
+        continue;
+      m_storedOf[c] = next;
+      m_storedColumns[2 * std::size_t(next)] = c;
+      if (t >= 0) {
+        m_storedOf[t] = next;
+        m_storedColumns[2 * std::size_t(next) + 1] = t;
+      }
+      m_storedBarred[next] = m_barred[c] && (t < 0 || m_barred[t]) ? 1 : 0;
+      ++next;
     }
-    m_start0[r + 1] = int(kept);
-  }
-  m_col0.resize(kept);
-  m_val0.resize(kept);
-  std::vector<int> entries0(std::size_t(cols), 0);
-  for (int c : m_col0)
-    ++entries0[c];
-  m_singleEntry0.assign(std::size_t(cols), 0);
-  for (int c = 0; c < cols; ++c)
-    m_singleEntry0[c] = entries0[c] == 1 ? 1 : 0;
+}
+
+// Stored columns p and q change places in the maps, and in row `row` of the
+// tableau: a pivot has swapped them in the other rows (see clearColumn()).
+void SimplexSolver::swapStored(int p, int q, int row)
+{
+  if (p == q)
+    return;
+  std::swap(m_a[std::size_t(row) * m_stride + p], m_a[std::size_t(row) * m_stride + q]);
+  for (int k = 0; k < 2; ++k)
+    std::swap(m_storedColumns[2 * std::size_t(p) + k], m_storedColumns[2 * std::size_t(q) + k]);
+  for (const int s : {p, q})
+    for (int k = 0; k < 2; ++k)
+      if (const int c = m_storedColumns[2 * std::size_t(s) + k]; c >= 0)
+        m_storedOf[c] = s;
+  std::swap(m_storedBarred[p], m_storedBarred[q]);
+}
+
+// Row `row` of the loaded tableau, down to its stored columns and laid out
+// as they are (see arrangeStored()), padded with zeros.
+void SimplexSolver::loadedRow(int row, double *to) const
+{
+  const double *from = &m_a0[std::size_t(row) * m_cols];
+  const int *held = m_storedColumns.data();
+  for (int k = 0; k < m_stored; ++k)
+    to[k] = from[held[2 * k]];
+  std::fill(to + m_stored, to + m_stride, 0.0);
+}
+
+// The basic columns in the order of the columns: the order in which the
+// entries of a loaded row are summed.
+std::vector<int> SimplexSolver::basicColumnsInOrder() const
+{
+  std::vector<int> basic(m_basis);
+  std::sort(basic.begin(), basic.end());
+  return basic;
 }
 
 double SimplexSolver::value(int col) const
@@ -357,7 +360,7 @@ void SimplexSolver::computeCriterion()
     const double cb = m_cb[r];
     if (cb == 0.0)
       continue;
-    const double *row = &m_a[std::size_t(r) * m_stored];
+    const double *row = &m_a[std::size_t(r) * m_stride];
     for (int k = 0; k < m_stored; ++k)
       z[k] += cb * row[k];
   }
@@ -441,33 +444,44 @@ int SimplexSolver::chooseEntering(bool bland) const
       std::vector<double> &sums = m_zStored;
       sums.assign(std::size_t(m_stored), 1.0);
       for (int r = 0; r < m_rows; ++r)
-        addSquares(sums.data(), &m_a[std::size_t(r) * m_stored], m_stored);
+        addSquares(sums.data(), &m_a[std::size_t(r) * m_stride], m_stored);
       norms.resize(std::size_t(m_cols));
       for (int c = 0; c < m_cols; ++c)
         norms[c] = sums[m_storedOf[c]];
       m_normsValid = true;
     }
-    int best = -1;
-    double bestScore = 0.0;
-    for (int c = 0; c < m_cols; ++c) {
-      const double v = d[c] + penalty[c];
-      if (v < Tol)
-        continue;
-      anyCandidate = true;
-      const double score = v * v / norms[c];
-      if (score > bestScore) {
-        bool positive = false;
-        const double sign = m_sign[c];
-        const double *p = m_a.data() + m_storedOf[c];
-        for (int r = 0; r < m_rows && !positive; ++r, p += m_stored)
-          positive = sign * *p >= Tol;
-        if (positive) {
+    // The best score, the first of equal ones, among the columns with a
+    // positive entry: the best of all, unless it has none, and then the
+    // next best; a column is gone through for a positive entry only when it
+    // would be chosen.
+    std::vector<int> &passed = m_scratch;
+    passed.clear();
+    for (;;) {
+      int best = -1;
+      double bestScore = 0.0;
+      for (int c = 0; c < m_cols; ++c) {
+        const double v = d[c] + penalty[c];
+        if (v < Tol)
+          continue;
+        anyCandidate = true;
+        const double score = v * v / norms[c];
+        if (score > bestScore
+            && (passed.empty() || std::find(passed.begin(), passed.end(), c) == passed.end())) {
           best = c;
           bestScore = score;
         }
       }
+      if (best < 0)
+        return anyCandidate ? -2 : -1;
+      bool positive = false;
+      const double sign = m_sign[best];
+      const double *p = m_a.data() + m_storedOf[best];
+      for (int r = 0; r < m_rows && !positive; ++r, p += m_stride)
+        positive = sign * *p >= Tol;
+      if (positive)
+        return best;
+      passed.push_back(best);
     }
-    return best >= 0 ? best : anyCandidate ? -2 : -1;
   }
 
   // Largest criterion first; the first of equal ones. A column without a
@@ -527,7 +541,7 @@ void SimplexSolver::gatherColumn(int c) const
   m_column.resize(std::size_t(m_rows));
   const double sign = m_sign[c];
   const double *p = m_a.data() + m_storedOf[c];
-  for (int r = 0; r < m_rows; ++r, p += m_stored)
+  for (int r = 0; r < m_rows; ++r, p += m_stride)
     m_column[r] = sign * *p;
   m_columnIndex = c;
 }
@@ -584,10 +598,12 @@ int SimplexSolver::ratioTest(int e, bool bland) const
   }
 
   // Compare the tied rows divided by their pivot entries, the added columns
-  // (surplus, then basic) first, then the feed columns.
-  const bool stale = m_perturbed && m_liveFrom >= 0;
+  // (surplus, then basic) first, then the feed columns. While perturbed, and
+  // some stored column holds barred columns alone, barred columns are passed
+  // over: they cannot enter, and the degenerate solves were tuned so.
+  const bool passBarred = m_perturbed && m_someStoredBarred;
   auto decide = [&](int c) -> int {
-    if (stale && m_barred[c])
+    if (passBarred && m_barred[c])
       return -1;
     const double first = at(tied.front(), c) / at(tied.front(), e);
     bool differs = false;
@@ -623,10 +639,9 @@ void SimplexSolver::pivot(int r, int e)
     m_pathHash *= 1099511628211ull;
   }
   aboutToChangeTableau();
-  const int n = m_stored;
   const int pe = m_storedOf[e];
   const double se = m_sign[e];
-  double *prow = &m_a[std::size_t(r) * n];
+  double *prow = &m_a[std::size_t(r) * m_stride];
   const double p = se * prow[pe];
   // The pricing weights after a stall (see chooseEntering()) follow the
   // pivot by the pivot row alone, as the devex rule has it: a column's
@@ -639,24 +654,18 @@ void SimplexSolver::pivot(int r, int e)
   const double inv = p != 1.0 ? 1.0 / p : 1.0;
   m_b[r] *= inv;
 
-  // Only the pivot row's non-zero columns change; the tableau is mostly the
-  // identity blocks of the added columns, so this skips most of the work.
-  // While perturbed, the barred columns are left as they are: nothing reads
-  // them until the perturbation is taken off on a tableau computed afresh.
-  // The live stored columns are then those before m_liveFrom and m_liveTail.
-  const bool skipBarred = m_perturbed && m_liveFrom >= 0;
-  RowPlan plan{m_planHeadNz, m_planNz};
-  plan.make(prow, inv, n, m_storedSplit, skipBarred ? m_liveFrom : n,
-            skipBarred ? &m_liveTail : nullptr);
+  // Only the pivot row's non-zero columns change (see RowPlan).
+  RowPlan plan{m_planRuns, m_planLines};
+  plan.make(prow, inv, m_stride);
   prow[pe] = se;  // column e reads 1 in the pivot row
-  clearColumn(m_a.data(), m_b.data(), m_rows, n, r, pe, se, plan);
+  const int leaving = m_basis[r];
+  const int pl = m_storedOf[leaving];
+  clearColumn(m_a.data(), m_b.data(), m_rows, m_stride, r, pe, pl, se, plan);
   // The criteria and the weights are kept per column, each read through its
-  // stored column. Barred columns are left as they are while perturbed.
+  // stored column.
   const double de = m_d[e];
   if (de != 0.0) {
-    for (int c = 0; c < m_cols; ++c)
-      if (!(skipBarred && m_barred[c]))
-        m_d[c] -= de * (m_sign[c] * prow[m_storedOf[c]]);
+    updateCriteria(m_d.data(), m_sign.data(), m_storedOf.data(), prow, de, m_cols);
     m_d[e] = 0.0;
   }
 
@@ -671,7 +680,7 @@ void SimplexSolver::pivot(int r, int e)
 
   m_columnIndex = -1;
   ++m_pivotsSinceRefactor;
-  const int leaving = m_basis[r];
+  swapStored(pe, pl, r);
   m_rowOf[leaving] = -1;
   m_penalty[leaving] = m_barred[leaving] ? -Excluded : 0.0;
   m_basis[r] = e;
@@ -754,8 +763,8 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
     onStall();
   for (;;) {
     if (m_iterations >= m_iterationLimit) {
-      if (m_perturbed && m_liveFrom >= 0)
-        refactor();  // the barred columns as well, for the last state
+      if (m_perturbed && m_someStoredBarred)
+        refactor();  // the last state on fresh data
       return LoopEnd::IterationLimit;
     }
     // The criterion row is carried through the pivots; recompute it now and
@@ -844,16 +853,14 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
   }
 }
 
-// The tableau as loaded, from its non-zero entries.
+// The tableau as loaded, from its non-zero entries, laid out for the
+// current basis.
 void SimplexSolver::fillLoaded()
 {
   aboutToChangeTableau();
-  std::fill(m_a.begin(), m_a.end(), 0.0);
+  arrangeStored();
   for (int i = 0; i < m_rows; ++i)
-    for (int k = m_start0[i]; k < m_start0[i + 1]; ++k) {
-      const int c = m_col0[k];
-      m_a[std::size_t(i) * m_stored + m_storedOf[c]] = m_sign[c] * m_val0[k];
-    }
+    loadedRow(i, &m_a[std::size_t(i) * m_stride]);
 }
 
 double SimplexSolver::rowScale(int originalRow) const
@@ -862,18 +869,18 @@ double SimplexSolver::rowScale(int originalRow) const
 }
 
 // Gauss-Jordan elimination for the current basis on `a` (m rows by n
-// columns, the loaded tableau or part of it): basis position r's column is
+// columns, `stride` apart, the loaded tableau or part of it): basis position r's column is
 // column columns[r] of `a`, read times signs[r]. Leaves in b the right-hand
 // sides as loaded (with the perturbation, if any) carried through, and in
 // rowFor[r] the row that position r's column was made a unit column in.
 // The pivot of each step is the largest entry left in the column's untaken
 // rows, against its row's scale. False when the basis is singular.
-bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const std::vector<int> &columns,
+bool SimplexSolver::eliminate(Tableau &a, int n, int stride, const std::vector<int> &columns,
                               const std::vector<double> &signs, std::vector<double> &b,
                               std::vector<int> &rowFor, bool singlesFirst)
 {
   const int m = m_rows;
-  RowPlan plan{m_planHeadNz, m_planNz};
+  RowPlan plan{m_planRuns, m_planLines};
   b.resize(std::size_t(m));
   for (int i = 0; i < m; ++i)
     b[i] = m_b0[i] + (m_perturbed ? m_shift[i] : 0.0);
@@ -905,7 +912,7 @@ bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const st
     int piv = -1;
     double largest = 0.0;
     for (int i = 0; i < m && !(single && piv >= 0); ++i) {
-      const double x = a[std::size_t(i) * n + c];
+      const double x = a[std::size_t(i) * stride + c];
       if (single ? x == 0.0 : taken[i] != 0)
         continue;
       const double v = std::fabs(x) / m_scale0[i];
@@ -916,7 +923,7 @@ bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const st
     }
     if (piv < 0 || taken[piv] || largest < 1e-11)
       return false;
-    double *prow = &a[std::size_t(piv) * n];
+    double *prow = &a[std::size_t(piv) * stride];
     const double inv = 1.0 / (sign * prow[c]);
     b[piv] *= inv;
     if (single) {
@@ -927,9 +934,9 @@ bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const st
     } else {
       // The rows start sparse and fill in slowly: pass over the zeros of the
       // pivot row while they are many.
-      plan.make(prow, inv, n, split, n, nullptr);
+      plan.make(prow, inv, stride);
       prow[c] = sign;
-      clearColumn(a.data(), b.data(), m, n, piv, c, sign, plan);
+      clearColumn(a.data(), b.data(), m, stride, piv, c, c, sign, plan);
     }
     taken[piv] = 1;
     rowFor[r] = piv;
@@ -944,20 +951,22 @@ bool SimplexSolver::eliminate(std::vector<double> &a, int n, int split, const st
 // singular.
 bool SimplexSolver::freshLevels(std::vector<double> &levels)
 {
-  loadedRows();
   const int m = m_rows;
-  std::vector<double> a(std::size_t(m) * std::size_t(m), 0.0);
-  for (int i = 0; i < m; ++i)
-    for (int k = m_start0[i]; k < m_start0[i + 1]; ++k)
-      if (const int r = m_rowOf[m_col0[k]]; r >= 0)
-        a[std::size_t(i) * m + r] = m_val0[k];
+  const int stride = (m + 7) / 8 * 8;
+  Tableau a(std::size_t(m) * stride, 0.0);
+  for (int i = 0; i < m; ++i) {
+    const double *from = &m_a0[std::size_t(i) * m_cols];
+    for (int r = 0; r < m; ++r)
+      if (const double v = from[m_basis[r]]; v != 0.0)
+        a[std::size_t(i) * stride + r] = v;
+  }
   std::vector<int> columns(static_cast<std::size_t>(m));
   for (int r = 0; r < m; ++r)
     columns[r] = r;
   const std::vector<double> signs(std::size_t(m), 1.0);
   std::vector<double> b;
   std::vector<int> rowFor;
-  if (!eliminate(a, m, m, columns, signs, b, rowFor, true))
+  if (!eliminate(a, m, stride, columns, signs, b, rowFor, true))
     return false;
   levels.resize(std::size_t(m));
   for (int r = 0; r < m; ++r)
@@ -972,12 +981,11 @@ bool SimplexSolver::freshLevels(std::vector<double> &levels)
 // that of the last basis refactorised (see backToGoodBasis()).
 bool SimplexSolver::refactor()
 {
-  loadedRows();
   const int m = m_rows, n = m_stored;
   // Worked in place: a second tableau would cost each solve its page
   // faults. Should the basis be singular, the tableau goes back to the last
   // basis that was not.
-  std::vector<double> &a = m_a;
+  Tableau &a = m_a;
   fillLoaded();
   std::vector<double> b;
   std::vector<int> rowFor;
@@ -987,7 +995,7 @@ bool SimplexSolver::refactor()
     columns[r] = m_storedOf[m_basis[r]];
     signs[r] = m_sign[m_basis[r]];
   }
-  if (!eliminate(a, n, m_storedSplit, columns, signs, b, rowFor, m_stallTools)) {
+  if (!eliminate(a, n, m_stride, columns, signs, b, rowFor, m_stallTools)) {
     backToGoodBasis();
     return false;
   }
@@ -1000,16 +1008,16 @@ bool SimplexSolver::refactor()
     m_b[r] = b[rowFor[r]];
     if (taken[r] || rowFor[r] == r)
       continue;
-    std::copy_n(&a[std::size_t(r) * n], n, spare.data());
+    std::copy_n(&a[std::size_t(r) * m_stride], n, spare.data());
     int j = r;
     for (;;) {
       taken[j] = 1;
       const int from = rowFor[j];
       if (from == r) {
-        std::copy_n(spare.data(), n, &a[std::size_t(j) * n]);
+        std::copy_n(spare.data(), n, &a[std::size_t(j) * m_stride]);
         break;
       }
-      std::copy_n(&a[std::size_t(from) * n], n, &a[std::size_t(j) * n]);
+      std::copy_n(&a[std::size_t(from) * m_stride], n, &a[std::size_t(j) * m_stride]);
       j = from;
     }
   }
@@ -1036,11 +1044,10 @@ bool SimplexSolver::refactor()
 void SimplexSolver::perturb()
 {
   aboutToChangeTableau();
-  loadedRows();
   std::vector<double> lift(static_cast<std::size_t>(m_rows));
   for (int r = 0; r < m_rows; ++r) {
     double largest = 1.0;
-    const double *row = &m_a[std::size_t(r) * m_stored];
+    const double *row = &m_a[std::size_t(r) * m_stride];
     for (int k = 0; k < m_stored; ++k)
       if (!m_storedBarred[k])
         largest = std::max(largest, std::fabs(row[k]));
@@ -1051,11 +1058,13 @@ void SimplexSolver::perturb()
   }
   if (!m_perturbed)
     std::fill(m_shift.begin(), m_shift.end(), 0.0);
+  const std::vector<int> basic = basicColumnsInOrder();
   for (int i = 0; i < m_rows; ++i) {
+    const double *from = &m_a0[std::size_t(i) * m_cols];
     double sum = 0.0;
-    for (int k = m_start0[i]; k < m_start0[i + 1]; ++k)
-      if (const int r = m_rowOf[m_col0[k]]; r >= 0)
-        sum += lift[r] * m_val0[k];
+    for (const int c : basic)
+      if (const double v = from[c]; v != 0.0)
+        sum += lift[m_rowOf[c]] * v;
     m_shift[i] += sum;
   }
   m_perturbed = true;
@@ -1088,7 +1097,7 @@ bool SimplexSolver::dualRepair()
         continue;
       // The most negative against the scale of the row.
       double scale = 1.0;
-      const double *row = &m_a[std::size_t(i) * m_stored];
+      const double *row = &m_a[std::size_t(i) * m_stride];
       for (int k = 0; k < m_stored; ++k)
         scale = std::max(scale, std::fabs(row[k]));
       const double v = m_b[i] / scale;
@@ -1130,14 +1139,13 @@ bool SimplexSolver::dualRepair()
 // tableau as loaded with its own basis.
 void SimplexSolver::backToGoodBasis()
 {
-  loadedRows();
   if (!m_restoring && m_goodBasis != m_basis) {
     m_restoring = true;
     restoreBasis(m_goodBasis);
     m_restoring = false;
     return;
   }
-  fillLoaded();
+  aboutToChangeTableau();
   m_b = m_b0;
   m_perturbed = false;
   std::fill(m_shift.begin(), m_shift.end(), 0.0);
@@ -1145,6 +1153,7 @@ void SimplexSolver::backToGoodBasis()
   std::fill(m_rowOf.begin(), m_rowOf.end(), -1);
   for (int r = 0; r < m_rows; ++r)
     m_rowOf[m_basis[r]] = r;
+  fillLoaded();
   refreshPenalties();
   m_columnIndex = -1;
   m_normsValid = false;
@@ -1160,6 +1169,9 @@ void SimplexSolver::keepTableau()
   m_tableauKept = true;
   m_keptA = m_a;
   m_keptB = m_b;
+  m_keptStoredOf = m_storedOf;
+  m_keptStoredColumns = m_storedColumns;
+  m_keptStoredBarred = m_storedBarred;
 }
 
 void SimplexSolver::restoreBasis(const std::vector<int> &basis)
@@ -1245,7 +1257,7 @@ SimplexSolver::Status SimplexSolver::solve()
   m_normsValid = false;
   m_goodBasis = m_basis;
   m_restoring = false;
-  m_liveFrom = -1;
+  m_someStoredBarred = false;
   m_stallBasis.clear();
   std::fill(m_shift.begin(), m_shift.end(), 0.0);
   m_iterationLimit = 100 * (m_rows + m_cols) + 1000;
@@ -1290,9 +1302,12 @@ SimplexSolver::Status SimplexSolver::solve()
     if (ended && m_tableauKept) {
       m_a.swap(m_keptA);
       m_b.swap(m_keptB);
+      m_storedOf.swap(m_keptStoredOf);
+      m_storedColumns.swap(m_keptStoredColumns);
+      m_storedBarred.swap(m_keptStoredBarred);
       m_pivotsSinceRefactor = pivotsSinceRefactor;
     }
-    std::vector<double>().swap(m_keptA);
+    Tableau().swap(m_keptA);
     std::vector<double>().swap(m_keptB);
     if (ended) {
       m_columnIndex = -1;
@@ -1320,15 +1335,7 @@ SimplexSolver::Status SimplexSolver::solve()
   for (int c = 0; c < m_cols; ++c)
     if (!m_barred[c])
       m_storedBarred[m_storedOf[c]] = 0;
-  m_liveFrom = -1;
-  m_liveTail.clear();
-  for (int k = 0; k < m_stored; ++k)
-    if (m_storedBarred[k]) {
-      if (m_liveFrom < 0)
-        m_liveFrom = k;
-    } else if (m_liveFrom >= 0) {
-      m_liveTail.push_back(k);
-    }
+  m_someStoredBarred = std::find(m_storedBarred.begin(), m_storedBarred.end(), 1) != m_storedBarred.end();
   refreshPenalties();
   computeCriterion();
   // A solve that has stalled before the artificials were taken out starts

@@ -46,10 +46,27 @@
 //
 // The solver is independent of the ration problem, so that benchmarks and the
 // tests drive it directly.
+#include <cstddef>
 #include <cstdint>
+#include <new>
 #include <vector>
 
 namespace vz {
+
+// Storage that starts on a cache line: with rows padded to a whole number of
+// lines as well, no vector load of a row update straddles two lines.
+template <typename T>
+struct CacheLineAllocator {
+  using value_type = T;
+  static constexpr std::align_val_t Alignment{64};
+  CacheLineAllocator() = default;
+  template <typename U>
+  CacheLineAllocator(const CacheLineAllocator<U> &) {}
+  T *allocate(std::size_t n) { return static_cast<T *>(::operator new(n * sizeof(T), Alignment)); }
+  void deallocate(T *p, std::size_t n) { ::operator delete(p, n * sizeof(T), Alignment); }
+  template <typename U>
+  bool operator==(const CacheLineAllocator<U> &) const { return true; }
+};
 
 class SimplexSolver {
 public:
@@ -131,9 +148,12 @@ private:
   // every pivot changes both alike, so one of them is enough, and on
   // problems with many lower limits a pivot works through about a quarter
   // less of the tableau. at() reads a column by its own number.
-  double at(int r, int c) const { return m_sign[c] * m_a[std::size_t(r) * m_stored + m_storedOf[c]]; }
-  void setAt(int r, int c, double v) { m_a[std::size_t(r) * m_stored + m_storedOf[c]] = m_sign[c] * v; }
-  void mapTwins(const std::vector<int> &basis);
+  using Tableau = std::vector<double, CacheLineAllocator<double>>;
+  double at(int r, int c) const { return m_sign[c] * m_a[std::size_t(r) * m_stride + m_storedOf[c]]; }
+  void setAt(int r, int c, double v) { m_a[std::size_t(r) * m_stride + m_storedOf[c]] = m_sign[c] * v; }
+  void mapTwins();
+  void arrangeStored();
+  void swapStored(int p, int q, int row);
 
   void computeCriterion();
   LoopEnd iterate(bool mayEndFeasible = false, bool perturbAtOnce = false);
@@ -150,16 +170,16 @@ private:
   // Stall handling (see the top of this file).
   double rowScale(int originalRow) const;
   bool refactor();
-  bool eliminate(std::vector<double> &a, int n, int split, const std::vector<int> &columns,
+  bool eliminate(Tableau &a, int n, int stride, const std::vector<int> &columns,
                  const std::vector<double> &signs, std::vector<double> &b, std::vector<int> &rowFor,
                  bool singlesFirst);
   bool freshLevels(std::vector<double> &levels);
   void perturb();
   bool settle();
   bool dualRepair();
-  void loadedRows();
   void fillLoaded();
-  void gatherLoadedRows(const std::vector<double> &loaded);
+  void loadedRow(int row, double *to) const;
+  std::vector<int> basicColumnsInOrder() const;
   void restoreBasis(const std::vector<int> &basis);
   void backToGoodBasis();
   bool confirmedInfeasible();
@@ -173,18 +193,17 @@ private:
   int m_rows = 0;
   int m_cols = 0;
   int m_tieFrom = 0;
-  std::vector<double> m_a;        // rows x m_stored
+  Tableau m_a;                    // rows x m_stride, the first m_stored of each row in use
   int m_stored = 0;               // stored columns
-  int m_storedSplit = 0;          // the first stored column of the added columns
+  int m_stride = 0;               // m_stored rounded up to whole cache lines
   std::vector<int> m_storedOf;    // per column: the stored column that holds it
+  std::vector<int> m_storedColumns;  // per stored column: its column, and its negated twin or -1
+  std::vector<int> m_twin;        // per column: the column it is the negation of, or -1
   std::vector<double> m_sign;     // per column: 1, or -1 for the negated twin
   std::vector<std::uint8_t> m_storedBarred;  // per stored column: all its columns barred
+  bool m_someStoredBarred = false;  // some stored column holds barred columns alone
   mutable std::vector<double> m_zStored;  // scratch: per stored column
-  std::vector<double> m_a0;      // the tableau as loaded, when small (see load())
-  bool m_loadedRows = false;     // m_start0 .. m_singleEntry0 hold it
-  std::vector<int> m_start0;     // the tableau as loaded: row r's non-zero entries are
-  std::vector<int> m_col0;       // m_col0/m_val0[m_start0[r] .. m_start0[r + 1])
-  std::vector<double> m_val0;
+  std::vector<double> m_a0;      // the tableau as loaded (see load())
   std::vector<std::uint8_t> m_singleEntry0;  // per column: one non-zero entry as loaded
   std::vector<double> m_shift;   // the perturbation, as a change of the loaded right-hand sides
   std::vector<double> m_scale0;  // per loaded row: max(1, |b|, largest |entry|)
@@ -198,18 +217,19 @@ private:
   std::vector<int> m_basis0;     // the basis as loaded
   std::vector<int> m_goodBasis;  // the last basis refactorised
   bool m_restoring = false;
-  int m_liveFrom = -1;            // first barred stored column, -1 while none is
-  std::vector<int> m_liveTail;    // the stored columns after it that are not barred
-  std::vector<int> m_planNz;     // scratch: the listed columns of a pivot row
-  std::vector<int> m_planHeadNz; // likewise, among the feed columns
+  std::vector<int> m_planRuns;   // scratch: the runs of a pivot row's update
+  std::vector<std::uint8_t> m_planLines;  // likewise: its lines that take part
   int m_pivotsSinceRefactor = 0;
   std::vector<double> m_b;
   // The tableau as it stood before phase one, copied only when phase one
   // first changes it (see solve()).
   bool m_keepOnChange = false;
   bool m_tableauKept = false;
-  std::vector<double> m_keptA;
+  Tableau m_keptA;
   std::vector<double> m_keptB;
+  std::vector<int> m_keptStoredOf;
+  std::vector<int> m_keptStoredColumns;
+  std::vector<std::uint8_t> m_keptStoredBarred;
   std::vector<double> m_b0;      // initial right-hand sides, for feasibility scales
   std::vector<double> m_c;       // current costs
   std::vector<double> m_cost0;   // costs as loaded

@@ -78,6 +78,23 @@ QStringList violations(const RationProblem &p, const std::vector<double> &x, con
   return out;
 }
 
+// Empty when every basic column of the solver's end state reads back as the
+// unit column of its row, with its row's basic cost as its z: the state the
+// report reads, whichever way the solve ended (an infeasible end is reported
+// on the tableau as it stood before phase one).
+QString basisReadsBack(const SimplexSolver &s)
+{
+  for (int r = 0; r < s.rows(); ++r) {
+    const int c = s.basicColumn(r);
+    for (int i = 0; i < s.rows(); ++i)
+      if (s.entry(i, c) != (i == r ? 1.0 : 0.0))
+        return QStringLiteral("basic column %1 of row %2 reads %3 in row %4").arg(c).arg(r).arg(s.entry(i, c)).arg(i);
+    if (s.z(c) != s.basicCost(r))
+      return QStringLiteral("basic column %1 of row %2 has z %3, its cost %4").arg(c).arg(r).arg(s.z(c)).arg(s.basicCost(r));
+  }
+  return {};
+}
+
 } // namespace
 
 class TestOptimizerGlpk : public QObject {
@@ -279,6 +296,8 @@ void TestOptimizerGlpk::degenerateAgreesWithGlpk()
     QVERIFY2(glpk.feasible == !infeasible, qPrintable(where + QStringLiteral(": GLPK disagrees with the generator")));
     QVERIFY2(solver.found() == glpk.feasible,
              qPrintable(where + QStringLiteral(": ours %1 (status %2, %3 pivots), GLPK %4").arg(solver.found()).arg(int(solver.status())).arg(solver.iterations()).arg(glpk.feasible)));
+    const QString unread = basisReadsBack(solver);
+    QVERIFY2(unread.isEmpty(), qPrintable(where + QStringLiteral(": ") + unread));
     if (!glpk.feasible)
       continue;
     const double ours = solver.objective() * model.divisor;

@@ -113,6 +113,58 @@ QString numberInputRefusal(const QString &typed, int decimals, const QString &co
   return QString();
 }
 
+namespace {
+
+// The digits of a signed number without its sign, and whether it had one.
+QString unsignedPart(const QString &trimmed, bool *negative)
+{
+  *negative = trimmed.startsWith(QLatin1Char('-'));
+  return *negative ? trimmed.mid(1) : trimmed;
+}
+
+} // namespace
+
+QString signedNumberRefusal(const QString &typed, int decimals)
+{
+  const QString trimmed = typed.trimmed();
+  if (trimmed.isEmpty())
+    return QString();
+  bool negative = false;
+  const QString body = unsignedPart(trimmed, &negative);
+  bool point = false;
+  bool digit = false;
+  bool number = true;
+  for (QChar c : body) {
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+      digit = true;
+    } else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !point) {
+      point = true;
+    } else {
+      number = false;
+      break;
+    }
+  }
+  if (!number || !digit)
+    return QStringLiteral("\"%1\" bir sayı değil!").arg(trimmed);
+  const QString digits = rt::AllTrim(SDAYA(body, decimals));
+  if (digits.isEmpty() || digits.size() + (negative ? 1 : 0) > NumberTextWidth)
+    return numberTooWideMessage();
+  return QString();
+}
+
+QString signedNumberText(const QString &typed, int decimals)
+{
+  const QString trimmed = typed.trimmed();
+  if (trimmed.isEmpty() || !signedNumberRefusal(trimmed, decimals).isEmpty())
+    return blanks();
+  bool negative = false;
+  const QString digits = rt::AllTrim(SDAYA(unsignedPart(trimmed, &negative), decimals));
+  // "-0" is no value below zero.
+  if (!negative || rt::Val(digits) == 0.0)
+    return rt::PadL(digits, NumberTextWidth);
+  return rt::PadL(QLatin1Char('-') + digits, NumberTextWidth);
+}
+
 double MROUND(double value, int decimals)
 {
   const double scale = std::pow(10.0, decimals);

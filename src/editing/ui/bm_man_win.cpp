@@ -79,8 +79,11 @@ BM_MAN_WIN::BM_MAN_WIN(QWidget *owner, const QString &path, Interaction &ui, ref
   // POSTINIT
   RBEKLE->setChecked(true);
   setWindowTitle(QStringLiteral("Referans Matris: Besin maddesi ekle-sil"));
-  if (!m_editor.load())
+  if (!m_editor.load()) {
+    // Said once; the dialog, with nothing to offer, goes as soon as it runs.
     m_ui.errorMessage(QStringLiteral("Referans matris dosyası açma hatası!"));
+    QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+  }
   LBBMAD->addItems(m_editor.names());
   LBBMAD->setEnabled(false);
   SLEBMNAME->setFocus();

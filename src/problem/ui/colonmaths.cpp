@@ -5,6 +5,7 @@
 #include "controls/windowicons.h"
 #include "problem/interaction.h"
 #include "problem/numbertext.h"
+#include "platform/rtext.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -89,10 +90,11 @@ QPushButton *COLONMATHS::operatorButton(QChar op) const
 
 bool COLONMATHS::NUMORFLD()
 {
-  const QString kind = classifyColumnOperand(m_combo->currentText(), m_names);
+  const QString text = m_combo->currentText();
+  const QString kind = classifyColumnOperand(text, m_names);
   if (!kind.isEmpty())
     m_cvtype = kind;
-  return kind == QLatin1String("N") || kind == QLatin1String("A");
+  return (kind == QLatin1String("N") || kind == QLatin1String("A")) && columnOperandRefusal(text, m_names).isEmpty();
 }
 
 void COLONMATHS::leaveCombo()
@@ -101,13 +103,10 @@ void COLONMATHS::leaveCombo()
     return;
   m_combo->clearTypedSinceFocus();
   const QString text = m_combo->currentText();
-  if (text.trimmed().isEmpty())
-    return;
-  const QString kind = classifyColumnOperand(text, m_names);
-  if (kind == QLatin1String("N") || kind == QLatin1String("L"))
-    m_combo->setEditText(SDAYA(text, 4));
-  if (kind == QLatin1String("L"))
-    QTimer::singleShot(0, m_combo, [combo = m_combo] { combo->setFocus(); });
+  // Only a number that fits becomes number text; anything else stays as
+  // typed, to be named in the refusal when an operator is pressed.
+  if (classifyColumnOperand(text, m_names) == QLatin1String("N") && columnOperandRefusal(text, m_names).isEmpty())
+    m_combo->setEditText(signedNumberText(text, 4));
 }
 
 void COLONMATHS::applyOperator(const QString &op)
@@ -121,10 +120,11 @@ void COLONMATHS::applyOperator(const QString &op)
     return;
   }
   if (!NUMORFLD()) {
+    UYARI(this, QString(), columnOperandRefusal(text, m_names));
     m_combo->setFocus();
     return;
   }
-  if (op == QLatin1String("/") && m_cvtype == QLatin1String("N") && text.toDouble() == 0.0) {
+  if (op == QLatin1String("/") && m_cvtype == QLatin1String("N") && rt::Val(text) == 0.0) {
     ERRMESS(this, QString(), QStringLiteral("Sıfıra bölme yapılamaz!"));
     m_combo->setFocus();
     return;

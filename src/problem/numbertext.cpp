@@ -21,6 +21,22 @@ bool hasDigit(const QString &s)
   return false;
 }
 
+// Digits with at most one decimal point ("." or ","), at least one digit.
+bool isPlainNumber(const QString &s)
+{
+  bool point = false;
+  bool digit = false;
+  for (QChar c : s) {
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+      digit = true;
+    else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !point)
+      point = true;
+    else
+      return false;
+  }
+  return digit;
+}
+
 template <typename List, typename Better>
 int bestPosition(const List &a, Better better)
 {
@@ -92,20 +108,7 @@ QString numberInputRefusal(const QString &typed, int decimals, const QString &co
   const QString trimmed = typed.trimmed();
   if (trimmed.isEmpty())
     return QString();
-  bool point = false;
-  bool digit = false;
-  bool number = true;
-  for (QChar c : trimmed) {
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-      digit = true;
-    } else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !point) {
-      point = true;
-    } else {
-      number = false;
-      break;
-    }
-  }
-  if (!number || !digit)
+  if (!isPlainNumber(trimmed))
     return QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.")
         .arg(rt::AllTrim(column), trimmed);
   if (rt::AllTrim(SDAYA(trimmed, decimals)).isEmpty())
@@ -131,20 +134,7 @@ QString signedNumberRefusal(const QString &typed, int decimals)
     return QString();
   bool negative = false;
   const QString body = unsignedPart(trimmed, &negative);
-  bool point = false;
-  bool digit = false;
-  bool number = true;
-  for (QChar c : body) {
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-      digit = true;
-    } else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !point) {
-      point = true;
-    } else {
-      number = false;
-      break;
-    }
-  }
-  if (!number || !digit)
+  if (!isPlainNumber(body))
     return QStringLiteral("\"%1\" bir sayı değil!").arg(trimmed);
   const QString digits = rt::AllTrim(SDAYA(body, decimals));
   if (digits.isEmpty() || digits.size() + (negative ? 1 : 0) > NumberTextWidth)

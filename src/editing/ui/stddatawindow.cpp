@@ -25,6 +25,8 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 
+#include <algorithm>
+
 namespace vz {
 
 namespace {
@@ -215,11 +217,12 @@ void ORMAT_BROWSER::attachReference(ReferenceMatrixModel *model)
     // The columns live as long as the grid.
     connect(this, &QObject::destroyed, [column] { delete column; });
     const int title = fontMetrics().horizontalAdvance(column->CAPTION()) + 16;
-    int widest = 0;
-    if (c == 0)
-      for (int r = 0; r < model->rowCount(); ++r)
-        widest = qMax(widest, fontMetrics().horizontalAdvance(model->index(r, 0).data().toString()) + 16);
-    setColumnWidth(c, qMax({column->WIDTH() * charWidth + 8, title, widest}));
+    // Whole names and whole numbers: the widest text the column holds, and
+    // for the number columns the widest number a cell can take.
+    int widest = c == 0 ? 0 : fontMetrics().horizontalAdvance(QStringLiteral("-99999.9999")) + 16;
+    for (int r = 0; r < model->rowCount(); ++r)
+      widest = qMax(widest, fontMetrics().horizontalAdvance(model->index(r, c).data().toString()) + 16);
+    setColumnWidth(c, std::max({column->WIDTH() * charWidth + 8, title, widest}));
   }
   connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex &current) {

@@ -6,6 +6,7 @@
 #include "problem/interaction.h"
 #include "problem/numbertext.h"
 #include "platform/rtext.h"
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,6 +35,9 @@ COLONMATHS::COLONMATHS(QWidget *owner, const QStringList &fieldNames)
   m_combo->addItems(m_names);
   m_combo->setCurrentIndex(-1);
   m_combo->setEditText(QString());
+  // A name counts only as the list spells it: "hp" is not completed to "HP".
+  if (QCompleter *completer = m_combo->completer())
+    completer->setCaseSensitivity(Qt::CaseSensitive);
   // The template's height includes the drop-down list; the box is one line.
   const QRect r = du.rect(76, 7, 66, 63);
   m_combo->setGeometry(r.x(), r.y(), r.width(), m_combo->sizeHint().height());

@@ -351,6 +351,14 @@ private slots:
       }
     if (qEnvironmentVariableIsSet("VZ_GRAB_DIR"))
       w->grab().save(qEnvironmentVariable("VZ_GRAB_DIR") + QStringLiteral("/referencematrixwindow.png"));
+    // The form view's name field too.
+    grid->setCurrentIndex(grid->model()->index(4, 0));
+    w->action(28600)->trigger();
+    QLineEdit *name = w->formEdit(1);
+    QCOMPARE(name->text(), QStringLiteral("Kuru Şeker Pancarı Posası"));
+    QVERIFY(name->width() >= name->fontMetrics().horizontalAdvance(name->text()) + 12);
+    if (qEnvironmentVariableIsSet("VZ_GRAB_DIR"))
+      w->grab().save(qEnvironmentVariable("VZ_GRAB_DIR") + QStringLiteral("/referencematrixform.png"));
   }
 
   // Another session saved the file since the window read it: closing with

@@ -79,14 +79,19 @@ BM_MAN_WIN::BM_MAN_WIN(QWidget *owner, const QString &path, Interaction &ui, ref
   // POSTINIT
   RBEKLE->setChecked(true);
   setWindowTitle(QStringLiteral("Referans Matris: Besin maddesi ekle-sil"));
-  if (!m_editor.load()) {
-    // Said once; the dialog, with nothing to offer, goes as soon as it runs.
+  if (!m_editor.load())
     m_ui.errorMessage(QStringLiteral("Referans matris dosyası açma hatası!"));
-    QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
-  }
   LBBMAD->addItems(m_editor.names());
   LBBMAD->setEnabled(false);
   SLEBMNAME->setFocus();
+}
+
+int BM_MAN_WIN::exec()
+{
+  // Said once, at construction: no "&Tamam" would repeat it.
+  if (!m_editor.isLoaded())
+    return QDialog::Rejected;
+  return QDialog::exec();
 }
 
 int BM_MAN_WIN::BMSELECTED() const

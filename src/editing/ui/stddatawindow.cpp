@@ -370,7 +370,12 @@ void STDDATAWINDOW::buildForm()
     auto *edit = new QLineEdit(page);
     edit->setObjectName(field.name);
     edit->setMaxLength(field.length);
-    edit->setFixedWidth((field.length + 2) * charWidth + 12);
+    // Wide enough for the longest text the field holds, a name of 25
+    // characters included.
+    int widest = (field.length + 2) * charWidth + 12;
+    for (int r = 1; r <= m_copy.recordCount(); ++r)
+      widest = qMax(widest, edit->fontMetrics().horizontalAdvance(rt::RTrim(m_copy.cell(r, f))) + 24);
+    edit->setFixedWidth(widest);
     edit->setAccessibleName(field.name);
     label->setBuddy(edit);
     layout->addRow(label, edit);

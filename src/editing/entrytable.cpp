@@ -6,6 +6,7 @@
 #include "problem/numbertext.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vz {
 
@@ -184,6 +185,13 @@ QString EntryTable::zeroMacroText()
 QString EntryTable::linkTooWideText()
 {
   return QStringLiteral("Bağlı değerlerden biri 11 karakteri aşıyor!\n\nHiçbir değer değiştirilmedi.");
+}
+
+bool EntryTable::isDryMatterName(const QString &name)
+{
+  const QString n = rt::AllTrim(name);
+  return n.compare(QLatin1String("KMT"), Qt::CaseInsensitive) == 0
+         || n.compare(QLatin1String("KMO"), Qt::CaseInsensitive) == 0;
 }
 
 int EntryTable::nameLength() const { return NameWidth; }
@@ -460,6 +468,7 @@ bool EntryTable::BMBAGLA(int col)
   if (blank(newValue) || newValue == oldValue)
     return false;
   copy.removeAt(k - 1);
+  copy.removeIf([](const QString &n) { return isDryMatterName(n); });
   QList<int> chosen = m_ui.chooseMany(QStringLiteral("Bağlı Besin Maddeleri Seçimi"), copy, true);
   if (chosen.isEmpty())
     return false;
@@ -483,7 +492,7 @@ bool EntryTable::BMBAGLA(int col)
     const double v = rt::Val(cell(r, col));
     const double scaled = rt::Round(v / old * n, 4);
     const QString text = QString::number(scaled, 'f', 4);
-    if (text.size() > NumberTextWidth) {
+    if (!std::isfinite(scaled) || text.size() > NumberTextWidth) {
       m_ui.warning(linkTooWideText());
       return false;
     }

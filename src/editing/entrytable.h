@@ -123,6 +123,9 @@ public:
   static QString outsideCodePage(const QString &text);
   static QString zeroMacroText();
   static QString linkTooWideText();
+  // KMT (the dry matter, 1.0 in every feedstuff) and KMO (its percentage)
+  // are no composition values: nutrient linking never offers or scales them.
+  static bool isDryMatterName(const QString &name);
 
 private:
   int nameLength() const;

@@ -30,6 +30,12 @@ QString canonicalOf(const QString &path)
 
 } // namespace
 
+QString createsEmptyText(const QString &path)
+{
+  return QDir::toNativeSeparators(path) + QStringLiteral(" bulunamadı.") + CR2
+         + QStringLiteral("Yalnız birim kaydını (BIRIM) taşıyan boş bir referans matris oluşturulacak.");
+}
+
 bool logOnGranted(Interaction &ui)
 {
   return ui.logOn(QStringLiteral("Geçiş İzni")).ok;
@@ -40,6 +46,7 @@ QString ensureReferenceMatrix(const QString &programDir, Interaction &ui)
   const QString found = refmatrix::locate(programDir);
   if (!found.isEmpty())
     return found;
+  ui.information(createsEmptyText(refmatrix::defaultPath(programDir)), info());
   QString created;
   if (!RMAT_CREATE(programDir, ui, &created))
     return QString();
@@ -90,8 +97,11 @@ ColumnEditor::Result ColumnEditor::PBTAMAM(ColumnOperation op, const QString &ty
     ui.information(text, info());
     return Result::StayOpen;
   };
-  if (!m_loaded)
-    return refuse(QStringLiteral("Referans matris dosyası açma hatası!"));
+  // Without the file there is nothing to offer: said once, and the dialog goes.
+  if (!m_loaded) {
+    ui.information(QStringLiteral("Referans matris dosyası açma hatası!"), info());
+    return Result::Close;
+  }
   const bool hasSelection = selected >= 1 && selected <= m_names.size();
   const QString selectedName = hasSelection ? m_names.at(selected - 1) : QString();
   auto present = [this](const QString &name) {
@@ -152,48 +162,60 @@ ColumnEditor::Result ColumnEditor::PBTAMAM(ColumnOperation op, const QString &ty
 
 bool ColumnEditor::replace(ColumnOperation op, const QString &name, int position, Interaction &ui)
 {
-  // The file is read again now: what it holds at this moment is what is kept.
-  ReferenceMatrix m;
-  if (!refmatrix::read(m_path, &m)) {
-    ui.information(QStringLiteral("Mevcut RM dosyası açılamıyor"), info());
-    return false;
-  }
-  QList<DbfField> fields = m.fields;
-  const DbfField added{name, QLatin1Char('C'), refmatrix::CellWidth, 0};
-  if (op == ColumnOperation::Append) {
-    fields.append(added);
-  } else {
-    const int at = int(m.fieldNames().indexOf(m_names.value(position - 1)));
-    if (at < 0) {
-      ui.information(QStringLiteral("Mevcut RM dosyası açılamıyor"), info());
+  // Another session may change the file too: the read, the change and the
+  // write go under the file's save lock, and the change is applied to what
+  // the file holds at that moment.
+  QString failure;
+  const bool ok = DbfTable::withSaveLock(m_path, [&] {
+    ReferenceMatrix m;
+    if (!refmatrix::read(m_path, &m)) {
+      failure = QStringLiteral("Mevcut RM dosyası açılamıyor");
       return false;
     }
-    if (op == ColumnOperation::Insert)
-      fields.insert(at, added);
-    else
-      fields.removeAt(at);
-  }
-  // The records keep their order; fields are matched by name, so a new
-  // column starts blank (its unit too) and a deleted one is dropped.
-  QHash<QString, int> oldPos;
-  for (int i = 0; i < m.fields.size(); ++i)
-    oldPos.insert(m.fields.at(i).name, i);
-  QList<DbfRecord> records;
-  records.reserve(m.records.size());
-  for (const QStringList &r : std::as_const(m.records)) {
-    DbfRecord out;
-    for (const DbfField &f : std::as_const(fields)) {
-      const int i = oldPos.value(f.name, -1);
-      out.values.append(i >= 0 ? r.value(i) : QString(f.length, QLatin1Char(' ')));
+    QList<DbfField> fields = m.fields;
+    const DbfField added{name, QLatin1Char('C'), refmatrix::CellWidth, 0};
+    if (op != ColumnOperation::Delete && m.fieldNames().contains(name, Qt::CaseInsensitive)) {
+      failure = name + QStringLiteral(" Besin maddesi RM dosyasında mevcut.");
+      return false;
     }
-    records.append(out);
-  }
-  QString error;
-  if (!m_writer(m_path, fields, records, &error)) {
-    ui.information(QStringLiteral("Yeni dosya oluşturulamıyor.") + CR2 + error, info());
-    return false;
-  }
-  return true;
+    if (op == ColumnOperation::Append) {
+      fields.append(added);
+    } else {
+      const int at = int(m.fieldNames().indexOf(m_names.value(position - 1)));
+      if (at < 0) {
+        failure = QStringLiteral("Mevcut RM dosyası açılamıyor");
+        return false;
+      }
+      if (op == ColumnOperation::Insert)
+        fields.insert(at, added);
+      else
+        fields.removeAt(at);
+    }
+    // The records keep their order; fields are matched by name, so a new
+    // column starts blank (its unit too) and a deleted one is dropped.
+    QHash<QString, int> oldPos;
+    for (int i = 0; i < m.fields.size(); ++i)
+      oldPos.insert(m.fields.at(i).name, i);
+    QList<DbfRecord> records;
+    records.reserve(m.records.size());
+    for (const QStringList &r : std::as_const(m.records)) {
+      DbfRecord out;
+      for (const DbfField &f : std::as_const(fields)) {
+        const int i = oldPos.value(f.name, -1);
+        out.values.append(i >= 0 ? r.value(i) : QString(f.length, QLatin1Char(' ')));
+      }
+      records.append(out);
+    }
+    QString error;
+    if (!m_writer(m_path, fields, records, &error)) {
+      failure = QStringLiteral("Yeni dosya oluşturulamıyor.") + CR2 + error;
+      return false;
+    }
+    return true;
+  });
+  if (!ok)
+    ui.information(failure, info());
+  return ok;
 }
 
 // ---- back-up ----
@@ -201,6 +223,12 @@ bool ColumnEditor::replace(ColumnOperation op, const QString &name, int position
 QString folderNotReadyText(const QString &folder)
 {
   return folder + QStringLiteral(" klasörü hazır değil!") + CR2 + QStringLiteral("Hazırlayıp tekrar deneyiniz.");
+}
+
+QString notAFolderText(const QString &target)
+{
+  return target + QStringLiteral(" bir klasör değil!") + CR2
+         + QStringLiteral("Yedek, var olan bir klasöre RM dosyasının adıyla alınır.");
 }
 
 bool backUp(const QString &programDir, const QString &typedTarget, Interaction &ui)
@@ -213,40 +241,53 @@ bool backUp(const QString &programDir, const QString &typedTarget, Interaction &
     ui.errorMessage(folderNotReadyText(target));
     return false;
   }
-  if (QFileInfo(target).isDir())
-    target = QDir(target).filePath(QLatin1String(refmatrix::FileName));
-  const QFileInfo targetInfo(target);
-  const QFileInfo folder(targetInfo.absolutePath());
-  if (!folder.isDir() || !folder.isWritable()) {
-    ui.errorMessage(folderNotReadyText(QDir::toNativeSeparators(folder.absoluteFilePath())));
+  // The target is a folder: typed alone, or as the folder chooser gives it,
+  // followed by the matrix's name. Anything else (a folder that does not
+  // exist, any other file) is refused: the copy would become a file of that
+  // name, or take the place of one.
+  const QFileInfo typed(target);
+  QString folder;
+  if (typed.isDir())
+    folder = target;
+  else if (typed.fileName().compare(QLatin1String(refmatrix::FileName), Qt::CaseInsensitive) == 0
+           && (!typed.exists() || typed.isFile()))
+    folder = typed.absolutePath();
+  else if (typed.exists()) {
+    ui.errorMessage(notAFolderText(QDir::toNativeSeparators(target)));
+    return false;
+  } else
+    folder = target;
+  const QFileInfo folderInfo(folder);
+  if (!folderInfo.isDir() || !folderInfo.isWritable()) {
+    ui.errorMessage(folderNotReadyText(QDir::toNativeSeparators(folderInfo.absoluteFilePath())));
     return false;
   }
   QString source = refmatrix::locate(programDir);
   const QString sourceName = source.isEmpty() ? refmatrix::defaultPath(programDir) : source;
+  const QString copyPath = QDir(folder).filePath(QFileInfo(sourceName).fileName());
   // Another spelling of the name in the program directory would also be
   // taken for the reference matrix.
-  const bool programFolder = canonicalOf(targetInfo.absolutePath()) == canonicalOf(programDir)
-                             && targetInfo.fileName().compare(QLatin1String(refmatrix::FileName),
-                                                              Qt::CaseInsensitive) == 0;
-  if (programFolder || canonicalOf(target) == canonicalOf(sourceName)) {
+  const bool programFolder = canonicalOf(folder) == canonicalOf(programDir);
+  if (programFolder || canonicalOf(copyPath) == canonicalOf(sourceName)) {
     ui.statusMessage(QStringLiteral("Farklı bir sürücü/klasör seçilmedi..."));
     return false;
   }
-  if (targetInfo.exists()) {
-    if (!ui.askYesNoWithIcon(target + QStringLiteral(" Dosyası mevcut!\n\nÜzerine yazılsın mı?"),
-                             QStringLiteral("Uyarı..."), Interaction::Icon::Stop))
-      return false;
-  }
+  // Nothing to copy: said before any question about the old copy.
   if (source.isEmpty()) {
     ui.statusMessage(QStringLiteral("Seçili RM dosyası bulunamadı..."));
     return false;
+  }
+  if (QFileInfo::exists(copyPath)) {
+    if (!ui.askYesNoWithIcon(QDir::toNativeSeparators(copyPath) + QStringLiteral(" Dosyası mevcut!\n\nÜzerine yazılsın mı?"),
+                             QStringLiteral("Uyarı..."), Interaction::Icon::Stop))
+      return false;
   }
   QFile in(source);
   QString error;
   bool ok = in.open(QIODevice::ReadOnly);
   if (ok) {
     const QByteArray content = in.readAll();
-    ok = in.error() == QFileDevice::NoError && writeFileAtomically(target, content, &error);
+    ok = in.error() == QFileDevice::NoError && writeFileAtomically(copyPath, content, &error);
   } else {
     error = fileErrorReason(in);
   }
@@ -254,6 +295,8 @@ bool backUp(const QString &programDir, const QString &typedTarget, Interaction &
     ui.errorMessage(QStringLiteral("Dosya kopyalama hatası!") + CR2 + error);
     return false;
   }
+  // A copy readable by whom the matrix is readable by, no more and no less.
+  QFile::setPermissions(copyPath, QFileInfo(source).permissions());
   ui.statusMessage(QStringLiteral("Seçili RM'ye ait dosya başarıyla yedeklendi..."));
   return true;
 }

@@ -19,9 +19,11 @@ namespace refmaint {
 
 // The log-on every reference-matrix command asks first; true when granted.
 bool logOnGranted(Interaction &ui);
-// The reference matrix of `programDir`, created (RMAT_CREATE) when missing;
-// empty when it could not be created (the failure was shown).
+// The reference matrix of `programDir`, created (RMAT_CREATE) when missing,
+// after saying so; empty when it could not be created (the failure was shown).
 QString ensureReferenceMatrix(const QString &programDir, Interaction &ui);
+// What is said before a missing matrix is created at `path`.
+QString createsEmptyText(const QString &path);
 
 // ---- nutrient columns ----
 
@@ -49,7 +51,10 @@ public:
   // "&Tamam": `typed` is the name field's text, `selected` the 1-based list
   // position (0: none). A refusal shows its message and keeps the dialog
   // open; otherwise the operation is tried (after the question, for a
-  // delete) and the dialog closes.
+  // delete) and the dialog closes. It is tried under the file's save lock on
+  // the file as it is then, so a column another session added meanwhile is
+  // kept. A file that could not be read at load() closes the dialog with its
+  // message.
   Result PBTAMAM(ColumnOperation op, const QString &typed, int selected, Interaction &ui);
 
   static QString deleteQuestion(const QString &path, const QString &field);
@@ -66,14 +71,18 @@ private:
 // ---- back-up ----
 
 // "RM Dosyası (dBF) &Yedekle" after the log-on, with the target `target` as
-// the dialog gave it. The target is an absolute path in an existing, writable
-// folder (a folder alone gets "MATKUMAD.DBF" added); the source is the
-// reference matrix of `programDir` only; onto the source itself is refused;
-// an existing copy is replaced only after a Yes, through a temporary file.
-// True when a copy was made.
+// the dialog gave it: an existing, writable folder, alone or followed by
+// "MATKUMAD.DBF". The copy goes to that folder under the matrix's name with
+// the matrix's permission bits; the source is the reference matrix of
+// `programDir` only. Refused with a message, nothing written: a folder that
+// does not exist, a target naming another file, a relative path, onto the
+// source itself, no source (said before the overwrite question). An existing
+// copy is replaced only after a Yes, through a temporary file. True when a
+// copy was made.
 bool backUp(const QString &programDir, const QString &target, Interaction &ui);
 
 QString folderNotReadyText(const QString &folder);
+QString notAFolderText(const QString &target);
 
 } // namespace refmaint
 } // namespace vz

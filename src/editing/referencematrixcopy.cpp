@@ -5,7 +5,10 @@
 #include "platform/rtext.h"
 #include "problem/numbertext.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
+#include <cmath>
 
 namespace vz {
 
@@ -14,9 +17,12 @@ namespace {
 bool blank(const QString &s) { return s.trimmed().isEmpty(); }
 
 // A computed value as the cells hold it, or empty when it needs more than
-// the 11 characters of a cell.
+// the 11 characters of a cell or is no number at all (an overflow of the
+// wide columns of a foreign matrix): "inf" or "nan" never reach a cell.
 QString cellNumber(double value)
 {
+  if (!std::isfinite(value))
+    return QString();
   const QString text = QString::number(rt::Round(value, 4), 'f', 4);
   return text.size() > NumberTextWidth ? QString() : rt::PadL(text, NumberTextWidth);
 }
@@ -35,6 +41,9 @@ bool ReferenceMatrixCopy::open(const QString &path, QString *error)
   m_path = path;
   m_fields = m.fields;
   m_records = m.records;
+  // What the file holds now, before anything is added to the copy.
+  m_diskFields = m.fields;
+  m_diskRecords = m.records;
   // A table without records still needs its units record first: without it
   // the first feedstuff typed in would stand where "BIRIM" belongs and be
   // renamed to it. It reaches the file with the first save.
@@ -133,16 +142,47 @@ bool ReferenceMatrixCopy::removeRecord(int record)
   return true;
 }
 
-bool ReferenceMatrixCopy::save(QString *error)
+ReferenceMatrixCopy::SaveOutcome ReferenceMatrixCopy::save(QString *error, bool writeOver)
 {
-  QList<DbfRecord> out;
-  out.reserve(m_records.size());
-  for (const QStringList &r : std::as_const(m_records))
-    out.append(DbfRecord{false, r});
-  if (!DbfTable::writeTable(m_path, m_fields, out, error))
-    return false;
-  m_changed = false;
-  return true;
+  auto sameFields = [](const QList<DbfField> &a, const QList<DbfField> &b) {
+    if (a.size() != b.size())
+      return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+      if (a.at(i).name != b.at(i).name || a.at(i).type != b.at(i).type || a.at(i).length != b.at(i).length)
+        return false;
+    return true;
+  };
+  SaveOutcome outcome = SaveOutcome::Failed;
+  DbfTable::withSaveLock(m_path, [&] {
+    if (!writeOver) {
+      ReferenceMatrix disk;
+      QString why;
+      if (!refmatrix::read(m_path, &disk, &why) && QFileInfo::exists(m_path)) {
+        if (error)
+          *error = why;
+        return false;
+      }
+      // A file gone counts as changed: writing it anew is the user's choice.
+      if (!QFileInfo::exists(m_path) || !sameFields(disk.fields, m_diskFields) || disk.records != m_diskRecords) {
+        outcome = SaveOutcome::ChangedOnDisk;
+        return false;
+      }
+    }
+    QList<DbfRecord> out;
+    out.reserve(m_records.size());
+    for (const QStringList &r : std::as_const(m_records))
+      out.append(DbfRecord{false, r});
+    if (!DbfTable::writeTable(m_path, m_fields, out, error))
+      return false;
+    outcome = SaveOutcome::Saved;
+    return true;
+  });
+  if (outcome == SaveOutcome::Saved) {
+    m_diskFields = m_fields;
+    m_diskRecords = m_records;
+    m_changed = false;
+  }
+  return outcome;
 }
 
 std::optional<double> ReferenceMatrixCopy::MPRODUCT(const QString &op, double a, double b)
@@ -252,9 +292,23 @@ QString skippedCellsText(int count)
   return QStringLiteral("Böleni sıfır ya da boş olan %1 hücre değiştirilmedi.").arg(count);
 }
 
+QString columnTooWideText()
+{
+  return QStringLiteral("İşlemin sonucu bir hücreye sığmıyor (11 karakteri aşıyor)!\n\nHiçbir değer değiştirilmedi.");
+}
+
 QString saveFailedText(const QString &why)
 {
   return QStringLiteral("Referans matris dosyası kaydedilemedi!\n\n") + why;
+}
+
+QString changedOnDiskText(const QString &path)
+{
+  return QStringLiteral("Referans matris dosyası (") + path
+         + QStringLiteral(") bu pencere açıldıktan sonra başka bir oturumda değiştirilmiş.\n\n"
+                          "Evet: Sizin değişiklikleriniz dosyadakinin üzerine yazılsın.\n"
+                          "Hayır: Sizin değişiklikleriniz atılsın, dosya olduğu gibi kalsın.\n"
+                          "İptal: Hiçbir şey yazılmasın, pencereye dönülsün.");
 }
 
 bool COLMATHBM(ReferenceMatrixCopy &copy, int field, Interaction &ui)
@@ -285,7 +339,7 @@ bool COLMATHBM(ReferenceMatrixCopy &copy, int field, Interaction &ui)
     return false;
   }
   if (r.tooWide) {
-    ui.warning(EntryTable::linkTooWideText());
+    ui.warning(columnTooWideText());
     return false;
   }
   if (r.skipped > 0)
@@ -320,6 +374,11 @@ bool BMBAGLA(ReferenceMatrixCopy &copy, int record, Interaction &ui)
     ui.warning(QStringLiteral("Seçilen makro besin maddesi boş!"));
     return false;
   }
+  // Nothing can be scaled from a zero: said before any value is asked.
+  if (rt::Val(old) == 0.0) {
+    ui.warning(EntryTable::zeroMacroText());
+    return false;
+  }
   const QString prompt = rt::AllTrim(copy.cell(record, 1)) + QStringLiteral("->") + rt::AllTrim(m)
                          + QStringLiteral(" Değerini Giriniz:");
   const QString newValue = ui.askValue(prompt, old);
@@ -327,6 +386,12 @@ bool BMBAGLA(ReferenceMatrixCopy &copy, int record, Interaction &ui)
     return false;
   names.removeAt(chosen - 1);
   positions.removeAt(chosen - 1);
+  // The dry-matter columns are no composition values: never scaled.
+  for (qsizetype i = names.size() - 1; i >= 0; --i)
+    if (EntryTable::isDryMatterName(names.at(i))) {
+      names.removeAt(i);
+      positions.removeAt(i);
+    }
   const QList<int> linked = ui.chooseMany(QStringLiteral("Bağlı Besin Maddeleri Seçimi"), names, true);
   if (linked.isEmpty())
     return false;

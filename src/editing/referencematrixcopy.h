@@ -52,9 +52,15 @@ public:
   bool changed() const { return m_changed; }
   void markChanged() { m_changed = true; }
 
-  // Replaces the file with the copy (atomically); false and `error` set when
-  // it could not be written (the file then is as it was).
-  bool save(QString *error = nullptr);
+  // Replaces the file with the copy (atomically), holding the file's save
+  // lock so that no other session's save falls between the check and the
+  // write. When the file changed on disk since the copy was read (another
+  // session saved it, or added a column), nothing is written and the answer
+  // is ChangedOnDisk, unless `writeOver` (the user chose to write over it).
+  // Failed, `error` set: it could not be read or written (the file then is
+  // as it was).
+  enum class SaveOutcome { Saved, ChangedOnDisk, Failed };
+  SaveOutcome save(QString *error = nullptr, bool writeOver = false);
 
   // The arithmetic of the column commands; nullopt for an unknown operator.
   static std::optional<double> MPRODUCT(const QString &op, double a, double b);
@@ -87,6 +93,10 @@ private:
   bool m_open = false;
   QList<DbfField> m_fields;
   QList<QStringList> m_records;  // every field at full width
+  // The file as it was when the copy was read or last saved: a save that
+  // finds it otherwise on disk asks first.
+  QList<DbfField> m_diskFields;
+  QList<QStringList> m_diskRecords;
   bool m_changed = false;
   QString m_openError;
 };
@@ -98,7 +108,11 @@ namespace refmaint {
 QString openFailedText(const QString &why = QString());
 QString zeroDivisorText();           // "/" with a typed zero
 QString skippedCellsText(int count); // cells left because their divisor was zero
+QString columnTooWideText();         // a result of column arithmetic that fits no cell
 QString saveFailedText(const QString &why);
+// The question when the file changed on disk since the window read it:
+// Evet writes over it, Hayır discards the window's changes, İptal goes back.
+QString changedOnDiskText(const QString &path);
 
 // Column arithmetic ("Kolon &Aritmetiği") with its dialog and question; `field`
 // is the current grid column (1-based). True when the copy changed.

@@ -677,6 +677,12 @@ bool DbfTable::rewriteFromDisk(const DiskEdit &edit, const QString &target)
   return reopenReplaced(path);
 }
 
+bool DbfTable::withSaveLock(const QString &path, const std::function<bool()> &work)
+{
+  SaveLock lock(path);
+  return work();
+}
+
 bool DbfTable::rewrite(const QList<DbfRecord> &records)
 {
   if (!isOpen())

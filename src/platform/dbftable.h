@@ -98,6 +98,13 @@ public:
   using DiskEdit = std::function<bool(const QList<DbfField> &fields, QList<DbfRecord> &records, QString *error)>;
   bool rewriteFromDisk(const DiskEdit &edit, const QString &target = QString());
 
+  // For a table file that sessions read whole and rewrite (no session keeps
+  // it open): runs `work` (its read of the file, its change and its write)
+  // while holding the lock that serialises every save of `path`, so that
+  // no other session's save falls between the read and the write. Answers
+  // what `work` answers.
+  static bool withSaveLock(const QString &path, const std::function<bool()> &work);
+
   QDate lastUpdate() const;  // the header's date
 
   // Navigation over the records that are not deleted. Record numbers are the

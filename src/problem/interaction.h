@@ -176,23 +176,33 @@ struct ReportParameterRules {
   }
 };
 
-// How the column arithmetic dialog reads its operand: "N" every character is
-// one of ".0123456789", "L" some are, "A" none are and the text is one of
-// `names` (case matters), empty otherwise. The text is trimmed first.
+// How the column arithmetic dialog reads its operand: "A" the text is one of
+// `names` (case matters; a name holding digits, "B12", is still a name), "N"
+// a number (one leading "-" a sign, "," the point; it may still be too wide),
+// "L" anything else; empty for empty text. The text is trimmed first.
 inline QString classifyColumnOperand(const QString &text, const QStringList &names)
 {
   const QString t = text.trimmed();
   if (t.isEmpty())
     return QString();
-  qsizetype digits = 0;
-  for (QChar c : t)
-    if (c == QLatin1Char('.') || (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
-      ++digits;
-  if (digits == t.size())
-    return QStringLiteral("N");
-  if (digits > 0)
-    return QStringLiteral("L");
-  return names.contains(t) ? QStringLiteral("A") : QString();
+  if (names.contains(t))
+    return QStringLiteral("A");
+  const QString why = signedNumberRefusal(t, 4);
+  return why.isEmpty() || why == numberTooWideMessage() ? QStringLiteral("N") : QStringLiteral("L");
+}
+
+// Why the column arithmetic dialog keeps itself open on `text`: no listed
+// name and no number (naming the text), or a number too wide for a cell;
+// empty when the operand is acceptable, or blank.
+inline QString columnOperandRefusal(const QString &text, const QStringList &names)
+{
+  const QString t = text.trimmed();
+  if (t.isEmpty() || names.contains(t))
+    return QString();
+  const QString why = signedNumberRefusal(t, 4);
+  if (why.isEmpty() || why == numberTooWideMessage())
+    return why;
+  return why + QStringLiteral("\n\nBir sayı yazınız ya da listeden bir besin maddesi seçiniz.");
 }
 
 // The column names the arithmetic dialog offers: every field but the name

@@ -21,6 +21,22 @@ bool hasDigit(const QString &s)
   return false;
 }
 
+// Digits with at most one decimal point ("." or ","), at least one digit.
+bool isPlainNumber(const QString &s)
+{
+  bool point = false;
+  bool digit = false;
+  for (QChar c : s) {
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+      digit = true;
+    else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !point)
+      point = true;
+    else
+      return false;
+  }
+  return digit;
+}
+
 template <typename List, typename Better>
 int bestPosition(const List &a, Better better)
 {
@@ -92,25 +108,51 @@ QString numberInputRefusal(const QString &typed, int decimals, const QString &co
   const QString trimmed = typed.trimmed();
   if (trimmed.isEmpty())
     return QString();
-  bool point = false;
-  bool digit = false;
-  bool number = true;
-  for (QChar c : trimmed) {
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-      digit = true;
-    } else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !point) {
-      point = true;
-    } else {
-      number = false;
-      break;
-    }
-  }
-  if (!number || !digit)
+  if (!isPlainNumber(trimmed))
     return QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.")
         .arg(rt::AllTrim(column), trimmed);
   if (rt::AllTrim(SDAYA(trimmed, decimals)).isEmpty())
     return numberTooWideMessage();
   return QString();
+}
+
+namespace {
+
+// The digits of a signed number without its sign, and whether it had one.
+QString unsignedPart(const QString &trimmed, bool *negative)
+{
+  *negative = trimmed.startsWith(QLatin1Char('-'));
+  return *negative ? trimmed.mid(1) : trimmed;
+}
+
+} // namespace
+
+QString signedNumberRefusal(const QString &typed, int decimals)
+{
+  const QString trimmed = typed.trimmed();
+  if (trimmed.isEmpty())
+    return QString();
+  bool negative = false;
+  const QString body = unsignedPart(trimmed, &negative);
+  if (!isPlainNumber(body))
+    return QStringLiteral("\"%1\" bir sayı değil!").arg(trimmed);
+  const QString digits = rt::AllTrim(SDAYA(body, decimals));
+  if (digits.isEmpty() || digits.size() + (negative ? 1 : 0) > NumberTextWidth)
+    return numberTooWideMessage();
+  return QString();
+}
+
+QString signedNumberText(const QString &typed, int decimals)
+{
+  const QString trimmed = typed.trimmed();
+  if (trimmed.isEmpty() || !signedNumberRefusal(trimmed, decimals).isEmpty())
+    return blanks();
+  bool negative = false;
+  const QString digits = rt::AllTrim(SDAYA(unsignedPart(trimmed, &negative), decimals));
+  // "-0" is no value below zero.
+  if (!negative || rt::Val(digits) == 0.0)
+    return rt::PadL(digits, NumberTextWidth);
+  return rt::PadL(QLatin1Char('-') + digits, NumberTextWidth);
 }
 
 double MROUND(double value, int decimals)

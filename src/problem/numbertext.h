@@ -24,6 +24,16 @@ QString numberInputRefusal(const QString &typed, int decimals, const QString &co
 // The message for a number too wide for its cell.
 QString numberTooWideMessage();
 
+// For a value that may be below zero (an operand of the column arithmetic, a
+// new macro value): why `typed` cannot be read as a number of `decimals`
+// decimals, naming the text ("\"1O\" bir sayı değil!"), or the too-wide
+// message; empty when it can, blank text included. One leading "-" is a
+// sign; "," counts as the point.
+QString signedNumberRefusal(const QString &typed, int decimals);
+// Such a value as number text, its sign kept ("-5" gives "    -5.0000");
+// 11 blanks for blank text or text that signedNumberRefusal() refuses.
+QString signedNumberText(const QString &typed, int decimals);
+
 // Rounds half up with a tolerance of 1e-10 on the half; negative values are cut
 // toward zero.
 double MROUND(double value, int decimals);

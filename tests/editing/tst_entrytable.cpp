@@ -420,8 +420,12 @@ private slots:
     EntryTable t(EntryKind::Matrix, p, ui);
     fill<int>(ui.chooseOneAnswers, {2});
     fill<std::optional<QString>>(ui.valueAnswers, {typed});
-    fill<QList<int>>(ui.chooseManyAnswers, {{2}});  // NDF of {KMT, NDF}
+    // "Tümünü Seç": every nutrient offered, and KMT is never among them.
+    fill<QList<int>>(ui.chooseManyAnswers, {{1, 2}});
     QCOMPARE(t.BMBAGLA(3), warning.isEmpty());
+    if (warning.isEmpty())
+      QCOMPARE(ui.texts(QStringLiteral("choosemany")), QStringList{QStringLiteral("NDF")});
+    QCOMPARE(t.cell(1, 3), num(QStringLiteral("1.0000")));  // the dry matter is no composition value
     QCOMPARE(t.cell(2, 3), num(macroNew));
     QCOMPARE(t.cell(3, 3), num(linkedNew));
     QCOMPARE(t.cell(3, 2), num(QStringLiteral("20.0000")));  // other feedstuffs untouched

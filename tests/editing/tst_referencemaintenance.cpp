@@ -3,6 +3,7 @@
 // back with an independent reader, and the back-up copy.
 #include "../platform/dbfreader.h"
 #include "editing/referencemaintenance.h"
+#include "editing/entrytable.h"
 #include "editing/referencematrixcopy.h"
 #include "problem/numbertext.h"
 #include "referencefixture.h"
@@ -106,7 +107,7 @@ private slots:
     const int added = copy.APPEND();
     copy.ENDEDIT(added, 1, QStringLiteral("Pamuk Tohumu"), ui);
     copy.ENDEDIT(added, 4, QStringLiteral("23"), ui);
-    QVERIFY(copy.save());
+    QCOMPARE(copy.save(), ReferenceMatrixCopy::SaveOutcome::Saved);
     QVERIFY(!copy.changed());
     const IndependentTable t = readWithDbfread(path());
     QVERIFY2(t.ok, qPrintable(t.error));
@@ -147,6 +148,10 @@ private slots:
                                          << QStringList{"8.8571", "=", "=", "14.2000", "3.8095"} << 2;
     QTest::newRow("/ by empty column") << "/" << "VITA" << A
                                        << QStringList{"=", "=", "0.6200", "=", "="} << 4;
+    QTest::newRow("+ minus five keeps its sign") << "+" << "-5" << N
+                                                 << QStringList{"-3.1400", "-2.9900", "-3.7600", "-2.8700", "-3.4000"} << 0;
+    QTest::newRow("- minus five") << "-" << "-5" << N
+                                  << QStringList{"6.8600", "7.0100", "6.2400", "7.1300", "6.6000"} << 0;
   }
 
   void columnArithmetic()
@@ -169,7 +174,7 @@ private slots:
     QVERIFY(refmaint::COLMATHBM(copy, 6, ui));
     QCOMPARE(ui.shown.at(1).text,
              QStringLiteral("Seçili referans matrise (NEL=NEL%1%2) işlemi uygulanacak\n\nYaptığınız işlemden emin misiniz?")
-                 .arg(op, type == QLatin1String("N") ? SDAYA(value, 4).trimmed() : value));
+                 .arg(op, type == QLatin1String("N") ? signedNumberText(value, 4).trimmed() : value));
     QCOMPARE(copy.cell(1, 6), recs[0].values[5]);  // units untouched
     for (int r = 2; r <= 6; ++r) {
       const QString want = expected.at(r - 2);
@@ -205,11 +210,12 @@ private slots:
     QCOMPARE(ui.texts(QStringLiteral("error")), QStringList{QStringLiteral("Sıfıra bölme yapılamaz!")});
     const ColumnOperation zero{QStringLiteral("/"), QStringLiteral("0.0000"), QStringLiteral("N")};
     QVERIFY(copy.applyColumnMaths(4, zero).divideByZero);
-    // A result wider than a cell: nothing is written.
+    // A result wider than a cell: said so, and nothing is written.
     ui.columnAnswers.enqueue({QStringLiteral("*"), QStringLiteral("100000")});
     ui.yesNoAnswers.enqueue(true);
     QVERIFY(!refmaint::COLMATHBM(copy, 4, ui));
     QCOMPARE(copy.cell(5, 4), cell("499.0000"));
+    QCOMPARE(ui.texts(QStringLiteral("warning")).last(), refmaint::columnTooWideText());
     // Answered No.
     ui.columnAnswers.enqueue({QStringLiteral("+"), QStringLiteral("1")});
     ui.yesNoAnswers.enqueue(false);
@@ -220,6 +226,73 @@ private slots:
     ui.yesNoAnswers.enqueue(true);
     QVERIFY(refmaint::COLMATHBM(copy, 2, ui));
     QCOMPARE(copy.cell(2, 2), cell("10.0000"));
+  }
+
+  // Column arithmetic keeps what was typed: the sign of a number, a column
+  // whose name holds digits; text that is no number, or a number too wide,
+  // is named and changes nothing.
+  void columnArithmeticOperands_data()
+  {
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("nel");      // NEL of record 2 afterwards, trimmed
+    QTest::addColumn<QString>("warning");  // the dialog's refusal, empty for none
+    const QString unchanged = QStringLiteral("1.8600");
+    const QString hint = QStringLiteral("\n\nBir sayı yazınız ya da listeden bir besin maddesi seçiniz.");
+    QTest::newRow("minus five") << "*" << "-5" << "-9.3000" << "";
+    QTest::newRow("column B12 typed") << "+" << "B12" << "3.8600" << "";
+    QTest::newRow("letter O for zero") << "+" << "1O" << unchanged << QStringLiteral("\"1O\" bir sayı değil!") + hint;
+    QTest::newRow("eight integer digits") << "+" << "99999999" << unchanged << "Sayı 11 karakterden uzun olamaz!";
+    QTest::newRow("seven integer digits") << "+" << "1234567" << unchanged << "Sayı 11 karakterden uzun olamaz!";
+  }
+
+  void columnArithmeticOperands()
+  {
+    QFETCH(QString, op);
+    QFETCH(QString, typed);
+    QFETCH(QString, nel);
+    QFETCH(QString, warning);
+    // A matrix with a column named "B12" (2.0000 in record 2).
+    QList<DbfField> fields = referenceFields();
+    fields.append({QStringLiteral("B12"), QLatin1Char('C'), 11, 0});
+    QList<DbfRecord> recs = referenceRecords();
+    for (DbfRecord &r : recs)
+      r.values.append(cell(&r == &recs.first() ? "g" : "2.0000"));
+    QVERIFY(DbfTable::writeTable(path(), fields, recs));
+    ReferenceMatrixCopy copy;
+    QVERIFY(copy.open(path()));
+    ScriptedInteraction ui;
+    ui.columnAnswers.enqueue({op, typed});
+    ui.yesNoAnswers.enqueue(true);
+    QCOMPARE(refmaint::COLMATHBM(copy, 6, ui), warning.isEmpty());
+    QCOMPARE(copy.cell(2, 6), rt::PadL(nel, 11));
+    QCOMPARE(ui.texts(QStringLiteral("warning")), warning.isEmpty() ? QStringList() : QStringList{warning});
+    if (warning.isEmpty())
+      QVERIFY(ui.texts(QStringLiteral("yesno")).first().startsWith(
+          QStringLiteral("Seçili referans matrise (NEL=NEL") + op
+          + (typed == QLatin1String("B12") ? typed : signedNumberText(typed, 4).trimmed()) + QLatin1Char(')')));
+  }
+
+  // Wide columns of a foreign matrix can overflow a double: such a result
+  // is refused like a too-wide one, never written as "inf".
+  void columnArithmeticNeverWritesInfinity()
+  {
+    QList<DbfField> fields = referenceFields().mid(0, 2);
+    fields.append({QStringLiteral("GENIS1"), QLatin1Char('C'), 220, 0});
+    fields.append({QStringLiteral("GENIS2"), QLatin1Char('C'), 220, 0});
+    const QString huge = QStringLiteral("1") + QString(200, QLatin1Char('0'));
+    QList<DbfRecord> recs{{false, {QStringLiteral("BIRIM"), QString(), QString(), QString()}},
+                          {false, {QStringLiteral("Arpa"), cell("5.000"), huge, huge}}};
+    QVERIFY(DbfTable::writeTable(path(), fields, recs));
+    ReferenceMatrixCopy copy;
+    QVERIFY(copy.open(path()));
+    ScriptedInteraction ui;
+    ui.columnAnswers.enqueue({QStringLiteral("*"), QStringLiteral("GENIS2")});
+    ui.yesNoAnswers.enqueue(true);
+    QVERIFY(!refmaint::COLMATHBM(copy, 3, ui));
+    QCOMPARE(rt::AllTrim(copy.cell(2, 3)), huge);
+    QCOMPARE(ui.texts(QStringLiteral("warning")), QStringList{refmaint::columnTooWideText()});
+    QVERIFY(!copy.changed());
   }
 
   void nutrientLinking()
@@ -235,24 +308,91 @@ private slots:
     QVERIFY(!refmaint::BMBAGLA(copy, 1, ui));
     QCOMPARE(ui.texts(QStringLiteral("warning")), QStringList{QStringLiteral("Bir yem maddesi seçilmedi...")});
 
+    // "Tümünü Seç": every nutrient offered is scaled, and the dry-matter
+    // percentage KMO is never offered.
     ui.chooseOneAnswers.enqueue(2);  // HP among KMO, HP, NDF, NEL, KALSIYUM, VITA
     ui.valueAnswers.enqueue(QStringLiteral("12"));
-    ui.chooseManyAnswers.enqueue({2, 3});  // NDF, NEL of KMO, NDF, NEL, ...
+    ui.chooseManyAnswers.enqueue({1, 2, 3, 4, 5});
     ui.yesNoAnswers.enqueue(true);
     QVERIFY(refmaint::BMBAGLA(copy, 2, ui));
+    QCOMPARE(ui.texts(QStringLiteral("choosemany")), QStringList{QStringLiteral("NDF\nNEL\nKALSIYUM\nVITA")});
+    QCOMPARE(copy.cell(2, 3), cell("88.0000"));  // KMO
     QCOMPARE(copy.cell(2, 5), cell("24.0000"));
     QCOMPARE(copy.cell(2, 6), cell(""));
+    QCOMPARE(copy.cell(2, 7), cell("0.7200"));
     QCOMPARE(copy.cell(2, 4), cell("12.0000"));
 
-    // A zero macro value divides nothing.
-    copy.ENDEDIT(3, 4, QStringLiteral("0"), ui);
+    // A new value below zero keeps its sign.
     ui.chooseOneAnswers.enqueue(2);
-    ui.valueAnswers.enqueue(QStringLiteral("5"));
+    ui.valueAnswers.enqueue(QStringLiteral("-6"));
     ui.chooseManyAnswers.enqueue({1});
     ui.yesNoAnswers.enqueue(true);
+    QVERIFY(refmaint::BMBAGLA(copy, 2, ui));
+    QCOMPARE(copy.cell(2, 4), cell("-6.0000"));
+    QCOMPARE(copy.cell(2, 5), cell("-12.0000"));
+
+    // A zero macro value is refused at once: no value is asked.
+    copy.ENDEDIT(3, 4, QStringLiteral("0"), ui);
+    ui.chooseOneAnswers.enqueue(2);
+    const qsizetype asked = ui.texts(QStringLiteral("value")).size();
     const QString kmo = copy.cell(3, 3);
     QVERIFY(!refmaint::BMBAGLA(copy, 3, ui));
+    QCOMPARE(ui.texts(QStringLiteral("warning")).last(), EntryTable::zeroMacroText());
+    QCOMPARE(ui.texts(QStringLiteral("value")).size(), asked);
     QCOMPARE(copy.cell(3, 3), kmo);
+  }
+
+  // Two sessions on one file: a save never writes over a change another
+  // session saved since the copy was read; it says so, and writes over it
+  // only when told to.
+  void saveSeesChangeOnDisk()
+  {
+    using Outcome = ReferenceMatrixCopy::SaveOutcome;
+    ScriptedInteraction ui;
+    ReferenceMatrixCopy mine;
+    ReferenceMatrixCopy theirs;
+    QVERIFY(mine.open(path()));
+    QVERIFY(theirs.open(path()));
+    theirs.ENDEDIT(2, 4, QStringLiteral("130"), ui);
+    QCOMPARE(theirs.save(), Outcome::Saved);
+    mine.ENDEDIT(3, 4, QStringLiteral("95"), ui);
+    const QByteArray afterTheirs = bytesOf(path());
+    QCOMPARE(mine.save(), Outcome::ChangedOnDisk);
+    QCOMPARE(bytesOf(path()), afterTheirs);
+    QVERIFY(mine.changed());
+    QCOMPARE(mine.save(nullptr, true), Outcome::Saved);
+    ReferenceMatrixCopy reread;
+    QVERIFY(reread.open(path()));
+    QCOMPARE(reread.cell(3, 4), cell("95.0000"));
+    QCOMPARE(reread.cell(2, 4), cell("124.0000"));  // written over, as chosen
+    // Saved again with nothing new on disk: no question.
+    mine.ENDEDIT(4, 4, QStringLiteral("190"), ui);
+    QCOMPARE(mine.save(), Outcome::Saved);
+    // A column another session added is a change on disk too.
+    refmaint::ColumnEditor editor(path());
+    QVERIFY(editor.load());
+    QCOMPARE(editor.PBTAMAM(refmaint::ColumnOperation::Append, QStringLiteral("YENI"), 0, ui),
+             refmaint::ColumnEditor::Result::Close);
+    mine.ENDEDIT(5, 4, QStringLiteral("400"), ui);
+    const QByteArray withColumn = bytesOf(path());
+    QCOMPARE(mine.save(), Outcome::ChangedOnDisk);
+    QCOMPARE(bytesOf(path()), withColumn);
+  }
+
+  // The column dialog of a file it cannot read says so once, on its first
+  // "&Tamam", and closes.
+  void columnEditorWithoutFileClosesAtOnce()
+  {
+    QFile f(path());
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("no table");
+    f.close();
+    refmaint::ColumnEditor editor(path());
+    QVERIFY(!editor.load());
+    ScriptedInteraction ui;
+    QCOMPARE(editor.PBTAMAM(refmaint::ColumnOperation::Append, QStringLiteral("YENI"), 0, ui),
+             refmaint::ColumnEditor::Result::Close);
+    QCOMPARE(ui.texts(QStringLiteral("information")), QStringList{QStringLiteral("Referans matris dosyası açma hatası!")});
   }
 
   void columns_data()
@@ -427,6 +567,9 @@ private slots:
     QTest::newRow("onto itself, other path") << "%p/./../%n/matkumad.dbf" << "status" << "Farklı bir sürücü/klasör seçilmedi...";
     QTest::newRow("missing folder") << "%t/yok/MATKUMAD.DBF" << "error" << "%t/yok klasörü hazır değil!\r\rHazırlayıp tekrar deneyiniz.";
     QTest::newRow("relative path") << "yedek/MATKUMAD.DBF" << "error" << "yedek/MATKUMAD.DBF klasörü hazır değil!\r\rHazırlayıp tekrar deneyiniz.";
+    QTest::newRow("folder that does not exist") << "%t/yok" << "error" << "%t/yok klasörü hazır değil!\r\rHazırlayıp tekrar deneyiniz.";
+    QTest::newRow("a regular file") << "%f" << "error"
+                                    << "%f bir klasör değil!\r\rYedek, var olan bir klasöre RM dosyasının adıyla alınır.";
     QTest::newRow("cancelled") << "" << "" << "";
   }
 
@@ -438,9 +581,16 @@ private slots:
     // The program directory's file named in lower case counts as itself too.
     QVERIFY(QFile::rename(path(), QDir(m_dir.path()).filePath(QStringLiteral("matkumad.dbf"))));
     QTemporaryDir temp;
+    // A file of the user's that a back-up must never take the place of.
+    const QString userFile = temp.filePath(QStringLiteral("notlar.txt"));
+    QFile notes(userFile);
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("notlar");
+    notes.close();
     auto fill = [&](QString s) {
       return s.replace(QLatin1String("%p"), m_dir.path())
           .replace(QLatin1String("%n"), QFileInfo(m_dir.path()).fileName())
+          .replace(QLatin1String("%f"), userFile)
           .replace(QLatin1String("%t"), temp.path());
     };
     ScriptedInteraction ui;
@@ -454,17 +604,47 @@ private slots:
       QCOMPARE(ui.shown.first().text, fill(text));
     }
     QCOMPARE(bytesOf(QDir(m_dir.path()).filePath(QStringLiteral("matkumad.dbf"))), before);
-    QVERIFY(QDir(temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    QCOMPARE(QDir(temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{QStringLiteral("notlar.txt")});
+    QCOMPARE(bytesOf(userFile), QByteArray("notlar"));
   }
 
   void backUpWithoutSource()
   {
     QVERIFY(QFile::remove(path()));
     QTemporaryDir target;
+    // An old copy there: nothing is asked about it, since nothing would be copied.
+    const QString oldCopy = target.filePath(QStringLiteral("MATKUMAD.DBF"));
+    QFile old(oldCopy);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("eski");
+    old.close();
     ScriptedInteraction ui;
+    ui.yesNoAnswers.enqueue(true);
     QVERIFY(!refmaint::backUp(m_dir.path(), target.path(), ui));
+    QCOMPARE(ui.shown.size(), 1);
     QCOMPARE(ui.texts(QStringLiteral("status")), QStringList{QStringLiteral("Seçili RM dosyası bulunamadı...")});
     QVERIFY(!QFile::exists(path()));
+    QCOMPARE(bytesOf(oldCopy), QByteArray("eski"));
+  }
+
+  // The copy is readable by whom the matrix is readable by: its permission
+  // bits, not the target's or the usual ones of a new file.
+  void backUpKeepsPermissions()
+  {
+    const auto bits = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QVERIFY(QFile::setPermissions(path(), bits));
+    QTemporaryDir target;
+    const QString copyPath = target.filePath(QStringLiteral("MATKUMAD.DBF"));
+    ScriptedInteraction ui;
+    QVERIFY(refmaint::backUp(m_dir.path(), target.path(), ui));
+    QCOMPARE(QFileInfo(copyPath).permissions().toInt() & 0x7777, QFileInfo(path()).permissions().toInt() & 0x7777);
+    // An old copy open to all is replaced by one as closed as the matrix.
+    QVERIFY(QFile::setPermissions(copyPath, bits | QFileDevice::ReadOther | QFileDevice::WriteOther
+                                                | QFileDevice::WriteGroup));
+    ui.yesNoAnswers.enqueue(true);
+    QVERIFY(refmaint::backUp(m_dir.path(), copyPath, ui));
+    QCOMPARE(QFileInfo(copyPath).permissions().toInt() & 0x7777, QFileInfo(path()).permissions().toInt() & 0x7777);
   }
 
   void openingSteps()

@@ -231,7 +231,7 @@ void TestReferenceMatrix::turkishColumnNameThroughEveryWriter()
   ScriptedInteraction ui;
   QCOMPARE(copy.ENDEDIT(2, 4, QStringLiteral("31"), ui), ReferenceMatrixCopy::EditOutcome::Stored);
   QString error;
-  QVERIFY2(copy.save(&error), qPrintable(error));
+  QVERIFY2(copy.save(&error) == ReferenceMatrixCopy::SaveOutcome::Saved, qPrintable(error));
   QCOMPARE(descriptors(path), before);
 
   // A column added behind it.
@@ -280,7 +280,7 @@ void TestReferenceMatrix::emptyMatrixGetsItsUnitsRecord()
   ScriptedInteraction ui;
   QCOMPARE(copy.ENDEDIT(2, 1, QStringLiteral("Arpa"), ui), ReferenceMatrixCopy::EditOutcome::Stored);
   QCOMPARE(copy.ENDEDIT(2, 4, QStringLiteral("124"), ui), ReferenceMatrixCopy::EditOutcome::Stored);
-  QVERIFY(copy.save());
+  QCOMPARE(copy.save(), ReferenceMatrixCopy::SaveOutcome::Saved);
   const IndependentTable t = readWithDbfread(path);
   QVERIFY2(t.ok, qPrintable(t.error));
   QCOMPARE(t.records.size(), 2);

@@ -180,7 +180,7 @@ Writer matrixWindowWriter(const QString &name,
           return Answer{false, QStringLiteral("the edit changed nothing: ") + joined(ui)};
         if (!fault())
           return Answer{};
-        const bool ok = copy.save(&why);
+        const bool ok = copy.save(&why) == ReferenceMatrixCopy::SaveOutcome::Saved;
         return Answer{ok, why + joined(ui)};
       });
 }

@@ -38,8 +38,20 @@ void moveFocusAway(QWidget *to)
 
 QString blanks11() { return QString(11, QLatin1Char(' ')); }
 
-const QStringList kFields = {QStringLiteral("YM_ADI"), QStringLiteral("FIATI"),
-                             QStringLiteral("KM"), QStringLiteral("HP"), QStringLiteral("NEL")};
+const QStringList kFields = {QStringLiteral("YM_ADI"), QStringLiteral("FIATI"), QStringLiteral("KM"),
+                             QStringLiteral("HP"),     QStringLiteral("NEL"),   QStringLiteral("B12")};
+
+// The text of the message box the next modal run shows, answered with its
+// first button.
+void answerNextBox(QString *seen)
+{
+  vz::test::whenModal([seen](QWidget *w) {
+    if (auto *box = qobject_cast<QMessageBox *>(w)) {
+      *seen = box->text();
+      box->buttons().first()->click();
+    }
+  });
+}
 
 } // namespace
 
@@ -54,6 +66,8 @@ private slots:
 
   void valueDialog_data();
   void valueDialog();
+  void valueDialogRefuses_data();
+  void valueDialogRefuses();
 
   void chooseOne_data();
   void chooseOne();
@@ -132,7 +146,9 @@ void TstCommonDialogs::valueDialog_data()
   QTest::newRow("typed 12,5, enter") << "12,5" << false << End::Enter << "    12.5000";
   QTest::newRow("typed 7, ok without leaving") << "7" << false << End::OkButton << "     7.0000";
   QTest::newRow("emptied edit gives blanks") << "" << true << End::OkButton << blanks11();
-  QTest::newRow("letters give blanks") << "abc" << false << End::Enter << blanks11();
+  QTest::newRow("minus five keeps its sign") << "-5" << true << End::OkButton << "    -5.0000";
+  QTest::newRow("minus 2,5 by enter") << "-2,5" << false << End::Enter << "    -2.5000";
+  QTest::newRow("widest negative") << "-99999,9999" << false << End::Enter << "-99999.9999";
   QTest::newRow("escape keeps preset") << "9" << false << End::EscapeInControl << preset;
   QTest::newRow("close box keeps preset") << "9" << true << End::CloseBox << preset;
 }
@@ -171,6 +187,47 @@ void TstCommonDialogs::valueDialog()
   }
   QVERIFY(!dlg.isVisible());
   QCOMPARE(dlg.CTXTVAL(), expected);
+}
+
+void TstCommonDialogs::valueDialogRefuses_data()
+{
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<bool>("leaveEdit");
+  QTest::addColumn<QString>("message");
+  const QString tooWide = QStringLiteral("Sayı 11 karakterden uzun olamaz!");
+  QTest::newRow("letter O for zero") << "1O" << false << "\"1O\" bir sayı değil!";
+  QTest::newRow("letters, focus left") << "abc" << true << "\"abc\" bir sayı değil!";
+  QTest::newRow("two signs") << "--5" << false << "\"--5\" bir sayı değil!";
+  QTest::newRow("seven digits") << "1234567" << false << tooWide;
+  QTest::newRow("six digits and a sign") << "-123456" << true << tooWide;
+}
+
+// Text that is no number, or too wide, is named and kept; the dialog stays
+// open until a number is given.
+void TstCommonDialogs::valueDialogRefuses()
+{
+  QFETCH(QString, typed);
+  QFETCH(bool, leaveEdit);
+  QFETCH(QString, message);
+  MBM_WIND dlg(nullptr, QStringLiteral("Arpa->HP Değerini Giriniz:"), QStringLiteral("     2.3400"));
+  showActive(&dlg);
+  dlg.MBM_EDIT()->setFocus();
+  dlg.MBM_EDIT()->selectAll();
+  vz::test::typeText(dlg.MBM_EDIT(), typed);
+  if (leaveEdit)
+    moveFocusAway(dlg.cancelButton());
+  QString seen;
+  answerNextBox(&seen);
+  QTest::mouseClick(dlg.okButton(), Qt::LeftButton);
+  QCOMPARE(seen, message);
+  QVERIFY(dlg.isVisible());
+  QCOMPARE(dlg.MBM_EDIT()->text(), typed);
+  QCOMPARE(dlg.CTXTVAL(), QStringLiteral("     2.3400"));
+  dlg.MBM_EDIT()->selectAll();
+  vz::test::typeText(dlg.MBM_EDIT(), QStringLiteral("-7"));
+  QTest::keyClick(dlg.MBM_EDIT(), Qt::Key_Return);
+  QVERIFY(!dlg.isVisible());
+  QCOMPARE(dlg.CTXTVAL(), QStringLiteral("    -7.0000"));
 }
 
 // ---- ACHOICE
@@ -297,8 +354,9 @@ void TstCommonDialogs::columnArithmeticOffersColumns()
 {
   COLONMATHS dlg(nullptr, kFields);
   QCOMPARE(dlg.windowTitle(), QStringLiteral("Kolon Aritmetiği"));
-  QCOMPARE(dlg.fieldNameList(), (QStringList{QStringLiteral("KM"), QStringLiteral("HP"), QStringLiteral("NEL")}));
-  QCOMPARE(dlg.CBVALAP()->count(), 3);
+  QCOMPARE(dlg.fieldNameList(), (QStringList{QStringLiteral("KM"), QStringLiteral("HP"), QStringLiteral("NEL"),
+                                             QStringLiteral("B12")}));
+  QCOMPARE(dlg.CBVALAP()->count(), 4);
   QCOMPARE(dlg.CVTYPE(), QStringLiteral("U"));
   QVERIFY(dlg.cancelButton()->isDefault());
   QCOMPARE(dlg.operatorButton(QLatin1Char('-'))->text(), QStringLiteral("--"));
@@ -316,8 +374,12 @@ void TstCommonDialogs::columnArithmetic_data()
   QTest::newRow("2,5 plus, mouse") << "2,5" << "+" << true << "+" << "2.5000" << "N";
   QTest::newRow("2,5 plus, shortcut") << "2,5" << "+" << false << "+" << "2.5000" << "N";
   QTest::newRow("2.5 divide") << "2.5" << "/" << true << "/" << "2.5000" << "N";
-  QTest::newRow("minus five") << "-5" << "-" << true << "-" << "5.0000" << "N";
+  QTest::newRow("minus five keeps its sign") << "-5" << "-" << true << "-" << "-5.0000" << "N";
+  QTest::newRow("minus 2,5, shortcut") << "-2,5" << "*" << false << "*" << "-2.5000" << "N";
+  QTest::newRow("six digits fit") << "999999" << "+" << true << "+" << "999999.0000" << "N";
   QTest::newRow("typed column name") << "NEL" << "-" << false << "-" << "NEL" << "A";
+  QTest::newRow("pick B12, a name with digits") << "#3" << "+" << false << "+" << "B12" << "A";
+  QTest::newRow("typed B12, a name with digits") << "B12" << "/" << true << "/" << "B12" << "A";
   QTest::newRow("empty operand is cancel") << "" << "*" << false << "" << "" << "U";
   QTest::newRow("cancel") << "3" << "cancel" << false << "" << "" << "U";
   QTest::newRow("escape in combo") << "3" << "escape" << false << "" << "" << "U";
@@ -365,23 +427,33 @@ void TstCommonDialogs::columnArithmetic()
 void TstCommonDialogs::columnArithmeticStaysOpen_data()
 {
   QTest::addColumn<QString>("typed");
-  QTest::newRow("lower-case column") << "hp";
-  QTest::newRow("unknown name") << "XYZ";
-  QTest::newRow("price column") << "FIATI";
-  QTest::newRow("name column") << "YM_ADI";
+  QTest::addColumn<QString>("message");
+  const QString notNumber = QStringLiteral("\"%1\" bir sayı değil!\n\nBir sayı yazınız ya da listeden bir besin "
+                                           "maddesi seçiniz.");
+  QTest::newRow("lower-case column") << "hp" << notNumber.arg(QStringLiteral("hp"));
+  QTest::newRow("unknown name") << "XYZ" << notNumber.arg(QStringLiteral("XYZ"));
+  QTest::newRow("price column") << "FIATI" << notNumber.arg(QStringLiteral("FIATI"));
+  QTest::newRow("name column") << "YM_ADI" << notNumber.arg(QStringLiteral("YM_ADI"));
+  QTest::newRow("letter O for zero") << "1O" << notNumber.arg(QStringLiteral("1O"));
+  QTest::newRow("seven integer digits") << "9999999" << "Sayı 11 karakterden uzun olamaz!";
+  QTest::newRow("eight integer digits") << "99999999" << "Sayı 11 karakterden uzun olamaz!";
 }
 
 void TstCommonDialogs::columnArithmeticStaysOpen()
 {
   QFETCH(QString, typed);
+  QFETCH(QString, message);
   COLONMATHS dlg(nullptr, kFields);
   showActive(&dlg);
   vz::test::typeText(dlg.CBVALAP(), typed);
+  QString seen;
+  answerNextBox(&seen);
   dlg.operatorButton(QLatin1Char('+'))->click();
+  QCOMPARE(seen, message);
   QVERIFY(dlg.isVisible());
   QCOMPARE(dlg.COPERAT(), QString());
   QCOMPARE(dlg.CBVALAP()->currentText(), typed);  // nothing typed is lost
-  QCOMPARE(QApplication::focusWidget(), dlg.CBVALAP());
+  QCOMPARE(dlg.focusWidget(), dlg.CBVALAP());
   dlg.close();
   QCOMPARE(dlg.CVTYPE(), QStringLiteral("U"));
 }

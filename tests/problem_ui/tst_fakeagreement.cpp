@@ -8,6 +8,7 @@
 #include "problem/ui/colonmaths.h"
 #include "problem/ui/mbm_wind.h"
 #include "scriptedinteraction.h"
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
@@ -16,7 +17,7 @@ using namespace vz;
 namespace {
 
 const QStringList kFields = {QStringLiteral("YM_ADI"), QStringLiteral("FIATI"),
-                             QStringLiteral("KM"), QStringLiteral("HP")};
+                             QStringLiteral("KM"), QStringLiteral("HP"), QStringLiteral("B12")};
 
 } // namespace
 
@@ -34,19 +35,31 @@ private slots:
 void TstFakeAgreement::value_data()
 {
   QTest::addColumn<QString>("typed");  // "<cancel>" presses "&İptal"
-  QTest::newRow("number") << "12,5";
-  QTest::newRow("preset retyped") << "     2.0000";
-  QTest::newRow("empty") << "";
-  QTest::newRow("letters") << "yok";
-  QTest::newRow("cancel") << "<cancel>";
+  QTest::addColumn<bool>("refused");   // the dialog names the text and stays open; then "&İptal"
+  QTest::newRow("number") << "12,5" << false;
+  QTest::newRow("preset retyped") << "     2.0000" << false;
+  QTest::newRow("empty") << "" << false;
+  QTest::newRow("below zero") << "-5" << false;
+  QTest::newRow("letters") << "yok" << true;
+  QTest::newRow("letter O for zero") << "1O" << true;
+  QTest::newRow("too wide") << "12345678" << true;
+  QTest::newRow("cancel") << "<cancel>" << false;
 }
+
+// What the real dialog shows (its message box, if any) and hands back.
+struct RealAnswer {
+  QString message;
+  bool closed = false;
+};
 
 void TstFakeAgreement::value()
 {
   QFETCH(QString, typed);
+  QFETCH(bool, refused);
   const QString preset = QStringLiteral("     2.0000");
   MBM_WIND dlg(nullptr, QStringLiteral("Yeni değer:"), preset);
   dlg.show();
+  RealAnswer real;
   if (typed == QLatin1String("<cancel>")) {
     dlg.PBIPTAL();
   } else {
@@ -55,44 +68,77 @@ void TstFakeAgreement::value()
       QTest::keyClick(dlg.MBM_EDIT(), Qt::Key_Delete);
     else
       vz::test::typeText(dlg.MBM_EDIT(), typed);
+    if (refused)
+      vz::test::whenModal([&real](QWidget *w) {
+        if (auto *box = qobject_cast<QMessageBox *>(w)) {
+          real.message = box->text();
+          box->buttons().first()->click();
+        }
+      });
     QTest::keyClick(dlg.MBM_EDIT(), Qt::Key_Return);
+    if (refused) {
+      QVERIFY(dlg.isVisible());
+      dlg.PBIPTAL();
+    }
   }
   vz::test::ScriptedInteraction fake;
-  if (typed == QLatin1String("<cancel>"))
+  if (typed == QLatin1String("<cancel>")) {
     fake.valueAnswers.enqueue(std::nullopt);
-  else
+  } else {
     fake.valueAnswers.enqueue(typed);
+    if (refused)
+      fake.valueAnswers.enqueue(std::nullopt);
+  }
   QCOMPARE(fake.askValue(QStringLiteral("Yeni değer:"), preset), dlg.CTXTVAL());
+  QCOMPARE(fake.texts(QStringLiteral("warning")), refused ? QStringList{real.message} : QStringList());
 }
 
 void TstFakeAgreement::column_data()
 {
   QTest::addColumn<QString>("op");
   QTest::addColumn<QString>("typed");
-  QTest::newRow("column") << "*" << "HP";
-  QTest::newRow("mixed number") << "+" << "2,5";
-  QTest::newRow("sign dropped") << "-" << "-5";
-  QTest::newRow("empty") << "/" << "";
-  QTest::newRow("cancel") << "" << "3";
+  QTest::addColumn<bool>("refused");  // the dialog names the text and stays open; then "&İptal"
+  QTest::newRow("column") << "*" << "HP" << false;
+  QTest::newRow("column with digits") << "+" << "B12" << false;
+  QTest::newRow("mixed number") << "+" << "2,5" << false;
+  QTest::newRow("sign kept") << "-" << "-5" << false;
+  QTest::newRow("letter O for zero") << "*" << "1O" << true;
+  QTest::newRow("seven integer digits") << "+" << "1234567" << true;
+  QTest::newRow("empty") << "/" << "" << false;
+  QTest::newRow("cancel") << "" << "3" << false;
 }
 
 void TstFakeAgreement::column()
 {
   QFETCH(QString, op);
   QFETCH(QString, typed);
+  QFETCH(bool, refused);
   COLONMATHS dlg(nullptr, kFields);
   dlg.show();
   vz::test::typeText(dlg.CBVALAP(), typed);
+  RealAnswer real;
+  if (refused)
+    vz::test::whenModal([&real](QWidget *w) {
+      if (auto *box = qobject_cast<QMessageBox *>(w)) {
+        real.message = box->text();
+        box->buttons().first()->click();
+      }
+    });
   if (op.isEmpty())
     dlg.PBIPTAL();
   else
     dlg.operatorButton(op.at(0))->click();
+  if (refused) {
+    QVERIFY(dlg.isVisible());
+    dlg.PBIPTAL();
+  }
   QVERIFY(!dlg.isVisible());
 
   vz::test::ScriptedInteraction fake;
   fake.columnAnswers.enqueue({op, typed});
   const ColumnOperation got = fake.askColumnArithmetic(kFields);
   QCOMPARE(got, (ColumnOperation{dlg.COPERAT(), dlg.CVALUEX(), dlg.CVTYPE()}));
+  QCOMPARE(fake.texts(QStringLiteral("warning")), refused ? QStringList{real.message} : QStringList());
 }
 
 void TstFakeAgreement::pairing_data()

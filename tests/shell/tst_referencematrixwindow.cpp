@@ -7,6 +7,8 @@
 #include "controls/filesle.h"
 #include "editing/calculatorlauncher.h"
 #include "services/class_hklm.h"
+#include "editing/referencemaintenance.h"
+#include "editing/referencematrixcopy.h"
 #include "editing/ui/bm_man_win.h"
 #include "editing/ui/jqfolderdialogwindow.h"
 #include "editing/ui/stddatawindow.h"
@@ -23,6 +25,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QTableView>
 #include <QtTest>
 
 using namespace vz;
@@ -39,6 +43,8 @@ QByteArray bytesOf(const QString &path)
 LogOnAnswer granted() { return {true, QStringLiteral("ali")}; }
 
 } // namespace
+
+Q_DECLARE_METATYPE(vz::Interaction::Answer)
 
 class TstReferenceMatrixWindow : public QObject {
   Q_OBJECT
@@ -124,6 +130,8 @@ private slots:
     QVERIFY(QFile::remove(path()));
     STDDATAWINDOW *w = openMatrixWindow();
     QVERIFY(w);
+    // Said before the empty matrix is made.
+    QCOMPARE(m_ui->texts(QStringLiteral("information")), QStringList{refmaint::createsEmptyText(path())});
     QCOMPARE(w->browser()->model()->rowCount(), 1);
     QCOMPARE(w->browser()->model()->columnCount(), 44);
     QCOMPARE(w->browser()->model()->index(0, 0).data().toString(), QStringLiteral("BIRIM"));
@@ -259,7 +267,179 @@ private slots:
     QStringList titles;
     for (QAction *a : m_window->menuBar()->actions())
       titles.append(a->text());
-    QCOMPARE(titles, (QStringList{"&Pencere", "Y&azım", "&Görünüş", "&Araçlar", "&Yardım"}));
+    QCOMPARE(titles, (QStringList{"&Pencere", "Ya&zım", "&Görünüş", "&Araçlar", "&Yardım"}));
+  }
+
+  // Every key a menu item shows is the key that runs it: "&Tablo" shows none,
+  // since Ctrl+T is "&Temizle"'s, in the grid and in the form alike.
+  void everyShownKeyRunsItsItem()
+  {
+    STDDATAWINDOW *w = openMatrixWindow();
+    QVERIFY(w);
+    for (int id = 28582; id <= 28615; ++id) {
+      QAction *a = w->action(id);
+      if (!a)
+        continue;
+      const QString shown = a->text().section(QLatin1Char('\t'), 1);
+      QCOMPARE(shown, a->shortcut().toString(QKeySequence::PortableText));
+    }
+    // The context menu shows the window menu's keys; each runs the same command.
+    for (int id = 30825; id <= 30835; ++id) {
+      QAction *a = w->action(id);
+      const QString shown = a ? a->text().section(QLatin1Char('\t'), 1) : QString();
+      if (shown.isEmpty())
+        continue;
+      bool runsIt = false;
+      for (int other = 28582; other <= 28615; ++other)
+        if (QAction *o = w->action(other))
+          runsIt |= o->shortcut().toString(QKeySequence::PortableText) == shown
+                    && o->property("vzEvent") == a->property("vzEvent");
+      QVERIFY2(runsIt, qPrintable(a->text()));
+    }
+    QCOMPARE(w->action(28602)->text(), QStringLiteral("&Tablo"));
+    QCOMPARE(w->action(28590)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+    // In the form view Ctrl+T empties the field being typed in and leaves
+    // the view as it is.
+    w->action(28600)->trigger();
+    QVERIFY(w->isFormView());
+    QLineEdit *name = w->formEdit(1);
+    QCOMPARE(QApplication::focusWidget(), name);
+    QTest::keyClick(name, Qt::Key_T, Qt::ControlModifier);
+    QVERIFY(w->isFormView());
+    QVERIFY(name->text().isEmpty());
+  }
+
+  // F5 in the form view: the new record is typed in from its name on, and
+  // column arithmetic (Σ) is off with "&Araçlar" until the grid returns.
+  void formViewAppendTakesTypedKeys()
+  {
+    STDDATAWINDOW *w = openMatrixWindow();
+    QVERIFY(w);
+    QVERIFY(w->action(28607)->isEnabled());
+    QTest::keyClick(w->browser(), Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(w->isFormView());
+    QVERIFY(!w->action(28607)->isEnabled());
+    QVERIFY(!w->action(30834)->isEnabled());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+    QCOMPARE(w->currentRecord(), 7);
+    QCOMPARE(QApplication::focusWidget(), w->formEdit(1));
+    typeText(QApplication::focusWidget(), QStringLiteral("Deneme Yem"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    typeText(QApplication::focusWidget(), QStringLiteral("3,5"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(rt::RTrim(w->copy().cell(7, 1)), QStringLiteral("Deneme Yem"));
+    QCOMPARE(w->copy().cell(7, 2), QStringLiteral("      3.500"));
+    w->action(28602)->trigger();
+    QVERIFY(w->action(28607)->isEnabled());
+    QVERIFY(w->action(30834)->isEnabled());
+  }
+
+  // The frozen name column edits through its own delegate: no view is handed
+  // an editor that is not its own.
+  void frozenColumnEditsAlone()
+  {
+    STDDATAWINDOW *w = openMatrixWindow();
+    QVERIFY(w);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("commitData")));
+    w->action(28606)->trigger();
+    QTableView *frozen = w->browser()->frozenView();
+    QVERIFY(frozen);
+    frozen->edit(frozen->model()->index(2, 0));
+    auto *editor = qobject_cast<QLineEdit *>(w->browser()->openEditor());
+    QVERIFY(editor);
+    editor->selectAll();
+    typeText(editor, QStringLiteral("Mısır Ezme"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    QCOMPARE(rt::RTrim(w->copy().cell(3, 1)), QStringLiteral("Mısır Ezme"));
+    w->action(28606)->trigger();
+  }
+
+  // A name of 25 characters, and every number, is shown whole in the grid.
+  void wholeNamesShown()
+  {
+    QList<DbfRecord> recs = referenceRecords();
+    recs[4].values[0] = QStringLiteral("Kuru Şeker Pancarı Posası");
+    QVERIFY(writeReference(m_dir.path(), recs));
+    STDDATAWINDOW *w = openMatrixWindow();
+    QVERIFY(w);
+    ORMAT_BROWSER *grid = w->browser();
+    for (int c = 0; c < grid->model()->columnCount(); ++c)
+      for (int r = 0; r < grid->model()->rowCount(); ++r) {
+        const QString text = grid->model()->index(r, c).data().toString();
+        QVERIFY2(grid->columnWidth(c) >= grid->fontMetrics().horizontalAdvance(text) + 8, qPrintable(text));
+      }
+    if (qEnvironmentVariableIsSet("VZ_GRAB_DIR"))
+      w->grab().save(qEnvironmentVariable("VZ_GRAB_DIR") + QStringLiteral("/referencematrixwindow.png"));
+    // The form view's name field too.
+    grid->setCurrentIndex(grid->model()->index(4, 0));
+    w->action(28600)->trigger();
+    QLineEdit *name = w->formEdit(1);
+    QCOMPARE(name->text(), QStringLiteral("Kuru Şeker Pancarı Posası"));
+    QVERIFY(name->width() >= name->fontMetrics().horizontalAdvance(name->text()) + 12);
+    if (qEnvironmentVariableIsSet("VZ_GRAB_DIR"))
+      w->grab().save(qEnvironmentVariable("VZ_GRAB_DIR") + QStringLiteral("/referencematrixform.png"));
+  }
+
+  // Another session saved the file since the window read it: closing with
+  // "Evet" asks before writing over it.
+  void closeAsksWhenFileChangedOnDisk_data()
+  {
+    QTest::addColumn<Interaction::Answer>("answer");
+    QTest::addColumn<QString>("hp");  // HP of record 2 in the file afterwards
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("write over it") << Interaction::Answer::Yes << "     1.0000" << true;
+    QTest::newRow("discard mine") << Interaction::Answer::No << "   130.0000" << true;
+    QTest::newRow("cancel") << Interaction::Answer::Cancel << "   130.0000" << false;
+  }
+
+  void closeAsksWhenFileChangedOnDisk()
+  {
+    QFETCH(Interaction::Answer, answer);
+    QFETCH(QString, hp);
+    QFETCH(bool, closed);
+    STDDATAWINDOW *w = openMatrixWindow();
+    QVERIFY(w);
+    typeCell(w, 1, 3, QStringLiteral("1"));
+    ReferenceMatrixCopy other;
+    QVERIFY(other.open(path()));
+    ScriptedInteraction otherUi;
+    other.ENDEDIT(2, 4, QStringLiteral("130"), otherUi);
+    QCOMPARE(other.save(), ReferenceMatrixCopy::SaveOutcome::Saved);
+    m_ui->yesNoAnswers.enqueue(true);
+    m_ui->yesNoCancelAnswers.enqueue(answer);
+    w->CLOSE();
+    QApplication::processEvents();
+    QCOMPARE(m_ui->texts(QStringLiteral("yesnocancel")), QStringList{refmaint::changedOnDiskText(path())});
+    ReferenceMatrixCopy reread;
+    QVERIFY(reread.open(path()));
+    QCOMPARE(reread.cell(2, 4), hp);
+    QCOMPARE(STDDATAWINDOW::find(m_window->mdiArea()) == nullptr, closed);
+  }
+
+  // The column dialog that cannot read the matrix says so once and goes.
+  void columnDialogWithoutMatrixClosesAtOnce()
+  {
+    QFile f(path());
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("no table");
+    f.close();
+    m_ui->logOnAnswers.enqueue(granted());
+    // Should the dialog stay, Tamam is pressed twice and it is closed; the
+    // watch ends with this test, so no later dialog is taken for it.
+    auto watching = std::make_shared<bool>(true);
+    whenModal([watching](QWidget *modal) {
+      auto *d = qobject_cast<BM_MAN_WIN *>(modal);
+      if (!*watching || !d)
+        return;
+      QTest::mouseClick(d->PBTAMAM_, Qt::LeftButton);
+      QTest::mouseClick(d->PBTAMAM_, Qt::LeftButton);
+      d->reject();
+    });
+    m_window->routeEvent("RM_BMEKLESIL");
+    *watching = false;
+    QCOMPARE(m_ui->texts(QStringLiteral("error")) + m_ui->texts(QStringLiteral("information")),
+             QStringList{QStringLiteral("Referans matris dosyası açma hatası!")});
   }
 
   // The tools menu's frozen name column and calculator, reached the way a

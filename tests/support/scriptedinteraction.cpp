@@ -1,5 +1,6 @@
 #include "scriptedinteraction.h"
 #include "problem/numbertext.h"
+#include "platform/rtext.h"
 #include "problem/rationproblem.h"
 #include <algorithm>
 
@@ -128,12 +129,20 @@ QList<int> ScriptedInteraction::chooseMany(const QString &caption, const QString
 QString ScriptedInteraction::askValue(const QString &prompt, const QString &preset)
 {
   shown.append({QStringLiteral("value"), QStringLiteral("Makro BM Yeni Değer Girişi"), prompt});
-  if (valueAnswers.isEmpty())
-    return preset;
-  const std::optional<QString> typed = valueAnswers.dequeue();
-  if (!typed || *typed == preset)
-    return preset;
-  return SDAYA(*typed, 4);
+  while (!valueAnswers.isEmpty()) {
+    const std::optional<QString> typed = valueAnswers.dequeue();
+    if (!typed || *typed == preset)
+      return preset;
+    // OK on text that is no number, or too wide: the dialog names it and
+    // stays open for the next answer.
+    const QString why = signedNumberRefusal(*typed, 4);
+    if (!why.isEmpty()) {
+      warning(why);
+      continue;
+    }
+    return signedNumberText(*typed, 4);
+  }
+  return preset;
 }
 
 QString ScriptedInteraction::askNewProblemName()
@@ -152,18 +161,20 @@ ColumnOperation ScriptedInteraction::askColumnArithmetic(const QStringList &fiel
     QString text = in.text.trimmed();
     if (in.op.isEmpty() || text.isEmpty())
       return ColumnOperation();
-    const QString kind = classifyColumnOperand(text, names);
-    // Leaving the combo box cleans a number or mixed text.
-    if (kind == QLatin1String("N") || kind == QLatin1String("L"))
-      text = SDAYA(text, 4).trimmed();
-    const QString finalKind = classifyColumnOperand(text, names);
-    if (text.isEmpty() || (finalKind != QLatin1String("N") && finalKind != QLatin1String("A")))
+    const QString why = columnOperandRefusal(text, names);
+    if (!why.isEmpty()) {
+      warning(why);
       continue;  // the dialog stays open
-    if (in.op == QLatin1String("/") && finalKind == QLatin1String("N") && text.toDouble() == 0.0) {
+    }
+    const QString kind = classifyColumnOperand(text, names);
+    // Leaving the combo box turns a number into number text.
+    if (kind == QLatin1String("N"))
+      text = signedNumberText(text, 4).trimmed();
+    if (in.op == QLatin1String("/") && kind == QLatin1String("N") && rt::Val(text) == 0.0) {
       errorMessage(QStringLiteral("Sıfıra bölme yapılamaz!"));
       continue;
     }
-    return ColumnOperation{in.op, text, finalKind};
+    return ColumnOperation{in.op, text, kind};
   }
   return ColumnOperation();
 }

@@ -86,6 +86,14 @@ BM_MAN_WIN::BM_MAN_WIN(QWidget *owner, const QString &path, Interaction &ui, ref
   SLEBMNAME->setFocus();
 }
 
+int BM_MAN_WIN::exec()
+{
+  // Said once, at construction: no "&Tamam" would repeat it.
+  if (!m_editor.isLoaded())
+    return QDialog::Rejected;
+  return QDialog::exec();
+}
+
 int BM_MAN_WIN::BMSELECTED() const
 {
   const QList<QListWidgetItem *> sel = LBBMAD->selectedItems();

@@ -28,6 +28,10 @@ public:
 
   int BMSELECTED() const;  // 1-based, 0 when none
 
+  // A matrix that could not be read was named at construction; with nothing
+  // to offer the dialog does not run then (answers Rejected at once).
+  int exec() override;
+
 public slots:
   void PBTAMAM();
   void PBIPTAL();

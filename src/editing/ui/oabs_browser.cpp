@@ -100,10 +100,22 @@ void OABS_BROWSER::ENABLECELLCURSOR(bool on)
   setUpdatesEnabled(true);
 }
 
-QWidget *OABS_BROWSER::openEditor() const { return m_delegate->openEditor(); }
+QWidget *OABS_BROWSER::openEditor() const
+{
+  if (QWidget *editor = m_delegate->openEditor())
+    return editor;
+  return m_frozenDelegate ? m_frozenDelegate->openEditor() : nullptr;
+}
 
 void OABS_BROWSER::endEdit()
 {
+  if (m_frozenDelegate) {
+    if (QWidget *editor = m_frozenDelegate->openEditor()) {
+      emit m_frozenDelegate->commitData(editor);
+      if (QWidget *still = m_frozenDelegate->openEditor())
+        emit m_frozenDelegate->closeEditor(still, QAbstractItemDelegate::NoHint);
+    }
+  }
   if (QWidget *editor = m_delegate->openEditor()) {
     commitData(editor);
     // The commit may have removed the row and the editor with it.
@@ -114,6 +126,9 @@ void OABS_BROWSER::endEdit()
 
 void OABS_BROWSER::cancelEdit()
 {
+  if (m_frozenDelegate)
+    if (QWidget *editor = m_frozenDelegate->openEditor())
+      emit m_frozenDelegate->closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
   if (QWidget *editor = m_delegate->openEditor())
     closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
 }
@@ -132,8 +147,10 @@ void OABS_BROWSER::currentChanged(const QModelIndex &current, const QModelIndex 
 bool OABS_BROWSER::toggleFrozenColumn()
 {
   if (m_frozen) {
-    delete m_frozen;
+    endEdit();
+    delete m_frozen;  // its delegate with it
     m_frozen = nullptr;
+    m_frozenDelegate = nullptr;
     return false;
   }
   if (!model())
@@ -142,7 +159,9 @@ bool OABS_BROWSER::toggleFrozenColumn()
   m_frozen->setAccessibleName(accessibleName());
   m_frozen->setModel(model());
   m_frozen->setSelectionModel(selectionModel());
-  m_frozen->setItemDelegate(itemDelegate());
+  m_frozenDelegate = new CellEditDelegate(m_frozen);
+  m_frozenDelegate->setColumn(0, m_delegate->column(0));
+  m_frozen->setItemDelegate(m_frozenDelegate);
   m_frozen->setFocusPolicy(Qt::NoFocus);
   m_frozen->verticalHeader()->hide();
   m_frozen->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -83,6 +83,9 @@ private:
   CellEditDelegate *m_delegate;
   QList<std::shared_ptr<JQDATACOLUMN>> m_columns;
   QTableView *m_frozen = nullptr;
+  // The frozen pane edits through a delegate of its own: a delegate shared
+  // with the grid would hand the pane's editor to both views on commit.
+  CellEditDelegate *m_frozenDelegate = nullptr;
   std::function<void(int)> m_rowMover;
   QPointer<QAbstractItemView> m_copyCompanion;
 };

@@ -25,6 +25,8 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 
+#include <algorithm>
+
 namespace vz {
 
 namespace {
@@ -48,6 +50,10 @@ struct Popup {
 constexpr int IdTools = 28603;
 constexpr int IdForm = 28600;
 constexpr int IdTable = 28602;
+// Column arithmetic works on the grid's current column: off in the form view
+// with "&Araçlar", on the toolbar (Σ) and in the context menu alike.
+constexpr int IdColumnMaths = 28607;
+constexpr int IdContextColumnMaths = 30834;
 
 QList<Popup> windowMenu()
 {
@@ -57,7 +63,8 @@ QList<Popup> windowMenu()
         {28583, "&Diz...", "WINDOWTILE", "Referans matris yazım penceresini dizili olarak düzenle"},
         {},
         {28585, "Ka&pat", "CLOSE", "Referans matris dosyasını kapat"}}},
-      {28586, "Y&azım", "EDIT", "Yazım işlemleri",
+      // "&Araçlar" keeps its A; Z is no other pull-down's letter.
+      {28586, "Ya&zım", "EDIT", "Yazım işlemleri",
        {{28587, "&Kes\tCtrl+X", "CUT", "Panoya kopyala ve sil", QKeySequence(Qt::CTRL | Qt::Key_X)},
         {28588, "Ko&pyala\tCtrl+C", "COPY", "Panoya kopyala", QKeySequence(Qt::CTRL | Qt::Key_C)},
         {28589, "&Yapıştır\tCtrl+V", "PASTE", "Panodan yapıştır", QKeySequence(Qt::CTRL | Qt::Key_V)},
@@ -73,8 +80,9 @@ QList<Popup> windowMenu()
       {28599, "&Görünüş", "VIEW", "Görünüş",
        {{IdForm, "&Form\tCtrl+F", "VIEWFORM", "Bir kaydı form olarak göster", QKeySequence(Qt::CTRL | Qt::Key_F)},
         {},
-        // Ctrl+T belongs to "&Temizle": the first entry of the key table acts.
-        {IdTable, "&Tablo\tCtrl+T", "VIEWTABLE", "Kayıtları tablo şeklinde göster"}}},
+        // Ctrl+T is "&Temizle"'s, the key that acts; shown here too it would
+        // promise the table and clear a field instead.
+        {IdTable, "&Tablo", "VIEWTABLE", "Kayıtları tablo şeklinde göster"}}},
       {IdTools, "&Araçlar", "_ARAÇLAR", "Muhtelif kolon ve satır işlemleri ",
        {{28604, "&Hesap Makinesi", "WIN_HESMAK", "Hesap makinesini çağır"},
         {},
@@ -199,7 +207,8 @@ void ORMAT_BROWSER::attachReference(ReferenceMatrixModel *model)
   auto *delegate = static_cast<CellEditDelegate *>(itemDelegate());
   const int charWidth = fontMetrics().averageCharWidth();
   for (int c = 0; c < model->columnCount(); ++c) {
-    auto *column = new JQDATACOLUMN(c == 0 ? 20 : 11);
+    // The name column is as wide as the 25 characters a name may have.
+    auto *column = new JQDATACOLUMN(c == 0 ? 25 : 11);
     column->setCAPTION(model->headerData(c, Qt::Horizontal).toString());
     column->setFieldName(column->CAPTION());
     column->setFieldSpec(FieldSpec{column->CAPTION(), QLatin1Char('C'), c == 0 ? 25 : 11, 0});
@@ -208,7 +217,12 @@ void ORMAT_BROWSER::attachReference(ReferenceMatrixModel *model)
     // The columns live as long as the grid.
     connect(this, &QObject::destroyed, [column] { delete column; });
     const int title = fontMetrics().horizontalAdvance(column->CAPTION()) + 16;
-    setColumnWidth(c, qMax(column->WIDTH() * charWidth + 8, title));
+    // Whole names and whole numbers: the widest text the column holds, and
+    // for the number columns the widest number a cell can take.
+    int widest = c == 0 ? 0 : fontMetrics().horizontalAdvance(QStringLiteral("-99999.9999")) + 16;
+    for (int r = 0; r < model->rowCount(); ++r)
+      widest = qMax(widest, fontMetrics().horizontalAdvance(model->index(r, c).data().toString()) + 16);
+    setColumnWidth(c, std::max({column->WIDTH() * charWidth + 8, title, widest}));
   }
   connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex &current) {
@@ -356,7 +370,12 @@ void STDDATAWINDOW::buildForm()
     auto *edit = new QLineEdit(page);
     edit->setObjectName(field.name);
     edit->setMaxLength(field.length);
-    edit->setFixedWidth((field.length + 2) * charWidth + 12);
+    // Wide enough for the longest text the field holds, a name of 25
+    // characters included.
+    int widest = (field.length + 2) * charWidth + 12;
+    for (int r = 1; r <= m_copy.recordCount(); ++r)
+      widest = qMax(widest, edit->fontMetrics().horizontalAdvance(rt::RTrim(m_copy.cell(r, f))) + 24);
+    edit->setFixedWidth(widest);
     edit->setAccessibleName(field.name);
     label->setBuddy(edit);
     layout->addRow(label, edit);
@@ -477,7 +496,11 @@ void STDDATAWINDOW::APPEND()
   m_model->refresh();
   m_grid->setCurrentIndex(m_model->index(record - 1, 0));
   showRecord(record);
-  (isFormView() ? static_cast<QWidget *>(m_formArea) : m_grid)->setFocus();
+  // The new record is typed in from its name on.
+  if (isFormView() && !m_formEdits.isEmpty())
+    m_formEdits.first()->setFocus();
+  else
+    m_grid->setFocus();
 }
 
 void STDDATAWINDOW::RMDELETE()
@@ -507,7 +530,7 @@ void STDDATAWINDOW::VIEWFORM()
   m_actions.value(IdTable)->setChecked(false);
   m_actions.value(IdForm)->setChecked(true);
   m_actions.value(IdForm)->setEnabled(false);
-  m_toolsMenu->menuAction()->setEnabled(false);
+  setToolsEnabled(false);
   showRecord(currentRecord());
   m_views->setCurrentWidget(m_formArea);
   if (!m_formEdits.isEmpty())
@@ -523,9 +546,16 @@ void STDDATAWINDOW::VIEWTABLE()
   m_actions.value(IdForm)->setChecked(false);
   m_actions.value(IdForm)->setEnabled(true);
   m_actions.value(IdTable)->setChecked(true);
-  m_toolsMenu->menuAction()->setEnabled(true);
+  setToolsEnabled(true);
   m_views->setCurrentWidget(m_grid);
   m_grid->setFocus();
+}
+
+void STDDATAWINDOW::setToolsEnabled(bool on)
+{
+  m_toolsMenu->menuAction()->setEnabled(on);
+  m_actions.value(IdColumnMaths)->setEnabled(on);
+  m_actions.value(IdContextColumnMaths)->setEnabled(on);
 }
 
 void STDDATAWINDOW::WIN_HESMAK() { CalculatorLauncher::WIN_HESMAK(*m_ui); }
@@ -591,7 +621,22 @@ void STDDATAWINDOW::closeEvent(QCloseEvent *event)
                              + QStringLiteral(") değişmiş.\n\nDeğişiklikleri kaydetmek istiyor musunuz?");
     if (m_ui->askYesNo(question, QStringLiteral("Uyarı..."))) {
       QString why;
-      if (!m_copy.save(&why)) {
+      ReferenceMatrixCopy::SaveOutcome outcome = m_copy.save(&why);
+      if (outcome == ReferenceMatrixCopy::SaveOutcome::ChangedOnDisk) {
+        // Another session saved the file since this window read it: its
+        // change is never written over without asking.
+        switch (m_ui->askYesNoCancel(refmaint::changedOnDiskText(m_copy.path()), QStringLiteral("Uyarı..."))) {
+        case Interaction::Answer::Yes:
+          outcome = m_copy.save(&why, true);
+          break;
+        case Interaction::Answer::No:
+          break;  // the window's changes go; the file stays as the other session left it
+        case Interaction::Answer::Cancel:
+          event->ignore();
+          return;
+        }
+      }
+      if (outcome == ReferenceMatrixCopy::SaveOutcome::Failed) {
         // The edits stay on screen, to be saved again or discarded.
         m_ui->errorMessage(refmaint::saveFailedText(why));
         event->ignore();

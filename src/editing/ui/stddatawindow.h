@@ -115,6 +115,7 @@ private:
   void endEdits();
   bool askBeforeDeleting();
   void showHelp(const QString &topic);
+  void setToolsEnabled(bool on);
 
   std::unique_ptr<Interaction> m_ownUi;
   Interaction *m_ui;

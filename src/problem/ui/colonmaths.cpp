@@ -5,6 +5,8 @@
 #include "controls/windowicons.h"
 #include "problem/interaction.h"
 #include "problem/numbertext.h"
+#include "platform/rtext.h"
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,6 +35,9 @@ COLONMATHS::COLONMATHS(QWidget *owner, const QStringList &fieldNames)
   m_combo->addItems(m_names);
   m_combo->setCurrentIndex(-1);
   m_combo->setEditText(QString());
+  // A name counts only as the list spells it: "hp" is not completed to "HP".
+  if (QCompleter *completer = m_combo->completer())
+    completer->setCaseSensitivity(Qt::CaseSensitive);
   // The template's height includes the drop-down list; the box is one line.
   const QRect r = du.rect(76, 7, 66, 63);
   m_combo->setGeometry(r.x(), r.y(), r.width(), m_combo->sizeHint().height());
@@ -89,10 +94,11 @@ QPushButton *COLONMATHS::operatorButton(QChar op) const
 
 bool COLONMATHS::NUMORFLD()
 {
-  const QString kind = classifyColumnOperand(m_combo->currentText(), m_names);
+  const QString text = m_combo->currentText();
+  const QString kind = classifyColumnOperand(text, m_names);
   if (!kind.isEmpty())
     m_cvtype = kind;
-  return kind == QLatin1String("N") || kind == QLatin1String("A");
+  return (kind == QLatin1String("N") || kind == QLatin1String("A")) && columnOperandRefusal(text, m_names).isEmpty();
 }
 
 void COLONMATHS::leaveCombo()
@@ -101,13 +107,10 @@ void COLONMATHS::leaveCombo()
     return;
   m_combo->clearTypedSinceFocus();
   const QString text = m_combo->currentText();
-  if (text.trimmed().isEmpty())
-    return;
-  const QString kind = classifyColumnOperand(text, m_names);
-  if (kind == QLatin1String("N") || kind == QLatin1String("L"))
-    m_combo->setEditText(SDAYA(text, 4));
-  if (kind == QLatin1String("L"))
-    QTimer::singleShot(0, m_combo, [combo = m_combo] { combo->setFocus(); });
+  // Only a number that fits becomes number text; anything else stays as
+  // typed, to be named in the refusal when an operator is pressed.
+  if (classifyColumnOperand(text, m_names) == QLatin1String("N") && columnOperandRefusal(text, m_names).isEmpty())
+    m_combo->setEditText(signedNumberText(text, 4));
 }
 
 void COLONMATHS::applyOperator(const QString &op)
@@ -121,10 +124,11 @@ void COLONMATHS::applyOperator(const QString &op)
     return;
   }
   if (!NUMORFLD()) {
+    UYARI(this, QString(), columnOperandRefusal(text, m_names));
     m_combo->setFocus();
     return;
   }
-  if (op == QLatin1String("/") && m_cvtype == QLatin1String("N") && text.toDouble() == 0.0) {
+  if (op == QLatin1String("/") && m_cvtype == QLatin1String("N") && rt::Val(text) == 0.0) {
     ERRMESS(this, QString(), QStringLiteral("Sıfıra bölme yapılamaz!"));
     m_combo->setFocus();
     return;

@@ -3,9 +3,11 @@
 // another column of the reference matrix, for the column selected in the
 // caller's grid. The caller reads COPERAT, CVALUEX and CVTYPE: an empty
 // COPERAT (CVTYPE "U") means nothing is to be done; otherwise CVTYPE is "N"
-// (apply the number CVALUEX) or "A" (apply the column named CVALUEX). A
-// literal zero is refused as divisor; a column holding zeros is the caller's
-// to guard, cell by cell.
+// (apply the number CVALUEX, its sign kept) or "A" (apply the column named
+// CVALUEX). Text that is neither a listed name nor a number, a number too
+// wide for a cell and a literal zero as divisor are refused with a message
+// and keep the dialog open; a column holding zeros is the caller's to guard,
+// cell by cell.
 #include <QDialog>
 #include <QStringList>
 
@@ -28,7 +30,7 @@ public:
   QStringList fieldNameList() const { return m_names; }
 
   // Classifies the combo box's text (sets CVTYPE when it has a class);
-  // true for a number or a listed column name.
+  // true for a number that fits a cell or a listed column name.
   bool NUMORFLD();
 
   JQCOMBOBOX *CBVALAP() const { return m_combo; }
@@ -45,7 +47,7 @@ public slots:
 
 private:
   void applyOperator(const QString &op);
-  // Leaving the combo box: a number or mixed text becomes number text.
+  // Leaving the combo box: a number that fits becomes number text.
   void leaveCombo();
 
   QStringList m_names;

@@ -2,6 +2,7 @@
 #include "controls/dialogunits.h"
 #include "controls/jqsle.h"
 #include "problem/numbertext.h"
+#include "messages.h"
 #include <QLabel>
 
 namespace vz {
@@ -40,8 +41,11 @@ void MBM_WIND::normaliseIfTyped()
 {
   if (!m_pending)
     return;
+  // Text that is no number, or too wide, stays as typed: OK names it.
+  if (!signedNumberRefusal(m_edit->text(), 4).isEmpty())
+    return;
   m_pending = false;
-  m_edit->setText(SDAYA(m_edit->text(), 4));
+  m_edit->setText(signedNumberText(m_edit->text(), 4));
 }
 
 void MBM_WIND::PBTAMAM()
@@ -49,6 +53,12 @@ void MBM_WIND::PBTAMAM()
   // Enter confirms without the focus leaving the edit: normalise here too, so
   // that Enter and the button give the same value.
   normaliseIfTyped();
+  if (m_pending) {
+    UYARI(this, QString(), signedNumberRefusal(m_edit->text(), 4));
+    m_edit->setFocus();
+    m_edit->selectAll();
+    return;
+  }
   m_ctxtval = m_edit->text();
   QDialog::done(Accepted);
 }

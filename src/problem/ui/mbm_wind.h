@@ -1,8 +1,10 @@
 #pragma once
 // "Makro BM Yeni Değer Girişi": one new nutrient value under the caller's
 // prompt, preset with the current value. The caller reads CTXTVAL: the preset
-// on Cancel, otherwise the edit's text, which is number text with 4 decimals
-// (or 11 blanks) once it was typed in.
+// on Cancel, otherwise the edit's text, which is number text with 4 decimals,
+// its sign kept (or 11 blanks when emptied), once it was typed in. OK on text
+// that is no number, or too wide for a cell, names it and keeps the dialog
+// open.
 #include "okcanceldialog.h"
 
 class QLabel;

@@ -587,17 +587,33 @@ private slots:
 
   // Two sessions hold one problem file shared and save in turn: each save
   // starts from the file as it is on disk then, so a part one session did not
-  // change keeps what the other saved; the same part: the last save wins.
-  void twoSessionsKeepBothChanges_data()
+  // change keeps what the other saved. A part both changed is not written
+  // over silently: the save stops and names it, unless told to write over it
+  // or to keep the other session's part.
+  void twoSessionsOnOneFile_data()
   {
     QTest::addColumn<bool>("samePart");
-    QTest::newRow("different parts") << false;
-    QTest::newRow("same part") << true;
+    QTest::addColumn<QString>("bPrice");  // what b types into a's part; empty: b changes a nutrient
+    QTest::addColumn<int>("onChanged");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<double>("priceOnDisk");
+    QTest::addColumn<double>("priceInB");
+    using C = ProblemFile::ChangedOnDisk;
+    QTest::newRow("different parts") << false << QString() << int(C::Ask) << true << 7.25 << 1.5;
+    QTest::newRow("same part: asked") << true << QStringLiteral("9.50") << int(C::Ask) << false << 7.25 << 9.5;
+    QTest::newRow("same part: write over") << true << QStringLiteral("9.50") << int(C::WriteOver) << true << 9.5 << 9.5;
+    QTest::newRow("same part: discard mine") << true << QStringLiteral("9.50") << int(C::DiscardMine) << true << 7.25 << 7.25;
+    QTest::newRow("same part, same change") << true << QStringLiteral("7.25") << int(C::Ask) << true << 7.25 << 7.25;
   }
 
-  void twoSessionsKeepBothChanges()
+  void twoSessionsOnOneFile()
   {
     QFETCH(bool, samePart);
+    QFETCH(QString, bPrice);
+    QFETCH(int, onChanged);
+    QFETCH(bool, saved);
+    QFETCH(double, priceOnDisk);
+    QFETCH(double, priceInB);
     const QString path = saveFresh(sampleProblem());
     ProblemFile a, b;
     QVERIFY(a.open(path));
@@ -608,25 +624,62 @@ private slots:
     pa.feeds[0][YmPrice] = QStringLiteral("7.25");
     pa.changed.feedNames = true;
     QVERIFY2(a.PROBDBFUPDATE(pa), qPrintable(a.errorString()));
+    pb.nutrients[0][BmLower] = QStringLiteral("12.5");
+    pb.changed.nutrientNames = true;
     if (samePart) {
-      pb.feeds[0][YmPrice] = QStringLiteral("9.50");
+      pb.feeds[0][YmPrice] = bPrice;
       pb.changed.feedNames = true;
-    } else {
-      pb.nutrients[0][BmLower] = QStringLiteral("12.5");
-      pb.changed.nutrientNames = true;
     }
-    QVERIFY2(b.PROBDBFUPDATE(pb), qPrintable(b.errorString()));
+    const QByteArray before = bytesOf(path);
+    QCOMPARE(b.PROBDBFUPDATE(pb, ProblemFile::ChangedOnDisk(onChanged)), saved);
+    if (saved) {
+      QVERIFY(b.changedOnDisk().isEmpty());
+      QVERIFY(!pb.changed.any());
+    } else {
+      QCOMPARE(b.changedOnDisk(), QStringList{QStringLiteral("yem maddeleri")});
+      QVERIFY(b.errorString().contains(QStringLiteral("yem maddeleri")));
+      QCOMPARE(bytesOf(path), before);
+      QVERIFY(pb.changed.feedNames && pb.changed.nutrientNames);
+    }
+    QCOMPARE(pb.feeds[0][YmPrice].trimmed().toDouble(), priceInB);
     a.close();
     b.close();
-    ProblemFile c;
-    QVERIFY(c.open(path));
-    RationProblem pc;
-    c.AKTPRODIZOLUSTUR(pc);
-    QCOMPARE(pc.feeds[0][YmPrice].trimmed().toDouble(), samePart ? 9.5 : 7.25);
-    if (!samePart)
-      QCOMPARE(pc.nutrients[0][BmLower].trimmed().toDouble(), 12.5);
+    const RationProblem pc = load(path);
+    QCOMPARE(pc.feeds[0][YmPrice].trimmed().toDouble(), priceOnDisk);
+    // b's other change is written whatever happens to the part in question,
+    // unless the save stopped.
+    QCOMPARE(pc.nutrients[0][BmLower].trimmed().toDouble(), saved ? 12.5 : 0.0);
     QCOMPARE(QDir(QFileInfo(path).path()).entryList({QFileInfo(path).fileName() + QStringLiteral(".*")}, QDir::Files),
              QStringList());
+  }
+
+  // A session that saved a part reads its own save as the part it last read:
+  // its next save of that part asks nothing, while another session's later
+  // save of it is still caught.
+  void ownSavesAreNotTakenForAnotherSession()
+  {
+    const QString path = saveFresh(sampleProblem());
+    ProblemFile a, b;
+    QVERIFY(a.open(path));
+    QVERIFY(b.open(path));
+    RationProblem pa, pb;
+    a.AKTPRODIZOLUSTUR(pa);
+    b.AKTPRODIZOLUSTUR(pb);
+    for (const QString &price : {QStringLiteral("2.00"), QStringLiteral("3.00")}) {
+      pa.matrix[1][1] = price;
+      pa.changed.matrix = true;
+      QVERIFY2(a.PROBDBFUPDATE(pa), qPrintable(a.errorString()));
+    }
+    pb.ratios[0][BmoLower] = QStringLiteral("1.1");
+    pb.changed.ratios = true;
+    QVERIFY2(b.PROBDBFUPDATE(pb), qPrintable(b.errorString()));  // another part: merged
+    pb.matrix[0][0] = QStringLiteral("5.00");
+    pb.changed.matrix = true;
+    QVERIFY(!b.PROBDBFUPDATE(pb));  // a's matrix since b read it
+    QCOMPARE(b.changedOnDisk(), QStringList{QStringLiteral("matris ve problem parametreleri")});
+    pa.matrix[1][1] = QStringLiteral("4.00");
+    pa.changed.matrix = true;
+    QVERIFY2(a.PROBDBFUPDATE(pa), qPrintable(a.errorString()));  // b wrote no matrix
   }
 };
 

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace vz;
 using vz::rt::PadL;
 using vz::rt::PadR;
@@ -680,6 +683,68 @@ private slots:
     pa.matrix[1][1] = QStringLiteral("4.00");
     pa.changed.matrix = true;
     QVERIFY2(a.PROBDBFUPDATE(pa), qPrintable(a.errorString()));  // b wrote no matrix
+  }
+
+  // Two programs save their own parts of one file at the same moment, round
+  // after round. Each save reads the file, changes its part and renames the
+  // new file over the old one; only the save lock keeps the other program's
+  // save from falling between that read and that rename, which would bring
+  // back the part as it was before and lose the other's change.
+  void concurrentSaversLoseNothing()
+  {
+    const QString path = saveFresh(sampleProblem());
+    int toChild[2], toParent[2];
+    QVERIFY(::pipe(toChild) == 0 && ::pipe(toParent) == 0);
+    constexpr int Rounds = 40;
+    // Both sides ready (or both done) before either goes on.
+    auto meet = [](int out, int in) {
+      char c = 'x';
+      return ::write(out, &c, 1) == 1 && ::read(in, &c, 1) == 1;
+    };
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+      int failed = 0;
+      ProblemFile f;
+      RationProblem p;
+      if (!f.open(path))
+        ::_exit(2);
+      f.AKTPRODIZOLUSTUR(p);
+      for (int round = 1; round <= Rounds; ++round) {
+        if (!meet(toParent[1], toChild[0]))
+          ::_exit(3);
+        p.nutrients[0][BmLower] = num(round);
+        p.changed.nutrientNames = true;
+        failed += f.PROBDBFUPDATE(p) ? 0 : 1;
+        if (!meet(toParent[1], toChild[0]))
+          ::_exit(3);
+      }
+      ::_exit(failed == 0 ? 0 : 1);
+    }
+    ProblemFile f;
+    QVERIFY(f.open(path));
+    RationProblem p;
+    f.AKTPRODIZOLUSTUR(p);
+    QStringList lost;
+    for (int round = 1; round <= Rounds; ++round) {
+      QVERIFY(meet(toChild[1], toParent[0]));
+      p.feeds[0][YmPrice] = num(round, 3);
+      p.changed.feedNames = true;
+      if (!f.PROBDBFUPDATE(p))
+        lost.append(QStringLiteral("round %1: %2").arg(round).arg(f.errorString()));
+      QVERIFY(meet(toChild[1], toParent[0]));
+      const RationProblem onDisk = load(path);
+      if (onDisk.feeds.value(0).value(YmPrice) != num(round, 3) || onDisk.nutrients.value(0).value(BmLower) != num(round))
+        lost.append(QStringLiteral("round %1: price %2, lower limit %3")
+                        .arg(round)
+                        .arg(onDisk.feeds.value(0).value(YmPrice).trimmed(), onDisk.nutrients.value(0).value(BmLower).trimmed()));
+    }
+    int status = -1;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    for (int fd : {toChild[0], toChild[1], toParent[0], toParent[1]})
+      ::close(fd);
+    QVERIFY2(lost.isEmpty(), qPrintable(lost.join(QLatin1Char('\n'))));
+    QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "a save of the other program failed");
   }
 };
 

@@ -606,15 +606,7 @@ bool DbfTable::rewriteFromDisk(const DiskEdit &edit, const QString &target)
 {
   return rewriteImageFromDisk(
       [&edit](Image &image, QString *error) {
-        QList<DbfRecord> records;
-        records.reserve(image.count());
-        for (int n = 0; n < image.count(); ++n) {
-          DbfRecord r;
-          r.deleted = image.deleted(n);
-          for (int i = 0; i < image.fields.size(); ++i)
-            r.values.append(cp1254::decode(image.field(n, i)));
-          records.append(r);
-        }
+        QList<DbfRecord> records = image.decoded();
         if (!edit(image.fields, records, error))
           return false;
         image.records.clear();
@@ -701,6 +693,20 @@ bool DbfTable::Image::put(int n, int f, QStringView value, QString *error)
 void DbfTable::Image::appendBlank()
 {
   records.append(QByteArray(recordLength, ' '));
+}
+
+QList<DbfRecord> DbfTable::Image::decoded() const
+{
+  QList<DbfRecord> out;
+  out.reserve(count());
+  for (int n = 0; n < count(); ++n) {
+    DbfRecord r;
+    r.deleted = deleted(n);
+    for (int i = 0; i < fields.size(); ++i)
+      r.values.append(cp1254::decode(field(n, i)));
+    out.append(r);
+  }
+  return out;
 }
 
 bool DbfTable::rewrite(const QList<DbfRecord> &records)

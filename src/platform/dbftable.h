@@ -119,6 +119,7 @@ public:
     // page 1254, nothing stored then.
     bool put(int n, int f, QStringView value, QString *error);
     void appendBlank();  // a live record of blanks
+    QList<DbfRecord> decoded() const;  // every record as text
   };
   // The open table's records (the current record's pending changes too);
   // an empty image when the table is not open.

@@ -622,15 +622,7 @@ bool ProblemFile::CREATE_VSK_DBFFILE(const QString &target, const RationProblem 
       return false;
     }
   }
-  QList<DbfRecord> records;
-  records.reserve(image.count());
-  for (int n = 0; n < image.count(); ++n) {
-    DbfRecord r;
-    r.deleted = image.deleted(n);
-    for (int f = 0; f < image.fields.size(); ++f)
-      r.values.append(cp1254::decode(image.field(n, f)));
-    records.append(r);
-  }
+  const QList<DbfRecord> records = image.decoded();
   const QList<DbfField> fields = olderLayoutFields();
   QList<int> at;
   for (const DbfField &f : fields)

@@ -188,6 +188,7 @@ private:
   // `written`: the file's bytes as just written, to take instead of reading
   // them back.
   bool reopenReplaced(const QString &path, QByteArray written = QByteArray());
+  bool goEnd(bool top);
   // Marks ('*') or recalls (' ') the current record; `noRecordText` when there is none.
   bool setDeletedFlag(char flag, const QString &noRecordText);
 

@@ -4,30 +4,52 @@
 #include "platform/rtext.h"
 #include "problem/rationproblem.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
+#include <cstring>
 
 namespace vz {
 
 namespace {
 
+// Every cell of the problem passes through here: read it where it lies.
 std::optional<double> numberOrNone(const QStringList &row, int column)
 {
   if (column >= row.size())
     return std::nullopt;
-  const QString text = row.at(column);
-  if (rt::AllTrim(text).isEmpty())
+  const QStringView text = row.at(column);
+  const char16_t *const end = text.utf16() + text.size();
+  const char16_t *const first = rt::SkipBlanks(text.utf16(), end);
+  if (first == end)
     return std::nullopt;
-  return rt::Val(text);
+  return rt::Val(QStringView(first, end));
 }
 
-double cellValue(const RationProblem &problem, int nutrientRow, int feedRow)
+RowLimits limitsOf(const QStringList &row, int fixed, int lower, int upper)
 {
-  if (nutrientRow < 0 || nutrientRow >= problem.matrix.size())
-    return 0.0;
-  const QStringList &row = problem.matrix.at(nutrientRow);
-  if (feedRow >= row.size() || rt::AllTrim(row.at(feedRow)).isEmpty())
-    return 0.0;
-  return rt::Val(row.at(feedRow));
+  return {numberOrNone(row, fixed), numberOrNone(row, lower), numberOrNone(row, upper)};
+}
+
+// The trimmed name of table row `i`. The problem's list of names holds it
+// already, unless the list went stale; share that text instead of copying.
+QString nameOf(const QStringList &row, int column, const QStringList &names, int i)
+{
+  if (column >= row.size())
+    return QString();
+  const QStringView t = rt::AllTrimView(row.at(column));
+  if (i < names.size() && names.at(i).size() == t.size()
+      && std::memcmp(names.at(i).utf16(), t.utf16(), std::size_t(t.size()) * sizeof(char16_t)) == 0)
+    return names.at(i);
+  return t.toString();
+}
+
+// A fixed value overrides the limits.
+RowLimits fixedOverrides(RowLimits l)
+{
+  if (l.fixed)
+    l.lower = l.upper = std::nullopt;
+  return l;
 }
 
 QString typeOf(const RowLimits &l)
@@ -45,6 +67,12 @@ struct Feed {
   int tableRow;
   QString name;
   std::optional<double> price;
+  RowLimits limits;
+};
+
+struct Nutrient {
+  int tableRow;
+  QString name;
   RowLimits limits;
 };
 
@@ -71,38 +99,35 @@ RationModel RationModel::build(const RationProblem &problem)
   // Rows without a name are skipped whole (names, limits and matrix cells
   // alike), so that names never shift against rows.
   QList<Feed> feeds;
+  feeds.reserve(problem.feeds.size());
   for (int j = 0; j < problem.feeds.size(); ++j) {
     const QStringList &row = problem.feeds.at(j);
-    const QString name = row.isEmpty() ? QString() : rt::AllTrim(row.at(YmName));
+    QString name = nameOf(row, YmName, problem.feedNames, j);
     if (name.isEmpty())
       continue;
-    feeds.append({j, name, numberOrNone(row, YmPrice),
-                  {numberOrNone(row, YmFixed), numberOrNone(row, YmLower), numberOrNone(row, YmUpper)}});
+    feeds.append({j, std::move(name), numberOrNone(row, YmPrice), limitsOf(row, YmFixed, YmLower, YmUpper)});
   }
 
-  struct Nutrient {
-    int tableRow;
-    QString name;
-    RowLimits limits;
-  };
   QList<Nutrient> nutrients;
+  nutrients.reserve(problem.nutrients.size());
   for (int i = 0; i < problem.nutrients.size(); ++i) {
     const QStringList &row = problem.nutrients.at(i);
-    const QString name = row.isEmpty() ? QString() : rt::AllTrim(row.at(BmName));
+    QString name = nameOf(row, BmName, problem.nutrientNames, i);
     if (name.isEmpty())
       continue;
-    nutrients.append({i, name, {numberOrNone(row, BmFixed), numberOrNone(row, BmLower), numberOrNone(row, BmUpper)}});
+    nutrients.append({i, std::move(name), limitsOf(row, BmFixed, BmLower, BmUpper)});
   }
 
   QList<Ratio> ratios;
+  ratios.reserve(problem.ratios.size() * 2);  // room for the split ones
   for (const QStringList &row : problem.ratios) {
     if (row.size() <= BmoNameB)
       continue;
-    const QString a = rt::AllTrim(row.at(BmoNameA));
-    const QString b = rt::AllTrim(row.at(BmoNameB));
+    const QStringView a = rt::AllTrimView(row.at(BmoNameA));
+    const QStringView b = rt::AllTrimView(row.at(BmoNameB));
     if (a.isEmpty() || b.isEmpty())
       continue;
-    ratios.append({a, b, {numberOrNone(row, BmoFixed), numberOrNone(row, BmoLower), numberOrNone(row, BmoUpper)}});
+    ratios.append({a.toString(), b.toString(), limitsOf(row, BmoFixed, BmoLower, BmoUpper)});
   }
 
   if (std::none_of(feeds.begin(), feeds.end(), [](const Feed &f) { return f.price.has_value(); })) {
@@ -110,18 +135,32 @@ RationModel RationModel::build(const RationProblem &problem)
     return model;
   }
 
-  int kmoNutrient = -1;
-  for (int i = 0; i < nutrients.size() && kmoNutrient < 0; ++i)
-    if (nutrients.at(i).name == QStringLiteral("KMO"))
-      kmoNutrient = i;
+  // The matrix row of a nutrient, read by feedstuff table row; a row or cell
+  // the matrix lacks reads 0.
+  auto matrixRow = [&problem](const Nutrient &n) -> const QStringList * {
+    return n.tableRow < problem.matrix.size() ? &problem.matrix.at(n.tableRow) : nullptr;
+  };
+  auto cell = [](const QStringList *row, int tableRow) {
+    return row && tableRow < row->size() ? rt::Val(row->at(tableRow)) : 0.0;
+  };
+
+  const QStringList *kmoCells = nullptr;
+  bool hasKmo = false;
+  for (const Nutrient &n : nutrients) {
+    if (n.name == QLatin1String("KMO")) {
+      kmoCells = matrixRow(n);
+      hasKmo = true;
+      break;
+    }
+  }
 
   // Unpriced feedstuffs take no part; nor does one without dry matter, which
   // could otherwise be "fed" for nothing in any amount.
-  QList<Feed> kept;
+  QVarLengthArray<const Feed *, 128> kept;
   for (const Feed &f : feeds) {
     if (!f.price)
       continue;
-    if (kmoNutrient >= 0 && cellValue(problem, nutrients.at(kmoNutrient).tableRow, f.tableRow) == 0.0) {
+    if (hasKmo && cell(kmoCells, f.tableRow) == 0.0) {
       DroppedFeed dropped{f.name, {}};
       if (f.limits.fixed)
         dropped.droppedLimits.append(QStringLiteral("Sabit"));
@@ -130,47 +169,57 @@ RationModel RationModel::build(const RationProblem &problem)
       model.zeroKmoFeeds.append(dropped);
       continue;
     }
-    kept.append(f);
+    kept.append(&f);
   }
   if (kept.isEmpty()) {
     model.m_stop = Stop::NoFeedLeft;
     return model;
   }
+  const int nFeeds = int(kept.size());
 
-  double largest = *kept.front().price;
-  for (const Feed &f : kept)
-    largest = std::max(largest, *f.price);
+  double largest = *kept.front()->price;
+  for (const Feed *f : kept)
+    largest = std::max(largest, *f->price);
   model.divisor = largest < 10 ? 1.0 : largest < 100 ? 10.0 : largest < 1000 ? 100.0 : largest < 10000 ? 1000.0 : 10000.0;
-  for (const Feed &f : kept) {
-    model.feedNames.append(f.name);
-    model.prices.push_back(*f.price / model.divisor);
+  model.feedNames.reserve(nFeeds);
+  model.prices.reserve(std::size_t(nFeeds));
+  for (const Feed *f : kept) {
+    model.feedNames.append(f->name);
+    model.prices.push_back(*f->price / model.divisor);
   }
   // With every price 0 the Big-M would vanish and the artificials would cost
   // nothing; a positive value keeps them out of a feasible ration.
   const double maxScaled = *std::max_element(model.prices.begin(), model.prices.end());
   model.bigM = maxScaled > 0.0 ? maxScaled * 1000.0 : 1000.0;
-  const int nFeeds = model.feedCount();
 
   // Nutrient report rows: every nutrient, then a copy carrying the upper
   // limit of each nutrient that has both limits.
-  QList<RowLimits> nutrientLimits;
+  // Room for every report row at once: the rows are large to move.
+  qsizetype reportRows = nutrients.size() + ratios.size() * 2;
   for (const Nutrient &n : nutrients) {
+    const RowLimits l = fixedOverrides(n.limits);
+    reportRows += l.lower && l.upper ? 1 : 0;
+  }
+  for (const Feed *f : kept) {
+    const RowLimits l = fixedOverrides(f->limits);
+    reportRows += (l.fixed ? 1 : 0) + (l.lower ? 1 : 0) + (l.upper ? 1 : 0);
+  }
+  model.rows.reserve(reportRows);
+  model.nutrientMatrix.reserve(std::size_t(nutrients.size()) * 2);
+  for (const Nutrient &n : nutrients) {
+    const QStringList *cells = matrixRow(n);
     std::vector<double> coeffs(std::size_t(nFeeds), 0.0);
     for (int j = 0; j < nFeeds; ++j)
-      coeffs[j] = cellValue(problem, n.tableRow, kept.at(j).tableRow);
-    RowLimits l = n.limits;
-    if (l.fixed)
-      l.lower = l.upper = std::nullopt;
+      coeffs[j] = cell(cells, kept[j]->tableRow);
     model.nutrientMatrix.push_back(std::move(coeffs));
-    nutrientLimits.append(l);
-    model.rows.append({RationReportRow::Kind::Nutrient, n.name, QString(), l, int(model.nutrientMatrix.size()) - 1});
+    model.rows.append({RationReportRow::Kind::Nutrient, n.name, QString(), fixedOverrides(n.limits),
+                       int(model.nutrientMatrix.size()) - 1});
   }
   for (int i = 0; i < nutrients.size(); ++i) {
-    RowLimits &own = nutrientLimits[i];
+    RowLimits &own = model.rows[i].requested;
     if (own.lower && own.upper) {
       const RowLimits copy{std::nullopt, std::nullopt, own.upper};
       own.upper = std::nullopt;
-      model.rows[i].requested = own;
       model.nutrientMatrix.push_back(model.nutrientMatrix[i]);
       model.rows.append({RationReportRow::Kind::Nutrient, nutrients.at(i).name, QString(), copy,
                          int(model.nutrientMatrix.size()) - 1});
@@ -179,16 +228,16 @@ RationModel RationModel::build(const RationProblem &problem)
   model.nutrientRows = int(model.rows.size());
   for (RationReportRow &row : model.rows)
     row.type = typeOf(row.requested);
-  for (int i = 0; i < model.nutrientRows && model.kmoRow < 0; ++i)
-    if (model.rows.at(i).name == QStringLiteral("KMO"))
-      model.kmoRow = i;
+  if (hasKmo)
+    for (int i = 0; i < model.nutrientRows && model.kmoRow < 0; ++i)
+      if (model.rows.at(i).name == QLatin1String("KMO"))
+        model.kmoRow = i;
 
   if (model.kmoRow >= 0) {
-    for (int j = 0; j < nFeeds; ++j) {
-      const double d = model.nutrientMatrix[model.kmoRow][j];
-      model.kmo.push_back(d);
-      model.costs.push_back(model.prices[j] / d * 100.0);
-    }
+    model.kmo = model.nutrientMatrix[model.kmoRow];
+    model.costs.resize(std::size_t(nFeeds));
+    for (int j = 0; j < nFeeds; ++j)
+      model.costs[j] = model.prices[j] / model.kmo[j] * 100.0;
   } else {
     model.costs = model.prices;
   }
@@ -196,8 +245,7 @@ RationModel RationModel::build(const RationProblem &problem)
   // Ratios: a fixed value overrides the limits; both limits split into a
   // lower ratio in place and an upper one at the end.
   for (Ratio &r : ratios)
-    if (r.limits.fixed)
-      r.limits.lower = r.limits.upper = std::nullopt;
+    r.limits = fixedOverrides(r.limits);
   const int ratioCount = int(ratios.size());
   for (int k = 0; k < ratioCount; ++k) {
     if (ratios[k].limits.lower && ratios[k].limits.upper) {
@@ -211,9 +259,6 @@ RationModel RationModel::build(const RationProblem &problem)
         return i;
     return -1;
   };
-  QList<std::vector<double>> rowCoefficients;  // per report row, only for constrained rows
-  for (int i = 0; i < model.nutrientRows; ++i)
-    rowCoefficients.append(model.nutrientMatrix[i]);
   for (const Ratio &r : ratios) {
     const int a = nutrientRowNamed(r.a);
     const int b = nutrientRowNamed(r.b);
@@ -223,24 +268,12 @@ RationModel RationModel::build(const RationProblem &problem)
     row.ratioA = a;
     row.ratioB = b;
     model.rows.append(row);
-    std::vector<double> coeffs(std::size_t(nFeeds), 0.0);
-    if (const auto value = r.limits.requested())
-      for (int j = 0; j < nFeeds; ++j)
-        coeffs[j] = model.nutrientMatrix[a][j] - model.nutrientMatrix[b][j] * *value;
-    rowCoefficients.append(std::move(coeffs));
   }
 
   // Feedstuff amount limits bound the dry-matter amount.
-  QList<RowLimits> feedLimits;
-  for (const Feed &f : kept) {
-    RowLimits l = f.limits;
-    if (l.fixed)
-      l.lower = l.upper = std::nullopt;
-    feedLimits.append(l);
-  }
   for (LimitKind kind : {LimitKind::Fixed, LimitKind::Lower, LimitKind::Upper}) {
     for (int j = 0; j < nFeeds; ++j) {
-      const RowLimits &l = feedLimits.at(j);
+      const RowLimits l = fixedOverrides(kept[j]->limits);
       const std::optional<double> v = kind == LimitKind::Fixed ? l.fixed : kind == LimitKind::Lower ? l.lower : l.upper;
       if (!v)
         continue;
@@ -249,20 +282,31 @@ RationModel RationModel::build(const RationProblem &problem)
       RationReportRow row{RationReportRow::Kind::Feed, model.feedNames.at(j), typeOf(requested), requested};
       row.feed = j;
       model.rows.append(row);
-      std::vector<double> coeffs(std::size_t(nFeeds), 0.0);
-      coeffs[j] = 1.0;
-      rowCoefficients.append(std::move(coeffs));
     }
   }
 
-  // Constraint rows: the report rows with a limit, in report order.
-  for (int i = 0; i < model.rows.size(); ++i) {
-    RationReportRow &row = model.rows[i];
+  // Constraint rows: the report rows with a limit, in report order. A
+  // nutrient row reads its matrix row, a ratio row is A - r*B, a feedstuff
+  // row has its one 1.
+  model.constraints.reserve(std::size_t(model.rows.size()));
+  for (RationReportRow &row : model.rows) {
     const RowLimits &l = row.requested;
     if (!l.any())
       continue;
     ConstraintRow c;
-    c.coefficients = rowCoefficients.at(i);
+    if (row.kind == RationReportRow::Kind::Nutrient) {
+      c.coefficients = model.nutrientMatrix[row.nutrient];
+    } else if (row.kind == RationReportRow::Kind::Ratio) {
+      const double value = *l.requested();
+      const std::vector<double> &a = model.nutrientMatrix[row.ratioA];
+      const std::vector<double> &b = model.nutrientMatrix[row.ratioB];
+      c.coefficients.resize(std::size_t(nFeeds));
+      for (int j = 0; j < nFeeds; ++j)
+        c.coefficients[j] = a[j] - b[j] * value;
+    } else {
+      c.coefficients.assign(std::size_t(nFeeds), 0.0);
+      c.coefficients[row.feed] = 1.0;
+    }
     c.kind = l.fixed ? LimitKind::Fixed : l.lower ? LimitKind::Lower : LimitKind::Upper;
     // A ratio row compares A - r*B with 0; its requested value is r.
     c.limit = row.kind == RationReportRow::Kind::Ratio ? 0.0 : *l.requested();

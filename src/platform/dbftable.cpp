@@ -170,19 +170,28 @@ QList<DbfField> normalised(QList<DbfField> fields)
   return fields;
 }
 
-QByteArray buildFile(const QList<DbfField> &fields, const QList<DbfRecord> &records, QString *error)
+// The stored form of `records`, appended to `out`; false on a text outside
+// code page 1254.
+bool encodeRecords(const QList<DbfField> &fields, const QList<DbfRecord> &records, QByteArray *out, QString *error)
 {
-  QByteArray out = headerBytes(fields, quint32(records.size()), QDate::currentDate());
-  out.reserve(out.size() + qsizetype(records.size()) * recordLengthOf(fields) + 1);
+  out->reserve(out->size() + qsizetype(records.size()) * recordLengthOf(fields) + 1);
   for (const DbfRecord &r : records) {
-    out.append(r.deleted ? '*' : ' ');
+    out->append(r.deleted ? '*' : ' ');
     for (int i = 0; i < fields.size(); ++i) {
       QByteArray bytes;
       if (!encodeValue(fields.at(i), r.values.value(i), &bytes, error))
-        return QByteArray();
-      out.append(bytes);
+        return false;
+      out->append(bytes);
     }
   }
+  return true;
+}
+
+QByteArray buildFile(const QList<DbfField> &fields, const QList<DbfRecord> &records, QString *error)
+{
+  QByteArray out = headerBytes(fields, quint32(records.size()), QDate::currentDate());
+  if (!encodeRecords(fields, records, &out, error))
+    return QByteArray();
   out.append(FileEnd);
   return out;
 }
@@ -331,7 +340,8 @@ struct DbfTable::Impl {
     eof = true;
   }
 
-  bool parse(const QByteArray &all, const QString &path)
+  // Takes `all` over: the records stay in its buffer.
+  bool parse(QByteArray all, const QString &path)
   {
     const QString name = QFileInfo(path).fileName();
     if (all.size() < HeaderSize)
@@ -383,7 +393,9 @@ struct DbfTable::Impl {
     if (qint64(headerLen) + qint64(cnt) * recordLen > all.size())
       return fail(tr("%1 eksik: başlıktaki %2 kayıt dosyada yok (dosya kesilmiş).").arg(name, QString::number(cnt)));
     count = int(cnt);
-    data = all.mid(headerLen, qsizetype(count) * recordLen);
+    all.truncate(headerLen + qsizetype(count) * recordLen);
+    all.remove(0, headerLen);  // moves the start, copies nothing
+    data = std::move(all);
     return true;
   }
 
@@ -398,7 +410,8 @@ struct DbfTable::Impl {
     return true;
   }
 
-  bool openFile(const QString &path)
+  // `written`: the file's bytes when they are known already.
+  bool openFile(const QString &path, QByteArray written = QByteArray())
   {
     file.setFileName(path);
     const QIODevice::OpenMode om = mode == OpenMode::ReadOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite;
@@ -410,8 +423,7 @@ struct DbfTable::Impl {
       file.close();
       return false;
     }
-    const QByteArray all = file.readAll();
-    if (!parse(all, path)) {
+    if (!parse(written.isEmpty() ? file.readAll() : std::move(written), path)) {
       file.close();
       return false;
     }
@@ -637,6 +649,19 @@ private:
 
 bool DbfTable::rewriteFromDisk(const DiskEdit &edit, const QString &target)
 {
+  return rewriteImageFromDisk(
+      [&edit](Image &image, QString *error) {
+        QList<DbfRecord> records = image.decoded();
+        if (!edit(image.fields, records, error))
+          return false;
+        image.records.clear();
+        return encodeRecords(image.fields, records, &image.records, error);
+      },
+      target);
+}
+
+bool DbfTable::rewriteImageFromDisk(const ImageEdit &edit, const QString &target)
+{
   if (!isOpen())
     return d->fail(tr("Tablo açık değil."));
   if (target.isEmpty() && d->mode == OpenMode::ReadOnly)
@@ -651,30 +676,82 @@ bool DbfTable::rewriteFromDisk(const DiskEdit &edit, const QString &target)
   QFile in(path);
   if (!in.open(QIODevice::ReadOnly))
     return d->fail(tr("%1 okunamadı: %2").arg(path, fileErrorReason(in)));
-  const QByteArray all = in.readAll();
+  QByteArray all = in.readAll();
   in.close();
-  if (!disk.parse(all, path))
+  if (!disk.parse(std::move(all), path))
     return d->fail(disk.error);
-  QList<DbfRecord> records;
-  records.reserve(disk.count);
-  for (int n = 1; n <= disk.count; ++n) {
-    DbfRecord r;
-    r.deleted = disk.deleted(n);
-    for (int i = 0; i < disk.fields.size(); ++i)
-      r.values.append(cp1254::decode(QByteArrayView(disk.rec(n) + disk.offsets.at(i), disk.fields.at(i).length)));
-    records.append(r);
-  }
+  Image image{disk.fields, disk.offsets, disk.recordLen, std::move(disk.data)};
   QString why;
-  if (!edit(disk.fields, records, &why))
+  if (!edit(image, &why))
     return d->fail(why);
-  if (!target.isEmpty()) {
-    if (!writeContent(target, disk.fields, records, &why))
-      return d->fail(why);
+  // The header goes where the old one was read, in the same buffer.
+  const quint32 count = quint32(image.count());
+  QByteArray content = std::move(image.records);
+  content.prepend(headerBytes(image.fields, count, QDate::currentDate()));
+  content.append(FileEnd);
+  const QString out = target.isEmpty() ? path : target;
+  if (!writeFileAtomically(out, content, &why))
+    return d->fail(tr("%1 yazılamadı: %2").arg(out, why));
+  if (!target.isEmpty())
+    return true;
+  return reopenReplaced(path, std::move(content));
+}
+
+DbfTable::Image DbfTable::image() const
+{
+  if (!isOpen())
+    return {};
+  return {d->fields, d->offsets, d->recordLen, d->data};
+}
+
+bool DbfTable::Image::put(int n, int f, QStringView value, QString *error)
+{
+  const DbfField &field = fields.at(f);
+  char *at = records.data() + qsizetype(n) * recordLength + offsets.at(f);
+  if (field.type == QLatin1Char('C')) {
+    // Cut or padded on the right; plain ASCII straight in, as most is.
+    const qsizetype len = std::min<qsizetype>(value.size(), field.length);
+    qsizetype i = 0;
+    for (; i < len && value.at(i).unicode() < 0x80; ++i)
+      at[i] = char(value.at(i).unicode());
+    if (i < len) {
+      bool lossless = true;
+      const QByteArray rest = cp1254::encode(value.sliced(i, len - i), &lossless);
+      if (!lossless) {
+        if (error)
+          *error = tr("\"%1\" alanına yazılan metinde Türkçe kod sayfasında (1254) olmayan bir karakter var.")
+                       .arg(field.name);
+        return false;
+      }
+      std::memcpy(at + i, rest.constData(), size_t(rest.size()));
+    }
+    std::memset(at + len, ' ', size_t(field.length - len));
     return true;
   }
-  if (!writeContent(path, disk.fields, records, &why))
-    return d->fail(why);
-  return reopenReplaced(path);
+  QByteArray bytes;
+  if (!encodeValue(field, value.toString(), &bytes, error))
+    return false;
+  std::memcpy(at, bytes.constData(), size_t(bytes.size()));
+  return true;
+}
+
+void DbfTable::Image::appendBlank()
+{
+  records.append(QByteArray(recordLength, ' '));
+}
+
+QList<DbfRecord> DbfTable::Image::decoded() const
+{
+  QList<DbfRecord> out;
+  out.reserve(count());
+  for (int n = 0; n < count(); ++n) {
+    DbfRecord r;
+    r.deleted = deleted(n);
+    for (int i = 0; i < fields.size(); ++i)
+      r.values.append(cp1254::decode(field(n, i)));
+    out.append(r);
+  }
+  return out;
 }
 
 bool DbfTable::withSaveLock(const QString &path, const std::function<bool()> &work)
@@ -696,7 +773,7 @@ bool DbfTable::rewrite(const QList<DbfRecord> &records)
   return reopenReplaced(path);
 }
 
-bool DbfTable::reopenReplaced(const QString &path)
+bool DbfTable::reopenReplaced(const QString &path, QByteArray written)
 {
   // The new file is another inode: open and lock it before letting the old go,
   // so that no one slips in between.
@@ -705,7 +782,7 @@ bool DbfTable::reopenReplaced(const QString &path)
   fresh->listeners = d->listeners;
   fresh->nextListener = d->nextListener;
   const int indexField = d->indexField;
-  if (!fresh->openFile(path)) {
+  if (!fresh->openFile(path, std::move(written))) {
     close();
     d->error = fresh->error;
     return false;

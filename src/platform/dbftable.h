@@ -105,6 +105,38 @@ public:
   // what `work` answers.
   static bool withSaveLock(const QString &path, const std::function<bool()> &work);
 
+  // The records of a table as stored, for readers and writers of whole
+  // fields that need not turn every field into text and back: `records`
+  // holds them one after another, `recordLength` bytes each, the delete mark
+  // ('*' or ' ') first and then every field at its offset, in code page 1254.
+  struct Image {
+    QList<DbfField> fields;
+    QList<int> offsets;  // of each field inside a record
+    int recordLength = 0;
+    QByteArray records;
+
+    int count() const { return recordLength > 0 ? int(records.size() / recordLength) : 0; }
+    bool deleted(int n) const { return records.at(qsizetype(n) * recordLength) == '*'; }  // n from 0
+    QByteArrayView field(int n, int f) const
+    {
+      return QByteArrayView(records.constData() + qsizetype(n) * recordLength + offsets.at(f), fields.at(f).length);
+    }
+    // Stores `value` in field `f` of record `n` as the table stores it (cut
+    // or padded to the field); false and `error` set for a text outside code
+    // page 1254, nothing stored then.
+    bool put(int n, int f, QStringView value, QString *error);
+    void appendBlank();  // a live record of blanks
+    QList<DbfRecord> decoded() const;  // every record as text
+  };
+  // The open table's records (the current record's pending changes too);
+  // an empty image when the table is not open.
+  Image image() const;
+  // rewriteFromDisk for an edit of the stored records: only the fields the
+  // edit reads or writes are turned into text or back, and the table is
+  // reopened on the bytes just written instead of reading them again.
+  using ImageEdit = std::function<bool(Image &image, QString *error)>;
+  bool rewriteImageFromDisk(const ImageEdit &edit, const QString &target = QString());
+
   QDate lastUpdate() const;  // the header's date
 
   // Navigation over the records that are not deleted. Record numbers are the
@@ -160,7 +192,9 @@ public:
   void removeListener(int id);
 
 private:
-  bool reopenReplaced(const QString &path);
+  // `written`: the file's bytes as just written, to take instead of reading
+  // them back.
+  bool reopenReplaced(const QString &path, QByteArray written = QByteArray());
   bool goEnd(bool top);
   // Marks ('*') or recalls (' ') the current record; `noRecordText` when there is none.
   bool setDeletedFlag(char flag, const QString &noRecordText);

@@ -1,7 +1,11 @@
 #include "rtext.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <string>
 
 namespace vz::rt {
 
@@ -36,7 +40,33 @@ QString PadC(const QString &s, int len, QChar fill)
 
 QString AllTrim(const QString &s)
 {
-  return LTrim(RTrim(s));
+  const QStringView t = AllTrimView(s);
+  return t.size() == s.size() ? s : t.toString();
+}
+
+QStringView AllTrimView(QStringView s)
+{
+  const char16_t *const begin = s.utf16();
+  const char16_t *end = begin + s.size();
+  while (end > begin && end[-1] == u' ')
+    --end;
+  const char16_t *const from = SkipBlanks(begin, end);
+  return s.sliced(from - begin, end - from);
+}
+
+const char16_t *SkipBlanks(const char16_t *p, const char16_t *end)
+{
+  constexpr std::uint64_t fourBlanks = 0x0020002000200020u;
+  while (end - p >= 4) {
+    std::uint64_t four;
+    std::memcpy(&four, p, sizeof four);
+    if (four != fourBlanks)
+      break;
+    p += 4;
+  }
+  while (p < end && *p == u' ')
+    ++p;
+  return p;
 }
 
 QString RTrim(const QString &s)
@@ -113,33 +143,62 @@ QString Space(int count)
   return count > 0 ? QString(count, QLatin1Char(' ')) : QString();
 }
 
-double Val(const QString &s)
+namespace {
+
+// Val's reading of a run of more digits than a double holds exactly.
+double ofLongText(const char16_t *start, qsizetype length, bool negative)
 {
-  qsizetype i = 0;
-  while (i < s.size() && s.at(i) == QLatin1Char(' '))
-    ++i;
-  QString digits;
-  if (i < s.size() && (s.at(i) == QLatin1Char('-') || s.at(i) == QLatin1Char('+')))
-    digits.append(s.at(i++));
-  bool point = false;
-  bool any = false;
-  for (; i < s.size(); ++i) {
-    const QChar c = s.at(i);
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-      digits.append(c);
-      any = true;
-    } else if (c == QLatin1Char('.') && !point) {
-      digits.append(c);
-      point = true;
-    } else {
-      break;
-    }
+  // The run is ASCII by construction; narrow it for from_chars.
+  std::string narrow(std::size_t(length), ' ');
+  for (std::size_t k = 0; k < narrow.size(); ++k)
+    narrow[k] = char(start[k]);
+  double v = 0.0;
+  const auto [last, ec] = std::from_chars(narrow.data(), narrow.data() + narrow.size(), v, std::chars_format::fixed);
+  if (ec != std::errc() || last != narrow.data() + narrow.size())
+    return 0.0;  // beyond a double's range either way
+  return negative ? -v : v;
+}
+
+} // namespace
+
+double Val(QStringView s)
+{
+  const char16_t *const end = s.utf16() + s.size();
+  const char16_t *p = SkipBlanks(s.utf16(), end);
+  bool negative = false;
+  if (p < end && (*p == u'-' || *p == u'+'))
+    negative = *p++ == u'-';
+  const char16_t *const start = p;
+  // Number text has a few digits on each side of the point: gather them as a
+  // whole number on the way, counting those after the point.
+  std::uint64_t mantissa = 0;
+  unsigned digit = 0;
+  while (p < end && (digit = unsigned(*p) - u'0') <= 9) {
+    mantissa = mantissa * 10 + digit;
+    ++p;
   }
-  if (!any)
+  qsizetype digits = p - start;
+  qsizetype fraction = 0;
+  if (p < end && *p == u'.') {
+    const char16_t *const point = ++p;
+    while (p < end && (digit = unsigned(*p) - u'0') <= 9) {
+      mantissa = mantissa * 10 + digit;
+      ++p;
+    }
+    fraction = p - point;
+    digits += fraction;
+  }
+  if (digits == 0)
     return 0.0;
-  bool ok = false;
-  const double v = digits.toDouble(&ok);
-  return ok ? v : 0.0;
+  // Both the whole number and the power of ten are exact doubles, so the one
+  // division rounds the decimal value correctly, as the full conversion does.
+  static constexpr double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                      1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  if (digits <= 19 && mantissa <= (std::uint64_t(1) << 53) && fraction <= 22) {
+    const double v = double(mantissa) / powers[fraction];
+    return negative ? -v : v;
+  }
+  return ofLongText(start, p - start, negative);
 }
 
 double Round(double value, int decimals)

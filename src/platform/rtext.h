@@ -4,6 +4,7 @@
 // always did. Positions count from 1, as in the runtime.
 #include <QDate>
 #include <QString>
+#include <QStringView>
 
 namespace vz::rt {
 
@@ -11,6 +12,7 @@ QString PadR(const QString &s, int len, QChar fill = QLatin1Char(' '));  // cut 
 QString PadL(const QString &s, int len, QChar fill = QLatin1Char(' '));  // cut on the right, fill on the left
 QString PadC(const QString &s, int len, QChar fill = QLatin1Char(' '));  // centred; the odd fill goes right
 QString AllTrim(const QString &s);                                       // blanks only, both ends
+QStringView AllTrimView(QStringView s);                                  // the same, without a copy
 QString RTrim(const QString &s);
 QString LTrim(const QString &s);
 QString SubStr(const QString &s, int start, int count = -1);  // start < 0 counts from the end
@@ -21,8 +23,14 @@ QString Replicate(const QString &s, int count);
 QString Space(int count);
 
 // Leading blanks skipped, then an optional sign, digits and one '.'; stops at
-// the first other character; "" or garbage gives 0.
-double Val(const QString &s);
+// the first other character; "" or garbage gives 0, and so does a number
+// beyond the range of a double. Reads the text where it lies: the optimiser
+// reads every cell of a problem through it.
+double Val(QStringView s);
+inline double Val(const QString &s) { return Val(QStringView(s)); }
+// Where the blanks at the start of a text end (`end` when it is all blanks);
+// number text is mostly blanks, so they are passed four at a time.
+const char16_t *SkipBlanks(const char16_t *p, const char16_t *end);
 
 // Str(value, length, decimals): right-aligned in `length`; rounds half away
 // from zero; when the width leaves room for fewer decimals than asked the

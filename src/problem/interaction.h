@@ -66,6 +66,20 @@ public:
   virtual bool askYesNoDefaultNo(const QString &text, const QString &caption) { return askYesNo(text, caption); }
   virtual Answer askYesNoCancel(const QString &text, const QString &caption) = 0;
 
+  // A file this session is about to write was saved by another session since
+  // this one read it: write over the other session's change, discard this
+  // session's own, or cancel the command. The window names the three on its
+  // buttons ("&Üzerine Yaz", "&Benimkileri At", "&İptal"); Escape cancels.
+  enum class ChangedOnDisk { WriteOver, DiscardMine, Cancel };
+  virtual ChangedOnDisk askChangedOnDisk(const QString &text, const QString &caption)
+  {
+    switch (askYesNoCancel(text, caption)) {
+    case Answer::Yes: return ChangedOnDisk::WriteOver;
+    case Answer::No: return ChangedOnDisk::DiscardMine;
+    default: return ChangedOnDisk::Cancel;
+    }
+  }
+
   // ACTALERT/AALERT: the please-wait box. show replaces a box still open;
   // close with no box open does nothing.
   virtual void showPleaseWait() = 0;

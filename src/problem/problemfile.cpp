@@ -4,10 +4,10 @@
 #include "numbertext.h"
 #include "platform/cp1254.h"
 #include "platform/rtext.h"
-#include "platform/savefile.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 namespace vz {
 
@@ -31,13 +31,14 @@ QString blankCell()
 }
 
 // The writers walk the live records the way the table's navigation does:
-// deleted records are passed over and stay as they are.
+// deleted records are passed over and stay as they are. Fields are named in
+// problem-file order and stored where the table holds them.
 class Cursor {
 public:
-  explicit Cursor(QList<DbfRecord> &records) : m_records(records)
+  Cursor(DbfTable::Image &image, const QList<int> &at, QString *error) : m_image(image), m_at(at), m_error(error)
   {
-    for (int i = 0; i < records.size(); ++i)
-      if (!records.at(i).deleted)
+    for (int i = 0; i < image.count(); ++i)
+      if (!image.deleted(i))
         m_live.append(i);
   }
   // "go to the first record, or append one to an empty file"
@@ -48,36 +49,105 @@ public:
       appendBlank();
   }
   bool eof() const { return m_pos >= m_live.size(); }
-  void put(int field, const QString &value) { m_records[m_live.at(m_pos)].values[field] = value; }
+  // The first text the table refuses stops every later one.
+  void put(int field, QStringView value)
+  {
+    if (m_ok)
+      m_ok = m_image.put(m_live.at(m_pos), m_at.at(field), value, m_error);
+  }
   void skip() { ++m_pos; }
   void appendBlank()
   {
-    m_records.append({false, QStringList(FieldCount)});
-    m_live.append(int(m_records.size()) - 1);
+    m_image.appendBlank();
+    m_live.append(m_image.count() - 1);
   }
+  bool ok() const { return m_ok; }
 
 private:
-  QList<DbfRecord> &m_records;
+  DbfTable::Image &m_image;
+  const QList<int> &m_at;
+  QString *m_error;
   QList<int> m_live;
   int m_pos = 0;
+  bool m_ok = true;
 };
 
-void writeList(QList<DbfRecord> &records, const QList<QStringList> &rows, int firstField, int fieldCount)
+bool writeList(DbfTable::Image &image, const QList<int> &at, QString *error, const QList<QStringList> &rows,
+               int firstField, int fieldCount)
 {
-  Cursor c(records);
+  Cursor c(image, at, error);
   c.start();
   for (int i = 0; i < rows.size(); ++i) {
+    const QStringList &row = rows.at(i);
     for (int f = 0; f < fieldCount; ++f)
-      c.put(firstField + f, rows.at(i).value(f));
+      c.put(firstField + f, f < row.size() ? QStringView(row.at(f)) : QStringView());
     c.skip();
     if (c.eof() && i < rows.size() - 1)
       c.appendBlank();
   }
   while (!c.eof()) {
     for (int f = 0; f < fieldCount; ++f)
-      c.put(firstField + f, QString());  // blanks of the field's width
+      c.put(firstField + f, QStringView());  // blanks of the field's width
     c.skip();
   }
+  return c.ok();
+}
+
+// Where the table holds each field of the problem file, by name; false and
+// `error` when one is missing.
+bool fieldMap(const QList<DbfField> &fields, QList<int> *at, QString *error)
+{
+  at->clear();
+  for (const DbfField &f : ProblemFile::problemFields()) {
+    int i = 0;
+    while (i < fields.size() && fields.at(i).name.compare(f.name, Qt::CaseInsensitive) != 0)
+      ++i;
+    if (i == fields.size()) {
+      if (error)
+        *error = QString::fromUtf8("%1 alanı dosyada yok.").arg(f.name);
+      return false;
+    }
+    at->append(i);
+  }
+  return true;
+}
+
+bool isBlank(QByteArrayView bytes)
+{
+  for (char c : bytes)
+    if (c != ' ')
+      return false;
+  return true;
+}
+
+// A fingerprint of the stored bytes of one part (its fields in every live
+// record), up to the last record with something in it: what another
+// session's save of that part changes. The bytes are read where they lie;
+// a part of a large problem is a hundred kilobytes.
+std::size_t partPrint(const DbfTable::Image &image, const QList<int> &at, ProblemFile::Part part)
+{
+  static constexpr int first[] = {FYmAdi, FYmManMik, FBmAdi, FBmAdiA, FYmBmat};
+  static constexpr int count[] = {YmColumns, 1, BmColumns, BmoColumns, 1};
+  const int from = first[int(part)];
+  const int to = from + count[int(part)];
+  int last = -1;
+  for (int n = 0; n < image.count(); ++n) {
+    if (image.deleted(n))
+      continue;
+    for (int f = from; f < to && last != n; ++f)
+      if (!isBlank(image.field(n, at.at(f))))
+        last = n;
+  }
+  std::size_t print = 0;
+  for (int n = 0; n <= last; ++n) {
+    if (image.deleted(n))
+      continue;
+    for (int f = from; f < to; ++f) {
+      const QByteArrayView bytes = image.field(n, at.at(f));
+      print = qHashBits(bytes.data(), size_t(bytes.size()), print);
+    }
+  }
+  return print;
 }
 
 // A "," would split an entry in two on reload.
@@ -97,19 +167,32 @@ QString parameterRow(const RationProblem &p)
   return row;
 }
 
-QString matrixRowText(const QStringList &row, int cells)
+// Into `text`, which keeps its room from row to row.
+void matrixRowText(const QStringList &row, int cells, QString &text)
 {
-  QString text;
-  for (int j = 0; j < cells; ++j)
-    text += (j < row.size() ? row.at(j) : blankCell()) + QLatin1Char(',');
-  return text;
+  text.resize(0);
+  for (int j = 0; j < cells; ++j) {
+    if (j < row.size())
+      text += row.at(j);
+    else
+      text += blankCell();
+    text += QLatin1Char(',');
+  }
 }
 
-QStringList splitRow(const QString &stored)
+// The cells of a stored matrix row, each the text before a ","; what follows
+// the last "," (the blanks that fill the field) is dropped.
+QStringList splitRow(QByteArrayView stored)
 {
-  QStringList parts = stored.split(QLatin1Char(','));
-  parts.removeLast();  // the blanks that fill the field after the last ","
-  return parts;
+  QStringList cells;
+  qsizetype from = 0;
+  for (qsizetype i = 0; i < stored.size(); ++i) {
+    if (stored.at(i) == ',') {
+      cells.append(cp1254::decode(stored.sliced(from, i - from)));
+      from = i + 1;
+    }
+  }
+  return cells;
 }
 
 } // namespace
@@ -166,6 +249,8 @@ bool ProblemFile::open(const QString &path)
 void ProblemFile::close()
 {
   m_table.close();
+  m_hasRead = false;
+  m_conflicts.clear();
   m_path.clear();
 }
 
@@ -223,31 +308,35 @@ void ProblemFile::GET_PARM_ADESC(RationProblem &problem, const QStringList &row)
   problem.animalDescription = row.mid(ParCount);
 }
 
-void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem) const
+void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
 {
   if (!isOpen())
     return;
   problem.reset();
+  const DbfTable::Image image = m_table.image();
   QList<int> at;  // our field order -> the table's
-  for (const DbfField &f : problemFields())
-    at.append(m_table.fieldIndex(f.name));
+  fieldMap(image.fields, &at, nullptr);  // open() made sure of every field
+  for (int part = 0; part < PartCount; ++part)
+    m_read[part] = partPrint(image, at, Part(part));
+  m_hasRead = true;
 
-  const QList<DbfRecord> all = m_table.allRecords();
+  // A name is blank when every byte is: no other byte decodes to a blank.
   QList<QStringList> rows;
-  for (const DbfRecord &r : all) {
-    if (r.deleted)
+  for (int n = 0; n < image.count(); ++n) {
+    if (image.deleted(n))
       continue;
-    auto v = [&](int f) { return r.values.at(at.at(f)); };
-    if (!rt::AllTrim(v(FYmAdi)).isEmpty()) {
+    auto bytes = [&](int f) { return image.field(n, at.at(f)); };
+    auto v = [&](int f) { return cp1254::decode(bytes(f)); };
+    if (!isBlank(bytes(FYmAdi))) {
       problem.feeds.append({v(FYmAdi), v(FYmFiat), v(FYmSabit), v(FYmAltLim), v(FYmUstLim)});
       problem.feedAmounts.append(v(FYmManMik));
     }
-    if (!rt::AllTrim(v(FBmAdi)).isEmpty())
+    if (!isBlank(bytes(FBmAdi)))
       problem.nutrients.append({v(FBmAdi), v(FBmBirim), v(FBmSabit), v(FBmAltLim), v(FBmUstLim)});
-    if (!rt::AllTrim(v(FBmAdiA)).isEmpty() && !rt::AllTrim(v(FBmAdiB)).isEmpty())
+    if (!isBlank(bytes(FBmAdiA)) && !isBlank(bytes(FBmAdiB)))
       problem.ratios.append({v(FBmAdiA), v(FBmAdiB), v(FOSabit), v(FOAltLim), v(FOUstLim)});
-    if (!rt::AllTrim(v(FYmBmat)).isEmpty())
-      rows.append(splitRow(v(FYmBmat)));
+    if (!isBlank(bytes(FYmBmat)))
+      rows.append(splitRow(bytes(FYmBmat)));
   }
   problem.rebuildFeedNames();
   problem.rebuildNutrientLists();
@@ -304,41 +393,53 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem) const
   }
 }
 
-void ProblemFile::YMKAYDI(QList<DbfRecord> &records, RationProblem &problem)
+bool ProblemFile::YMKAYDI(DbfTable::Image &image, const QList<int> &at, RationProblem &problem, QString *error)
 {
-  writeList(records, problem.feeds, FYmAdi, YmColumns);
+  if (!writeList(image, at, error, problem.feeds, FYmAdi, YmColumns))
+    return false;
   problem.changed.feedNames = false;
+  return true;
 }
 
-void ProblemFile::YMMIKKAYDI(QList<DbfRecord> &records, RationProblem &problem)
+bool ProblemFile::YMMIKKAYDI(DbfTable::Image &image, const QList<int> &at, RationProblem &problem, QString *error)
 {
   QList<QStringList> rows;
+  rows.reserve(problem.feedAmounts.size());
   for (const QString &a : problem.feedAmounts)
     rows.append({a});
-  writeList(records, rows, FYmManMik, 1);
+  if (!writeList(image, at, error, rows, FYmManMik, 1))
+    return false;
   problem.changed.feedAmounts = false;
+  return true;
 }
 
-void ProblemFile::BMKAYDI(QList<DbfRecord> &records, RationProblem &problem)
+bool ProblemFile::BMKAYDI(DbfTable::Image &image, const QList<int> &at, RationProblem &problem, QString *error)
 {
-  writeList(records, problem.nutrients, FBmAdi, BmColumns);
+  if (!writeList(image, at, error, problem.nutrients, FBmAdi, BmColumns))
+    return false;
   problem.changed.nutrientNames = false;
+  return true;
 }
 
-void ProblemFile::BMOKAYDI(QList<DbfRecord> &records, RationProblem &problem)
+bool ProblemFile::BMOKAYDI(DbfTable::Image &image, const QList<int> &at, RationProblem &problem, QString *error)
 {
-  writeList(records, problem.ratios, FBmAdiA, BmoColumns);
+  if (!writeList(image, at, error, problem.ratios, FBmAdiA, BmoColumns))
+    return false;
   problem.changed.ratios = false;
+  return true;
 }
 
-void ProblemFile::MATRIXKAYDI(QList<DbfRecord> &records, RationProblem &problem)
+bool ProblemFile::MATRIXKAYDI(DbfTable::Image &image, const QList<int> &at, RationProblem &problem, QString *error)
 {
-  Cursor c(records);
+  Cursor c(image, at, error);
   c.start();
   // The cell count comes from the first row; a problem without rows has none.
   const int cells = problem.matrix.isEmpty() ? 0 : int(problem.matrix.first().size());
+  QString text;
+  text.reserve(qsizetype(cells) * MatrixCellWidth);
   for (const QStringList &row : std::as_const(problem.matrix)) {
-    c.put(FYmBmat, matrixRowText(row, cells));
+    matrixRowText(row, cells, text);
+    c.put(FYmBmat, text);
     c.skip();
     if (c.eof())
       c.appendBlank();  // always a record ready for the parameter row
@@ -346,21 +447,35 @@ void ProblemFile::MATRIXKAYDI(QList<DbfRecord> &records, RationProblem &problem)
   c.put(FYmBmat, parameterRow(problem));
   c.skip();
   while (!c.eof()) {
-    c.put(FYmBmat, QString());
+    c.put(FYmBmat, QStringView());
     c.skip();
   }
+  if (!c.ok())
+    return false;
   problem.changed.matrix = false;
   problem.changed.params = false;
+  return true;
 }
 
-bool ProblemFile::PROBDBFUPDATE(RationProblem &problem)
+bool ProblemFile::PROBDBFUPDATE(RationProblem &problem, ChangedOnDisk onChanged)
 {
-  return writeProblem(problem, QString());
+  return writeProblem(problem, QString(), onChanged);
 }
 
-bool ProblemFile::writeProblem(RationProblem &problem, const QString &target)
+QStringList ProblemFile::changedOnDisk() const
+{
+  static const char *const names[] = {"yem maddeleri", "yem miktarları", "besin maddeleri", "besin maddesi oranları",
+                                      "matris ve problem parametreleri"};
+  QStringList out;
+  for (const Part part : m_conflicts)
+    out.append(tr(names[int(part)]));
+  return out;
+}
+
+bool ProblemFile::writeProblem(RationProblem &problem, const QString &target, ChangedOnDisk onChanged)
 {
   m_error.clear();
+  m_conflicts.clear();
   if (!isOpen()) {
     m_error = tr("Açık problem dosyası yok.");
     return false;
@@ -391,66 +506,93 @@ bool ProblemFile::writeProblem(RationProblem &problem, const QString &target)
   RationProblem work = problem;
   if (writesMatrix && !work.params)
     work.params = RationProblem::defaultParams();
-  if (!m_table.rewriteFromDisk(flaggedWriter(work, flags), target)) {
-    m_error = tr("%1 dosyasına kaydedilemedi: %2").arg(target.isEmpty() ? m_path : target, m_table.errorString());
+  // A save into the open file looks for its own parts changed by another
+  // session since they were read; a copy elsewhere overwrites nobody's work.
+  const ChangedOnDisk policy = target.isEmpty() && m_hasRead ? onChanged : ChangedOnDisk::WriteOver;
+  std::optional<std::size_t> written[PartCount];
+  const DbfTable::ImageEdit edit = [&](DbfTable::Image &image, QString *error) {
+    return applyFlagged(image, work, flags, policy, written, error);
+  };
+  if (!m_table.rewriteImageFromDisk(edit, target)) {
+    if (!m_conflicts.isEmpty())
+      m_error = tr("%1 dosyasındaki %2 başka bir oturumda değiştirilmiş.").arg(m_path, changedOnDisk().join(tr(", ")));
+    else
+      m_error = tr("%1 dosyasına kaydedilemedi: %2").arg(target.isEmpty() ? m_path : target, m_table.errorString());
     if (!m_table.isOpen())
       m_path.clear();
     return false;
   }
   if (!target.isEmpty())
     return true;  // the open file keeps its raised flags
+  for (int part = 0; part < PartCount; ++part)
+    if (written[part])
+      m_read[part] = *written[part];
+  if (policy == ChangedOnDisk::DiscardMine && !m_conflicts.isEmpty()) {
+    // The other session's parts replace ours: the problem is read again.
+    AKTPRODIZOLUSTUR(problem);
+    m_conflicts.clear();
+    return true;
+  }
   problem.changed = work.changed;
   if (writesMatrix)
     problem.params = work.params;
   return true;
 }
 
-DbfTable::DiskEdit ProblemFile::flaggedWriter(RationProblem &work, const ChangedFlags flags)
+bool ProblemFile::applyFlagged(DbfTable::Image &image, RationProblem &work, const ChangedFlags flags,
+                               const ChangedOnDisk policy, std::optional<std::size_t> *written, QString *error)
 {
-  // Another session may have saved since we opened: the parts whose flag is
+  // The writers address fields in problem-file order; a table from elsewhere
+  // may hold them in another order. Fields the problem file does not know
+  // keep what they hold (new records get blanks there).
+  QList<int> at;
+  if (!fieldMap(image.fields, &at, error))
+    return false;
+  const bool part[PartCount] = {flags.feedNames, flags.feedAmounts, flags.nutrientNames, flags.ratios,
+                                flags.matrix || flags.params};
+  // Another session may have saved since we read: the parts whose flag is
   // down are taken from the file as it is now, as in-place writers would.
-  return [this, &work, flags](const QList<DbfField> &fields, QList<DbfRecord> &records, QString *error) {
-    // The writers address fields in problem-file order; a table from
-    // elsewhere may hold them in another order, so map there and back.
-    QList<int> at;
-    for (const DbfField &f : problemFields()) {
-      int i = 0;
-      while (i < fields.size() && fields.at(i).name.compare(f.name, Qt::CaseInsensitive) != 0)
-        ++i;
-      if (i == fields.size()) {
-        *error = tr("%1 alanı dosyada yok.").arg(f.name);
-        return false;
-      }
-      at.append(i);
-    }
-    const qsizetype tableFields = fields.size();
-    const QList<DbfRecord> old = records;
-    for (DbfRecord &r : records) {
-      QStringList ours(FieldCount);
-      for (int f = 0; f < FieldCount; ++f)
-        ours[f] = r.values.at(at.at(f));
-      r.values = ours;
-    }
-    if (flags.feedNames)
-      YMKAYDI(records, work);
-    if (flags.feedAmounts)
-      YMMIKKAYDI(records, work);
-    if (flags.nutrientNames)
-      BMKAYDI(records, work);
-    if (flags.matrix || flags.params)
-      MATRIXKAYDI(records, work);
-    if (flags.ratios)
-      BMOKAYDI(records, work);
-    // Back to the table's own field order; fields the problem file does not
-    // know keep what they hold (new records get blanks there).
-    for (qsizetype i = 0; i < records.size(); ++i) {
-      QStringList theirs = i < old.size() ? old.at(i).values : QStringList(tableFields);
-      for (int f = 0; f < FieldCount; ++f)
-        theirs[at.at(f)] = records.at(i).values.at(f);
-      records[i].values = theirs;
-    }
+  std::size_t onDisk[PartCount] = {};
+  // Only to start again without the parts that keep the other session's change.
+  const QByteArray before = policy == ChangedOnDisk::DiscardMine ? image.records : QByteArray();
+  for (int p = 0; p < PartCount; ++p)
+    if (part[p] && policy != ChangedOnDisk::WriteOver)
+      onDisk[p] = partPrint(image, at, Part(p));
+  auto writeParts = [&](const QList<Part> &skipped) {
+    auto wanted = [&](Part p) { return part[int(p)] && !skipped.contains(p); };
+    if (wanted(Part::Feeds) && !YMKAYDI(image, at, work, error))
+      return false;
+    if (wanted(Part::FeedAmounts) && !YMMIKKAYDI(image, at, work, error))
+      return false;
+    if (wanted(Part::Nutrients) && !BMKAYDI(image, at, work, error))
+      return false;
+    if (wanted(Part::Matrix) && !MATRIXKAYDI(image, at, work, error))
+      return false;
+    if (wanted(Part::Ratios) && !BMOKAYDI(image, at, work, error))
+      return false;
     return true;
   };
+  if (!writeParts({}))
+    return false;
+  for (int p = 0; p < PartCount; ++p) {
+    if (!part[p])
+      continue;
+    written[p] = partPrint(image, at, Part(p));
+    // Changed on disk since we read it, and not to what we write now.
+    if (policy != ChangedOnDisk::WriteOver && onDisk[p] != m_read[p] && onDisk[p] != *written[p])
+      m_conflicts.append(Part(p));
+  }
+  if (m_conflicts.isEmpty())
+    return true;
+  if (policy == ChangedOnDisk::Ask) {
+    *error = tr("Başka bir oturumda değiştirilmiş.");
+    return false;
+  }
+  // DiscardMine: the other session's parts stay as they are on disk.
+  image.records = before;
+  for (const Part p : std::as_const(m_conflicts))
+    written[int(p)].reset();
+  return writeParts(m_conflicts);
 }
 
 bool ProblemFile::saveAs(const QString &target, const RationProblem &problem)
@@ -466,7 +608,7 @@ bool ProblemFile::CREATE_VSK_DBFFILE(const QString &target, const RationProblem 
     m_error = tr("Açık problem dosyası yok.");
     return false;
   }
-  QList<DbfRecord> records = m_table.allRecords();
+  DbfTable::Image image = m_table.image();
   if (problem && problem->changed.any()) {
     // The export shows the problem as it is now, unsaved changes included,
     // without saving them into the open file.
@@ -474,11 +616,13 @@ bool ProblemFile::CREATE_VSK_DBFFILE(const QString &target, const RationProblem 
     if ((work.changed.matrix || work.changed.params) && !work.params)
       work.params = RationProblem::defaultParams();
     QString why;
-    if (!flaggedWriter(work, work.changed)(m_table.fields(), records, &why)) {
+    std::optional<std::size_t> written[PartCount];
+    if (!applyFlagged(image, work, work.changed, ChangedOnDisk::WriteOver, written, &why)) {
       m_error = why;
       return false;
     }
   }
+  const QList<DbfRecord> records = image.decoded();
   const QList<DbfField> fields = olderLayoutFields();
   QList<int> at;
   for (const DbfField &f : fields)

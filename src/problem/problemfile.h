@@ -16,6 +16,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace vz {
 
@@ -56,36 +57,57 @@ public:
   QString PROBFILEDIR() const;
   QString PROBFILENAME() const;
 
+  // The parts of the file that the changed flags name, each written whole.
+  enum class Part { Feeds, FeedAmounts, Nutrients, Ratios, Matrix, Count };
+  static constexpr int PartCount = int(Part::Count);
+
   // Replaces `problem` by the file's content (flags lowered first). Never
   // fails once open() succeeded. A matrix that disagrees with the tables (rows
   // with too few or too many cells, too few or too many rows) is made
   // consistent and the matrix-changed flag raised; a file with feedstuffs and
   // no nutrient gets the "KMT" nutrient (nutrient-names-changed and
-  // matrix-changed raised). Does nothing when no file is open.
-  void AKTPRODIZOLUSTUR(RationProblem &problem) const;
+  // matrix-changed raised). Does nothing when no file is open. What it reads
+  // of each part is what a later save compares the file with.
+  void AKTPRODIZOLUSTUR(RationProblem &problem);
 
   // Entries 1-4 of `row` become the parameters, the rest the description
   // lines; a row of fewer than four entries gives the default parameters.
   static void GET_PARM_ADESC(RationProblem &problem, const QStringList &row);
 
-  // Writes the flagged parts of `problem` (the other fields stay byte for
-  // byte) and lowers their flags. Returns false and sets errorString() when
-  // the problem is refused (more than 85 feedstuffs, a parameter row longer
-  // than 1,020 characters, a text outside code page 1254) or the file cannot
-  // be written; nothing is written then and every flag stays raised. Saving
-  // with the matrix or parameters flag raised and no parameters stores the
-  // defaults {"G", "1.000", "TL", "Kg"} and puts them into `problem`.
-  bool PROBDBFUPDATE(RationProblem &problem);
+  // What a save does with a part it writes (its flag is raised) that
+  // another session saved differently since this one read it: stop and tell
+  // (the default), write over the other session's change, or keep the other
+  // session's part and drop ours.
+  enum class ChangedOnDisk { Ask, WriteOver, DiscardMine };
 
-  // The flagged writers, applied to the records of a problem file in memory
-  // (deleted records kept and skipped, as the table's navigation skips them).
-  // Each writes one part and lowers its flag; MATRIXKAYDI needs a parameter
-  // array (PROBDBFUPDATE sees to it) and expects rows no wider than the field.
-  static void YMKAYDI(QList<DbfRecord> &records, RationProblem &problem);
-  static void YMMIKKAYDI(QList<DbfRecord> &records, RationProblem &problem);
-  static void BMKAYDI(QList<DbfRecord> &records, RationProblem &problem);
-  static void BMOKAYDI(QList<DbfRecord> &records, RationProblem &problem);
-  static void MATRIXKAYDI(QList<DbfRecord> &records, RationProblem &problem);
+  // Writes the flagged parts of `problem` (the other fields stay byte for
+  // byte, as they are on disk now) and lowers their flags. Returns false and
+  // sets errorString() when the problem is refused (more than 85 feedstuffs,
+  // a parameter row longer than 1,020 characters, a text outside code page
+  // 1254) or the file cannot be written; nothing is written then and every
+  // flag stays raised. With Ask, a flagged part changed on disk by another
+  // session since it was read stops the save the same way, and
+  // changedOnDisk() names the parts. With DiscardMine such parts keep the
+  // file's content, the others are written, and `problem` is read again from
+  // the file. Saving with the matrix or parameters flag raised and no
+  // parameters stores the defaults {"G", "1.000", "TL", "Kg"} and puts them
+  // into `problem`.
+  bool PROBDBFUPDATE(RationProblem &problem, ChangedOnDisk onChanged = ChangedOnDisk::Ask);
+  // The parts the last save stopped for, by the names the user knows
+  // ("yem maddeleri", ...); empty when it did not stop for that.
+  QStringList changedOnDisk() const;
+
+  // The flagged writers, applied to the stored records of a problem file
+  // (deleted records kept and skipped, as the table's navigation skips them;
+  // `at` gives where the table holds each field of the problem file). Each
+  // writes one part and lowers its flag; false with `error` set for a text
+  // outside code page 1254. MATRIXKAYDI needs a parameter array
+  // (PROBDBFUPDATE sees to it) and expects rows no wider than the field.
+  static bool YMKAYDI(DbfTable::Image &image, const QList<int> &at, RationProblem &problem, QString *error);
+  static bool YMMIKKAYDI(DbfTable::Image &image, const QList<int> &at, RationProblem &problem, QString *error);
+  static bool BMKAYDI(DbfTable::Image &image, const QList<int> &at, RationProblem &problem, QString *error);
+  static bool BMOKAYDI(DbfTable::Image &image, const QList<int> &at, RationProblem &problem, QString *error);
+  static bool MATRIXKAYDI(DbfTable::Image &image, const QList<int> &at, RationProblem &problem, QString *error);
 
   // The ".VVD" export: writes every live record of the open file, without
   // YMMANMIK, to `target` (replacing it). Returns
@@ -105,12 +127,20 @@ public:
   const DbfTable &table() const;
 
 private:
-  bool writeProblem(RationProblem &problem, const QString &target);
-  DbfTable::DiskEdit flaggedWriter(RationProblem &work, ChangedFlags flags);
+  bool writeProblem(RationProblem &problem, const QString &target, ChangedOnDisk onChanged = ChangedOnDisk::WriteOver);
+  // Runs the writers of the flagged parts on `image`; `written` gets the
+  // fingerprint of each part written.
+  bool applyFlagged(DbfTable::Image &image, RationProblem &work, ChangedFlags flags, ChangedOnDisk policy,
+                    std::optional<std::size_t> written[PartCount], QString *error);
 
   DbfTable m_table;
   QString m_path;
   QString m_error;
+  // A fingerprint of each part as this session last read or wrote it, to
+  // tell another session's save of it from ours.
+  std::size_t m_read[PartCount] = {};
+  bool m_hasRead = false;
+  QList<Part> m_conflicts;
 };
 
 } // namespace vz

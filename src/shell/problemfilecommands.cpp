@@ -131,7 +131,28 @@ bool ProblemFileCommands::save()
   ProblemFile *file = m_session.problemFile();
   if (!file)
     return false;
-  if (!file->PROBDBFUPDATE(m_session.problem())) {
+  RationProblem &problem = m_session.problem();
+  bool saved = file->PROBDBFUPDATE(problem);
+  if (!saved && !file->changedOnDisk().isEmpty()) {
+    // Another session saved the same part since we read it: the user decides
+    // whose change stays.
+    const QString text = file->path() + QStringLiteral(" Dosyasındaki ") + file->changedOnDisk().join(QStringLiteral(", "))
+                         + QStringLiteral(" siz okuduktan sonra başka bir oturumda değiştirilip kaydedilmiş.\n\n"
+                                          "Sizin değişiklikleriniz onların üzerine mi yazılsın, yoksa sizinkiler atılıp "
+                                          "dosyadakiler mi alınsın?");
+    switch (m_ui.askChangedOnDisk(text, QStringLiteral("Uyarı..."))) {
+    case Interaction::ChangedOnDisk::WriteOver:
+      saved = file->PROBDBFUPDATE(problem, ProblemFile::ChangedOnDisk::WriteOver);
+      break;
+    case Interaction::ChangedOnDisk::DiscardMine:
+      saved = file->PROBDBFUPDATE(problem, ProblemFile::ChangedOnDisk::DiscardMine);
+      m_hooks.problemChanged();  // the problem was read again
+      break;
+    case Interaction::ChangedOnDisk::Cancel:
+      return false;
+    }
+  }
+  if (!saved) {
     m_ui.errorMessage(QStringLiteral("Dosyaya kaydetme sırasında hata!\n\n") + file->path()
                       + QStringLiteral("\n") + file->errorString());
     return false;

@@ -38,7 +38,10 @@ public:
   // its message); the new file is open and saved once on true.
   bool newFile();
   // KAYDET: writes the flagged parts; false after an error message when the
-  // file cannot be written (the flags stay raised).
+  // file cannot be written (the flags stay raised). A part another session
+  // saved since this one read it is written only after the user's answer:
+  // over the other session's change, or discarding ours (the problem is then
+  // read again from the file); cancelling saves nothing and answers false.
   bool save();
   // FKAYDET ("&Farklı Kaydet"): false when refused or failed.
   bool saveAs();

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace vz;
 using vz::rt::PadL;
 using vz::rt::PadR;
@@ -587,17 +590,33 @@ private slots:
 
   // Two sessions hold one problem file shared and save in turn: each save
   // starts from the file as it is on disk then, so a part one session did not
-  // change keeps what the other saved; the same part: the last save wins.
-  void twoSessionsKeepBothChanges_data()
+  // change keeps what the other saved. A part both changed is not written
+  // over silently: the save stops and names it, unless told to write over it
+  // or to keep the other session's part.
+  void twoSessionsOnOneFile_data()
   {
     QTest::addColumn<bool>("samePart");
-    QTest::newRow("different parts") << false;
-    QTest::newRow("same part") << true;
+    QTest::addColumn<QString>("bPrice");  // what b types into a's part; empty: b changes a nutrient
+    QTest::addColumn<int>("onChanged");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<double>("priceOnDisk");
+    QTest::addColumn<double>("priceInB");
+    using C = ProblemFile::ChangedOnDisk;
+    QTest::newRow("different parts") << false << QString() << int(C::Ask) << true << 7.25 << 1.5;
+    QTest::newRow("same part: asked") << true << QStringLiteral("9.50") << int(C::Ask) << false << 7.25 << 9.5;
+    QTest::newRow("same part: write over") << true << QStringLiteral("9.50") << int(C::WriteOver) << true << 9.5 << 9.5;
+    QTest::newRow("same part: discard mine") << true << QStringLiteral("9.50") << int(C::DiscardMine) << true << 7.25 << 7.25;
+    QTest::newRow("same part, same change") << true << QStringLiteral("7.25") << int(C::Ask) << true << 7.25 << 7.25;
   }
 
-  void twoSessionsKeepBothChanges()
+  void twoSessionsOnOneFile()
   {
     QFETCH(bool, samePart);
+    QFETCH(QString, bPrice);
+    QFETCH(int, onChanged);
+    QFETCH(bool, saved);
+    QFETCH(double, priceOnDisk);
+    QFETCH(double, priceInB);
     const QString path = saveFresh(sampleProblem());
     ProblemFile a, b;
     QVERIFY(a.open(path));
@@ -608,25 +627,124 @@ private slots:
     pa.feeds[0][YmPrice] = QStringLiteral("7.25");
     pa.changed.feedNames = true;
     QVERIFY2(a.PROBDBFUPDATE(pa), qPrintable(a.errorString()));
+    pb.nutrients[0][BmLower] = QStringLiteral("12.5");
+    pb.changed.nutrientNames = true;
     if (samePart) {
-      pb.feeds[0][YmPrice] = QStringLiteral("9.50");
+      pb.feeds[0][YmPrice] = bPrice;
       pb.changed.feedNames = true;
-    } else {
-      pb.nutrients[0][BmLower] = QStringLiteral("12.5");
-      pb.changed.nutrientNames = true;
     }
-    QVERIFY2(b.PROBDBFUPDATE(pb), qPrintable(b.errorString()));
+    const QByteArray before = bytesOf(path);
+    QCOMPARE(b.PROBDBFUPDATE(pb, ProblemFile::ChangedOnDisk(onChanged)), saved);
+    if (saved) {
+      QVERIFY(b.changedOnDisk().isEmpty());
+      QVERIFY(!pb.changed.any());
+    } else {
+      QCOMPARE(b.changedOnDisk(), QStringList{QStringLiteral("yem maddeleri")});
+      QVERIFY(b.errorString().contains(QStringLiteral("yem maddeleri")));
+      QCOMPARE(bytesOf(path), before);
+      QVERIFY(pb.changed.feedNames && pb.changed.nutrientNames);
+    }
+    QCOMPARE(pb.feeds[0][YmPrice].trimmed().toDouble(), priceInB);
     a.close();
     b.close();
-    ProblemFile c;
-    QVERIFY(c.open(path));
-    RationProblem pc;
-    c.AKTPRODIZOLUSTUR(pc);
-    QCOMPARE(pc.feeds[0][YmPrice].trimmed().toDouble(), samePart ? 9.5 : 7.25);
-    if (!samePart)
-      QCOMPARE(pc.nutrients[0][BmLower].trimmed().toDouble(), 12.5);
+    const RationProblem pc = load(path);
+    QCOMPARE(pc.feeds[0][YmPrice].trimmed().toDouble(), priceOnDisk);
+    // b's other change is written whatever happens to the part in question,
+    // unless the save stopped.
+    QCOMPARE(pc.nutrients[0][BmLower].trimmed().toDouble(), saved ? 12.5 : 0.0);
     QCOMPARE(QDir(QFileInfo(path).path()).entryList({QFileInfo(path).fileName() + QStringLiteral(".*")}, QDir::Files),
              QStringList());
+  }
+
+  // A session that saved a part reads its own save as the part it last read:
+  // its next save of that part asks nothing, while another session's later
+  // save of it is still caught.
+  void ownSavesAreNotTakenForAnotherSession()
+  {
+    const QString path = saveFresh(sampleProblem());
+    ProblemFile a, b;
+    QVERIFY(a.open(path));
+    QVERIFY(b.open(path));
+    RationProblem pa, pb;
+    a.AKTPRODIZOLUSTUR(pa);
+    b.AKTPRODIZOLUSTUR(pb);
+    for (const QString &price : {QStringLiteral("2.00"), QStringLiteral("3.00")}) {
+      pa.matrix[1][1] = price;
+      pa.changed.matrix = true;
+      QVERIFY2(a.PROBDBFUPDATE(pa), qPrintable(a.errorString()));
+    }
+    pb.ratios[0][BmoLower] = QStringLiteral("1.1");
+    pb.changed.ratios = true;
+    QVERIFY2(b.PROBDBFUPDATE(pb), qPrintable(b.errorString()));  // another part: merged
+    pb.matrix[0][0] = QStringLiteral("5.00");
+    pb.changed.matrix = true;
+    QVERIFY(!b.PROBDBFUPDATE(pb));  // a's matrix since b read it
+    QCOMPARE(b.changedOnDisk(), QStringList{QStringLiteral("matris ve problem parametreleri")});
+    pa.matrix[1][1] = QStringLiteral("4.00");
+    pa.changed.matrix = true;
+    QVERIFY2(a.PROBDBFUPDATE(pa), qPrintable(a.errorString()));  // b wrote no matrix
+  }
+
+  // Two programs save their own parts of one file at the same moment, round
+  // after round. Each save reads the file, changes its part and renames the
+  // new file over the old one; only the save lock keeps the other program's
+  // save from falling between that read and that rename, which would bring
+  // back the part as it was before and lose the other's change.
+  void concurrentSaversLoseNothing()
+  {
+    const QString path = saveFresh(sampleProblem());
+    int toChild[2], toParent[2];
+    QVERIFY(::pipe(toChild) == 0 && ::pipe(toParent) == 0);
+    constexpr int Rounds = 40;
+    // Both sides ready (or both done) before either goes on.
+    auto meet = [](int out, int in) {
+      char c = 'x';
+      return ::write(out, &c, 1) == 1 && ::read(in, &c, 1) == 1;
+    };
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+      int failed = 0;
+      ProblemFile f;
+      RationProblem p;
+      if (!f.open(path))
+        ::_exit(2);
+      f.AKTPRODIZOLUSTUR(p);
+      for (int round = 1; round <= Rounds; ++round) {
+        if (!meet(toParent[1], toChild[0]))
+          ::_exit(3);
+        p.nutrients[0][BmLower] = num(round);
+        p.changed.nutrientNames = true;
+        failed += f.PROBDBFUPDATE(p) ? 0 : 1;
+        if (!meet(toParent[1], toChild[0]))
+          ::_exit(3);
+      }
+      ::_exit(failed == 0 ? 0 : 1);
+    }
+    ProblemFile f;
+    QVERIFY(f.open(path));
+    RationProblem p;
+    f.AKTPRODIZOLUSTUR(p);
+    QStringList lost;
+    for (int round = 1; round <= Rounds; ++round) {
+      QVERIFY(meet(toChild[1], toParent[0]));
+      p.feeds[0][YmPrice] = num(round, 3);
+      p.changed.feedNames = true;
+      if (!f.PROBDBFUPDATE(p))
+        lost.append(QStringLiteral("round %1: %2").arg(round).arg(f.errorString()));
+      QVERIFY(meet(toChild[1], toParent[0]));
+      const RationProblem onDisk = load(path);
+      if (onDisk.feeds.value(0).value(YmPrice) != num(round, 3) || onDisk.nutrients.value(0).value(BmLower) != num(round))
+        lost.append(QStringLiteral("round %1: price %2, lower limit %3")
+                        .arg(round)
+                        .arg(onDisk.feeds.value(0).value(YmPrice).trimmed(), onDisk.nutrients.value(0).value(BmLower).trimmed()));
+    }
+    int status = -1;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    for (int fd : {toChild[0], toChild[1], toParent[0], toParent[1]})
+      ::close(fd);
+    QVERIFY2(lost.isEmpty(), qPrintable(lost.join(QLatin1Char('\n'))));
+    QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "a save of the other program failed");
   }
 };
 

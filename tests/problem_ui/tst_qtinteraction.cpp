@@ -30,6 +30,8 @@ private slots:
   void askColumnArithmetic();
   void askReportParameters();
   void questionsWithIcons();
+  void changedOnDiskNamesItsAnswers_data();
+  void changedOnDiskNamesItsAnswers();
   void statusMessage();
   void about();
 };
@@ -158,6 +160,49 @@ void TstQtInteraction::questionsWithIcons()
   whenModal([](QWidget *w) { QTest::keyClick(w, Qt::Key_Escape); });
   QCOMPARE(ui.askYesNoCancel(QStringLiteral("Kaydedilsin mi?"), QStringLiteral("Kapat")),
            Interaction::Answer::Cancel);
+}
+
+void TstQtInteraction::changedOnDiskNamesItsAnswers_data()
+{
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("answer");
+  using A = Interaction::ChangedOnDisk;
+  QTest::newRow("Alt+Ü writes over") << int(Qt::Key_Udiaeresis) << int(A::WriteOver);
+  QTest::newRow("Alt+B discards mine") << int(Qt::Key_B) << int(A::DiscardMine);
+  QTest::newRow("Enter cancels") << int(Qt::Key_Return) << int(A::Cancel);
+  QTest::newRow("Escape cancels") << int(Qt::Key_Escape) << int(A::Cancel);
+}
+
+// Whose change stays is told on the buttons themselves; a stray Enter
+// neither overwrites another session's work nor throws ours away.
+void TstQtInteraction::changedOnDiskNamesItsAnswers()
+{
+  QFETCH(int, key);
+  QFETCH(int, answer);
+  QtInteraction ui;
+  QStringList buttons;
+  whenModal([&buttons, key](QWidget *w) {
+    auto *box = qobject_cast<QMessageBox *>(w);
+    for (QAbstractButton *b : box->buttons())
+      buttons.append(b->text());
+    if (key == Qt::Key_Return || key == Qt::Key_Escape) {
+      QTest::keyClick(box, Qt::Key(key));
+      return;
+    }
+    // The button the mnemonic names, clicked: an offscreen window under load
+    // is not always active in time for its shortcuts.
+    for (QAbstractButton *b : box->buttons())
+      if (b->shortcut() == QKeySequence(Qt::ALT | Qt::Key(key)))
+        return QTest::mouseClick(b, Qt::LeftButton);
+    QTest::keyClick(box, Qt::Key_Escape);  // no such mnemonic: the answer shows it
+  });
+  QCOMPARE(int(ui.askChangedOnDisk(QStringLiteral("P.RVD Dosyasındaki yem maddeleri başka bir oturumda değiştirilip "
+                                                  "kaydedilmiş."),
+                                   QStringLiteral("Uyarı..."))),
+           answer);
+  buttons.sort();
+  QCOMPARE(buttons, (QStringList{QStringLiteral("&Benimkileri At"), QStringLiteral("&Üzerine Yaz"),
+                                 QStringLiteral("&İptal")}));
 }
 
 void TstQtInteraction::statusMessage()

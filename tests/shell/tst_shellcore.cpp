@@ -4,6 +4,7 @@
 #include "shell/jqmovewindow.h"
 #include "shell/menuenabling.h"
 #include "shell/menuids.h"
+#include "problem/problemfile.h"
 #include "shell/problemfilecommands.h"
 #include "shell/shellstartup.h"
 #include "shell/startupsettings.h"
@@ -533,6 +534,75 @@ private slots:
     m_ui->yesNoAnswers.enqueue(false);
     QVERIFY(files.fileClose());
     QCOMPARE(m_ui->texts(QStringLiteral("yesno")).size(), 1);
+  }
+
+  // Another session (another user's copy of the program) saved the open
+  // problem's file since it was opened. Its change of a part we changed too is
+  // never overwritten silently: the save asks, and each answer keeps exactly
+  // one side's change; a part only one side changed is merged without asking.
+  void saveAfterAnotherSessionSaved_data()
+  {
+    QTest::addColumn<bool>("samePart");
+    QTest::addColumn<int>("answer");  // yes: write over, no: discard mine, cancel
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<double>("priceOnDisk");
+    QTest::addColumn<double>("priceShown");
+    QTest::addColumn<double>("lowerOnDisk");  // the other session's nutrient change
+    using A = Interaction::Answer;
+    QTest::newRow("other part: merged") << false << int(A::Cancel) << false << true << 5.5 << 5.5 << 3.0;
+    QTest::newRow("same part: write over") << true << int(A::Yes) << true << true << 5.5 << 5.5 << 3.0;
+    QTest::newRow("same part: discard mine") << true << int(A::No) << true << true << 7.75 << 7.75 << 3.0;
+    QTest::newRow("same part: cancel") << true << int(A::Cancel) << true << false << 7.75 << 5.5 << 3.0;
+  }
+  void saveAfterAnotherSessionSaved()
+  {
+    QFETCH(bool, samePart);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, saved);
+    QFETCH(double, priceOnDisk);
+    QFETCH(double, priceShown);
+    QFETCH(double, lowerOnDisk);
+    makeProblemFile(QStringLiteral("IKI"));
+    const QString path = openPath();
+    {
+      ProblemFile other;
+      QVERIFY(other.open(path));
+      RationProblem p;
+      other.AKTPRODIZOLUSTUR(p);
+      if (samePart)
+        p.feeds[0][YmPrice] = num(7.75, 3);
+      p.nutrients[1][BmLower] = num(3, 4);
+      p.changed.feedNames = samePart;
+      p.changed.nutrientNames = true;
+      QVERIFY2(other.PROBDBFUPDATE(p), qPrintable(other.errorString()));
+    }
+    RationProblem &mine = session().problem();
+    mine.feeds[0][YmPrice] = num(5.5, 3);
+    mine.changed.feedNames = true;
+    const int changesBefore = m_changes;
+    m_ui->yesNoCancelAnswers.enqueue(Interaction::Answer(answer));
+    QCOMPARE(m_files->save(), saved);
+    const QStringList questions = m_ui->texts(QStringLiteral("yesnocancel"));
+    QCOMPARE(questions.size(), asked ? 1 : 0);
+    if (asked) {
+      QCOMPARE(questions.first(), path + QStringLiteral(" Dosyasındaki yem maddeleri siz okuduktan sonra başka bir "
+                                                        "oturumda değiştirilip kaydedilmiş.\n\nSizin değişiklikleriniz "
+                                                        "onların üzerine mi yazılsın, yoksa sizinkiler atılıp "
+                                                        "dosyadakiler mi alınsın?"));
+      QCOMPARE(m_ui->shown.last().caption, QStringLiteral("Uyarı..."));
+    }
+    QVERIFY(m_ui->texts(QStringLiteral("error")).isEmpty());
+    QCOMPARE(mine.feeds[0][YmPrice].trimmed().toDouble(), priceShown);
+    QCOMPARE(mine.changed.any(), !saved);
+    QCOMPARE(m_changes > changesBefore, answer == int(Interaction::Answer::No) && asked);
+    ProblemFile check;
+    QVERIFY(check.open(path));
+    RationProblem onDisk;
+    check.AKTPRODIZOLUSTUR(onDisk);
+    QCOMPARE(onDisk.feeds[0][YmPrice].trimmed().toDouble(), priceOnDisk);
+    QCOMPARE(onDisk.nutrients[1][BmLower].trimmed().toDouble(), lowerOnDisk);
   }
 
   // ---- save as ----

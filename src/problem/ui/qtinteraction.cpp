@@ -9,7 +9,10 @@
 #include "messages.h"
 #include "vzyrhakkinda.h"
 #include "yenidosyawindow.h"
+#include "controls/windowicons.h"
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 
 namespace vz {
@@ -59,6 +62,28 @@ Interaction::Answer QtInteraction::askYesNoCancel(const QString &text, const QSt
   case IdNo: return Answer::No;
   default: return Answer::Cancel;
   }
+}
+
+Interaction::ChangedOnDisk QtInteraction::askChangedOnDisk(const QString &text, const QString &caption)
+{
+  QMessageBox box(m_owner);
+  box.setWindowTitle(caption);
+  box.setWindowIcon(VSKTOD());
+  box.setIcon(QMessageBox::Warning);
+  box.setTextFormat(Qt::PlainText);
+  box.setText(text);
+  QPushButton *over = box.addButton(QStringLiteral("&Üzerine Yaz"), QMessageBox::YesRole);
+  QPushButton *discard = box.addButton(QStringLiteral("&Benimkileri At"), QMessageBox::NoRole);
+  QPushButton *cancel = box.addButton(QStringLiteral("&İptal"), QMessageBox::RejectRole);
+  // A stray Enter must neither throw work away nor overwrite someone's.
+  box.setDefaultButton(cancel);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == over)
+    return ChangedOnDisk::WriteOver;
+  if (box.clickedButton() == discard)
+    return ChangedOnDisk::DiscardMine;
+  return ChangedOnDisk::Cancel;
 }
 
 void QtInteraction::showPleaseWait() { AALERT(m_owner); }

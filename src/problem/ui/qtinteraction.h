@@ -20,6 +20,7 @@ public:
   bool askYesNo(const QString &text, const QString &caption) override;
   bool askYesNoDefaultNo(const QString &text, const QString &caption) override;
   Answer askYesNoCancel(const QString &text, const QString &caption) override;
+  ChangedOnDisk askChangedOnDisk(const QString &text, const QString &caption) override;
   void showPleaseWait() override;
   void closePleaseWait() override;
   void errorBeep() override;

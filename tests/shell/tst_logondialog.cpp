@@ -44,7 +44,7 @@ private slots:
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(writeLegacyTable(m_dir->path() + QStringLiteral("/KULLANICIID.DBF"),
                              {{QStringLiteral("DAXU"), QStringLiteral("MV83")}}));
-    QVERIFY(UsersTable(m_dir->path()).ensure());
+    QVERIFY(UsersTable(m_dir->path()).ensure() == UsersTable::State::Ready);
     m_messages.shown.clear();
   }
 

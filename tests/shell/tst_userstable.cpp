@@ -29,7 +29,7 @@ private slots:
     QVERIFY(writeLegacyTable(m_prepared.path() + QStringLiteral("/KULLANICIID.DBF"),
                              {{QStringLiteral("DAXU"), QStringLiteral("MV83")},
                               {QStringLiteral("AHMET"), QStringLiteral("GIZLI1")}}));
-    QVERIFY(UsersTable(m_prepared.path()).ensure());
+    QVERIFY(UsersTable(m_prepared.path()).ensure() == UsersTable::State::Ready);
   }
 
   void init()
@@ -41,7 +41,7 @@ private slots:
   void firstStartCreatesTableWithDefaultUser()
   {
     QString error;
-    QVERIFY2(UsersTable(dir()).ensure(&error), qPrintable(error));
+    QVERIFY2(UsersTable(dir()).ensure(&error) == UsersTable::State::Ready, qPrintable(error));
     QList<DbfField> fields;
     const auto users = storedUsers(table(), &fields);
     QCOMPARE(fields.size(), 2);
@@ -58,7 +58,7 @@ private slots:
 
     // A second start leaves the table as it is.
     const QByteArray before = fileBytes(table());
-    QVERIFY(UsersTable(dir()).ensure());
+    QVERIFY(UsersTable(dir()).ensure() == UsersTable::State::Ready);
     QCOMPARE(fileBytes(table()), before);
   }
 
@@ -111,7 +111,7 @@ private slots:
 
     QCOMPARE(UsersTable(dir()).path(), lower);
     QString error;
-    QVERIFY2(UsersTable(dir()).ensure(&error), qPrintable(error));
+    QVERIFY2(UsersTable(dir()).ensure(&error) == UsersTable::State::Ready, qPrintable(error));
     QVERIFY(!QFileInfo::exists(table()) || QFileInfo(table()) == QFileInfo(lower));
     QVERIFY(!index.exists());
     const QByteArray bytes = fileBytes(lower);
@@ -150,7 +150,7 @@ private slots:
     }
     const UsersTable users(programDir);
     QString error;
-    QVERIFY(!users.ensure(&error));
+    QCOMPARE(users.ensure(&error), UsersTable::State::Unusable);
     QVERIFY(error.startsWith(QStringLiteral("Kullanıcı tablosu")));
     const UsersTable::LogOnCheck check = users.checkLogOn(QStringLiteral("DAXU"), QStringLiteral("MV83"));
     QVERIFY(!check.ok);

@@ -87,7 +87,7 @@ private slots:
     QVERIFY(writeLegacyTable(m_prepared.path() + QStringLiteral("/KULLANICIID.DBF"),
                              {{QStringLiteral("DAXU"), QStringLiteral("MV83")},
                               {QStringLiteral("AHMET"), QStringLiteral("GIZLI1")}}));
-    QVERIFY(UsersTable(m_prepared.path()).ensure());
+    QVERIFY(UsersTable(m_prepared.path()).ensure() == UsersTable::State::Ready);
   }
 
   void init()

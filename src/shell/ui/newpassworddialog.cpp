@@ -106,6 +106,11 @@ bool NEWPASSWORDDIALOG::safeIsOpen() const
   return !m_unlocked->isHidden();
 }
 
+bool NEWPASSWORDDIALOG::isChecking() const
+{
+  return m_pause->isActive() || m_checking || m_hold->isHeld();
+}
+
 void NEWPASSWORDDIALOG::EDITCHANGE()
 {
   ++m_typed;

@@ -37,8 +37,9 @@ public:
   JQSLE *retypePasswordEdit() const { return m_retype; }
   JQSLE *newUserEdit() const { return m_name; }
   bool safeIsOpen() const;
-  // True while the safe's check or OK's work runs off the window thread.
-  bool isChecking() const { return m_checking || m_hold->isHeld(); }
+  // True while a check of the safe waits for a pause in typing or runs, and
+  // while OK's work runs.
+  bool isChecking() const;
 
   // How long typing must pause before the safe's check starts.
   static constexpr int PauseMs = 250;

@@ -90,10 +90,12 @@ QString ShellApp::refusedText()
   return QStringLiteral("Geçersiz giriş teşebbüsü!\n\nÜç deneme de geçersiz olduğu için Vesk_Zyr 2.0 kapanıyor.");
 }
 
-bool ShellApp::logOnAtStart(const StartupSettings &settings, Interaction &ui)
+bool ShellApp::logOnAtStart(const StartupSettings &settings, Interaction &ui, QWidget *splash)
 {
   if (!settings.logOnAtStart)
     return true;
+  if (splash)
+    splash->close();
   const LogOnAnswer answer = ui.logOn();
   if (answer.ok)
     AppSession::instance().setLoggedOnUserId(answer.userId);
@@ -146,10 +148,7 @@ int ShellApp::start(QApplication &app)
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
   }
-  // The splash stays on top: it must not cover the log-on's questions.
-  if (splash && outcome.settings.logOnAtStart)
-    splash->close();
-  if (!logOnAtStart(outcome.settings, ui))
+  if (!logOnAtStart(outcome.settings, ui, splash))
     return 0;
   if (outcome.settings.tipAtStart)
     tipOfTheDayAtStart(window.get(), outcome.settings.lastTip);

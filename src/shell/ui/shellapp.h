@@ -6,6 +6,7 @@
 #include <memory>
 
 class QApplication;
+class QWidget;
 
 namespace vz {
 
@@ -40,7 +41,8 @@ public:
   // was cancelled: the program then ends. Three wrong presses are told first
   // (refusedText); a cancel ends it asking nothing. On success the session
   // keeps the user's id.
-  static bool logOnAtStart(const StartupSettings &settings, Interaction &ui);
+  // A splash still up is closed before the dialog: it stays on top.
+  static bool logOnAtStart(const StartupSettings &settings, Interaction &ui, QWidget *splash = nullptr);
   static QString refusedText();
 
   // Step 14: the tip of the day, modal over `window`, opening after the tip

@@ -12,6 +12,6 @@ int main(int argc, char *argv[])
   window.menuBar()->addMenu(QStringLiteral("&Dosya"));
   window.resize(800, 600);
   window.show();
-  QTimer::singleShot(0, &app, &QCoreApplication::quit);
+  QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
   return app.exec();
 }

@@ -216,12 +216,12 @@ UsersTable::State UsersTable::ensure(QString *message, const Progress &progress)
   Table table;
   if (!readTable(file, &table, message))
     return State::Unusable;
-  if (!needsConversion(table))
+  if (!vz::needsConversion(table))
     return State::Ready;
   QString why = unwritableReason(file);
   if (why.isEmpty()) {
     const auto convert = [&progress](Table &onDisk, QString *error) {
-      if (!needsConversion(onDisk))
+      if (!vz::needsConversion(onDisk))
         return Step::Keep;  // another session converted it meanwhile
       return hashPlainPasswords(onDisk, progress, error) ? Step::Write : Step::Fail;
     };
@@ -234,6 +234,12 @@ UsersTable::State UsersTable::ensure(QString *message, const Progress &progress)
                               "Kullanıcılar yine de giriş yapabilir. Tablo, yazılabildiği ilk başlangıçta çevrilecek.")
                    .arg(QDir::toNativeSeparators(file), why);
   return State::NotConverted;
+}
+
+bool UsersTable::needsConversion() const
+{
+  Table table;
+  return readTable(path(), &table, nullptr) && vz::needsConversion(table);
 }
 
 UsersTable::LogOnCheck UsersTable::checkLogOn(const QString &name, const QString &password) const

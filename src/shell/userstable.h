@@ -49,6 +49,8 @@ public:
   // (every one hashed, the table rewritten at once). NotConverted and
   // Unusable give the reason in `message`.
   State ensure(QString *message = nullptr, const Progress &progress = {}) const;
+  // True when ensure() would hash: the table holds plain passwords.
+  bool needsConversion() const;
 
   // A name as stored and as compared.
   static QString comparableName(const QString &typed);

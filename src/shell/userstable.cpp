@@ -108,8 +108,8 @@ QString hashError()
   return QStringLiteral("Parola şifrelenemedi (bellek yetersiz).");
 }
 
-// Whether the table still holds a password in plain text (as the Windows
-// program kept them), or a field too narrow for a hash.
+// The passwords the table still holds in plain text, as the Windows program
+// kept them.
 int plainPasswords(const Table &table)
 {
   int plain = 0;
@@ -118,6 +118,7 @@ int plainPasswords(const Table &table)
   return plain;
 }
 
+// A plain password, or a password field too narrow for a hash.
 bool needsConversion(const Table &table)
 {
   return table.fields.at(table.password).length < UsersTable::PasswordWidth || plainPasswords(table) > 0;

@@ -280,13 +280,7 @@ private slots:
                                            {QStringLiteral("PASSWORD"), QLatin1Char('C'), 128, 0}},
                                  {{false, {users.at(0).first, users.at(0).second}},
                                   {false, {QStringLiteral("ESKI"), QStringLiteral("DUZMETIN7")}}}));
-    UsersTable::Edit edit;
-    edit.adding = true;
-    edit.loggedOnUserId = QStringLiteral("DAXU");
-    edit.currentPassword = QStringLiteral("MV83");
-    edit.newPassword = edit.retypedPassword = QStringLiteral("P1");
-    edit.newName = QStringLiteral("YENI");
-    QVERIFY(UsersTable(dir()).apply(edit).done);
+    QVERIFY(UsersTable(dir()).apply(addingAsDefaultUser(QStringLiteral("YENI"), QStringLiteral("P1"))).done);
     QVERIFY(!fileBytes(table()).contains("DUZMETIN7"));
     QVERIFY(UsersTable(dir()).checkLogOn(QStringLiteral("ESKI"), QStringLiteral("DUZMETIN7")).ok);
   }
@@ -405,13 +399,7 @@ private slots:
     for (const char *field : {"KULL_ID", "PASSWORD"})
       QVERIFY2(!message.contains(QLatin1String(field)), qPrintable(message));
 
-    UsersTable::Edit edit;
-    edit.adding = true;
-    edit.loggedOnUserId = QStringLiteral("DAXU");
-    edit.currentPassword = QStringLiteral("MV83");
-    edit.newPassword = edit.retypedPassword = QStringLiteral("P1");
-    edit.newName = QStringLiteral("UZUNBIRAD");
-    const UsersTable::EditResult r = users.apply(edit);
+    const UsersTable::EditResult r = users.apply(addingAsDefaultUser(QStringLiteral("UZUNBIRAD"), QStringLiteral("P1")));
     QVERIFY(!r.done);
     QVERIFY2(r.message.contains(reason), qPrintable(r.message));
     QCOMPARE(fileBytes(table()), before);

@@ -3,7 +3,7 @@
 //   userswriter <program dir> <go> add <new user> <new password>      (as DAXU / MV83)
 //   userswriter <program dir> <go> password <user> <current> <new>
 // and prints the answer; exit status 0 when the change was answered OK.
-#include "shell/userstable.h"
+#include "usersfixture.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -23,11 +23,7 @@ int main(int argc, char **argv)
 
   vz::UsersTable::Edit edit;
   if (args.at(3) == QLatin1String("add")) {
-    edit.adding = true;
-    edit.loggedOnUserId = vz::UsersTable::defaultUser();
-    edit.currentPassword = vz::UsersTable::defaultPassword();
-    edit.newName = args.at(4);
-    edit.newPassword = edit.retypedPassword = args.at(5);
+    edit = vz::test::addingAsDefaultUser(args.at(4), args.at(5));
   } else if (args.size() == 7) {
     edit.loggedOnUserId = edit.newName = args.at(4);
     edit.currentPassword = args.at(5);

@@ -2,6 +2,7 @@
 
 #include "passwordhash.h"
 #include "platform/dbftable.h"
+#include "platform/fileerror.h"
 #include "platform/savelock.h"
 
 #include <QDir>
@@ -156,10 +157,9 @@ QString unwritableReason(const QString &path)
 {
   const QFile::Permissions writable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
   if (!(QFile::permissions(path) & writable))
-    return QStringLiteral("Dosya salt okunur.");
+    return readOnlyFileReason();
   if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
-    return errno == EROFS ? QStringLiteral("Dosya sistemi salt okunur.")
-                          : QStringLiteral("Bu kullanıcının dosyaya yazma izni yok.");
+    return fileErrorReason(errno);
   return QString();
 }
 

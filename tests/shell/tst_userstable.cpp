@@ -1,4 +1,5 @@
 #include "usersfixture.h"
+#include "platform/fileerror.h"
 #include "shell/logonrule.h"
 #include "shell/passwordhash.h"
 #include "shell/userstable.h"
@@ -324,8 +325,8 @@ private slots:
   {
     QTest::addColumn<bool>("folderToo");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("read-only file") << false << "Dosya salt okunur.";
-    QTest::newRow("read-only folder and file") << true << "Dosya salt okunur.";
+    QTest::newRow("read-only file") << false << readOnlyFileReason();
+    QTest::newRow("read-only folder and file") << true << readOnlyFileReason();
   }
 
   void plainTableThatCannotBeConverted()

@@ -3,6 +3,7 @@
 #include "../problem_ui/modalhelper.h"
 #include "controls/jqsle.h"
 #include "scriptedinteraction.h"
+#include "platform/fileerror.h"
 #include "shell/menuids.h"
 #include "shell/passwordhash.h"
 #include "shell/startupsettings.h"
@@ -470,7 +471,7 @@ private slots:
     ShellApp::checkUsersTable(s, *m_ui);
     QCOMPARE(m_ui->shown.size(), 1);
     QCOMPARE(m_ui->shown.at(0).kind, QStringLiteral("warning"));
-    QVERIFY(m_ui->shown.at(0).text.contains(QStringLiteral("Dosya salt okunur.")));
+    QVERIFY(m_ui->shown.at(0).text.contains(readOnlyFileReason()));
     QVERIFY(UsersTable(s.programDir).checkLogOn(QStringLiteral("AYSE"), QStringLiteral("GIZLI2")).ok);
 
     QVERIFY(QFile::setPermissions(table, QFile::ReadOwner | QFile::WriteOwner));

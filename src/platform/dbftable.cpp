@@ -4,6 +4,7 @@
 #include "fileerror.h"
 #include "rtext.h"
 #include "savefile.h"
+#include "savelock.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -594,58 +595,6 @@ QList<DbfRecord> DbfTable::allRecords() const
   }
   return out;
 }
-
-namespace {
-
-// Serialises saves of one file between sessions that all hold it shared: an
-// open-file-description write lock on a byte far past any data, so it neither
-// meets the sessions' flock nor anyone's records. A save renames a new file
-// over the old, so a waiter that wakes on the replaced file tries again on the
-// new one.
-class SaveLock
-{
-public:
-  explicit SaveLock(const QString &path)
-  {
-    const QByteArray name = QFile::encodeName(path);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-      m_fd = ::open(name.constData(), O_RDWR | O_CLOEXEC);
-      if (m_fd < 0)
-        m_fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-      if (m_fd < 0)
-        return;
-      struct flock fl = {};
-      fl.l_type = F_WRLCK;
-      fl.l_whence = SEEK_SET;
-      fl.l_start = off_t(1) << 40;
-      fl.l_len = 1;
-      int rc;
-      do
-        rc = ::fcntl(m_fd, F_OFD_SETLKW, &fl);
-      while (rc != 0 && errno == EINTR);
-      if (rc != 0)
-        return;  // a file system without such locks: save unserialised
-      struct stat held, now;
-      if (::fstat(m_fd, &held) == 0 && ::stat(name.constData(), &now) == 0 && held.st_ino == now.st_ino
-          && held.st_dev == now.st_dev)
-        return;
-      ::close(m_fd);
-      m_fd = -1;
-    }
-  }
-  ~SaveLock()
-  {
-    if (m_fd >= 0)
-      ::close(m_fd);
-  }
-  SaveLock(const SaveLock &) = delete;
-  SaveLock &operator=(const SaveLock &) = delete;
-
-private:
-  int m_fd = -1;
-};
-
-} // namespace
 
 bool DbfTable::rewriteFromDisk(const DiskEdit &edit, const QString &target)
 {

@@ -31,6 +31,7 @@ struct ColumnOperation {
 struct LogOnAnswer {
   bool ok = false;  // LOGONOK: the name and password were right
   QString userId;   // LOGONID: KULL_ID of the user found (20 characters)
+  bool refused = false;  // closed by the third wrong press, not cancelled
 };
 
 // The answer of the name-pairing dialog (CB_HSEC): pair the problem name

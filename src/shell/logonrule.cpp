@@ -4,7 +4,11 @@ namespace vz {
 
 LogOnRule::Press LogOnRule::press(const QString &name, const QString &password)
 {
-  const UsersTable::LogOnCheck check = m_table.checkLogOn(name, password);
+  return settle(name, m_table.checkLogOn(name, password));
+}
+
+LogOnRule::Press LogOnRule::settle(const QString &name, const UsersTable::LogOnCheck &check)
+{
   m_ok = check.ok;
   if (check.found)
     m_id = check.userId;

@@ -21,6 +21,10 @@ public:
     QString message;  // the error to show (TryAgain only); empty: none
   };
   Press press(const QString &name, const QString &password);
+  // press() in two halves, so that the check (one Argon2id run) can go off
+  // the window thread: `check` may run anywhere, `settle` counts the press.
+  const UsersTable &table() const { return m_table; }
+  Press settle(const QString &name, const UsersTable::LogOnCheck &check);
   void cancel();
 
   bool LOGONOK() const { return m_ok; }

@@ -4,7 +4,11 @@
 // upper-cased, cut to its first 20 characters and trimmed at both ends. An
 // upper-cased password can never begin with "$argon2id$", so a stored value
 // with that prefix is a hash and anything else is a password kept in plain
-// text by an older table.
+// text by a table of the Windows program not converted yet.
+//
+// Every check costs one Argon2id run, whatever it finds: a plain password, or
+// no user at all, is checked against a fixed hash of the same cost first, so
+// the time of a log-on does not tell whether a name exists.
 #include <QString>
 
 namespace vz {
@@ -18,10 +22,23 @@ public:
 
   // The stored form of `typed`; empty when hashing failed (out of memory).
   static QString make(const QString &typed);
-  // True when `typed` is the password whose hash is `stored`. A stored value
-  // that is not a hash never matches.
+  // True when `typed` is the password stored as `stored`: its hash, or the
+  // password itself in plain text (compared as hashed). A blank stored value
+  // never matches.
   static bool matches(const QString &typed, const QString &stored);
+  // The same cost as a check, for a user that does not exist; never true.
+  static void checkNobody(const QString &typed);
   static bool isHash(const QString &stored);
+
+  // The hash of the default user's password, made once and carried, so that
+  // the first start writes its table without hashing.
+  static QString defaultHash();
+
+  // Argon2id runs so far in this process, and those of them made on the
+  // application's (window) thread: how the tests see what a key or a log-on
+  // costs and where it ran.
+  static int computations();
+  static int computationsOnWindowThread();
 };
 
 } // namespace vz

@@ -4,11 +4,19 @@
 // characters) and the password's hash in PASSWORD (128 characters). Nothing
 // holds it open: every operation reads it whole and a change rewrites it whole
 // through the atomic writer, so a failure leaves the old table as it was.
+// Two sessions may share the table (two users, or two runtime folders, on one
+// program folder): every change takes the table's save lock, reads the table
+// as it is on disk then and applies itself to that, so no change answered OK
+// is lost to another session's.
+//
+// A table narrower than ours (a name field of fewer than 20 characters) is
+// refused as it is read: a name cut to fit would be a user who cannot log on.
 //
 // Names are compared whole, trimmed and upper-cased; passwords as
 // PasswordHash compares them. No index file is kept: a "KULLIDX.NTX" left by
 // an older version is deleted whenever the table is rewritten.
 #include <QString>
+#include <functional>
 
 namespace vz {
 
@@ -27,11 +35,22 @@ public:
   static QString defaultUser() { return QStringLiteral("DAXU"); }
   static QString defaultPassword() { return QStringLiteral("MV83"); }
 
+  // Called from the thread that converts, before the first password is
+  // hashed (done 0) and after each one.
+  using Progress = std::function<void(int done, int total)>;
+  enum class State {
+    Ready,         // the table is there, every password hashed
+    NotConverted,  // plain passwords that could not be hashed in the file: they still log on
+    Unusable,      // the table cannot be created or read: nobody logs on
+  };
   // KONTPWDBF: creates the table with its one default user when it is missing
-  // and converts a table that still holds passwords in plain text (every one
-  // hashed, the table rewritten at once). False with the reason in `error`
-  // when the table cannot be created, read or converted.
-  bool ensure(QString *error = nullptr) const;
+  // (with a hash carried by the program: nothing is hashed) and converts a
+  // table of the Windows program, which holds its passwords in plain text
+  // (every one hashed, the table rewritten at once). NotConverted and
+  // Unusable give the reason in `message`.
+  State ensure(QString *message = nullptr, const Progress &progress = {}) const;
+  // True when ensure() would hash: the table holds plain passwords.
+  bool needsConversion() const;
 
   // A name as stored and as compared.
   static QString comparableName(const QString &typed);

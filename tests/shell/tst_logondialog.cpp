@@ -3,6 +3,7 @@
 #include "controls/jqsle.h"
 #include "problem/appsession.h"
 #include "scriptedinteraction.h"
+#include "shell/passwordhash.h"
 #include "shell/ui/logondialog.h"
 #include "shell/ui/shellinteraction.h"
 
@@ -44,7 +45,7 @@ private slots:
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(writeLegacyTable(m_dir->path() + QStringLiteral("/KULLANICIID.DBF"),
                              {{QStringLiteral("DAXU"), QStringLiteral("MV83")}}));
-    QVERIFY(UsersTable(m_dir->path()).ensure());
+    QVERIFY(UsersTable(m_dir->path()).ensure() == UsersTable::State::Ready);
     m_messages.shown.clear();
   }
 
@@ -59,7 +60,7 @@ private slots:
     QCOMPARE(dialog->passwordEdit()->text(), QStringLiteral("MV83 "));
     QCOMPARE(dialog->passwordEdit()->echoMode(), QLineEdit::Password);
     press(dialog.get(), Qt::Key_Return);
-    QVERIFY(!dialog->isVisible());
+    QTRY_VERIFY(!dialog->isVisible());
     QCOMPARE(dialog->result(), 1);
     QVERIFY(dialog->LOGONOK());
     QCOMPARE(dialog->LOGONID(), QStringLiteral("DAXU").leftJustified(20));
@@ -74,6 +75,7 @@ private slots:
       press(dialog.get(), Qt::Key_Tab);
       type(dialog.get(), QStringLiteral("YANLIS"));
       press(dialog.get(), Qt::Key_Return);
+      QTRY_VERIFY(!dialog->isChecking());
       if (i < 3) {
         QVERIFY(dialog->isVisible());
         QCOMPARE(m_messages.texts(QStringLiteral("error")).size(), i);
@@ -84,8 +86,45 @@ private slots:
     }
     QVERIFY(!dialog->isVisible());
     QVERIFY(!dialog->LOGONOK());
+    QVERIFY(dialog->refused());  // its caller tells what follows
     QCOMPARE(m_messages.texts(QStringLiteral("error")),
              QStringList(2, QStringLiteral("Geçersiz giriş teşebbüsü!")));
+  }
+
+  // The check is one Argon2id run: it never runs on the window thread, and
+  // what is typed while it runs reaches no window, neither this dialog nor
+  // the one below it once this one has closed.
+  void checkLeavesTheWindowThreadFree_data()
+  {
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("granted");
+    QTest::newRow("right") << "MV83" << true;
+    QTest::newRow("wrong") << "YANLIS" << false;
+  }
+
+  void checkLeavesTheWindowThreadFree()
+  {
+    QFETCH(QString, password);
+    QFETCH(bool, granted);
+    auto dialog = shown();
+    type(dialog.get(), QStringLiteral("DAXU"));
+    press(dialog.get(), Qt::Key_Tab);
+    type(dialog.get(), password);
+    const int onWindowThread = PasswordHash::computationsOnWindowThread();
+    const int all = PasswordHash::computations();
+    press(dialog.get(), Qt::Key_Return);
+    QVERIFY(dialog->isChecking());
+    QVERIFY(dialog->isVisible());
+    typeText(dialog->passwordEdit(), QStringLiteral("AB"));
+    QTest::keyClick(dialog->nameEdit(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(dialog->cancelButton(), Qt::Key_Escape);
+    QTRY_VERIFY(!dialog->isChecking());
+    QCOMPARE(PasswordHash::computations() - all, 1);
+    QCOMPARE(PasswordHash::computationsOnWindowThread(), onWindowThread);
+    QCOMPARE(dialog->isVisible(), !granted);
+    QCOMPARE(dialog->LOGONOK(), granted);
+    if (granted)
+      QCOMPARE(dialog->passwordEdit()->text(), password);  // nothing typed into it meanwhile
   }
 
   void escapeAndCancel_data()
@@ -104,6 +143,7 @@ private slots:
     press(dialog.get(), Qt::Key_Tab);
     type(dialog.get(), QStringLiteral("YANLIS"));
     press(dialog.get(), Qt::Key_Return);  // found, wrong password
+    QTRY_VERIFY(!dialog->isChecking());
     if (escape) {
       press(dialog.get(), Qt::Key_Tab);
       press(dialog.get(), Qt::Key_Escape);

@@ -1,9 +1,11 @@
 #include "usersfixture.h"
+#include "platform/fileerror.h"
 #include "shell/logonrule.h"
 #include "shell/passwordhash.h"
 #include "shell/userstable.h"
 
 #include <QFileInfo>
+#include <QProcess>
 #include <QtTest>
 
 using namespace vz;
@@ -29,7 +31,7 @@ private slots:
     QVERIFY(writeLegacyTable(m_prepared.path() + QStringLiteral("/KULLANICIID.DBF"),
                              {{QStringLiteral("DAXU"), QStringLiteral("MV83")},
                               {QStringLiteral("AHMET"), QStringLiteral("GIZLI1")}}));
-    QVERIFY(UsersTable(m_prepared.path()).ensure());
+    QVERIFY(UsersTable(m_prepared.path()).ensure() == UsersTable::State::Ready);
   }
 
   void init()
@@ -41,7 +43,11 @@ private slots:
   void firstStartCreatesTableWithDefaultUser()
   {
     QString error;
-    QVERIFY2(UsersTable(dir()).ensure(&error), qPrintable(error));
+    // The first start comes before any window: it carries the default
+    // user's hash instead of making one.
+    const int hashed = PasswordHash::computations();
+    QVERIFY2(UsersTable(dir()).ensure(&error) == UsersTable::State::Ready, qPrintable(error));
+    QCOMPARE(PasswordHash::computations(), hashed);
     QList<DbfField> fields;
     const auto users = storedUsers(table(), &fields);
     QCOMPARE(fields.size(), 2);
@@ -58,7 +64,7 @@ private slots:
 
     // A second start leaves the table as it is.
     const QByteArray before = fileBytes(table());
-    QVERIFY(UsersTable(dir()).ensure());
+    QVERIFY(UsersTable(dir()).ensure() == UsersTable::State::Ready);
     QCOMPARE(fileBytes(table()), before);
   }
 
@@ -111,7 +117,7 @@ private slots:
 
     QCOMPARE(UsersTable(dir()).path(), lower);
     QString error;
-    QVERIFY2(UsersTable(dir()).ensure(&error), qPrintable(error));
+    QVERIFY2(UsersTable(dir()).ensure(&error) == UsersTable::State::Ready, qPrintable(error));
     QVERIFY(!QFileInfo::exists(table()) || QFileInfo(table()) == QFileInfo(lower));
     QVERIFY(!index.exists());
     const QByteArray bytes = fileBytes(lower);
@@ -150,7 +156,7 @@ private slots:
     }
     const UsersTable users(programDir);
     QString error;
-    QVERIFY(!users.ensure(&error));
+    QCOMPARE(users.ensure(&error), UsersTable::State::Unusable);
     QVERIFY(error.startsWith(QStringLiteral("Kullanıcı tablosu")));
     const UsersTable::LogOnCheck check = users.checkLogOn(QStringLiteral("DAXU"), QStringLiteral("MV83"));
     QVERIFY(!check.ok);
@@ -275,15 +281,181 @@ private slots:
                                            {QStringLiteral("PASSWORD"), QLatin1Char('C'), 128, 0}},
                                  {{false, {users.at(0).first, users.at(0).second}},
                                   {false, {QStringLiteral("ESKI"), QStringLiteral("DUZMETIN7")}}}));
-    UsersTable::Edit edit;
-    edit.adding = true;
-    edit.loggedOnUserId = QStringLiteral("DAXU");
-    edit.currentPassword = QStringLiteral("MV83");
-    edit.newPassword = edit.retypedPassword = QStringLiteral("P1");
-    edit.newName = QStringLiteral("YENI");
-    QVERIFY(UsersTable(dir()).apply(edit).done);
+    QVERIFY(UsersTable(dir()).apply(addingAsDefaultUser(QStringLiteral("YENI"), QStringLiteral("P1"))).done);
     QVERIFY(!fileBytes(table()).contains("DUZMETIN7"));
     QVERIFY(UsersTable(dir()).checkLogOn(QStringLiteral("ESKI"), QStringLiteral("DUZMETIN7")).ok);
+  }
+
+  // Every log-on check costs one Argon2id run, whatever it finds, so its time
+  // does not tell whether a name exists.
+  void everyLogOnCostsOneHash_data()
+  {
+    QTest::addColumn<bool>("plain");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("unknown name") << false << "KIMSE" << "MV83" << false;
+    QTest::newRow("empty name") << false << "" << "MV83" << false;
+    QTest::newRow("wrong password") << false << "DAXU" << "YANLIS" << false;
+    QTest::newRow("right password") << false << "DAXU" << "MV83" << true;
+    QTest::newRow("plain, unknown name") << true << "KIMSE" << "MV83" << false;
+    QTest::newRow("plain, wrong password") << true << "DAXU" << "YANLIS" << false;
+    QTest::newRow("plain, right password") << true << "daxu" << " mv83" << true;
+  }
+
+  void everyLogOnCostsOneHash()
+  {
+    QFETCH(bool, plain);
+    QFETCH(QString, name);
+    QFETCH(QString, password);
+    QFETCH(bool, ok);
+    if (plain)
+      QVERIFY(writeLegacyTable(table(), {{QStringLiteral("DAXU"), QStringLiteral("MV83")}}));
+    else
+      twoUsers();
+    const int before = PasswordHash::computations();
+    QCOMPARE(UsersTable(dir()).checkLogOn(name, password).ok, ok);
+    QCOMPARE(PasswordHash::computations() - before, 1);
+  }
+
+  // A table of the Windows program that this user cannot rewrite: its users
+  // still log on with their plain passwords, the start says once why it
+  // could not convert it, and the first start that can write converts it.
+  void plainTableThatCannotBeConverted_data()
+  {
+    QTest::addColumn<bool>("folderToo");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("read-only file") << false << readOnlyFileReason();
+    QTest::newRow("read-only folder and file") << true << readOnlyFileReason();
+  }
+
+  void plainTableThatCannotBeConverted()
+  {
+    QFETCH(bool, folderToo);
+    QFETCH(QString, reason);
+    QVERIFY(writeLegacyTable(table(), {{QStringLiteral("DAXU"), QStringLiteral("MV83")},
+                                       {QStringLiteral("AHMET"), QStringLiteral("GIZLI1")}}));
+    const QByteArray before = fileBytes(table());
+    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    QVERIFY(QFile::setPermissions(table(), readOnly));
+    if (folderToo)
+      QVERIFY(QFile::setPermissions(dir(), readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
+    const auto writable = qScopeGuard([this] {
+      QFile::setPermissions(dir(), QFile::permissions(dir()) | QFile::WriteOwner);
+      QFile::setPermissions(table(), QFile::permissions(table()) | QFile::WriteOwner);
+    });
+
+    QString message;
+    const int hashed = PasswordHash::computations();
+    QCOMPARE(UsersTable(dir()).ensure(&message), UsersTable::State::NotConverted);
+    QCOMPARE(PasswordHash::computations(), hashed);  // nothing hashed in vain
+    QVERIFY2(message.contains(QStringLiteral("çevrilemedi")) && message.contains(reason)
+                 && message.contains(QDir::toNativeSeparators(table())),
+             qPrintable(message));
+    QCOMPARE(fileBytes(table()), before);
+    const UsersTable users(dir());
+    QVERIFY(users.checkLogOn(QStringLiteral("DAXU"), QStringLiteral("MV83")).ok);
+    QVERIFY(users.checkLogOn(QStringLiteral("ahmet"), QStringLiteral("gizli1")).ok);
+    QVERIFY(!users.checkLogOn(QStringLiteral("AHMET"), QStringLiteral("MV83")).ok);
+    QVERIFY(!users.checkLogOn(QStringLiteral("DAXU"), QString()).ok);
+
+    // The next start that can write converts it, telling its progress.
+    QVERIFY(QFile::setPermissions(dir(), QFile::permissions(dir()) | QFile::WriteOwner));
+    QVERIFY(QFile::setPermissions(table(), readOnly | QFile::WriteOwner));
+    QList<QPair<int, int>> steps;
+    QCOMPARE(users.ensure(&message, [&steps](int done, int total) { steps.append({done, total}); }),
+             UsersTable::State::Ready);
+    QCOMPARE(steps, (QList<QPair<int, int>>{{0, 2}, {1, 2}, {2, 2}}));
+    QVERIFY(!fileBytes(table()).contains("GIZLI1"));
+    QVERIFY(users.checkLogOn(QStringLiteral("AHMET"), QStringLiteral("GIZLI1")).ok);
+  }
+
+  // A table whose fields are narrower than ours would cut what is stored (a
+  // user added who could never log on): refused at open, in plain words.
+  void narrowTableRefused_data()
+  {
+    QTest::addColumn<int>("nameWidth");
+    QTest::addColumn<int>("passwordWidth");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("name of 5") << 5 << 128 << "kullanıcı adı alanı 5 karakter";
+    QTest::newRow("name of 19") << 19 << 20 << "kullanıcı adı alanı 19 karakter";
+    QTest::newRow("password of 10") << 20 << 10 << "parola alanı 10 karakter";
+    QTest::newRow("no name field") << 0 << 20 << "kullanıcı adı ve parola alanları yok";
+  }
+
+  void narrowTableRefused()
+  {
+    QFETCH(int, nameWidth);
+    QFETCH(int, passwordWidth);
+    QFETCH(QString, reason);
+    const QString nameField = nameWidth > 0 ? QStringLiteral("KULL_ID") : QStringLiteral("AD");
+    QVERIFY(DbfTable::writeTable(table(), {{nameField, QLatin1Char('C'), nameWidth > 0 ? nameWidth : 20, 0},
+                                           {QStringLiteral("PASSWORD"), QLatin1Char('C'), passwordWidth, 0}},
+                                 {{false, {QStringLiteral("DAXU"), QStringLiteral("MV83")}}}));
+    const QByteArray before = fileBytes(table());
+    const UsersTable users(dir());
+    QString message;
+    QCOMPARE(users.ensure(&message), UsersTable::State::Unusable);
+    QVERIFY2(message.contains(reason), qPrintable(message));
+    for (const char *field : {"KULL_ID", "PASSWORD"})
+      QVERIFY2(!message.contains(QLatin1String(field)), qPrintable(message));
+
+    const UsersTable::EditResult r = users.apply(addingAsDefaultUser(QStringLiteral("UZUNBIRAD"), QStringLiteral("P1")));
+    QVERIFY(!r.done);
+    QVERIFY2(r.message.contains(reason), qPrintable(r.message));
+    QCOMPARE(fileBytes(table()), before);
+    QCOMPARE(users.checkLogOn(QStringLiteral("DAXU"), QStringLiteral("MV83")).error, message);
+  }
+
+  // Sessions on one program folder change the table at the same moment:
+  // every change answered OK is in the table afterwards.
+  void concurrentSessionsLoseNothing_data()
+  {
+    QTest::addColumn<bool>("adding");
+    QTest::newRow("add user") << true;
+    QTest::newRow("password change") << false;
+  }
+
+  void concurrentSessionsLoseNothing()
+  {
+    QFETCH(bool, adding);
+    constexpr int Sessions = 4;
+    QList<User> users{{QStringLiteral("DAXU"), QStringLiteral("MV83")}};
+    for (int i = 1; i <= Sessions && !adding; ++i)
+      users.append({QStringLiteral("U%1").arg(i), QStringLiteral("ESKI%1").arg(i)});
+    QVERIFY(writeLegacyTable(table(), users));
+    QCOMPARE(UsersTable(dir()).ensure(), UsersTable::State::Ready);
+
+    const QString go = dir() + QStringLiteral("/go");
+    std::vector<std::unique_ptr<QProcess>> sessions;
+    for (int i = 1; i <= Sessions; ++i) {
+      auto p = std::make_unique<QProcess>();
+      p->setProcessChannelMode(QProcess::MergedChannels);
+      const QString n = QString::number(i);
+      if (adding)
+        p->start(QStringLiteral(VZ_USERSWRITER), {dir(), go, QStringLiteral("add"), QStringLiteral("YENI") + n,
+                                                  QStringLiteral("P") + n});
+      else
+        p->start(QStringLiteral(VZ_USERSWRITER), {dir(), go, QStringLiteral("password"), QStringLiteral("U") + n,
+                                                  QStringLiteral("ESKI") + n, QStringLiteral("YENI") + n});
+      QVERIFY(p->waitForStarted());
+      sessions.push_back(std::move(p));
+    }
+    QFile(go).open(QIODevice::WriteOnly);
+    for (auto &p : sessions) {
+      QVERIFY(p->waitForFinished(120000));
+      QVERIFY2(p->exitCode() == 0, p->readAll().constData());
+    }
+
+    const UsersTable after(dir());
+    for (int i = 1; i <= Sessions; ++i) {
+      const QString n = QString::number(i);
+      if (adding)
+        QVERIFY2(after.checkLogOn(QStringLiteral("YENI") + n, QStringLiteral("P") + n).ok, qPrintable(n));
+      else
+        QVERIFY2(after.checkLogOn(QStringLiteral("U") + n, QStringLiteral("YENI") + n).ok, qPrintable(n));
+    }
+    QCOMPARE(storedUsers(table()).size(), Sessions + 1);
   }
 
   void passwordKeptToTwentyCharacters()

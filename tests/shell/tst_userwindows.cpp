@@ -3,7 +3,9 @@
 #include "../problem_ui/modalhelper.h"
 #include "controls/jqsle.h"
 #include "scriptedinteraction.h"
+#include "platform/fileerror.h"
 #include "shell/menuids.h"
+#include "shell/passwordhash.h"
 #include "shell/startupsettings.h"
 #include "shell/tipsoftheday.h"
 #include "shell/ui/emptyshellmenu.h"
@@ -17,6 +19,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QtTest>
 
@@ -87,7 +90,7 @@ private slots:
     QVERIFY(writeLegacyTable(m_prepared.path() + QStringLiteral("/KULLANICIID.DBF"),
                              {{QStringLiteral("DAXU"), QStringLiteral("MV83")},
                               {QStringLiteral("AHMET"), QStringLiteral("GIZLI1")}}));
-    QVERIFY(UsersTable(m_prepared.path()).ensure());
+    QVERIFY(UsersTable(m_prepared.path()).ensure() == UsersTable::State::Ready);
   }
 
   void init()
@@ -116,20 +119,66 @@ private slots:
     QCOMPARE(d->focusWidget(), d->currentPasswordEdit());
     QVERIFY(!d->safeIsOpen());
     type(d.get(), QStringLiteral("mv8"));
+    QTRY_VERIFY(!d->isChecking());
     QVERIFY(!d->safeIsOpen());
     QCOMPARE(d->focusWidget(), d->currentPasswordEdit());
     type(d.get(), QStringLiteral("3"));  // as typed, in lower case
-    QVERIFY(d->safeIsOpen());
+    QTRY_VERIFY(d->safeIsOpen());
     QCOMPARE(d->focusWidget(), d->newPasswordEdit());
     QTest::keyClick(d->currentPasswordEdit(), Qt::Key_Backspace);
+    QTRY_VERIFY(!d->isChecking());
     QVERIFY(!d->safeIsOpen());
     nothingClipped(d.get());
+  }
+
+  // Every check of the current password is an Argon2id run of a third of a
+  // second: none runs on the window thread, a run of keys costs one check
+  // once typing pauses, and a key typed while a check runs drops its verdict.
+  void safeChecksPerKey_data()
+  {
+    QTest::addColumn<QStringList>("bursts");  // typed without a pause inside, a pause after each
+    QTest::addColumn<bool>("cutIn");          // the last burst typed while the check before runs
+    QTest::addColumn<int>("checks");
+    QTest::addColumn<bool>("open");
+    QTest::newRow("ten keys at once") << QStringList{QStringLiteral("mv83xyzabc")} << false << 1 << false;
+    QTest::newRow("right at once") << QStringList{QStringLiteral("MV83")} << false << 1 << true;
+    QTest::newRow("a pause after each key") << QStringList{"m", "v", "8", "3"} << false << 4 << true;
+    QTest::newRow("a key during the check") << QStringList{"MV83", "X"} << true << 2 << false;
+    QTest::newRow("deleted back to right") << QStringList{"MV83X", "<BS>"} << false << 2 << true;
+  }
+
+  void safeChecksPerKey()
+  {
+    QFETCH(QStringList, bursts);
+    QFETCH(bool, cutIn);
+    QFETCH(int, checks);
+    QFETCH(bool, open);
+    auto d = passwordDialog(true);
+    const int onWindowThread = PasswordHash::computationsOnWindowThread();
+    const int before = PasswordHash::computations();
+    for (int i = 0; i < bursts.size(); ++i) {
+      if (bursts.at(i) == QLatin1String("<BS>"))
+        QTest::keyClick(d->currentPasswordEdit(), Qt::Key_Backspace);
+      else
+        typeText(d->currentPasswordEdit(), bursts.at(i));
+      if (cutIn && i + 2 == bursts.size())
+        QTRY_VERIFY(PasswordHash::computations() > before || !d->isChecking());  // the check has begun
+      else
+        QTRY_VERIFY(!d->isChecking());
+    }
+    QTRY_VERIFY(!d->isChecking());
+    QCOMPARE(PasswordHash::computations() - before, checks);
+    QCOMPARE(PasswordHash::computationsOnWindowThread(), onWindowThread);
+    QCOMPARE(d->safeIsOpen(), open);
+    // A verdict dropped for a newer key never moved the focus either.
+    QCOMPARE(d->focusWidget() == d->newPasswordEdit(), open);
   }
 
   void addUserWithKeys()
   {
     auto d = passwordDialog(true);
     type(d.get(), QStringLiteral("MV83"));
+    QTRY_COMPARE(d->focusWidget(), d->newPasswordEdit());
     type(d.get(), QStringLiteral("yeni parola"));
     QCOMPARE(d->newPasswordEdit()->text(), QStringLiteral("YENI PAROLA"));
     press(d.get(), Qt::Key_Tab);
@@ -137,8 +186,16 @@ private slots:
     press(d.get(), Qt::Key_Tab);
     QCOMPARE(d->focusWidget(), d->newUserEdit());
     type(d.get(), QStringLiteral("mehmet"));
+    const int onWindowThread = PasswordHash::computationsOnWindowThread();
     press(d.get(), Qt::Key_Return);
-    QVERIFY(!d->isVisible());
+    // Keys typed while OK's work runs reach nothing: not the dialog, and not
+    // the window below once it has closed.
+    QVERIFY(d->isChecking());
+    typeText(d->newUserEdit(), QStringLiteral("xy"));
+    QTest::keyClick(d->newUserEdit(), Qt::Key_Escape);
+    QTRY_VERIFY(!d->isVisible());
+    QCOMPARE(d->newUserEdit()->text(), QStringLiteral("mehmet"));
+    QCOMPARE(PasswordHash::computationsOnWindowThread(), onWindowThread);
     QCOMPARE(d->result(), int(QDialog::Accepted));
     QVERIFY(m_ui->shown.isEmpty());
     QVERIFY(UsersTable(dir()).checkLogOn(QStringLiteral("MEHMET"), QStringLiteral("YENI PAROLA")).ok);
@@ -176,6 +233,7 @@ private slots:
     d->newUserEdit()->setText(name);
     d->newUserEdit()->setFocus();
     press(d.get(), Qt::Key_Return);
+    QTRY_VERIFY(!d->isChecking());
     QVERIFY(d->isVisible());
     QCOMPARE(d->focusWidget()->objectName(), focus);
     if (kind.isEmpty()) {
@@ -217,7 +275,7 @@ private slots:
       auto *d = qobject_cast<NEWPASSWORDDIALOG *>(modal);
       QVERIFY(d);
       typeText(d->currentPasswordEdit(), QStringLiteral("ikinci"));
-      QVERIFY(d->safeIsOpen());
+      QTRY_VERIFY(d->safeIsOpen());
       typeText(d->newPasswordEdit(), QStringLiteral("ucuncu"));
       typeText(d->retypePasswordEdit(), QStringLiteral("ucuncu"));
       typeText(d->newUserEdit(), QStringLiteral("Yeni Ad"));  // its own name: only the password changes
@@ -358,18 +416,30 @@ private slots:
     StartupSettings s;
     s.programDir = dir();
     session().setLoggedOnUserId(QString());
-    QVERIFY(ShellApp::logOnAtStart(s, *m_ui));  // option off: nobody asked
+    QPointer<SPLASHSCREEN> splash = new SPLASHSCREEN;
+    splash->SHOW(0);
+    QVERIFY(ShellApp::logOnAtStart(s, *m_ui, splash));  // option off: nobody asked
     QVERIFY(m_ui->shown.isEmpty());
+    QVERIFY(splash && splash->isVisible());
 
+    // The splash stays on top: it goes before the log-on shows.
     s.logOnAtStart = true;
     m_ui->logOnAnswers.enqueue({false, QStringLiteral("DAXU").leftJustified(20)});
-    QVERIFY(!ShellApp::logOnAtStart(s, *m_ui));
+    QVERIFY(!ShellApp::logOnAtStart(s, *m_ui, splash));
+    QVERIFY(!splash || !splash->isVisible());
     QVERIFY(session().loggedOnUserId().isEmpty());
+    QCOMPARE(m_ui->shown.size(), 1);  // cancelled: the program ends asking nothing
     m_ui->logOnAnswers.enqueue({true, QStringLiteral("AHMET").leftJustified(20)});
     QVERIFY(ShellApp::logOnAtStart(s, *m_ui));
     QCOMPARE(session().loggedOnUserId(), QStringLiteral("AHMET").leftJustified(20));
     QCOMPARE(m_ui->texts(QStringLiteral("logon")).size(), 2);
     QCOMPARE(m_ui->shown.at(0).caption, QStringLiteral("Giriş"));
+
+    // Three wrong presses: told before the program ends.
+    m_ui->shown.clear();
+    m_ui->logOnAnswers.enqueue({false, QString(), true});
+    QVERIFY(!ShellApp::logOnAtStart(s, *m_ui));
+    QCOMPARE(m_ui->texts(QStringLiteral("error")), QStringList{ShellApp::refusedText()});
   }
 
   void usersTableAtStart()
@@ -384,6 +454,40 @@ private slots:
     s.programDir = dir() + QStringLiteral("/yok");
     ShellApp::checkUsersTable(s, *m_ui);
     QCOMPARE(m_ui->texts(QStringLiteral("error")).size(), 1);
+  }
+
+  // A table of the Windows program: converting it shows its progress; one
+  // that cannot be converted is told once, as a warning, and still serves.
+  void plainTableAtStart()
+  {
+    StartupSettings s;
+    s.programDir = dir() + QStringLiteral("/eski");
+    QVERIFY(QDir().mkpath(s.programDir));
+    const QString table = s.programDir + QStringLiteral("/KULLANICIID.DBF");
+    QVERIFY(writeLegacyTable(table, {{QStringLiteral("DAXU"), QStringLiteral("MV83")},
+                                     {QStringLiteral("AHMET"), QStringLiteral("GIZLI1")},
+                                     {QStringLiteral("AYSE"), QStringLiteral("GIZLI2")}}));
+    QVERIFY(QFile::setPermissions(table, QFile::ReadOwner));
+    ShellApp::checkUsersTable(s, *m_ui);
+    QCOMPARE(m_ui->shown.size(), 1);
+    QCOMPARE(m_ui->shown.at(0).kind, QStringLiteral("warning"));
+    QVERIFY(m_ui->shown.at(0).text.contains(readOnlyFileReason()));
+    QVERIFY(UsersTable(s.programDir).checkLogOn(QStringLiteral("AYSE"), QStringLiteral("GIZLI2")).ok);
+
+    QVERIFY(QFile::setPermissions(table, QFile::ReadOwner | QFile::WriteOwner));
+    int shownMaximum = 0;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, [&shownMaximum] {
+      for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *p = qobject_cast<QProgressDialog *>(w); p && p->isVisible())
+          shownMaximum = p->maximum();
+    });
+    watch.start(5);
+    m_ui->shown.clear();
+    ShellApp::checkUsersTable(s, *m_ui);
+    QVERIFY(m_ui->shown.isEmpty());
+    QCOMPARE(shownMaximum, 3);
+    QVERIFY(!fileBytes(table).contains("GIZLI2"));
   }
 
   void splashStaysOnTopUntilItsTimer()

@@ -28,6 +28,18 @@ inline bool writeLegacyTable(const QString &path, const QList<User> &users)
                               records);
 }
 
+// A new user added by the default user, DAXU / MV83.
+inline UsersTable::Edit addingAsDefaultUser(const QString &name, const QString &password)
+{
+  UsersTable::Edit edit;
+  edit.adding = true;
+  edit.loggedOnUserId = UsersTable::defaultUser();
+  edit.currentPassword = UsersTable::defaultPassword();
+  edit.newName = name;
+  edit.newPassword = edit.retypedPassword = password;
+  return edit;
+}
+
 inline QByteArray fileBytes(const QString &path)
 {
   QFile f(path);

@@ -44,6 +44,7 @@ LOGONDIALOG::LOGONDIALOG(QWidget *owner, const QString &caption, Interaction *me
   passwordLabel->setBuddy(m_password);
   m_password->setAccessibleName(QStringLiteral("Parola:"));
 
+  m_hold = new InputHold(this);
   addOkCancel(du, 124, 7, 46, 12, 124, 25, 46, 13);
   chainToOkCancel(m_password);
   m_name->setFocus();
@@ -53,8 +54,23 @@ LOGONDIALOG::~LOGONDIALOG() = default;
 
 void LOGONDIALOG::PBTAMAM()
 {
-  const LogOnRule::Press press = m_rule.press(m_name->text(), m_password->text());
+  if (m_hold->isHeld())
+    return;
+  const QString name = m_name->text();
+  const QString password = m_password->text();
+  const UsersTable table = m_rule.table();
+  m_hold->hold();
+  runOffWindowThread(
+      this, [table, name, password] { return table.checkLogOn(name, password); },
+      [this, name](const UsersTable::LogOnCheck &check) { settle(name, check); });
+}
+
+void LOGONDIALOG::settle(const QString &name, const UsersTable::LogOnCheck &check)
+{
+  m_hold->release();
+  const LogOnRule::Press press = m_rule.settle(name, check);
   if (press.outcome != LogOnRule::Outcome::TryAgain) {
+    m_refused = press.outcome == LogOnRule::Outcome::Refused;
     QDialog::done(1);
     return;
   }
@@ -67,6 +83,8 @@ void LOGONDIALOG::PBTAMAM()
 
 void LOGONDIALOG::PBIPTAL()
 {
+  if (m_hold->isHeld())
+    return;
   m_rule.cancel();
   QDialog::done(0);
 }

@@ -2,12 +2,14 @@
 // LOGONDIALOG: user name and password, checked against the users table of the
 // program directory. OK may be pressed three times; a right pair, or the third
 // press, closes the dialog. The caller reads LOGONOK() (and, at start,
-// LOGONID()) after it closes.
+// LOGONID()) after it closes. The check runs off the window thread; until it
+// answers, the dialog takes no input.
 //
 //   LOGONDIALOG dialog(mainWindow, QStringLiteral("Geçiş İzni"));
 //   dialog.exec();
 //   if (!dialog.LOGONOK()) return;
 #include "problem/ui/okcanceldialog.h"
+#include "passwordedits.h"
 #include "shell/logonrule.h"
 #include <memory>
 
@@ -30,6 +32,9 @@ public:
 
   bool LOGONOK() const { return m_rule.LOGONOK(); }
   QString LOGONID() const { return m_rule.LOGONID(); }
+  // Closed by the third wrong press (not cancelled).
+  bool refused() const { return m_refused; }
+  bool isChecking() const { return m_hold->isHeld(); }
 
   JQSLE *nameEdit() const { return m_name; }
   JQSLE *passwordEdit() const { return m_password; }
@@ -39,7 +44,11 @@ public slots:
   void PBIPTAL() override;
 
 private:
+  void settle(const QString &name, const UsersTable::LogOnCheck &check);
+
   LogOnRule m_rule;
+  InputHold *m_hold;
+  bool m_refused = false;
   std::unique_ptr<Interaction> m_ownMessages;
   Interaction *m_messages;
   JQSLE *m_name;

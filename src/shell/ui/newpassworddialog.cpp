@@ -8,6 +8,7 @@
 #include "shell/passwordhash.h"
 
 #include <QLabel>
+#include <QTimer>
 
 namespace vz {
 
@@ -89,6 +90,11 @@ NEWPASSWORDDIALOG::NEWPASSWORDDIALOG(QWidget *owner, const QString &caption, boo
 
   // The user whose password authorises the change, as the table holds it now.
   m_table.storedPassword(AppSession::instance().loggedOnUserId(), &m_stored);
+  m_pause = new QTimer(this);
+  m_pause->setSingleShot(true);
+  m_pause->setInterval(PauseMs);
+  connect(m_pause, &QTimer::timeout, this, &NEWPASSWORDDIALOG::checkCurrent);
+  m_hold = new InputHold(this);
   connect(m_current, &QLineEdit::textChanged, this, &NEWPASSWORDDIALOG::EDITCHANGE);
   m_current->setFocus();
 }
@@ -100,20 +106,53 @@ bool NEWPASSWORDDIALOG::safeIsOpen() const
   return !m_unlocked->isHidden();
 }
 
+bool NEWPASSWORDDIALOG::isChecking() const
+{
+  return m_pause->isActive() || m_checking || m_hold->isHeld();
+}
+
 void NEWPASSWORDDIALOG::EDITCHANGE()
 {
+  ++m_typed;
   // Emptying the edit leaves the picture as it was.
-  if (m_current->text().isEmpty())
+  if (m_current->text().isEmpty()) {
+    m_pause->stop();
     return;
-  const bool right = PasswordHash::matches(m_current->text(), m_stored);
-  m_locked->setVisible(!right);
-  m_unlocked->setVisible(right);
-  if (right)
+  }
+  m_pause->start();
+}
+
+void NEWPASSWORDDIALOG::checkCurrent()
+{
+  if (m_checking)
+    return;  // started again when the running check answers
+  m_checking = true;
+  const int typed = m_typed;
+  const QString text = m_current->text();
+  const QString stored = m_stored;
+  runOffWindowThread(
+      this, [text, stored] { return PasswordHash::matches(text, stored); },
+      [this, typed](bool right) {
+        m_checking = false;
+        if (typed == m_typed)
+          showSafe(right);
+        else if (!m_pause->isActive() && !m_current->text().isEmpty())
+          checkCurrent();  // typed on while it ran: check what the edit holds now
+      });
+}
+
+void NEWPASSWORDDIALOG::showSafe(bool open)
+{
+  m_locked->setVisible(!open);
+  m_unlocked->setVisible(open);
+  if (open && focusWidget() == m_current)
     m_new->setFocus();
 }
 
 void NEWPASSWORDDIALOG::PBTAMAM()
 {
+  if (m_hold->isHeld())
+    return;
   UsersTable::Edit edit;
   edit.adding = m_adding;
   edit.loggedOnUserId = AppSession::instance().loggedOnUserId();
@@ -121,7 +160,16 @@ void NEWPASSWORDDIALOG::PBTAMAM()
   edit.newPassword = m_new->text();
   edit.retypedPassword = m_retype->text();
   edit.newName = m_name->text();
-  const UsersTable::EditResult result = m_table.apply(edit);
+  m_hold->hold();
+  const UsersTable table = m_table;
+  runOffWindowThread(
+      this, [table, edit] { return table.apply(edit); },
+      [this](const UsersTable::EditResult &result) { finish(result); });
+}
+
+void NEWPASSWORDDIALOG::finish(const UsersTable::EditResult &result)
+{
+  m_hold->release();
   if (result.done) {
     if (!m_adding)
       AppSession::instance().setLoggedOnUserId(result.userId);
@@ -144,6 +192,8 @@ void NEWPASSWORDDIALOG::PBTAMAM()
 
 void NEWPASSWORDDIALOG::PBIPTAL()
 {
+  if (m_hold->isHeld())
+    return;  // OK's write may be under way: its answer closes the dialog
   QDialog::done(Rejected);
 }
 

@@ -2,6 +2,8 @@
 
 #include "shell/passwordhash.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QLineEdit>
 #include <QValidator>
 
@@ -28,6 +30,43 @@ void setUpUserEdit(QLineEdit *edit, bool masked, EditCase letterCase)
     edit->setEchoMode(QLineEdit::Password);
   if (letterCase == EditCase::Upper)
     edit->setValidator(new UpperCaseValidator(edit));
+}
+
+void InputHold::hold()
+{
+  if (m_held)
+    return;
+  m_held = true;
+  qApp->installEventFilter(this);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void InputHold::release()
+{
+  if (!m_held)
+    return;
+  m_held = false;
+  qApp->removeEventFilter(this);
+  QApplication::restoreOverrideCursor();
+}
+
+bool InputHold::eventFilter(QObject *, QEvent *event)
+{
+  switch (event->type()) {
+  case QEvent::KeyPress:
+  case QEvent::KeyRelease:
+  case QEvent::ShortcutOverride:
+  case QEvent::Shortcut:
+  case QEvent::MouseButtonPress:
+  case QEvent::MouseButtonRelease:
+  case QEvent::MouseButtonDblClick:
+  case QEvent::Wheel:
+  case QEvent::Close:
+    event->ignore();
+    return true;
+  default:
+    return false;
+  }
 }
 
 } // namespace vz

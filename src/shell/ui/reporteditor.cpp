@@ -29,6 +29,13 @@ ReportEditor::ReportEditor(QMainWindow *mainWindow, QMdiArea *area, Interaction 
   }
 }
 
+QPrinter &ReportEditor::printer()
+{
+  if (!m_printer)
+    m_printer = std::make_unique<QPrinter>();
+  return *m_printer;
+}
+
 ReportEditor::~ReportEditor()
 {
   // Windows that outlive the editor must not call back into it.
@@ -207,7 +214,7 @@ void ReportEditor::bringForward(PADWIN *pad)
   }
   // Loaded into a scratch window first, so a file that cannot be read now
   // leaves the text on screen as it was.
-  PADWIN probe(m_ui, *m_dialogs, m_printer);
+  PADWIN probe(m_ui, *m_dialogs, printer());
   probe.setCFNAME(pad->CFNAME());
   QString error;
   if (!probe.load(&error)) {
@@ -224,7 +231,7 @@ PADWIN *ReportEditor::newEditWindow(const QString &name)
 {
   if (!m_area)
     return nullptr;
-  auto *pad = new PADWIN(m_ui, *m_dialogs, m_printer);
+  auto *pad = new PADWIN(m_ui, *m_dialogs, printer());
   pad->setCFNAME(name);
   QString error;
   if (!pad->load(&error)) {
@@ -299,7 +306,7 @@ QToolBar *ReportEditor::reportToolBar() const
 
 void ReportEditor::FILEPRINTERSETUP()
 {
-  m_dialogs->printerSetup(m_mainWindow, m_printer);
+  m_dialogs->printerSetup(m_mainWindow, printer());
 }
 
 void ReportEditor::RE_CONTEXTHELP()

@@ -67,7 +67,9 @@ public:
   QList<PADWIN *> windows() const;
   PADWIN *activeWindow() const;
   const ReportEditorState &state() const { return m_state; }
-  QPrinter &printer() { return m_printer; }
+  // Made when first needed: a printer asks the print system for its default
+  // destination, which costs the start a tenth of a second.
+  QPrinter &printer();
 
 public slots:
   void REPORTPAD() { reportPad(); }
@@ -102,7 +104,7 @@ private:
   Interaction &m_ui;
   std::unique_ptr<ReportEditorDialogs> m_ownDialogs;
   ReportEditorDialogs *m_dialogs;
-  QPrinter m_printer;
+  std::unique_ptr<QPrinter> m_printer;
   ReportEditorState m_state;
   QPointer<STANDARDPADMENU> m_menu;
   QList<QPointer<QToolBar>> m_hiddenToolBars;

@@ -1,10 +1,12 @@
 #pragma once
 // APP:START: the program from its start to the end of its message loop.
 #include "shell/shellstartup.h"
+#include "shell/userstable.h"
 #include <functional>
 #include <memory>
 
 class QApplication;
+class QWidget;
 
 namespace vz {
 
@@ -28,13 +30,20 @@ public:
       const std::function<void(STANDARDSHELLWINDOW *)> &adopt = {});
 
   // Step 6: the users table is made sure of (created with its default user,
-  // or converted from plain passwords); a table that cannot be is told.
+  // or converted from plain passwords); a table that cannot be is told, and
+  // so is one of plain passwords that could not be converted.
   static void checkUsersTable(const StartupSettings &settings, Interaction &ui);
+  // UsersTable::ensure run off the window thread, with a progress window while
+  // more than one password is converted; returns when it is done.
+  static UsersTable::State ensureUsersTable(const QString &programDir, QString *message);
 
   // Step 13: the log-on when the option asks for it. False when it failed or
-  // was cancelled: the program then ends at once, asking nothing. On success
-  // the session keeps the user's id.
-  static bool logOnAtStart(const StartupSettings &settings, Interaction &ui);
+  // was cancelled: the program then ends. Three wrong presses are told first
+  // (refusedText); a cancel ends it asking nothing. On success the session
+  // keeps the user's id.
+  // A splash still up is closed before the dialog: it stays on top.
+  static bool logOnAtStart(const StartupSettings &settings, Interaction &ui, QWidget *splash = nullptr);
+  static QString refusedText();
 
   // Step 14: the tip of the day, modal over `window`, opening after the tip
   // shown last; afterwards the tip on screen is stored, and clearing

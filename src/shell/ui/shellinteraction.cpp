@@ -8,7 +8,7 @@ LogOnAnswer ShellInteraction::logOn(const QString &caption)
 {
   LOGONDIALOG dialog(owner(), caption);
   dialog.exec();
-  return {dialog.LOGONOK(), dialog.LOGONID()};
+  return {dialog.LOGONOK(), dialog.LOGONID(), dialog.refused()};
 }
 
 } // namespace vz

@@ -1,0 +1,26 @@
+#pragma once
+// Serialises the saves of one file between sessions (two users, or two
+// runtime folders, on one program folder): held from the re-read of the file
+// to the rename of its new content, so no session writes over a change it has
+// not seen.
+#include <QString>
+
+namespace vz {
+
+class SaveLock {
+public:
+  // Waits until no other session holds the lock of `path`. A missing file, or
+  // a file system without such locks, gives no lock (isHeld() false): the save
+  // then goes on unserialised.
+  explicit SaveLock(const QString &path);
+  ~SaveLock();
+  SaveLock(const SaveLock &) = delete;
+  SaveLock &operator=(const SaveLock &) = delete;
+
+  bool isHeld() const { return m_fd >= 0; }
+
+private:
+  int m_fd = -1;
+};
+
+} // namespace vz

@@ -87,27 +87,38 @@ QString numberTooWideMessage()
   return QStringLiteral("Sayı 11 karakterden uzun olamaz!");
 }
 
+namespace {
+
+// Digits with at most one decimal point ("." or ","), nothing else.
+bool isUnsignedNumber(const QString &text)
+{
+  bool point = false;
+  bool digit = false;
+  for (QChar c : text) {
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+      digit = true;
+    else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !point)
+      point = true;
+    else
+      return false;
+  }
+  return digit;
+}
+
+} // namespace
+
 QString numberInputRefusal(const QString &typed, int decimals, const QString &column)
 {
   const QString trimmed = typed.trimmed();
   if (trimmed.isEmpty())
     return QString();
-  bool point = false;
-  bool digit = false;
-  bool number = true;
-  for (QChar c : trimmed) {
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-      digit = true;
-    } else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !point) {
-      point = true;
-    } else {
-      number = false;
-      break;
-    }
-  }
-  if (!number || !digit)
-    return QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.")
+  if (!isUnsignedNumber(trimmed)) {
+    // A number with a minus is a number: the user is told what is wrong with it.
+    const bool negative = trimmed.startsWith(QLatin1Char('-')) && isUnsignedNumber(trimmed.mid(1).trimmed());
+    return (negative ? QStringLiteral("%1 kolonuna yazılan \"%2\" negatif olamaz!\n\nEski değer korunuyor.")
+                     : QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor."))
         .arg(rt::AllTrim(column), trimmed);
+  }
   if (rt::AllTrim(SDAYA(trimmed, decimals)).isEmpty())
     return numberTooWideMessage();
   return QString();

@@ -146,6 +146,18 @@ QKeySequence shownKey(const QAction *a)
   return shown.isEmpty() ? a->shortcut() : QKeySequence::fromString(shown, QKeySequence::PortableText);
 }
 
+// Presses `key` in `focus` as a user does, the shortcuts it reaches caught by
+// `catcher`; true when the focused control took the key for itself.
+bool press(QWidget *focus, QKeyCombination key, ShortcutCatcher &catcher)
+{
+  QKeyEvent override(QEvent::ShortcutOverride, key.key(), key.keyboardModifiers());
+  override.ignore();
+  QApplication::sendEvent(focus, &override);
+  catcher.hits.clear();
+  QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+  return override.isAccepted();
+}
+
 // Qt's own rule for a live shortcut, as far as these windows need it.
 bool widgetLive(Qt::ShortcutContext context, QWidget *w)
 {
@@ -309,15 +321,10 @@ private slots:
     for (QAction *action : liveMenuActions()) {
       if (action->shortcut().isEmpty() || !action->isEnabled())
         continue;
-      const QKeyCombination key = action->shortcut()[0];
-      QKeyEvent override(QEvent::ShortcutOverride, key.key(), key.keyboardModifiers());
-      override.ignore();
-      QApplication::sendEvent(focus, &override);
-      catcher.hits.clear();
-      QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+      const bool taken = press(focus, action->shortcut()[0], catcher);
       ++pressed;
       const QString what = action->text() + QLatin1Char(' ') + action->shortcut().toString();
-      if (override.isAccepted()) {
+      if (taken) {
         QVERIFY2(catcher.hits.isEmpty(), qPrintable(what + QStringLiteral(": taken by the focus widget yet an action ran")));
       } else {
         QVERIFY2(catcher.hits.size() == 1, qPrintable(what + QStringLiteral(": %1 actions").arg(catcher.hits.size())));
@@ -380,17 +387,12 @@ private slots:
         const QKeySequence key = shownKey(action);
         if (action->menu() || key.isEmpty() || !action->isEnabled())
           continue;
-        const QKeyCombination combination = key[0];
-        QKeyEvent override(QEvent::ShortcutOverride, combination.key(), combination.keyboardModifiers());
-        override.ignore();
-        QApplication::sendEvent(focus, &override);
-        catcher.hits.clear();
-        QTest::keyClick(focus, combination.key(), combination.keyboardModifiers());
+        const bool taken = press(focus, key[0], catcher);
         ++pressed;
         const QString what = QStringLiteral("%1 \"%2\" %3").arg(menu->title(), action->text().section(QLatin1Char('\t'), 0, 0), key.toString());
         const QByteArray event = action->property("vzEvent").toByteArray();
         if (catcher.hits.isEmpty()) {
-          if (!override.isAccepted())
+          if (!taken)
             faults.append(what + QStringLiteral(" runs nothing"));
         } else if (catcher.hits.first() != action
                    && (event.isEmpty() || catcher.hits.first()->property("vzEvent").toByteArray() != event)) {

@@ -1,5 +1,6 @@
 #include "referencemaintenance.h"
 #include "editing/referencematrix.h"
+#include "platform/fileerror.h"
 #include "platform/savefile.h"
 #include "problem/interaction.h"
 
@@ -247,7 +248,7 @@ bool backUp(const QString &programDir, const QString &typedTarget, Interaction &
     const QByteArray content = in.readAll();
     ok = in.error() == QFileDevice::NoError && writeFileAtomically(target, content, &error);
   } else {
-    error = in.errorString();
+    error = fileErrorReason(in);
   }
   if (!ok) {
     ui.errorMessage(QStringLiteral("Dosya kopyalama hatası!") + CR2 + error);

@@ -1,6 +1,7 @@
 #include "dbftable.h"
 
 #include "cp1254.h"
+#include "fileerror.h"
 #include "rtext.h"
 #include "savefile.h"
 
@@ -222,7 +223,7 @@ struct DbfTable::Impl {
   bool writeAt(qint64 pos, const char *bytes, qint64 len)
   {
     if (!file.seek(pos) || file.write(bytes, len) != len)
-      return fail(tr("Tabloya yazılamadı: %1").arg(file.errorString()));
+      return fail(tr("Tabloya yazılamadı: %1").arg(fileErrorReason(file)));
     return true;
   }
 
@@ -353,7 +354,7 @@ struct DbfTable::Impl {
     if (::flock(file.handle(), op) != 0) {
       if (errno == EWOULDBLOCK)
         return fail(tr("%1 başka bir kullanıcı tarafından kullanılıyor.").arg(QFileInfo(file.fileName()).fileName()));
-      return fail(tr("%1 kilitlenemedi: %2").arg(QFileInfo(file.fileName()).fileName(), QString::fromLocal8Bit(strerror(errno))));
+      return fail(tr("%1 kilitlenemedi: %2").arg(QFileInfo(file.fileName()).fileName(), fileErrorReason(errno)));
     }
     return true;
   }
@@ -365,7 +366,7 @@ struct DbfTable::Impl {
     if (!QFileInfo::exists(path))
       return fail(tr("%1 bulunamıyor.").arg(path));
     if (!file.open(om))
-      return fail(tr("%1 açılamadı: %2").arg(path, file.errorString()));
+      return fail(tr("%1 açılamadı: %2").arg(path, fileErrorReason(file)));
     if (!lock()) {
       file.close();
       return false;
@@ -605,7 +606,7 @@ bool DbfTable::rewriteFromDisk(const DiskEdit &edit, const QString &target)
   Impl disk;
   QFile in(path);
   if (!in.open(QIODevice::ReadOnly))
-    return d->fail(tr("%1 okunamadı: %2").arg(path, in.errorString()));
+    return d->fail(tr("%1 okunamadı: %2").arg(path, fileErrorReason(in)));
   const QByteArray all = in.readAll();
   in.close();
   if (!disk.parse(all, path))
@@ -973,8 +974,10 @@ bool DbfTable::commit()
     return false;
   if (d->headerDirty && !d->writeHeaderCount())
     return false;
-  if (!d->file.flush() || ::fsync(d->file.handle()) != 0)
-    return d->fail(tr("Tablo diske yazılamadı: %1").arg(d->file.errorString()));
+  if (!d->file.flush())
+    return d->fail(tr("Tablo diske yazılamadı: %1").arg(fileErrorReason(d->file)));
+  if (::fsync(d->file.handle()) != 0)
+    return d->fail(tr("Tablo diske yazılamadı: %1").arg(fileErrorReason(errno)));
   return true;
 }
 

@@ -1,14 +1,18 @@
 #include "savefile.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QRegularExpression>
+#include "fileerror.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+#include <cctype>
 #include <cerrno>
+#include <climits>
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,26 +20,48 @@ namespace vz {
 
 namespace {
 
-QString reason(int err)
-{
-  return QString::fromLocal8Bit(std::strerror(err));
-}
+// The mark of our temporary files: a leading dot, the target's name, six
+// random letters or digits and this suffix. No user names a file so, so the
+// clean-up can never take a user's "P.RVD.backup" or "P.RVD.202612".
+constexpr char kSuffix[] = ".vzsave";
+constexpr qsizetype kSuffixLength = sizeof(kSuffix) - 1;
+constexpr qsizetype kRandomLength = 6;
 
 bool fail(QString *error, int err)
 {
   if (error)
-    *error = reason(err);
+    *error = fileErrorReason(err);
   return false;
 }
 
-// Writes every byte, retrying short writes; a short write on a full disk or
-// over the file-size limit comes back as an error on the next call.
+QByteArray folderOf(const QByteArray &path)
+{
+  const qsizetype slash = path.lastIndexOf('/');
+  return slash <= 0 ? QByteArray("/") : path.left(slash);
+}
+
+QByteArray nameOf(const QByteArray &path)
+{
+  return path.mid(path.lastIndexOf('/') + 1);
+}
+
+bool sameFile(int fd, const QByteArray &path)
+{
+  struct stat held, named;
+  return ::fstat(fd, &held) == 0 && ::lstat(path.constData(), &named) == 0 && held.st_dev == named.st_dev
+         && held.st_ino == named.st_ino;
+}
+
+// Writes every byte from `at` on, retrying short writes; a short write on a
+// full disk or over the file-size limit comes back as an error on the next
+// call.
 bool writeAll(int fd, const QByteArray &content, int *err)
 {
   const char *p = content.constData();
   qsizetype left = content.size();
+  off_t at = 0;
   while (left > 0) {
-    const ssize_t n = ::write(fd, p, size_t(left));
+    const ssize_t n = ::pwrite(fd, p, size_t(left), at);
     if (n < 0) {
       if (errno == EINTR)
         continue;
@@ -48,6 +74,46 @@ bool writeAll(int fd, const QByteArray &content, int *err)
     }
     p += n;
     left -= n;
+    at += n;
+  }
+  return true;
+}
+
+bool readAll(int fd, QByteArray *out, int *err)
+{
+  struct stat st;
+  if (::fstat(fd, &st) != 0) {
+    *err = errno;
+    return false;
+  }
+  out->resize(qsizetype(st.st_size));
+  qsizetype got = 0;
+  for (;;) {
+    if (got == out->size())
+      out->resize(got + 4096);
+    const ssize_t n = ::pread(fd, out->data() + got, size_t(out->size() - got), off_t(got));
+    if (n < 0) {
+      if (errno == EINTR)
+        continue;
+      *err = errno;
+      return false;
+    }
+    if (n == 0)
+      break;
+    got += n;
+  }
+  out->truncate(got);
+  return true;
+}
+
+// Sets the file's bytes to `content` and its length to match, and syncs.
+bool replaceContent(int fd, const QByteArray &content, int *err)
+{
+  if (!writeAll(fd, content, err))
+    return false;
+  if (::ftruncate(fd, off_t(content.size())) != 0 || ::fsync(fd) != 0) {
+    *err = errno;
+    return false;
   }
   return true;
 }
@@ -63,39 +129,158 @@ void ignoreFileSizeSignal()
   (void)done;
 }
 
-// A save killed between creating its temporary file and renaming it leaves
-// "NAME.XXXXXX" behind; only names of exactly that shape are taken.
-void removeStaleTemporaries(const QString &dir, const QString &name)
+// Follows symbolic links to the file they end at, which need not exist yet:
+// a save through a link writes the linked file and leaves the link alone.
+bool followLinks(QByteArray *path, int *err)
 {
-  const QRegularExpression shape(QStringLiteral("^") + QRegularExpression::escape(name)
-                                 + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
-  const QStringList found = QDir(dir).entryList({name + QStringLiteral(".??????")},
-                                                QDir::Files | QDir::Hidden | QDir::System);
-  for (const QString &f : found)
-    if (shape.match(f).hasMatch())
-      QFile::remove(dir + QLatin1Char('/') + f);
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st;
+    if (::lstat(path->constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+      return true;
+    QByteArray to(PATH_MAX, Qt::Uninitialized);
+    const ssize_t n = ::readlink(path->constData(), to.data(), size_t(to.size()));
+    if (n < 0 || n == to.size()) {
+      *err = n < 0 ? errno : ENAMETOOLONG;
+      return false;
+    }
+    to.truncate(n);
+    *path = to.startsWith('/') ? to : folderOf(*path) + '/' + to;
+  }
+  *err = ELOOP;
+  return false;
 }
 
+// A temporary file of ours beside the target, locked from its creation until
+// it is renamed or removed, so that no other save's clean-up takes it.
+class Temporary
+{
+public:
+  ~Temporary()
+  {
+    if (m_fd < 0)
+      return;
+    if (!m_renamed)
+      ::unlink(m_path.constData());
+    ::close(m_fd);
+  }
+
+  bool create(const QByteArray &dir, const QByteArray &name, int *err)
+  {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      QByteArray path = dir + "/." + name + '.' + QByteArray(kRandomLength, 'X') + kSuffix;
+      const int fd = ::mkostemps(path.data(), int(kSuffixLength), O_CLOEXEC);
+      if (fd < 0) {
+        *err = errno;
+        return false;
+      }
+      // Where the file system keeps no locks, no clean-up can lock the file
+      // either, and so none removes it.
+      while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+      }
+      // A clean-up may have taken the file between its creation and our
+      // lock: then it is gone, and another name is tried.
+      if (sameFile(fd, path)) {
+        m_fd = fd;
+        m_path = path;
+        return true;
+      }
+      ::close(fd);
+    }
+    *err = EEXIST;
+    return false;
+  }
+
+  int fd() const { return m_fd; }
+
+  // Renames the temporary over `target`; it is no longer ours then, but it
+  // stays locked until this object ends.
+  bool renameTo(const QByteArray &target, int *err)
+  {
+    if (::rename(m_path.constData(), target.constData()) != 0) {
+      *err = errno;
+      return false;
+    }
+    m_renamed = true;
+    return true;
+  }
+
+private:
+  int m_fd = -1;
+  QByteArray m_path;
+  bool m_renamed = false;
+};
+
+// Removes temporaries of `name` that no save holds: those a killed save left.
+// Only names of our own shape are looked at, only regular files are taken,
+// and only one this clean-up could lock.
+void removeStaleTemporaries(const QByteArray &dir, const QByteArray &name)
+{
+  DIR *folder = ::opendir(dir.constData());
+  if (!folder)
+    return;
+  const QByteArray prefix = '.' + name + '.';
+  while (const dirent *e = ::readdir(folder)) {
+    const QByteArray entry(e->d_name);
+    if (entry.size() != prefix.size() + kRandomLength + kSuffixLength || !entry.startsWith(prefix)
+        || !entry.endsWith(kSuffix))
+      continue;
+    bool random = true;
+    for (qsizetype i = prefix.size(); i < prefix.size() + kRandomLength; ++i)
+      random = random && std::isalnum(static_cast<unsigned char>(entry.at(i)));
+    if (!random)
+      continue;
+    const QByteArray path = dir + '/' + entry;
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+      continue;
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && sameFile(fd, path))
+      ::unlink(path.constData());
+    ::close(fd);
+  }
+  ::closedir(folder);
+}
+
+// The file itself takes the new content: its new size is reserved before
+// the first byte changes, so a file-size limit or a full disk fails the save
+// cleanly, and should a write fail after that, the old bytes and length go
+// back.
 bool writeInPlace(const QByteArray &target, const QByteArray &content, QString *error)
 {
-  const int fd = ::open(target.constData(), O_WRONLY | O_CLOEXEC);
+  const int fd = ::open(target.constData(), O_RDWR | O_CLOEXEC);
   if (fd < 0)
     return fail(error, errno);
   int err = 0;
-  bool ok = writeAll(fd, content, &err);
-  if (ok && ::ftruncate(fd, off_t(content.size())) != 0) {
-    err = errno;
-    ok = false;
+  QByteArray old;
+  if (!readAll(fd, &old, &err)) {
+    ::close(fd);
+    return fail(error, err);
   }
-  if (ok && ::fsync(fd) != 0) {
-    err = errno;
-    ok = false;
+  if (!content.isEmpty()) {
+    err = ::posix_fallocate(fd, 0, off_t(content.size()));
+    if (err != 0) {
+      // Where the file system cannot reserve, the C library writes zeros
+      // past the end, and may have grown the file before it failed.
+      struct stat st;
+      if (::fstat(fd, &st) == 0 && st.st_size != off_t(old.size()))
+        (void)::ftruncate(fd, off_t(old.size()));
+      ::close(fd);
+      return fail(error, err);
+    }
   }
-  if (::close(fd) != 0 && ok) {
-    err = errno;
-    ok = false;
+  if (replaceContent(fd, content, &err)) {
+    ::close(fd);
+    return true;
   }
-  return ok || fail(error, err);
+  int backErr = 0;
+  const bool restored = replaceContent(fd, old, &backErr);
+  ::close(fd);
+  if (error) {
+    *error = fileErrorReason(err);
+    if (!restored)
+      *error += QStringLiteral("; eski içerik de geri yazılamadı: ") + fileErrorReason(backErr);
+  }
+  return false;
 }
 
 } // namespace
@@ -103,56 +288,59 @@ bool writeInPlace(const QByteArray &target, const QByteArray &content, QString *
 bool writeFileAtomically(const QString &path, const QByteArray &content, QString *error)
 {
   ignoreFileSizeSignal();
-  const QFileInfo info(path);
-  const QString dir = info.absolutePath();
-  const QByteArray target = QFile::encodeName(info.absoluteFilePath());
-  removeStaleTemporaries(dir, info.fileName());
+  QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+  int err = 0;
+  if (!followLinks(&target, &err))
+    return fail(error, err);
+  const QByteArray dir = folderOf(target);
 
-  QByteArray pattern = target + ".XXXXXX";
-  const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) {
-    const int err = errno;
+  struct stat old;
+  const bool exists = ::stat(target.constData(), &old) == 0;
+  if (!exists && errno != ENOENT)
+    return fail(error, errno);
+  if (exists) {
+    if (S_ISDIR(old.st_mode))
+      return fail(error, EISDIR);
+    // A file without write permission stays as it is, even where its folder
+    // would let a rename replace it; root, who may write anything, is held to
+    // the permission bits.
+    const bool noWriteBits = (old.st_mode & 0222) == 0;
+    if (noWriteBits || ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0) {
+      if (!noWriteBits && errno != EACCES && errno != EPERM)
+        return fail(error, errno);  // a read-only file system, say
+      if (error)
+        *error = readOnlyFileReason();
+      return false;
+    }
+  }
+  removeStaleTemporaries(dir, nameOf(target));
+
+  Temporary temporary;
+  if (!temporary.create(dir, nameOf(target), &err)) {
     // A shared folder may let the user change its files but not add new ones.
-    if ((err == EACCES || err == EPERM) && info.exists() && info.isWritable())
+    if ((err == EACCES || err == EPERM) && exists)
       return writeInPlace(target, content, error);
     return fail(error, err);
   }
-  ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-
-  int err = 0;
-  bool ok = writeAll(fd, content, &err);
-  if (ok) {
-    // Keep the permissions of the file being replaced, or the usual ones for
-    // a new file.
-    struct stat st;
-    mode_t mode;
-    if (::stat(target.constData(), &st) == 0) {
-      mode = st.st_mode & 07777;
-    } else {
-      const mode_t mask = ::umask(0);
-      ::umask(mask);
-      mode = 0666 & ~mask;
-    }
-    ::fchmod(fd, mode);
+  // Keep the permissions of the file being replaced, or the usual ones for a
+  // new file.
+  mode_t mode;
+  if (exists) {
+    mode = old.st_mode & 07777;
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
   }
-  if (ok && ::fsync(fd) != 0) {
-    err = errno;
-    ok = false;
-  }
-  if (::close(fd) != 0 && ok) {
-    err = errno;
-    ok = false;
-  }
-  if (ok && ::rename(pattern.constData(), target.constData()) != 0) {
-    err = errno;
-    ok = false;
-  }
-  if (!ok) {
-    ::unlink(pattern.constData());
+  if (!writeAll(temporary.fd(), content, &err))
     return fail(error, err);
-  }
+  (void)::fchmod(temporary.fd(), mode);
+  if (::fsync(temporary.fd()) != 0)
+    return fail(error, errno);
+  if (!temporary.renameTo(target, &err))
+    return fail(error, err);
   // The rename itself lives in the folder; sync it too where the folder allows.
-  const int dfd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int dfd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dfd >= 0) {
     ::fsync(dfd);
     ::close(dfd);

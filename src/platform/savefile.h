@@ -8,11 +8,18 @@
 
 namespace vz {
 
-// Returns false and sets `error` (when given) to the system's reason when the
-// file cannot be written; the old file is then left as it was. A writable file
-// in a folder that takes no new files is written in place from the complete
-// content. Temporary files left beside `path` by an earlier, killed save are
-// removed.
+// Returns false and sets `error` (when given) to the reason in Turkish when the
+// file cannot be written; the old file is then left byte for byte as it was.
+//
+// - A file without write permission is refused, whatever its folder allows.
+// - A symbolic link is followed: the file it points to is written and the
+//   link stays a link.
+// - A writable file in a folder that takes no new files is written in place:
+//   its new size is reserved first, and should a write still fail the old
+//   bytes and length are put back.
+// - The temporary files are named ".NAME.XXXXXX.vzsave" and locked while a
+//   save writes them; one that no save holds any more (left by a killed save)
+//   is removed. No other file is ever removed.
 bool writeFileAtomically(const QString &path, const QByteArray &content, QString *error = nullptr);
 
 } // namespace vz

@@ -1,6 +1,7 @@
 #include "services/arrayserver.h"
 
 #include "platform/cp1254.h"
+#include "platform/fileerror.h"
 #include "platform/rtext.h"
 #include "platform/savefile.h"
 
@@ -130,12 +131,12 @@ bool readWholeFile(const QString &path, QString &text, QString &error)
 {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) {
-    error = QStringLiteral("%1 açılamadı: %2").arg(QDir::toNativeSeparators(path), f.errorString());
+    error = QStringLiteral("%1 açılamadı: %2").arg(QDir::toNativeSeparators(path), fileErrorReason(f));
     return false;
   }
   const QByteArray bytes = f.readAll();
   if (f.error() != QFileDevice::NoError) {
-    error = QStringLiteral("%1 okunamadı: %2").arg(QDir::toNativeSeparators(path), f.errorString());
+    error = QStringLiteral("%1 okunamadı: %2").arg(QDir::toNativeSeparators(path), fileErrorReason(f));
     return false;
   }
   text = cp1254::decode(bytes);

@@ -1,6 +1,7 @@
 #include "services/inifile.h"
 
 #include "platform/cp1254.h"
+#include "platform/fileerror.h"
 #include "platform/rtext.h"
 #include "platform/savefile.h"
 #include "services/latebound.h"
@@ -142,7 +143,7 @@ bool INIFILE::load(Lines &out) const
   if (!f.exists())
     return true;
   if (!f.open(QIODevice::ReadOnly)) {
-    m_error = QStringLiteral("%1 açılamadı: %2").arg(QDir::toNativeSeparators(path()), f.errorString());
+    m_error = QStringLiteral("%1 açılamadı: %2").arg(QDir::toNativeSeparators(path()), fileErrorReason(f));
     return false;
   }
   const QString text = cp1254::decode(f.readAll());

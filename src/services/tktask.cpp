@@ -1,5 +1,7 @@
 #include "services/tktask.h"
 
+#include "platform/fileerror.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -126,7 +128,7 @@ QStringList splitCommandLine(const QString &line)
 
 QString errnoText(int code)
 {
-  return QString::fromLocal8Bit(std::strerror(code));
+  return fileErrorReason(code);
 }
 
 } // namespace

@@ -72,7 +72,8 @@ private:
   qint64 m_pid = 0;
 };
 
-// The system's text for the calling thread's last error (errno).
+// The reason for the calling thread's last error (errno): Turkish for the
+// common causes, as fileErrorReason() gives it.
 QString LASTPROCERRORASTEXT();
 
 // A Windows language id: sub << 10 | (primary & 0xFFFF); (0, 1) gives 0x400,

@@ -1,6 +1,7 @@
 #include "textreportfile.h"
 
 #include "platform/cp1254.h"
+#include "platform/fileerror.h"
 #include "platform/savefile.h"
 
 #include <QFile>
@@ -12,13 +13,13 @@ bool TextReportFile::read(const QString &path, QString *text, QString *error)
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     if (error)
-      *error = file.errorString();
+      *error = fileErrorReason(file);
     return false;
   }
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) {
     if (error)
-      *error = file.errorString();
+      *error = fileErrorReason(file);
     return false;
   }
   if (text)

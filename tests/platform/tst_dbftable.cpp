@@ -1,17 +1,11 @@
 #include "dbfreader.h"
 #include "platform/cp1254.h"
 #include "platform/dbftable.h"
-#include "platform/savefile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace vz;
 
@@ -413,119 +407,6 @@ private slots:
     QCOMPARE(ind.records.size(), 1);
     QVERIFY(ind.deleted.isEmpty());
     QCOMPARE(ind.records.at(0).at(0), QStringLiteral("    12.0000,") + blanks(300 - 12));
-  }
-
-  // A full disk or a file-size limit must fail the save with the system's
-  // reason and leave the old file byte for byte as it was, whatever the size.
-  void writeFailureKeepsTheOldFile_data()
-  {
-    QTest::addColumn<int>("size");
-    QTest::newRow("1 KiB") << 1024;
-    QTest::newRow("12 KiB") << 12 * 1024;
-    QTest::newRow("100 KiB") << 100 * 1024;
-  }
-
-  void writeFailureKeepsTheOldFile()
-  {
-    QFETCH(int, size);
-    QTemporaryDir here;
-    const QString path = here.filePath(QStringLiteral("P.RVD"));
-    const QByteArray old(300, 'o');
-    writeBytes(path, old);
-    const QByteArray content(size, 'n');
-    struct rlimit saved;
-    QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
-    struct rlimit low = saved;
-    low.rlim_cur = rlim_t(size / 2);
-    QVERIFY(::setrlimit(RLIMIT_FSIZE, &low) == 0);
-    QString why;
-    const bool ok = writeFileAtomically(path, content, &why);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    QVERIFY(!ok);
-    QVERIFY(!why.isEmpty());
-    QVERIFY2(!why.contains(QLatin1String("Unknown")), qPrintable(why));
-    QCOMPARE(readBytes(path), old);
-    QCOMPARE(QDir(here.path()).entryList(QDir::Files), QStringList{QStringLiteral("P.RVD")});
-  }
-
-  void fullFileSystemKeepsTheOldFile()
-  {
-    if (::geteuid() != 0)
-      QSKIP("mounting a small tmpfs needs root");
-    const QString mnt = file(QStringLiteral("mnt"));
-    QVERIFY(QDir().mkpath(mnt));
-    if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                                   QStringLiteral("size=64k"), QStringLiteral("tmpfs"), mnt}) != 0)
-      QSKIP("tmpfs could not be mounted here");
-    const QString path = mnt + QStringLiteral("/P.RVD");
-    const QByteArray old(8 * 1024, 'o');
-    writeBytes(path, old);
-    {
-      QFile fill(mnt + QStringLiteral("/fill"));
-      QVERIFY(fill.open(QIODevice::WriteOnly));
-      const QByteArray block(4096, 'f');
-      while (fill.write(block) == block.size() && fill.flush()) {
-      }
-    }
-    QString why;
-    for (const int size : {1024, 12 * 1024, 100 * 1024}) {
-      QVERIFY(!writeFileAtomically(path, QByteArray(size, 'n'), &why));
-      QVERIFY(!why.isEmpty());
-      QCOMPARE(readBytes(path), old);
-    }
-    QProcess::execute(QStringLiteral("umount"), {mnt});
-  }
-
-  // A folder that takes no new files still lets its writable files be saved.
-  void unwritableFolderIsWrittenInPlace()
-  {
-    QTemporaryDir here;
-    const QString sub = here.filePath(QStringLiteral("ro"));
-    QVERIFY(QDir().mkpath(sub));
-    const QString path = sub + QStringLiteral("/P.RVD");
-    writeBytes(path, QByteArray(5000, 'o'));
-    const auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                     | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
-    QVERIFY(QFile::setPermissions(here.path(), all));
-    QVERIFY(QFile::setPermissions(sub, all & ~QFileDevice::WriteOwner));
-    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther
-                                            | QFileDevice::WriteOther | QFileDevice::ReadGroup | QFileDevice::WriteGroup));
-    // Root writes any folder: the save runs as "nobody" then, in a child.
-    const bool root = ::geteuid() == 0;
-    bool ok = false;
-    if (root) {
-      const pid_t child = ::fork();
-      if (child == 0) {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-          ::_exit(2);
-        ::_exit(writeFileAtomically(path, QByteArray(100, 'n')) ? 0 : 1);
-      }
-      int status = 0;
-      QVERIFY(::waitpid(child, &status, 0) == child);
-      QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) != 2, "could not become nobody");
-      ok = WEXITSTATUS(status) == 0;
-    } else {
-      ok = writeFileAtomically(path, QByteArray(100, 'n'));
-    }
-    QFile::setPermissions(sub, all);
-    QVERIFY(ok);
-    QCOMPARE(readBytes(path), QByteArray(100, 'n'));
-    QCOMPARE(QDir(sub).entryList(QDir::Files), QStringList{QStringLiteral("P.RVD")});
-  }
-
-  void staleTemporaryIsRemovedAtTheNextSave()
-  {
-    QTemporaryDir here;
-    const QString path = here.filePath(QStringLiteral("P.RVD"));
-    writeBytes(path, "old");
-    writeBytes(path + QStringLiteral(".a1B2c3"), "left by a killed save");
-    writeBytes(path + QStringLiteral(".bak"), "not ours");
-    writeBytes(here.filePath(QStringLiteral("Q.RVD.a1B2c3")), "another file's");
-    QVERIFY(writeFileAtomically(path, "new"));
-    QCOMPARE(readBytes(path), QByteArray("new"));
-    QStringList left = QDir(here.path()).entryList(QDir::Files);
-    left.sort();
-    QCOMPARE(left, (QStringList{QStringLiteral("P.RVD"), QStringLiteral("P.RVD.bak"), QStringLiteral("Q.RVD.a1B2c3")}));
   }
 
   // A width our writer would not reproduce is refused at open, so the table

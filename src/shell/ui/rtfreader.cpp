@@ -1,6 +1,7 @@
 #include "rtfreader.h"
 
 #include "platform/cp1254.h"
+#include "platform/fileerror.h"
 #include "rtfwriter.h"
 
 #include <QColor>
@@ -493,7 +494,7 @@ bool RtfReader::readFile(const QString &path, QTextDocument *document)
 {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    m_error = file.errorString();
+    m_error = fileErrorReason(file);
     document->clear();
     return false;
   }

@@ -47,29 +47,12 @@ bool openReference(const QString &programDir, Interaction &ui, const QString &mi
     ui.warning(refmatrix::missingText(), missingCaption);
     return false;
   }
-  if (!refmatrix::read(path, m)) {
-    ui.errorMessage(openErrorText());
+  QString why;
+  if (!refmatrix::read(path, m, &why)) {
+    ui.errorMessage(refmatrix::withReason(openErrorText(), why));
     return false;
   }
   return true;
-}
-
-int indexOfStored(const QStringList &names, const QString &name, int except = -1)
-{
-  const QString key = storedName(name);
-  for (int i = 0; i < names.size(); ++i)
-    if (i != except && storedName(names.at(i)) == key)
-      return i;
-  return -1;
-}
-
-int referenceFeedByStored(const ReferenceMatrix &m, const QString &name)
-{
-  const QString key = storedName(name);
-  for (int i = 0; i < m.feeds.size(); ++i)
-    if (storedName(m.feeds.at(i).name) == key)
-      return i;
-  return -1;
 }
 
 QString tooManyFeedsText(int count)
@@ -91,6 +74,83 @@ void setCell(QStringList &row, int index, const QString &value)
   while (row.size() <= index)
     row.append(blank11());
   row[index] = value;
+}
+
+// The reference records a problem feedstuff stands for. The whole name
+// decides first (the first record of that name); only a name a problem file
+// may have cut to its 15 characters falls back to the records whose first 15
+// characters give it, and then every such record is returned, so that the
+// caller can tell one from several.
+QList<int> recordsFor(const ReferenceMatrix &m, const QString &feedName)
+{
+  const int whole = m.feedIndex(feedName);
+  if (whole >= 0)
+    return {whole};
+  QList<int> out;
+  if (feedName.isEmpty() || storedName(feedName) != feedName)
+    return out;
+  for (int i = 0; i < m.feeds.size(); ++i)
+    if (storedName(m.feeds.at(i).name) == feedName)
+      out.append(i);
+  return out;
+}
+
+// A feedstuff name held whole by a feedstuff of the problem other than `except`.
+bool heldElsewhere(const QStringList &feedNames, const QString &name, int except)
+{
+  for (int i = 0; i < feedNames.size(); ++i)
+    if (i != except && feedNames.at(i) == name)
+      return true;
+  return false;
+}
+
+// Asks which of the reference records `candidates` (indexes into m.feeds)
+// problem feedstuff `c` is; a name another feedstuff holds is refused and
+// asked again. On a pair the feedstuff takes the record's whole name (its
+// table row the 15 characters a problem keeps) and `record` is set.
+NamePairing pairFeed(RationProblem &problem, int c, const ReferenceMatrix &m, const QList<int> &candidates,
+                     Interaction &ui, int *record)
+{
+  QStringList names;
+  for (int i : candidates)
+    names.append(m.feeds.at(i).trimmedName());
+  for (;;) {
+    const NamePairing answer = ui.askNamePairing(problem.feedNames.at(c), names);
+    if (answer.kind != NamePairing::Kind::Pair)
+      return answer;
+    if (answer.selected < 1 || answer.selected > names.size())
+      continue;
+    const QString pairedName = names.at(answer.selected - 1);
+    if (heldElsewhere(problem.feedNames, pairedName, c)) {
+      ui.warning(duplicateNameText(pairedName), QStringLiteral("Uyarı..."));
+      continue;
+    }
+    problem.feedNames[c] = pairedName;
+    if (c < problem.feeds.size())
+      problem.feeds[c][YmName] = rt::PadR(pairedName, NameWidth);
+    *record = candidates.at(answer.selected - 1);
+    return answer;
+  }
+}
+
+// One line of the message that names the chosen records not added.
+QString notAddedLine(const ReferenceFeed &f, const QString &reason)
+{
+  const QString name = f.trimmedName().isEmpty() ? QStringLiteral("(%1. kayıt, adsız)").arg(f.recNo) : f.trimmedName();
+  return name + QStringLiteral(": ") + reason;
+}
+
+void tellNotAdded(const QStringList &lines, Interaction &ui)
+{
+  if (lines.isEmpty())
+    return;
+  ui.information(QStringLiteral("Seçilen şu yem maddeleri eklenmedi:\n\n") + lines.join(QLatin1Char('\n')),
+                 QStringLiteral("Bilgi..."));
+}
+
+QString noNameReason()
+{
+  return QStringLiteral("kaydın adı yok.");
 }
 
 } // namespace
@@ -128,19 +188,30 @@ bool AMAT_OLUSTUR_GR(const QString &programDir, RationProblem &problem, Interact
   const QList<int> picked = ui.chooseMany(QStringLiteral("Yem Maddesi Seçimi"), items, false);
   if (picked.isEmpty())
     return false;
-  // A record without a name, or one a problem could not tell from a record
-  // chosen before it (equal in the 15 characters kept), adds nothing.
+  // Every chosen record is a feedstuff of its own, whatever its first 15
+  // characters; only a record without a name, or a second record of a name
+  // already taken, is left out, and the user is told which and why.
   QList<int> chosenFeeds;
   QStringList keptNames;
+  QStringList notAdded;
   for (int n : picked) {
-    const QString name = m.feeds.at(n - 1).trimmedName();
-    if (name.isEmpty() || indexOfStored(keptNames, name) >= 0)
+    const ReferenceFeed &f = m.feeds.at(n - 1);
+    const QString name = f.trimmedName();
+    if (name.isEmpty()) {
+      notAdded.append(notAddedLine(f, noNameReason()));
       continue;
+    }
+    if (keptNames.contains(name)) {
+      notAdded.append(notAddedLine(f, QStringLiteral("bu adla bir kayıt daha seçildi; ilki alındı.")));
+      continue;
+    }
     keptNames.append(name);
     chosenFeeds.append(n);
   }
-  if (chosenFeeds.isEmpty())
+  if (chosenFeeds.isEmpty()) {
+    tellNotAdded(notAdded, ui);
     return false;
+  }
   if (chosenFeeds.size() > MaxFeeds) {
     ui.warning(tooManyFeedsText(int(chosenFeeds.size())), QStringLiteral("Uyarı..."));
     return false;
@@ -186,6 +257,7 @@ bool AMAT_OLUSTUR_GR(const QString &programDir, RationProblem &problem, Interact
   problem.changed.matrix = true;
   problem.changed.nutrientNames = true;
   problem.changed.feedNames = true;
+  tellNotAdded(notAdded, ui);
   return true;
 }
 
@@ -203,35 +275,75 @@ bool AMAT_YMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
   if (chosen.isEmpty())
     return false;
 
-  // Counted as the run will append them: a name already there, or chosen
-  // twice, adds nothing.
+  // Which chosen records the problem holds already. A feedstuff of the same
+  // whole name is that record; a name a problem file cut to 15 characters is
+  // the one record those characters give, or, when several records give them,
+  // the one the user names in the pairing dialog (asked once per feedstuff).
+  const RationProblem before = problem;
+  QList<int> toAdd;  // indexes into m.feeds, in table order
+  QStringList notAdded;
   QStringList after = problem.feedNames;
+  QList<int> asked;  // problem feedstuffs already asked about in this run
   for (int n : chosen) {
-    const QString name = m.feeds.at(n - 1).trimmedName();
-    if (!name.isEmpty() && indexOfStored(after, name) < 0)
-      after.append(name);
+    const ReferenceFeed &f = m.feeds.at(n - 1);
+    const QString name = f.trimmedName();
+    if (name.isEmpty()) {
+      notAdded.append(notAddedLine(f, noNameReason()));
+      continue;
+    }
+    QString held;  // the problem's name for this record, when it has it
+    if (after.contains(name))
+      held = name;
+    for (int c = 0; held.isEmpty() && c < problem.feedNames.size(); ++c) {
+      const QString feed = problem.feedNames.at(c);
+      if (storedName(feed) != storedName(name))
+        continue;
+      QList<int> records = recordsFor(m, feed);
+      if (records.size() > 1 && !asked.contains(c)) {
+        asked.append(c);
+        int record = -1;
+        const NamePairing answer = pairFeed(problem, c, m, records, ui, &record);
+        if (answer.kind == NamePairing::Kind::Cancel) {
+          problem = before;
+          return false;
+        }
+        after[c] = problem.feedNames.at(c);
+        records = record >= 0 ? QList<int>{record} : QList<int>{};
+      }
+      if (records == QList<int>{n - 1})
+        held = feed;
+    }
+    if (!held.isEmpty()) {
+      notAdded.append(notAddedLine(f, held == name
+                                          ? QStringLiteral("aktif problemde bu adla bir yem maddesi zaten var.")
+                                          : QStringLiteral("aktif problemdeki \"%1\" bu kayıttır "
+                                                           "(problem dosyası adın ilk 15 karakterini saklar).")
+                                                .arg(held)));
+      continue;
+    }
+    after.append(name);
+    toAdd.append(n - 1);
   }
   if (after.size() > MaxFeeds) {
+    problem = before;
     ui.warning(tooManyFeedsText(int(after.size())), QStringLiteral("Uyarı..."));
     return false;
   }
   if (!ui.askYesNoWithIcon(QStringLiteral("Seçilen yem maddeleri aktif girişlere eklenecek!"),
-                           QStringLiteral("Uyarı..."), Interaction::Icon::Exclamation))
+                           QStringLiteral("Uyarı..."), Interaction::Icon::Exclamation)) {
+    problem = before;
     return false;
+  }
 
-  const RationProblem before = problem;
   const int rows = int(problem.matrix.size());
   int cells = int(problem.feedNames.size());
   QStringList skipped;
   bool renamed = false;
   int appended = 0;
 
-  for (int n : chosen) {
-    const ReferenceFeed &f = m.feeds.at(n - 1);
-    const QString name = f.trimmedName();
-    if (name.isEmpty() || indexOfStored(problem.feedNames, name) >= 0)
-      continue;
-    problem.feedNames.append(name);
+  for (int i : std::as_const(toAdd)) {
+    const ReferenceFeed &f = m.feeds.at(i);
+    problem.feedNames.append(f.trimmedName());
     problem.feeds.append(feedRow(f));
     ++appended;
     ++cells;
@@ -288,6 +400,7 @@ bool AMAT_YMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
   // The renamed nutrients must reach the file with the next save.
   if (renamed)
     problem.changed.nutrientNames = true;
+  tellNotAdded(notAdded, ui);
   return true;
 }
 
@@ -299,7 +412,6 @@ bool AMAT_BMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
   const QStringList columns = m.nutrientColumns();
   const QStringList units = m.units();
   const int kmo = int(columns.indexOf(QStringLiteral("KMO")));
-  const QStringList referenceNames = m.trimmedFeedNames();
 
   const QList<int> chosen = ui.chooseMany(QStringLiteral("Besin Maddesi Ekle"), columns, false);
   if (chosen.isEmpty())
@@ -323,7 +435,7 @@ bool AMAT_BMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
       positions.prepend(kmo);
   }
 
-  QStringList skipped;
+  QList<int> skipped;  // feedstuff positions: several may share a cut name
   bool renamed = false;
   for (int pos : std::as_const(positions)) {
     const QString column = columns.at(pos);
@@ -336,35 +448,35 @@ bool AMAT_BMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
     QStringList &row = problem.matrix.last();
     for (int c = 0; c < cells; ++c) {
       const QString feed = problem.feedNames.at(c);
-      const int found = referenceFeedByStored(m, feed);
-      if (found >= 0) {
-        row[c] = rt::PadR(m.feeds.at(found).cells.value(pos), CellWidth);
+      const QList<int> records = recordsFor(m, feed);
+      if (records.size() == 1) {
+        row[c] = rt::PadR(m.feeds.at(records.first()).cells.value(pos), CellWidth);
         continue;
       }
-      if (skipped.contains(feed))
+      if (skipped.contains(c))
         continue;
-      for (;;) {
-        const NamePairing answer = ui.askNamePairing(feed, referenceNames);
-        if (answer.kind == NamePairing::Kind::Cancel) {
-          problem = before;
-          return false;
-        }
-        if (answer.kind == NamePairing::Kind::Skip) {
-          skipped.append(feed);
-          break;
-        }
-        const QString pairedName = referenceNames.at(answer.selected - 1);
-        if (indexOfStored(problem.feedNames, pairedName, c) >= 0) {
-          ui.warning(duplicateNameText(pairedName), QStringLiteral("Uyarı..."));
-          continue;
-        }
-        problem.feedNames[c] = pairedName;
-        if (c < problem.feeds.size())
-          problem.feeds[c][YmName] = rt::PadR(pairedName, NameWidth);
-        renamed = true;
-        row[c] = rt::PadR(m.feeds.at(answer.selected - 1).cells.value(pos), CellWidth);
-        break;
+      // Several records share the 15 characters the problem kept: the user
+      // says which one (a record another feedstuff holds is not offered);
+      // otherwise any record may be its pair.
+      QList<int> candidates;
+      for (int i : records)
+        if (!heldElsewhere(problem.feedNames, m.feeds.at(i).trimmedName(), c))
+          candidates.append(i);
+      if (candidates.isEmpty())
+        for (int i = 0; i < m.feeds.size(); ++i)
+          candidates.append(i);
+      int record = -1;
+      const NamePairing answer = pairFeed(problem, c, m, candidates, ui, &record);
+      if (answer.kind == NamePairing::Kind::Cancel) {
+        problem = before;
+        return false;
       }
+      if (answer.kind == NamePairing::Kind::Skip) {
+        skipped.append(c);
+        continue;
+      }
+      renamed = true;
+      row[c] = rt::PadR(m.feeds.at(record).cells.value(pos), CellWidth);
     }
   }
 

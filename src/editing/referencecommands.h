@@ -17,11 +17,20 @@ namespace refcommands {
 // The feedstuff limit of a problem file.
 inline constexpr int MaxFeeds = 85;
 
+// How a problem feedstuff is found in the reference matrix: by its whole
+// name (the first record of that name); a name a problem file has cut to 15
+// characters stands for the one record those characters give, and when
+// several records give them the user says which in the name-pairing dialog.
+// A chosen record that is not added is named, with the reason, in one
+// message at the end.
+
 // "Seçerek Oluştur": the feedstuff and nutrient tables, their lists and the
 // matrix are replaced by the chosen reference feedstuffs and nutrients (with
 // the dry-matter row "KMT" first, and "KMO" always among the nutrients when
-// the reference has it). Tables that are not empty are replaced only after a
-// Yes. A manual amount list is cleared. True when the problem changed.
+// the reference has it). Every chosen record becomes a feedstuff of its own,
+// except one without a name or a second one of a name already taken. Tables
+// that are not empty are replaced only after a Yes. A manual amount list is
+// cleared. True when the problem changed.
 bool AMAT_OLUSTUR_GR(const QString &programDir, RationProblem &problem, Interaction &ui);
 
 // "Yem Maddesi Ekle": appends chosen reference feedstuffs not yet in the

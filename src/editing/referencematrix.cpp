@@ -104,6 +104,11 @@ QString defaultPath(const QString &programDir)
   return QDir(programDir).filePath(QLatin1String(FileName));
 }
 
+QString withReason(const QString &text, const QString &why)
+{
+  return why.isEmpty() ? text : text + QStringLiteral("\n\n") + why;
+}
+
 QString missingText()
 {
   return QStringLiteral("MATKUMAD.DBF dosyası yok..!");
@@ -112,6 +117,15 @@ QString missingText()
 QString createFailedText()
 {
   return QStringLiteral("Referans matris dosyası (MATKUMAD.DBF) oluşturulamadı!");
+}
+
+QString narrowColumnText(const QString &field, int width)
+{
+  return QStringLiteral("Referans matrisin \"%1\" kolonu %2 karakter genişliğinde; değerler için en az %3 "
+                        "karakter gerekir. Değerler kesilmesin diye dosya açılmadı.")
+      .arg(field)
+      .arg(width)
+      .arg(CellWidth);
 }
 
 bool read(const QString &path, ReferenceMatrix *out, QString *error)
@@ -125,31 +139,38 @@ bool read(const QString &path, ReferenceMatrix *out, QString *error)
   ReferenceMatrix m;
   m.path = path;
   m.fields = table.fields();
-  const int n = table.fieldCount();
-  table.goTop();
-  bool first = true;
-  while (!table.eof()) {
-    QStringList values;
-    values.reserve(n);
-    for (int i = 0; i < n; ++i)
-      values.append(table.fieldGet(i));
-    if (first) {
-      m.unitsRecord = values;
-      first = false;
+  // A price or nutrient cell holds number text of 11 characters: a narrower
+  // column of a foreign table would cut every value written into it.
+  for (int i = 1; i < m.fields.size(); ++i) {
+    if (m.fields.at(i).length < CellWidth) {
+      if (error)
+        *error = narrowColumnText(m.fields.at(i).name, m.fields.at(i).length);
+      return false;
+    }
+  }
+  // One pass over the records as read; deleted ones are hidden.
+  const QList<DbfRecord> all = table.allRecords();
+  table.close();
+  m.records.reserve(all.size());
+  m.feeds.reserve(all.size());
+  for (int n = 0; n < all.size(); ++n) {
+    const DbfRecord &r = all.at(n);
+    if (r.deleted)
+      continue;
+    if (m.records.isEmpty()) {
+      m.unitsRecord = r.values;
     } else {
       ReferenceFeed f;
-      f.recNo = table.recNo();
-      f.name = n > 0 ? values.at(0) : QString();
-      f.price = n > 1 ? values.at(1) : QString();
-      f.cells = values.mid(2);
+      f.recNo = n + 1;
+      f.name = r.values.value(0);
+      f.price = r.values.value(1);
+      f.cells = r.values.mid(2);
       m.feeds.append(f);
     }
-    m.records.append(values);
-    table.skip(1);
+    m.records.append(r.values);
   }
-  table.close();
   if (out)
-    *out = m;
+    *out = std::move(m);
   return true;
 }
 

@@ -64,13 +64,20 @@ QString locate(const QString &programDir);
 // Where a new reference matrix goes: programDir + "/MATKUMAD.DBF".
 QString defaultPath(const QString &programDir);
 
+// Why a table with column `field` of `width` characters is not opened.
+QString narrowColumnText(const QString &field, int width);
+
+// `text`, and under it `why` when there is a reason to give.
+QString withReason(const QString &text, const QString &why);
+
 // "MATKUMAD.DBF dosyası yok..!"
 QString missingText();
 // "Referans matris dosyası (MATKUMAD.DBF) oluşturulamadı!"
 QString createFailedText();
 
 // Reads the table in record order (deleted records hidden). False and
-// `error` set when it cannot be opened.
+// `error` set when it cannot be opened, or when its price or a nutrient
+// column is narrower than the 11 characters of a cell (narrowColumnText()).
 bool read(const QString &path, ReferenceMatrix *out, QString *error = nullptr);
 
 } // namespace refmatrix

@@ -26,11 +26,25 @@ QString cellNumber(double value)
 bool ReferenceMatrixCopy::open(const QString &path, QString *error)
 {
   ReferenceMatrix m;
-  if (!refmatrix::read(path, &m, error))
+  m_openError.clear();
+  if (!refmatrix::read(path, &m, &m_openError)) {
+    if (error)
+      *error = m_openError;
     return false;
+  }
   m_path = path;
   m_fields = m.fields;
   m_records = m.records;
+  // A table without records still needs its units record first: without it
+  // the first feedstuff typed in would stand where "BIRIM" belongs and be
+  // renamed to it. It reaches the file with the first save.
+  if (m_records.isEmpty() && !m_fields.isEmpty()) {
+    QStringList units;
+    for (const DbfField &f : std::as_const(m_fields))
+      units.append(QString(f.length, QLatin1Char(' ')));
+    units[0] = rt::PadR(QString::fromLatin1(refmatrix::UnitsName), m_fields.at(0).length);
+    m_records.append(units);
+  }
   m_open = true;
   m_changed = false;
   return true;
@@ -223,7 +237,10 @@ ReferenceMatrixCopy::LinkOutcome ReferenceMatrixCopy::linkNutrients(int record, 
 
 namespace refmaint {
 
-QString openFailedText() { return QStringLiteral("Referans matris dosyası açma hatası!"); }
+QString openFailedText(const QString &why)
+{
+  return refmatrix::withReason(QStringLiteral("Referans matris dosyası açma hatası!"), why);
+}
 
 QString zeroDivisorText()
 {

@@ -21,6 +21,9 @@ public:
 
   // Reads `path`; false (and `error` set) when it cannot be read.
   bool open(const QString &path, QString *error = nullptr);
+  // Why the last open() failed (a column too narrow for its values, a file
+  // that is no table); empty after a successful one.
+  QString openError() const { return m_openError; }
   bool isOpen() const { return m_open; }
   QString path() const { return m_path; }
 
@@ -85,12 +88,14 @@ private:
   QList<DbfField> m_fields;
   QList<QStringList> m_records;  // every field at full width
   bool m_changed = false;
+  QString m_openError;
 };
 
 namespace refmaint {
 
 // The messages of the window's commands.
-QString openFailedText();            // "Referans matris dosyası açma hatası!"
+// "Referans matris dosyası açma hatası!", with the reason under it when given.
+QString openFailedText(const QString &why = QString());
 QString zeroDivisorText();           // "/" with a typed zero
 QString skippedCellsText(int count); // cells left because their divisor was zero
 QString saveFailedText(const QString &why);

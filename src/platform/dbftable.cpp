@@ -80,7 +80,9 @@ QByteArray headerBytes(const QList<DbfField> &fields, quint32 count, const QDate
   for (int i = 0; i < fields.size(); ++i) {
     const DbfField &f = fields.at(i);
     char *d = p + HeaderSize + DescriptorSize * i;
-    const QByteArray name = f.name.toUpper().toLatin1();
+    // Written as the name is held, byte for byte in code page 1254: a table
+    // from an older program may carry Turkish letters ("ÇİNKO").
+    const QByteArray name = cp1254::encode(f.name);
     std::memcpy(d, name.constData(), size_t(std::min<qsizetype>(name.size(), 10)));
     d[11] = char(f.type.toLatin1());
     if (f.type == QLatin1Char('C')) {
@@ -127,24 +129,36 @@ bool encodeValue(const DbfField &f, const QString &value, QByteArray *out, QStri
   return true;
 }
 
+// A stored field name: a letter first, then letters, digits or "_", at most
+// 10 bytes. Letters of code page 1254 count, so that a table whose names carry
+// Turkish letters can be written again; what a user may type is narrower and
+// is checked where the name is typed.
 bool validName(const QString &name)
 {
-  if (name.isEmpty() || name.size() > 10)
+  if (name.isEmpty() || name.size() > 10 || !cp1254::canEncode(name))
     return false;
   for (int i = 0; i < name.size(); ++i) {
     const QChar c = name.at(i);
-    const bool letter = (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
     const bool digit = c >= QLatin1Char('0') && c <= QLatin1Char('9');
-    if (!(letter || (i > 0 && (digit || c == QLatin1Char('_')))))
+    if (!(c.isLetter() || (i > 0 && (digit || c == QLatin1Char('_')))))
       return false;
   }
   return true;
 }
 
+// dBASE upper-cases the letters a-z of a new name; any other byte is kept.
+QString upperAscii(QString name)
+{
+  for (QChar &c : name)
+    if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+      c = QChar(c.unicode() - 'a' + 'A');
+  return name;
+}
+
 QList<DbfField> normalised(QList<DbfField> fields)
 {
   for (DbfField &f : fields) {
-    f.name = f.name.toUpper();
+    f.name = upperAscii(f.name);
     f.type = f.type.toUpper();
     if (f.type == QLatin1Char('D'))
       f.length = 8;
@@ -198,6 +212,7 @@ struct DbfTable::Impl {
   int indexField = -1;
   bool indexStale = true;
   QList<QPair<QByteArray, int>> keys;  // sorted (key, recno) of live records
+  QList<int> keyPos;                   // recno -> its place in keys, -1 for a deleted record
   bool found = false;
   QMap<int, Listener> listeners;
   int nextListener = 1;
@@ -257,6 +272,7 @@ struct DbfTable::Impl {
   void rebuildIndex()
   {
     keys.clear();
+    keyPos.clear();
     if (indexField < 0)
       return;
     const int off = offsets.at(indexField);
@@ -266,24 +282,47 @@ struct DbfTable::Impl {
         keys.append({QByteArray(rec(n) + off, len), n});
     std::stable_sort(keys.begin(), keys.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
+    keyPos = QList<int>(count + 1, -1);
+    for (int i = 0; i < keys.size(); ++i)
+      keyPos[keys.at(i).second] = i;
     indexStale = false;
   }
 
-  // Live records in the current order.
-  QList<int> order()
+  // Navigation in the current order without listing it, so that a step costs
+  // the same at the ten-thousandth record as at the first. In natural order a
+  // step passes over the deleted records between two live ones.
+  int nextLive(int from) const  // first live record at or after `from`; 0 when none
   {
-    QList<int> o;
-    if (indexField >= 0) {
-      if (indexStale)
-        rebuildIndex();
-      for (const auto &k : keys)
-        o.append(k.second);
-    } else {
-      for (int n = 1; n <= count; ++n)
-        if (!deleted(n))
-          o.append(n);
-    }
-    return o;
+    for (int n = std::max(from, 1); n <= count; ++n)
+      if (!deleted(n))
+        return n;
+    return 0;
+  }
+  int previousLive(int from) const  // last live record at or before `from`; 0 when none
+  {
+    for (int n = std::min(from, count); n >= 1; --n)
+      if (!deleted(n))
+        return n;
+    return 0;
+  }
+  void freshIndex()
+  {
+    if (indexField >= 0 && indexStale)
+      rebuildIndex();
+  }
+  int firstInOrder()  // 0 when no record is live
+  {
+    freshIndex();
+    if (indexField >= 0)
+      return keys.isEmpty() ? 0 : keys.first().second;
+    return nextLive(1);
+  }
+  int lastInOrder()
+  {
+    freshIndex();
+    if (indexField >= 0)
+      return keys.isEmpty() ? 0 : keys.last().second;
+    return previousLive(count);
   }
 
   void toPhantom()
@@ -314,7 +353,7 @@ struct DbfTable::Impl {
     for (int at = HeaderSize; at + DescriptorSize <= headerLen && p[at] != HeaderEnd; at += DescriptorSize) {
       const char *dsc = p + at;
       DbfField f;
-      f.name = QString::fromLatin1(dsc, qsizetype(strnlen(dsc, 11))).trimmed().toUpper();
+      f.name = cp1254::decode(QByteArrayView(dsc, qsizetype(strnlen(dsc, 11)))).trimmed();
       f.type = QChar::fromLatin1(dsc[11]).toUpper();
       const int lo = quint8(dsc[16]), hi = quint8(dsc[17]);
       if (f.type == QLatin1Char('C')) {
@@ -401,7 +440,7 @@ bool DbfTable::checkFields(const QList<DbfField> &in, QString *error)
   for (const DbfField &f : fields) {
     if (!validName(f.name))
       return refuse(tr("Geçersiz alan adı: \"%1\".").arg(f.name));
-    if (seen.contains(f.name))
+    if (seen.contains(f.name, Qt::CaseInsensitive))
       return refuse(tr("\"%1\" alanı iki kez tanımlanmış.").arg(f.name));
     seen.append(f.name);
     const QChar t = f.type;
@@ -486,6 +525,7 @@ void DbfTable::close()
   d->recno = 0;
   d->bof = d->eof = true;
   d->keys.clear();
+  d->keyPos.clear();
   d->indexField = -1;
 }
 
@@ -516,9 +556,13 @@ int DbfTable::fieldCount() const
 
 int DbfTable::fieldIndex(const QString &name) const
 {
-  const QString n = name.trimmed().toUpper();
+  const QString n = name.trimmed();
+  // Callers mostly spell the name as stored: the exact pass is the cheap one.
   for (int i = 0; i < d->fields.size(); ++i)
     if (d->fields.at(i).name == n)
+      return i;
+  for (int i = 0; i < d->fields.size(); ++i)
+    if (d->fields.at(i).name.compare(n, Qt::CaseInsensitive) == 0)
       return i;
   return -1;
 }
@@ -695,35 +739,27 @@ int DbfTable::recNo() const
 
 bool DbfTable::goTop()
 {
-  if (!isOpen() || !d->flush())
-    return false;
-  d->notify(NoticeIntentToMove);
-  const QList<int> o = d->order();
-  d->bof = false;
-  d->eof = false;
-  if (o.isEmpty()) {
-    d->toPhantom();
-    d->bof = true;
-  } else {
-    d->recno = o.first();
-  }
-  d->notify(NoticeRecordChange);
-  return true;
+  return goEnd(true);
 }
 
 bool DbfTable::goBottom()
 {
+  return goEnd(false);
+}
+
+bool DbfTable::goEnd(bool top)
+{
   if (!isOpen() || !d->flush())
     return false;
   d->notify(NoticeIntentToMove);
-  const QList<int> o = d->order();
+  const int n = top ? d->firstInOrder() : d->lastInOrder();
   d->bof = false;
   d->eof = false;
-  if (o.isEmpty()) {
+  if (n == 0) {
     d->toPhantom();
     d->bof = true;
   } else {
-    d->recno = o.last();
+    d->recno = n;
   }
   d->notify(NoticeRecordChange);
   return true;
@@ -751,37 +787,48 @@ bool DbfTable::skip(int n)
   if (n == 0)
     return true;
   d->notify(NoticeIntentToMove);
-  const QList<int> o = d->order();
+  const int first = d->firstInOrder();
   d->bof = false;
-  if (o.isEmpty()) {
+  if (first == 0) {
     d->toPhantom();
     d->bof = true;
     d->notify(NoticeRecordChange);
     return true;
   }
-  qsizetype pos;
-  if (d->eof) {
-    pos = o.size();
-  } else {
-    pos = o.indexOf(d->recno);
-    if (pos < 0) {
-      // Standing on a hidden (deleted) record: continue from its neighbour.
-      pos = 0;
-      while (pos < o.size() && (d->indexField >= 0 ? false : o.at(pos) < d->recno))
-        ++pos;
-      if (n > 0)
-        --pos;
+  int target = 0;  // the record reached; 0 past the end, -1 before the start
+  if (d->indexField >= 0) {
+    const qsizetype size = d->keys.size();
+    qsizetype pos;
+    if (d->eof) {
+      pos = size;
+    } else {
+      pos = d->keyPos.value(d->recno, -1);
+      if (pos < 0)  // standing on a hidden (deleted) record
+        pos = n > 0 ? -1 : 0;
     }
+    const qsizetype at = pos + n;
+    target = at >= size ? 0 : at < 0 ? -1 : d->keys.at(at).second;
+  } else {
+    // A deleted record stands between its live neighbours: the first step
+    // from it reaches the next (or the previous) live one.
+    int at = d->eof ? d->count + 1 : d->recno;
+    for (int steps = n; steps > 0 && at != 0; --steps)
+      at = d->nextLive(at + 1);
+    for (int steps = -n; steps > 0 && at != -1; --steps) {
+      at = d->previousLive(at - 1);
+      if (at == 0)
+        at = -1;
+    }
+    target = at;
   }
-  qsizetype target = pos + n;
   d->eof = false;
-  if (target >= o.size()) {
+  if (target == 0) {
     d->toPhantom();
   } else if (target < 0) {
-    d->recno = o.first();
+    d->recno = first;
     d->bof = true;
   } else {
-    d->recno = o.at(target);
+    d->recno = target;
   }
   d->notify(NoticeRecordChange);
   return true;

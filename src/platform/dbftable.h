@@ -154,6 +154,7 @@ public:
 
 private:
   bool reopenReplaced(const QString &path);
+  bool goEnd(bool top);
   // Marks ('*') or recalls (' ') the current record; `noRecordText` when there is none.
   bool setDeletedFlag(char flag, const QString &noRecordText);
 

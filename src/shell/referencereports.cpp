@@ -15,7 +15,11 @@ namespace {
 
 constexpr int Slots = 6;
 constexpr int CellWidth = 11;
-constexpr int FirstNameWidth = 15;
+constexpr int FirstNameWidth = 15;  // the price list's name column
+// The name heading of block 1 spans the rows' two leading blanks less the
+// heading's one and the 25-character name, so every nutrient heading ends
+// where its cells end.
+constexpr int MatrixNameHeadingWidth = 1 + refmatrix::NameWidth;
 // A page is full once the counter passes this line; the header leaves it at 6.
 constexpr int LastRowLine = 58;
 constexpr int HeaderLines = 6;
@@ -47,9 +51,10 @@ bool runReport(AppSession &session, Interaction &ui, const QString &fileName,
     return false;
   }
   ReferenceMatrix m;
-  if (!refmatrix::read(path, &m)) {
+  QString why;
+  if (!refmatrix::read(path, &m, &why)) {
     wait.close();
-    ui.errorMessage(openError);
+    ui.errorMessage(refmatrix::withReason(openError, why));
     return false;
   }
   ReportWriter out;
@@ -105,7 +110,7 @@ QString ReferenceReports::buildMatrixReport(const ReferenceMatrix &m)
       const int f = slotFields.at(s);
       const QString name = f >= 0 ? m.fields.at(f).name : QString();
       heading += QLatin1Char(' ');
-      heading += first && s == 0 ? rt::PadR(name, FirstNameWidth) : rt::PadL(name, CellWidth);
+      heading += first && s == 0 ? rt::PadR(name, MatrixNameHeadingWidth) : rt::PadL(name, CellWidth);
     }
 
     int page = 0;

@@ -76,7 +76,13 @@ private slots:
   void addFeedsPairing_data();
   void addFeedsPairing();
   void addFeedsComparesStoredNames();
-  void unnamedAndIndistinctRecordsAddNothing();
+  void unnamedAndRepeatedRecordsNamed();
+  void lookAlikeNamesKeepTheirOwnValues_data();
+  void lookAlikeNamesKeepTheirOwnValues();
+  void addFeedsBesideACutName_data();
+  void addFeedsBesideACutName();
+  void eightyFiveLookAlikes();
+  void narrowColumnRefused();
   void addNutrientsPairing_data();
   void addNutrientsPairing();
   void addNutrientsToProblemWithoutNutrients();
@@ -342,13 +348,15 @@ void TestReferenceCommands::addFeedsPairing()
 void TestReferenceCommands::addFeedsComparesStoredNames()
 {
   // Built with a name longer than 15 characters, saved and loaded again (the
-  // name list then holds the 15 characters of the table): choosing the same
-  // feedstuff again appends nothing.
+  // name list then holds the 15 characters of the table): the one record
+  // those characters give is the problem's, so choosing it again appends
+  // nothing, and the message says so.
   RationProblem p;
   ScriptedInteraction ui;
   picks(ui, {{2}, {3}});
   QVERIFY(AMAT_OLUSTUR_GR(dir(), p, ui));
   QCOMPARE(p.feedNames, QStringList{QStringLiteral("Yonca Kuru Otu Tam Çiçek")});
+  QVERIFY(ui.texts(QStringLiteral("information")).isEmpty());
   for (bool reloaded : {false, true}) {
     if (reloaded)
       p.rebuildFeedNames();
@@ -359,37 +367,234 @@ void TestReferenceCommands::addFeedsComparesStoredNames()
     QVERIFY(AMAT_YMEKLE_GR(dir(), p, again));
     QCOMPARE(p.feeds.size(), 1);
     checkShape(p);
+    const QStringList told = again.texts(QStringLiteral("information"));
+    QCOMPARE(told.size(), 1);
+    QVERIFY2(told.at(0).startsWith(QStringLiteral("Seçilen şu yem maddeleri eklenmedi:\n\nYonca Kuru Otu Tam Çiçek: ")),
+             qPrintable(told.at(0)));
+    QVERIFY(again.texts(QStringLiteral("pairing")).isEmpty());
   }
 }
 
-void TestReferenceCommands::unnamedAndIndistinctRecordsAddNothing()
+namespace {
+
+// The fixture and a second record sharing the first 15 characters of
+// "Yonca Kuru Otu Tam Çiçek" (HP 192) with its own values (HP 150).
+QList<DbfRecord> withLateCut()
 {
-  // A record without a name, and one equal to an earlier one in the 15
-  // characters a problem keeps, would give rows a problem cannot tell apart.
   QList<DbfRecord> records = referenceRecords();
-  records.append({false, {QString(), cell("1.000"), cell("90.0000")}});
-  records.append({false, {QStringLiteral("Yonca Kuru Otu Geç Biçim"), cell("3.000"), cell("91.0000")}});
+  records.append({false, {QStringLiteral("Yonca Kuru Otu Geç Biçim"), cell("3.000"), cell("91.0000"),
+                          cell("150.0000"), cell("0.5000"), cell("1.1000"), cell("12.0000"), cell("")}});
+  return records;
+}
+
+QString messageOf(const ScriptedInteraction &ui)
+{
+  return ui.texts(QStringLiteral("information")).join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+void TestReferenceCommands::unnamedAndRepeatedRecordsNamed()
+{
+  // A record without a name, and a second record of a name already taken,
+  // are left out; every chosen record left out is named with its reason.
+  QList<DbfRecord> records = withLateCut();
+  records.append({false, {QString(), cell("1.000"), cell("90.0000")}});                // 7th feedstuff, record 8
+  records.append({false, {QStringLiteral("Mısır"), cell("7.000"), cell("87.0000")}});  // 8th, record 9
   QVERIFY(writeReference(dir(), records));
   RationProblem p;
   ScriptedInteraction ui;
-  picks(ui, {{2}, {3, 6, 7}});
+  picks(ui, {{2}, {2, 6, 7, 8}});
   QVERIFY(AMAT_OLUSTUR_GR(dir(), p, ui));
-  QCOMPARE(p.feedNames, QStringList{QStringLiteral("Yonca Kuru Otu Tam Çiçek")});
+  QCOMPARE(p.feedNames, (QStringList{"Mısır", "Yonca Kuru Otu Geç Biçim"}));
   checkShape(p);
+  QCOMPARE(messageOf(ui), QStringLiteral("Seçilen şu yem maddeleri eklenmedi:\n\n"
+                                         "(8. kayıt, adsız): kaydın adı yok.\n"
+                                         "Mısır: bu adla bir kayıt daha seçildi; ilki alındı."));
 
   ScriptedInteraction again;
-  picks(again, {{2, 6, 7}});
+  picks(again, {{1, 2, 7}});
   again.yesNoAnswers.enqueue(true);
   QVERIFY(AMAT_YMEKLE_GR(dir(), p, again));
-  QCOMPARE(p.feedNames, (QStringList{"Yonca Kuru Otu Tam Çiçek", "Mısır"}));
+  QCOMPARE(p.feedNames, (QStringList{"Mısır", "Yonca Kuru Otu Geç Biçim", "Arpa"}));
   checkShape(p);
+  QCOMPARE(messageOf(again), QStringLiteral("Seçilen şu yem maddeleri eklenmedi:\n\n"
+                                            "Mısır: aktif problemde bu adla bir yem maddesi zaten var.\n"
+                                            "(8. kayıt, adsız): kaydın adı yok."));
 
-  // Nothing left to build from: the problem stays as it was.
+  // Nothing left to build from: the problem stays as it was, and the user
+  // is told why.
   RationProblem empty;
   ScriptedInteraction none;
-  picks(none, {{2}, {6}});
+  picks(none, {{2}, {7}});
   QVERIFY(!AMAT_OLUSTUR_GR(dir(), empty, none));
   QVERIFY(empty == RationProblem());
+  QCOMPARE(none.texts(QStringLiteral("information")).size(), 1);
+}
+
+void TestReferenceCommands::lookAlikeNamesKeepTheirOwnValues_data()
+{
+  // Two records equal in their first 15 characters; the problem holds one.
+  QTest::addColumn<int>("built");         // record built from: 3 Tam Çiçek, 6 Geç Biçim
+  QTest::addColumn<bool>("reloaded");     // the name cut to 15 by the problem file
+  QTest::addColumn<QList<NamePairing>>("answers");
+  QTest::addColumn<QString>("hp");        // the HP the feedstuff gets
+  QTest::addColumn<QString>("name");      // its name afterwards
+  QTest::addColumn<int>("dialogs");
+  QTest::newRow("late cut, whole name") << 6 << false << QList<NamePairing>{} << "150.0000"
+                                        << "Yonca Kuru Otu Geç Biçim" << 0;
+  QTest::newRow("full bloom, whole name") << 3 << false << QList<NamePairing>{} << "192.0000"
+                                          << "Yonca Kuru Otu Tam Çiçek" << 0;
+  QTest::newRow("cut name, late cut picked") << 6 << true << QList<NamePairing>{NamePairing::pair(2)} << "150.0000"
+                                             << "Yonca Kuru Otu Geç Biçim" << 1;
+  QTest::newRow("cut name, full bloom picked") << 3 << true << QList<NamePairing>{NamePairing::pair(1)}
+                                               << "192.0000" << "Yonca Kuru Otu Tam Çiçek" << 1;
+  QTest::newRow("cut name, skipped") << 6 << true << QList<NamePairing>{NamePairing::skip()} << ""
+                                     << "Yonca Kuru Otu" << 1;
+}
+
+void TestReferenceCommands::lookAlikeNamesKeepTheirOwnValues()
+{
+  QFETCH(int, built);
+  QFETCH(bool, reloaded);
+  QFETCH(QList<NamePairing>, answers);
+  QFETCH(QString, hp);
+  QFETCH(QString, name);
+  QFETCH(int, dialogs);
+  QVERIFY(writeReference(dir(), withLateCut()));
+  RationProblem p;
+  ScriptedInteraction ui;
+  picks(ui, {{1}, {built}});  // KMO only
+  QVERIFY(AMAT_OLUSTUR_GR(dir(), p, ui));
+  if (reloaded)
+    p.rebuildFeedNames();
+
+  ScriptedInteraction add;
+  picks(add, {{2}});  // HP
+  add.yesNoAnswers.enqueue(true);
+  for (const NamePairing &a : answers)
+    add.pairingAnswers.enqueue(a);
+  QVERIFY(AMAT_BMEKLE_GR(dir(), p, add));
+  checkShape(p);
+  const QStringList pairings = add.texts(QStringLiteral("pairing"));
+  QCOMPARE(pairings.size(), dialogs);
+  if (dialogs > 0)  // only the two records the cut name may stand for
+    QCOMPARE(pairings.at(0), QStringLiteral("Yonca Kuru Otu\nYonca Kuru Otu Tam Çiçek\nYonca Kuru Otu Geç Biçim"));
+  QCOMPARE(p.nutrientNames.last(), QStringLiteral("HP"));
+  QCOMPARE(p.matrix.last().at(0), cell(hp.toUtf8().constData()));
+  QCOMPARE(p.feedNames.at(0), name);
+}
+
+void TestReferenceCommands::addFeedsBesideACutName_data()
+{
+  // The problem holds "Yonca Kuru Otu" cut from the late cut; the full bloom
+  // record is chosen. Which record the cut name is, the user says.
+  QTest::addColumn<NamePairing>("answer");
+  QTest::addColumn<QStringList>("names");
+  QTest::addColumn<bool>("told");  // the chosen record named as not added
+  QTest::newRow("the problem's is the late cut")
+      << NamePairing::pair(2) << QStringList{"Yonca Kuru Otu Geç Biçim", "Yonca Kuru Otu Tam Çiçek"} << false;
+  QTest::newRow("the problem's is the full bloom")
+      << NamePairing::pair(1) << QStringList{"Yonca Kuru Otu Tam Çiçek"} << true;
+  QTest::newRow("skipped") << NamePairing::skip() << QStringList{"Yonca Kuru Otu", "Yonca Kuru Otu Tam Çiçek"}
+                           << false;
+}
+
+void TestReferenceCommands::addFeedsBesideACutName()
+{
+  QFETCH(NamePairing, answer);
+  QFETCH(QStringList, names);
+  QFETCH(bool, told);
+  QVERIFY(writeReference(dir(), withLateCut()));
+  RationProblem p;
+  ScriptedInteraction ui;
+  picks(ui, {{2}, {6}});  // HP, the late cut
+  QVERIFY(AMAT_OLUSTUR_GR(dir(), p, ui));
+  p.rebuildFeedNames();
+
+  ScriptedInteraction add;
+  picks(add, {{3}});
+  add.yesNoAnswers.enqueue(true);
+  add.pairingAnswers.enqueue(answer);
+  QVERIFY(AMAT_YMEKLE_GR(dir(), p, add));
+  checkShape(p);
+  QCOMPARE(add.texts(QStringLiteral("pairing")),
+           QStringList{QStringLiteral("Yonca Kuru Otu\nYonca Kuru Otu Tam Çiçek\nYonca Kuru Otu Geç Biçim")});
+  QCOMPARE(p.feedNames, names);
+  QCOMPARE(messageOf(add).contains(QStringLiteral("Yonca Kuru Otu Tam Çiçek: ")), told);
+  const int added = int(names.indexOf(QStringLiteral("Yonca Kuru Otu Tam Çiçek")));
+  if (!told)  // the new column holds the full bloom's own values
+    QCOMPARE(p.matrix.at(2).at(added), cell("192.0000"));
+  QCOMPARE(p.matrix.at(2).at(0), cell("150.0000"));
+}
+
+void TestReferenceCommands::eightyFiveLookAlikes()
+{
+  // "Yem Maddesi No 1" ... "No 85" share their first 15 characters: each is
+  // a feedstuff of its own, with its own values, also after the names were
+  // cut by the problem file.
+  QList<DbfRecord> records = referenceRecords().mid(0, 1);
+  QList<int> all;
+  for (int i = 1; i <= 85; ++i) {
+    records.append({false, {QStringLiteral("Yem Maddesi No %1").arg(i), cell("1.000"), cell("90.0000"),
+                            rt::PadL(QStringLiteral("%1.0000").arg(100 + i), 11), cell("0.3000")}});
+    all.append(i);
+  }
+  QVERIFY(writeReference(dir(), records));
+  RationProblem p;
+  ScriptedInteraction ui;
+  picks(ui, {{2}, all});
+  QVERIFY(AMAT_OLUSTUR_GR(dir(), p, ui));
+  QCOMPARE(p.feeds.size(), 85);
+  checkShape(p);
+  for (int i = 0; i < 85; ++i) {
+    QCOMPARE(p.feedNames.at(i), QStringLiteral("Yem Maddesi No %1").arg(i + 1));
+    QCOMPARE(p.matrix.at(2).at(i), rt::PadL(QStringLiteral("%1.0000").arg(101 + i), 11));
+  }
+
+  // Cut to "Yem Maddesi No" by the problem file: each feedstuff is asked
+  // about, and a record already paired is not offered again.
+  p.rebuildFeedNames();
+  ScriptedInteraction add;
+  picks(add, {{3}});  // NDF
+  add.yesNoAnswers.enqueue(true);
+  for (int i = 0; i < 85; ++i)
+    add.pairingAnswers.enqueue(NamePairing::pair(1));
+  QVERIFY(AMAT_BMEKLE_GR(dir(), p, add));
+  checkShape(p);
+  const QStringList pairings = add.texts(QStringLiteral("pairing"));
+  QCOMPARE(pairings.size(), 85);
+  QCOMPARE(pairings.at(0).count(QLatin1Char('\n')), 85);
+  QCOMPARE(pairings.at(84), QStringLiteral("Yem Maddesi No\nYem Maddesi No 85"));
+  QCOMPARE(p.feedNames.at(84), QStringLiteral("Yem Maddesi No 85"));
+  QCOMPARE(p.matrix.last(), QStringList(85, cell("0.3000")));
+  QVERIFY(add.texts(QStringLiteral("warning")).isEmpty());
+}
+
+void TestReferenceCommands::narrowColumnRefused()
+{
+  // A foreign matrix whose HP column holds 4 characters is refused at open,
+  // by name, instead of passing values it would cut.
+  QList<DbfField> fields = referenceFields();
+  fields[3].length = 4;
+  QList<DbfRecord> records = referenceRecords();
+  for (DbfRecord &r : records)
+    r.values[3] = r.values[3].trimmed().left(4);
+  QVERIFY(DbfTable::writeTable(QDir(dir()).filePath(QStringLiteral("MATKUMAD.DBF")), fields, records));
+  const Command commands[] = {&AMAT_OLUSTUR_GR, &AMAT_YMEKLE_GR, &AMAT_BMEKLE_GR};
+  for (Command command : commands) {
+    RationProblem p = handTyped();
+    const RationProblem before = p;
+    ScriptedInteraction ui;
+    picks(ui, {{1}, {1}});
+    QVERIFY(!command(dir(), p, ui));
+    QVERIFY(p == before);
+    const QStringList errors = ui.texts(QStringLiteral("error"));
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.at(0).startsWith(QStringLiteral("MATKUMAD.DBF referans matris dosyasını açmada hata!\n\n")),
+             qPrintable(errors.at(0)));
+    QVERIFY2(errors.at(0).contains(QStringLiteral("\"HP\" kolonu 4 karakter")), qPrintable(errors.at(0)));
+  }
 }
 
 void TestReferenceCommands::addNutrientsPairing_data()

@@ -1,5 +1,11 @@
 #include "../platform/dbfreader.h"
+#include "editing/referencecommands.h"
+#include "editing/referencemaintenance.h"
 #include "editing/referencematrix.h"
+#include "editing/referencematrixcopy.h"
+#include "platform/rtext.h"
+#include "problem/problemfile.h"
+#include "problem/rationproblem.h"
 #include "scriptedinteraction.h"
 
 #include <QDir>
@@ -21,7 +27,32 @@ private slots:
   void locateWhateverTheCase_data();
   void locateWhateverTheCase();
   void readsUnitsAndFeedstuffs();
+  void turkishColumnNameThroughEveryWriter();
+  void emptyMatrixGetsItsUnitsRecord();
+  void narrowColumnRefusedAtOpen_data();
+  void narrowColumnRefusedAtOpen();
 };
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The field descriptors of a table, as stored.
+QByteArray descriptors(const QString &path)
+{
+  const QByteArray all = fileBytes(path);
+  const int headerLen = quint8(all.at(8)) | quint8(all.at(9)) << 8;
+  return all.mid(32, headerLen - 32);
+}
+
+// "ÇİNKO" in code page 1254, as an older program stored the zinc column.
+const QByteArray TurkishZinc("\xC7\xDDNKO");
+
+} // namespace
 
 void TestReferenceMatrix::standardLayout()
 {
@@ -165,6 +196,135 @@ void TestReferenceMatrix::readsUnitsAndFeedstuffs()
   QString error;
   QVERIFY(!refmatrix::read(dir.filePath(QStringLiteral("YOK.DBF")), &m, &error));
   QVERIFY(!error.isEmpty());
+}
+
+void TestReferenceMatrix::turkishColumnNameThroughEveryWriter()
+{
+  // An older matrix whose zinc column is named "ÇİNKO": opened, saved, given
+  // a new column, built into a problem that is saved; the name stays the
+  // same bytes on every way, and an independent reader reads it.
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("MATKUMAD.DBF"));
+  QList<DbfField> fields = KMM_STRCREATE().mid(0, 3);  // YM_ADI, FIATI, KMO
+  fields.append({QStringLiteral("XXNKO"), QLatin1Char('C'), 11, 0});
+  QVERIFY(DbfTable::writeTable(path, fields,
+                               {{false, {QStringLiteral("BIRIM"), QString(), QStringLiteral("%"), QStringLiteral("mg/Kg")}},
+                                {false, {QStringLiteral("Arpa"), QStringLiteral("5.000"), QStringLiteral("    88.0000"),
+                                         QStringLiteral("    30.0000")}}}));
+  QByteArray bytes = fileBytes(path);
+  bytes.replace("XXNKO", TurkishZinc);
+  {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+  }
+  const QByteArray before = descriptors(path);
+  const QString zinc = QStringLiteral("ÇİNKO");
+
+  ReferenceMatrix m;
+  QVERIFY(refmatrix::read(path, &m));
+  QCOMPARE(m.nutrientColumns(), (QStringList{QStringLiteral("KMO"), zinc}));
+
+  // The window's copy: an edit and a save.
+  ReferenceMatrixCopy copy;
+  QVERIFY(copy.open(path));
+  ScriptedInteraction ui;
+  QCOMPARE(copy.ENDEDIT(2, 4, QStringLiteral("31"), ui), ReferenceMatrixCopy::EditOutcome::Stored);
+  QString error;
+  QVERIFY2(copy.save(&error), qPrintable(error));
+  QCOMPARE(descriptors(path), before);
+
+  // A column added behind it.
+  refmaint::ColumnEditor editor(path);
+  QVERIFY(editor.load());
+  QCOMPARE(editor.PBTAMAM(refmaint::ColumnOperation::Append, QStringLiteral("VITK"), 0, ui),
+           refmaint::ColumnEditor::Result::Close);
+  QVERIFY2(ui.texts(QStringLiteral("information")).isEmpty(), qPrintable(ui.texts(QStringLiteral("information")).join('|')));
+  QVERIFY(descriptors(path).startsWith(before.left(4 * 32)));
+  const IndependentTable t = readWithDbfread(path);
+  QVERIFY2(t.ok, qPrintable(t.error));
+  QCOMPARE(t.fieldNames, (QStringList{"YM_ADI", "FIATI", "KMO", zinc, "VITK"}));
+  QCOMPARE(t.records.at(1).at(3), QStringLiteral("    31.0000"));
+
+  // A problem built with it is saved and read back with the name.
+  RationProblem problem;
+  ScriptedInteraction build;
+  build.chooseManyAnswers.enqueue({2});
+  build.chooseManyAnswers.enqueue({1});
+  QVERIFY(refcommands::AMAT_OLUSTUR_GR(dir.path(), problem, build));
+  QCOMPARE(problem.nutrientNames, (QStringList{"KMT", "KMO", zinc}));
+  const QString rvd = dir.filePath(QStringLiteral("ZINC.RVD"));
+  QVERIFY(ProblemFile::createNew(rvd));
+  ProblemFile file;
+  QVERIFY2(file.open(rvd), qPrintable(file.errorString()));
+  QVERIFY2(file.PROBDBFUPDATE(problem), qPrintable(file.errorString()));
+  RationProblem loaded;
+  file.AKTPRODIZOLUSTUR(loaded);
+  QCOMPARE(loaded.nutrientNames, (QStringList{"KMT", "KMO", zinc}));
+  QCOMPARE(loaded.matrix.at(2).at(0), QStringLiteral("    31.0000"));
+}
+
+void TestReferenceMatrix::emptyMatrixGetsItsUnitsRecord()
+{
+  // A matrix with no record at all: the window's first new record is a
+  // feedstuff behind the units record, not the units record renamed.
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("MATKUMAD.DBF"));
+  QVERIFY(DbfTable::writeTable(path, KMM_STRCREATE().mid(0, 4), {}));
+  ReferenceMatrixCopy copy;
+  QVERIFY(copy.open(path));
+  QCOMPARE(copy.recordCount(), 1);
+  QCOMPARE(copy.cell(1, 1), rt::PadR(QStringLiteral("BIRIM"), 25));
+  QVERIFY(!copy.changed());
+  QCOMPARE(copy.APPEND(), 2);
+  ScriptedInteraction ui;
+  QCOMPARE(copy.ENDEDIT(2, 1, QStringLiteral("Arpa"), ui), ReferenceMatrixCopy::EditOutcome::Stored);
+  QCOMPARE(copy.ENDEDIT(2, 4, QStringLiteral("124"), ui), ReferenceMatrixCopy::EditOutcome::Stored);
+  QVERIFY(copy.save());
+  const IndependentTable t = readWithDbfread(path);
+  QVERIFY2(t.ok, qPrintable(t.error));
+  QCOMPARE(t.records.size(), 2);
+  QCOMPARE(t.records.at(0).at(0).trimmed(), QStringLiteral("BIRIM"));
+  QCOMPARE(t.records.at(1).at(0).trimmed(), QStringLiteral("Arpa"));
+  QCOMPARE(t.records.at(1).at(3), QStringLiteral("   124.0000"));
+}
+
+void TestReferenceMatrix::narrowColumnRefusedAtOpen_data()
+{
+  QTest::addColumn<int>("field");   // 0-based
+  QTest::addColumn<int>("width");
+  QTest::addColumn<bool>("refused");
+  QTest::newRow("nutrient of 4") << 3 << 4 << true;
+  QTest::newRow("nutrient of 10") << 3 << 10 << true;
+  QTest::newRow("price of 8") << 1 << 8 << true;
+  QTest::newRow("nutrient of 12") << 3 << 12 << false;
+  QTest::newRow("name of 20") << 0 << 20 << false;  // a longer name is refused when typed
+}
+
+void TestReferenceMatrix::narrowColumnRefusedAtOpen()
+{
+  QFETCH(int, field);
+  QFETCH(int, width);
+  QFETCH(bool, refused);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("MATKUMAD.DBF"));
+  QList<DbfField> fields = KMM_STRCREATE().mid(0, 4);  // YM_ADI, FIATI, KMO, HP
+  fields[field].length = width;
+  QVERIFY(DbfTable::writeTable(path, fields, {{false, {QStringLiteral("BIRIM")}}, {false, {QStringLiteral("Arpa")}}}));
+  const QByteArray old = fileBytes(path);
+  ReferenceMatrix m;
+  QString error;
+  QCOMPARE(refmatrix::read(path, &m, &error), !refused);
+  ReferenceMatrixCopy copy;
+  QCOMPARE(copy.open(path), !refused);
+  if (refused) {
+    QCOMPARE(error, refmatrix::narrowColumnText(fields.at(field).name, width));
+    QVERIFY(error.contains(QLatin1Char('"') + fields.at(field).name + QLatin1Char('"')));
+    QCOMPARE(copy.openError(), error);
+    QCOMPARE(refmaint::openFailedText(copy.openError()),
+             QStringLiteral("Referans matris dosyası açma hatası!\n\n") + error);
+  }
+  QCOMPARE(fileBytes(path), old);
 }
 
 QTEST_GUILESS_MAIN(TestReferenceMatrix)

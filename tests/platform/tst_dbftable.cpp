@@ -150,6 +150,32 @@ private slots:
     QTest::newRow("zero width") << QList<DbfField>{{QStringLiteral("A"), QLatin1Char('C'), 0, 0}};
     QTest::newRow("number too wide") << QList<DbfField>{{QStringLiteral("A"), QLatin1Char('N'), 21, 0}};
     QTest::newRow("unknown type") << QList<DbfField>{{QStringLiteral("A"), QLatin1Char('X'), 5, 0}};
+    QTest::newRow("letter outside code page 1254") << QList<DbfField>{{QStringLiteral("ΩMEGA"), QLatin1Char('C'), 5, 0}};
+    QTest::newRow("digit first") << QList<DbfField>{{QStringLiteral("1A"), QLatin1Char('C'), 5, 0}};
+  }
+
+  void turkishFieldNamesByteForByte()
+  {
+    // Names are stored in code page 1254, as older tables carry them; only
+    // the letters a-z of a new name are put in upper case.
+    const QString path = file(QStringLiteral("turkish.dbf"));
+    QVERIFY(DbfTable::writeTable(path, {{QStringLiteral("ÇİNKO"), QLatin1Char('C'), 11, 0},
+                                        {QStringLiteral("demir"), QLatin1Char('C'), 11, 0}},
+                                 {{false, {QStringLiteral("30"), QStringLiteral("40")}}}));
+    const QByteArray h = readBytes(path);
+    QCOMPARE(h.mid(32, 11), QByteArray("\xC7\xDDNKO\0\0\0\0\0\0", 11));
+    QCOMPARE(h.mid(64, 6), QByteArray("DEMIR\0", 6));
+    DbfTable t;
+    QVERIFY(t.open(path, DbfTable::OpenMode::Exclusive));
+    QCOMPARE(t.fields().at(0).name, QStringLiteral("ÇİNKO"));
+    QCOMPARE(t.fieldIndex(QStringLiteral("ÇİNKO")), 0);
+    QCOMPARE(t.fieldIndex(QStringLiteral("demir")), 1);
+    QVERIFY(t.rewrite(t.allRecords()));
+    t.close();
+    QCOMPARE(readBytes(path).mid(32, 64), h.mid(32, 64));
+    const auto ind = test::readWithDbfread(path);
+    QVERIFY2(ind.ok, qPrintable(ind.error));
+    QCOMPARE(ind.fieldNames, (QStringList{QStringLiteral("ÇİNKO"), QStringLiteral("DEMIR")}));
   }
   void refusedFieldLists()
   {

@@ -35,6 +35,8 @@ private slots:
   void answers();
   void tamamWithoutChoiceStaysOpen_data();
   void tamamWithoutChoiceStaysOpen();
+  void prefixIsNoChoice_data();
+  void prefixIsNoChoice();
   void throughTheInteraction_data();
   void throughTheInteraction();
 };
@@ -152,6 +154,56 @@ void TstPairingDialog::tamamWithoutChoiceStaysOpen()
   QVERIFY(dlg.isVisible());
   QTest::mouseClick(dlg.atlaButton(), Qt::LeftButton);
   QCOMPARE(dlg.RESULT(), 2);
+}
+
+void TstPairingDialog::prefixIsNoChoice_data()
+{
+  // The beginning of a longer candidate is never completed to it; only a
+  // name typed whole, or picked, is taken.
+  QTest::addColumn<QStringList>("candidates");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("ending");
+  QTest::addColumn<int>("selected");  // 0: the dialog stays open
+  const QStringList silage{QStringLiteral("Mısır Silajı"), QStringLiteral("Arpa")};
+  const QStringList both{QStringLiteral("Mısır Silajı"), QStringLiteral("Mısır"), QStringLiteral("Arpa")};
+  QTest::newRow("prefix, Tamam") << silage << QStringLiteral("Mısır") << "tamam" << 0;
+  QTest::newRow("prefix, Enter") << silage << QStringLiteral("Mısır") << "enter" << 0;
+  QTest::newRow("short prefix, Enter") << silage << QStringLiteral("M") << "enter" << 0;
+  QTest::newRow("whole shorter name, Tamam") << both << QStringLiteral("Mısır") << "tamam" << 2;
+  QTest::newRow("whole shorter name, Enter") << both << QStringLiteral("Mısır") << "enter" << 2;
+  QTest::newRow("whole longer name, Tamam") << both << QStringLiteral("Mısır Silajı") << "tamam" << 1;
+  QTest::newRow("prefix, then picked with Down") << silage << QStringLiteral("Mısır") << "down tamam" << 1;
+}
+
+void TstPairingDialog::prefixIsNoChoice()
+{
+  QFETCH(QStringList, candidates);
+  QFETCH(QString, typed);
+  QFETCH(QString, ending);
+  QFETCH(int, selected);
+  CB_HSEC dlg(nullptr, QStringLiteral("Mısır Dane"), candidates);
+  showActive(&dlg);
+  JQCOMBOBOX *combo = dlg.comboBox();
+  vz::test::typeText(combo, typed);
+  QCOMPARE(combo->currentText(), typed);  // shown as typed, nothing filled in
+  for (const QString &step : ending.split(QLatin1Char(' '))) {
+    if (step == QLatin1String("down"))
+      QTest::keyClick(combo, Qt::Key_Down);
+    else if (step == QLatin1String("enter"))
+      QTest::keyClick(combo, Qt::Key_Return);
+    else
+      QTest::mouseClick(dlg.tamamButton(), Qt::LeftButton);
+  }
+  QCOMPARE(int(dlg.NSELECTED()), selected);
+  if (selected == 0) {
+    QVERIFY(dlg.isVisible());
+    QCOMPARE(combo->currentText(), typed);
+    QTest::mouseClick(dlg.atlaButton(), Qt::LeftButton);
+    QCOMPARE(dlg.RESULT(), 2);
+  } else {
+    QVERIFY(!dlg.isVisible());
+    QCOMPARE(dlg.RESULT(), 1);
+  }
 }
 
 void TstPairingDialog::throughTheInteraction_data()

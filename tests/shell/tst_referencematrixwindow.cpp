@@ -139,8 +139,28 @@ private slots:
     f.write("no table");
     f.close();
     QVERIFY(!openMatrixWindow());
-    QCOMPARE(m_ui->texts(QStringLiteral("error")), QStringList{QStringLiteral("Referans matris dosyası açma hatası!")});
+    // The fixed text, and under it why the file could not be read.
+    const QStringList errors = m_ui->texts(QStringLiteral("error"));
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.at(0).startsWith(QStringLiteral("Referans matris dosyası açma hatası!\n\nMATKUMAD.DBF bir dBASE tablosu değil")),
+             qPrintable(errors.at(0)));
     QVERIFY(m_window->mdiArea()->subWindowList().isEmpty());
+  }
+
+  void narrowColumnIsRefusedByName()
+  {
+    // A foreign matrix whose HP column is 4 characters wide: typed values
+    // would be cut, so the window does not open and names the column.
+    QList<DbfField> fields = referenceFields();
+    fields[3].length = 4;
+    QVERIFY(DbfTable::writeTable(path(), fields, {{false, {QStringLiteral("BIRIM")}}}));
+    const QByteArray before = bytesOf(path());
+    QVERIFY(!openMatrixWindow());
+    QCOMPARE(m_ui->texts(QStringLiteral("error")),
+             QStringList{QStringLiteral("Referans matris dosyası açma hatası!\n\n")
+                         + refmatrix::narrowColumnText(QStringLiteral("HP"), 4)});
+    QVERIFY(m_window->mdiArea()->subWindowList().isEmpty());
+    QCOMPARE(bytesOf(path()), before);
   }
 
   void editThenDiscardThenSave()

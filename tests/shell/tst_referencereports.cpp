@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -58,6 +59,8 @@ private slots:
   void golden_data();
   void golden();
   void blockLayout();
+  void headingsStandOverTheirCells_data();
+  void headingsStandOverTheirCells();
   void missingMatrix_data();
   void missingMatrix();
   void unwritableReportKeepsCurrentFile();
@@ -155,6 +158,54 @@ void TestReferenceReports::blockLayout()
   QVERIFY(small.contains(QStringLiteral("  ") + rt::PadR(QStringLiteral("BIRIM"), 25) + QString(73, QLatin1Char(' ')) + QStringLiteral("\r\n")));
 }
 
+void TestReferenceReports::headingsStandOverTheirCells_data()
+{
+  // 1-based columns where a heading ends and where its cells end: in block 1
+  // behind the 25-character name, in the blocks after it as they always were.
+  QTest::addColumn<int>("block");
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<int>("headingEnd");
+  QTest::addColumn<int>("cellEnd");
+  const QStringList first{"KMO", "HP", "SHP", "RUP", "RDP"};
+  for (int k = 2; k <= 6; ++k)
+    QTest::addRow("block 1, slot %d", k) << 1 << first.at(k - 2) << 39 + 12 * (k - 2) << 39 + 12 * (k - 2);
+  const QStringList second{"HY", "HS", "ADF", "NDF", "HK", "TSBM"};
+  for (int k = 1; k <= 6; ++k)
+    QTest::addRow("block 2, slot %d", k) << 2 << second.at(k - 1) << 12 + 12 * (k - 1) << 13 + 12 * (k - 1);
+}
+
+void TestReferenceReports::headingsStandOverTheirCells()
+{
+  QFETCH(int, block);
+  QFETCH(QString, field);
+  QFETCH(int, headingEnd);
+  QFETCH(int, cellEnd);
+  ReferenceMatrix m;
+  m.fields = KMM_STRCREATE();
+  QStringList units{rt::PadR(QStringLiteral("BIRIM"), 25), QString(11, QLatin1Char(' '))};
+  QStringList feed{rt::PadR(QStringLiteral("Yonca Kuru Otu Tam Çiçek"), 25), rt::PadL(QStringLiteral("4.000"), 11)};
+  for (int i = 2; i < m.fields.size(); ++i) {
+    units.append(rt::PadL(m.fields.at(i).name.left(5).toLower(), 11));
+    feed.append(rt::PadL(QStringLiteral("%1.5000").arg(i), 11));
+  }
+  m.records = {units, feed};
+  const QStringList lines = ReferenceReports::buildMatrixReport(m).split(QStringLiteral("\r\n"));
+  const int label = int(lines.indexOf(QRegularExpression(QStringLiteral(" +Sayfa +%1\\.1 *").arg(block))));
+  QVERIFY(label > 0);
+  const QString heading = lines.at(label + 2);
+  const QString row = lines.at(label + 4);  // the feedstuff, behind the units record
+  const int at = int(QRegularExpression(QStringLiteral("(?<= )%1(?= |$)").arg(field)).match(heading).capturedStart());
+  QVERIFY2(at > 0, qPrintable(heading));
+  QCOMPARE(at + int(field.size()), headingEnd);
+  int fieldIndex = 0;
+  while (m.fields.at(fieldIndex).name != field)
+    ++fieldIndex;
+  const QString value = feed.at(fieldIndex);
+  QCOMPARE(row.mid(cellEnd - 11, 11), value);
+  if (block == 1)  // the name heading stands over the names
+    QCOMPARE(heading.left(8), QStringLiteral(" YM_ADI "));
+}
+
 void TestReferenceReports::missingMatrix_data()
 {
   QTest::addColumn<bool>("priceList");
@@ -186,9 +237,13 @@ void TestReferenceReports::missingMatrix()
   bad.close();
   ScriptedInteraction ui2;
   QVERIFY(!(priceList ? ReferenceReports::HMFIATLIST(s, ui2) : ReferenceReports::KMMREPORT(s, ui2)));
-  QCOMPARE(ui2.texts(QStringLiteral("error")),
-           QStringList{priceList ? QStringLiteral("KME Referans matris dosyası açma hatası...")
-                                 : QStringLiteral("KME referans matris dosyası açma hatası...")});
+  // The fixed text, and under it why the file could not be read.
+  const QStringList errors = ui2.texts(QStringLiteral("error"));
+  QCOMPARE(errors.size(), 1);
+  QVERIFY2(errors.at(0).startsWith((priceList ? QStringLiteral("KME Referans matris dosyası açma hatası...")
+                                              : QStringLiteral("KME referans matris dosyası açma hatası..."))
+                                   + QStringLiteral("\n\nMATKUMAD.DBF bir dBASE tablosu değil")),
+           qPrintable(errors.at(0)));
   QCOMPARE(ui2.pleaseWaitOpen, 0);
   QCOMPARE(s.currentReportFile(), m_previous);
 }

@@ -240,7 +240,7 @@ STDDATAWINDOW *STDDATAWINDOW::open(QMdiArea *area, const QString &path, Interact
   }
   auto *w = new STDDATAWINDOW(path, ui);
   if (!w->load()) {
-    w->m_ui->errorMessage(refmaint::openFailedText());
+    w->m_ui->errorMessage(refmaint::openFailedText(w->m_copy.openError()));
     delete w;
     return nullptr;
   }

@@ -60,6 +60,10 @@ CB_HSEC::CB_HSEC(QWidget *owner, const QString &name, const QStringList &candida
   m_combo = new JQCOMBOBOX(this);
   m_combo->setObjectName(QStringLiteral("CB_HSEC"));
   m_combo->setMaxVisibleItems(8);
+  // A name is taken only when picked from the list or typed whole: the
+  // combo box's own completion would fill in "Mısır Silajı" after "Mısır"
+  // and let "Tamam" take a feedstuff the user never named.
+  m_combo->setCompleter(nullptr);
   // The template's height includes the drop-down list; the box is one line.
   const QRect r = du.rect(80, 6, 73, 67);
   m_combo->setGeometry(r.x(), r.y(), r.width(), m_combo->sizeHint().height());

@@ -1,0 +1,93 @@
+// Milliseconds to read a reference matrix of the standard 44 columns, as the
+// build commands, the reports and the reference-matrix window read it, and
+// to step through the same table record by record. Reading must grow with
+// the rows: goal 8,000 rows in at most 5 x the time of 2,000.
+#include "editing/referencematrix.h"
+#include "platform/dbftable.h"
+#include "platform/rtext.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace vz;
+
+namespace {
+
+QString writeMatrix(const QString &dir, int rows)
+{
+  const QList<DbfField> fields = KMM_STRCREATE();
+  QList<DbfRecord> records;
+  DbfRecord units{false, {QStringLiteral("BIRIM")}};
+  for (int c = 1; c < fields.size(); ++c)
+    units.values.append(QStringLiteral("g/Kg"));
+  records.append(units);
+  for (int r = 1; r <= rows; ++r) {
+    DbfRecord rec{false, {QStringLiteral("Yem Maddesi No %1").arg(r), rt::PadL(QStringLiteral("4.500"), 11)}};
+    for (int c = 2; c < fields.size(); ++c)
+      rec.values.append(rt::PadL(QStringLiteral("%1.%2").arg(r % 900).arg(c, 4, 10, QLatin1Char('0')), 11));
+    records.append(rec);
+  }
+  const QString path = QDir(dir).filePath(QStringLiteral("MATKUMAD_%1.DBF").arg(rows));
+  if (!DbfTable::writeTable(path, fields, records))
+    return QString();
+  return path;
+}
+
+double medianMs(const std::function<void()> &run)
+{
+  std::vector<double> times;
+  for (int i = 0; i < 7; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    run();
+    times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+  QCoreApplication app(argc, argv);
+  QTemporaryDir dir;
+  std::printf("%-28s %8s %8s %8s\n", "reference matrix (median of 7)", "2,000", "8,000", "ratio");
+  double read[2] = {0, 0};
+  double walk[2] = {0, 0};
+  const int sizes[2] = {2000, 8000};
+  for (int i = 0; i < 2; ++i) {
+    const QString path = writeMatrix(dir.path(), sizes[i]);
+    if (path.isEmpty()) {
+      std::fprintf(stderr, "cannot write the matrix\n");
+      return 1;
+    }
+    read[i] = medianMs([&] {
+      ReferenceMatrix m;
+      if (!refmatrix::read(path, &m) || m.feeds.size() != sizes[i])
+        std::fprintf(stderr, "read failed\n");
+    });
+    walk[i] = medianMs([&] {
+      DbfTable t;
+      t.open(path, DbfTable::OpenMode::ReadOnly);
+      int n = 0;
+      for (t.goTop(); !t.eof(); t.skip(1))
+        n += t.fieldGet(0).isEmpty() ? 0 : 1;
+      if (n != sizes[i] + 1)
+        std::fprintf(stderr, "walk failed\n");
+    });
+  }
+  const auto line = [](const char *what, const double v[2]) {
+    const double ratio = v[1] / v[0];
+    std::printf("%-28s %6.1f ms %6.1f ms %7.2f x%s\n", what, v[0], v[1], ratio, ratio > 5.0 ? "  (over 5 x)" : "");
+  };
+  line("read (refmatrix::read)", read);
+  line("open, goTop, skip to end", walk);
+  return 0;
+}

@@ -135,8 +135,10 @@ int BITMAPLISTBOX::ADDNODE(const QString &text, const QVariant &value, const QVa
   auto *item = new QListWidgetItem;
   item->setData(IdRole, id);
   item->setData(Qt::AccessibleTextRole, QString(text).replace(QLatin1Char(';'), QLatin1Char(' ')));
-  if (listPosition)
-    insertItem(qBound(0, *listPosition, count()), item);
+  // A position of -1 (or past the last row) adds at the end, as the list
+  // box's own insertion does.
+  if (listPosition && *listPosition >= 0 && *listPosition < count())
+    insertItem(*listPosition, item);
   else
     addItem(item);
   return id;
@@ -237,7 +239,8 @@ QPixmap BITMAPLISTBOX::fileImage(const QString &fileName) const
 
 void BITMAPLISTBOX::keyPressEvent(QKeyEvent *event)
 {
-  if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+  // The keypad's Delete key removes the row as the other one does.
+  if (event->key() == Qt::Key_Delete && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     REMOVENODE();
     event->accept();
     return;

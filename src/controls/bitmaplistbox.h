@@ -39,8 +39,8 @@ public:
   const QList<BitmapListNode> &ALISTBOX() const { return m_nodes.nodes(); }
   bool EMPTY() const { return m_nodes.isEmpty(); }
 
-  // Adds a node and its row (at `listPosition`, 0-based, or at the end) and
-  // answers its id.
+  // Adds a node and its row (at `listPosition`, 0-based, or at the end when
+  // none is given, or it is -1 or past the last row) and answers its id.
   int ADDNODE(const QString &text, const QVariant &value = QVariant(),
               const QVariant &image = QVariant(), int kind = BitmapListNode::NoImage,
               const QString &imageFile = QString(), std::optional<int> listPosition = std::nullopt);

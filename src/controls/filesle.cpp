@@ -3,6 +3,7 @@
 #include "editbuttonpictures.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QMouseEvent>
 
@@ -69,12 +70,30 @@ void FILESLE::MOUSEBUTTONDOUBLECLICK()
 FILEPB::FILEPB(QWidget *owner, FILESLE *edit) : WMBITMAPBUTTON(owner), m_edit(edit)
 {
   setPictures(magnifierButtonPicture(false), magnifierButtonPicture(true));
-  setAccessibleName(QStringLiteral("Dizin seç"));
-  setToolTip(QStringLiteral("Dizin seç"));
+  describe();
   connect(this, &QPushButton::clicked, this, [this] {
     if (m_edit && !m_edit->isReadOnly())
       m_edit->MOUSEBUTTONDOUBLECLICK();
   });
+}
+
+void FILEPB::describe()
+{
+  const QString what = m_edit && m_edit->NDIALOGTYPE == 2 ? QStringLiteral("Dizin seç") : QStringLiteral("Dosya seç");
+  if (toolTip() != what) {
+    setToolTip(what);
+    setAccessibleName(what);
+  }
+}
+
+bool FILEPB::event(QEvent *event)
+{
+  // The owner sets the dialog type after building the edit, so the button
+  // names what it chooses whenever it is shown or asked.
+  if (event->type() == QEvent::Show || event->type() == QEvent::ToolTip
+      || event->type() == QEvent::Polish)
+    describe();
+  return WMBITMAPBUTTON::event(event);
 }
 
 PBFILESLE::PBFILESLE(QWidget *owner) : FILESLE(owner), m_button(new FILEPB(this, this))

@@ -38,12 +38,18 @@ protected:
 
 class PBFILESLE;
 
-// The small button of PBFILESLE.
+// The small button of PBFILESLE. Its tooltip and name say what it chooses:
+// "Dizin seç" for a folder, "Dosya seç" for a file.
 class FILEPB : public WMBITMAPBUTTON {
   Q_OBJECT
 public:
   FILEPB(QWidget *owner, FILESLE *edit);
   FILESLE *edit() const { return m_edit; }
+  // Names the button after its edit's dialog type.
+  void describe();
+
+protected:
+  bool event(QEvent *event) override;
 
 private:
   FILESLE *m_edit;

@@ -58,6 +58,13 @@ bool FIXEDTEXTHYPERLINK::open()
   return true;
 }
 
+void FIXEDTEXTHYPERLINK::mouseDoubleClickEvent(QMouseEvent *event)
+{
+  // The first press of a double click opened the target already; the
+  // double click itself would open it a second time.
+  event->accept();
+}
+
 void FIXEDTEXTHYPERLINK::mousePressEvent(QMouseEvent *event)
 {
   // The target goes out on the press; the label still sees the press after.

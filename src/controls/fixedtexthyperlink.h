@@ -1,10 +1,10 @@
 #pragma once
 // A text that acts as a link: blue on white, a hand pointer over it, and a
-// left click opens its target, the LINK text or, without one, its caption.
-// Only web pages (http, https) and mail addresses (mailto) are opened, through
-// the desktop; anything else, an empty target, or a desktop that cannot open
-// it is reported: OPENFAILED with the message, and a warning to the user when
-// an interaction was given.
+// left click opens its target, the LINK text or, without one, its caption; a
+// double click opens it once, as a click does. Only web pages (http, https)
+// and mail addresses (mailto) are opened, through the desktop; anything else,
+// an empty target, or a desktop that cannot open it is reported: OPENFAILED
+// with the message, and a warning to the user when an interaction was given.
 #include <QLabel>
 #include <QUrl>
 
@@ -41,6 +41,7 @@ signals:
 
 protected:
   void mousePressEvent(QMouseEvent *event) override;
+  void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
   void report(const QString &message);

@@ -1,5 +1,7 @@
 #include "numericentry.h"
 
+#include <QRegularExpression>
+
 #include <utility>
 
 namespace vz {
@@ -20,6 +22,19 @@ bool inLead(const QString &whole, int at)
   return true;
 }
 
+// A key or text refused: the text, the selection and the value stay as they
+// were, and the edit beeps.
+NUMERICENTRY::Outcome refusal(const QString &text, int caret)
+{
+  NUMERICENTRY::Outcome out;
+  out.text = text;
+  out.caret = qBound(0, caret, int(text.size()));
+  out.value = FIELDSPEC::numberOf(text);
+  out.beep = true;
+  out.keepSelection = true;
+  return out;
+}
+
 } // namespace
 
 NUMERICENTRY::NUMERICENTRY(const FIELDSPEC &spec) : m_spec(spec) {}
@@ -34,6 +49,9 @@ QString NUMERICENTRY::SETFIELD(const QString &text, int sign) const
 NUMERICENTRY::Outcome NUMERICENTRY::PROCESSNUM(Kind kind, int code, const QString &text, int start, int finish)
 {
   const QChar s = separator();
+  // A comma is the decimal point here as in every number the program takes.
+  if (kind == Kind::Character && code == ',')
+    code = s.unicode();
   const int d = qMax(0, m_spec.DECIMALS());
   const QString zeros(d, QLatin1Char('0'));
   const bool keyDown = kind == Kind::KeyDown;
@@ -101,11 +119,14 @@ NUMERICENTRY::Outcome NUMERICENTRY::PROCESSNUM(Kind kind, int code, const QStrin
       m_pendingMinus = true;
       whole = QStringLiteral("0");
       fraction = zeros;
-    } else {
-      // Anything but a digit starts the new number at zero.
+    } else if (isDigit(code) || keyDown) {
+      // A digit starts the new number; Backspace clears it to zero.
       whole = QChar(code);
       fraction = zeros;
       out.typed = isDigit(code);
+    } else {
+      // Any other character would wipe the value: it is refused instead.
+      return refusal(text, start);
     }
     if (changed) {
       t = SETFIELD(whole + s + fraction);
@@ -171,17 +192,50 @@ NUMERICENTRY::Outcome NUMERICENTRY::PROCESSNUM(Kind kind, int code, const QStrin
   // The field's own text of the number; a number the field cannot show whole
   // is refused and the old text stays.
   const double value = FIELDSPEC::numberOf(t);
-  if (!m_spec.holds(value)) {
-    out.text = text;
-    out.caret = start;
-    out.value = FIELDSPEC::numberOf(text);
-    out.beep = true;
-    out.typed = false;
-    return out;
-  }
+  if (!m_spec.holds(value))
+    return refusal(text, start);
   out.text = m_spec.TRANSFORM(value);
   out.value = value;
   out.caret = qBound(0, pos, int(out.text.size()));
+  return out;
+}
+
+NUMERICENTRY::Outcome NUMERICENTRY::feed(const QString &text, int start, int finish, const QString &pasted)
+{
+  const Outcome refused = refusal(text, qMin(start, finish));
+
+  static const QRegularExpression plainNumber(QStringLiteral("^([-+]?)\\s*(\\d*)(?:[.,](\\d*))?$"));
+  const QRegularExpressionMatch m = plainNumber.match(pasted.trimmed());
+  const int d = qMax(0, m_spec.DECIMALS());
+  if (!m.hasMatch() || (m.captured(2) + m.captured(3)).isEmpty() || m.capturedLength(3) > d)
+    return refused;
+
+  const bool replaceAll = m_replaceAll;
+  const bool pendingMinus = m_pendingMinus;
+  const auto refuse = [&] {
+    m_replaceAll = replaceAll;
+    m_pendingMinus = pendingMinus;
+    return refused;
+  };
+  Outcome out;
+  QString shown = text;
+  for (const QChar c : pasted.trimmed()) {
+    if (c.isSpace())
+      continue;
+    // Typed, a digit behind the last decimal falls away; pasted, it would
+    // change the number without a word.
+    const int sep = int(shown.indexOf(separator()));
+    const bool pastTheEnd = !m_replaceAll && d > 0 && sep >= 0 && start == finish && start > sep
+        && start >= shown.size();
+    if (pastTheEnd && c.isDigit())
+      return refuse();
+    out = PROCESSNUM(Kind::Character, c.unicode(), shown, start, finish);
+    if (out.beep)
+      return refuse();
+    shown = out.text;
+    start = finish = out.caret;
+  }
+  out.typed = true;
   return out;
 }
 

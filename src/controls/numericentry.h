@@ -1,10 +1,11 @@
 #pragma once
 // The calculator-style entry of a numeric field: the number stays
 // right-aligned in the field's width, digits grow it to the left of a caret
-// that stands before the decimal separator, the separator moves the caret
-// into the fraction, "-" and "+" set the sign. The widget hands every key
-// here with its text and selection and shows what comes back, so the rules
-// run without a display.
+// that stands before the decimal separator, the separator (typed as "." or
+// ",") moves the caret into the fraction, "-" and "+" set the sign. The
+// widget hands every key, and every pasted or dropped text, here with its
+// text and selection and shows what comes back, so the rules run without a
+// display.
 #include "fieldspec.h"
 
 #include <QString>
@@ -31,6 +32,7 @@ public:
     double value = 0;  // the text read as a number
     bool beep = false; // the key was refused
     bool typed = false; // a digit went into the number
+    bool keepSelection = false; // refused: text and selection stay as they were
   };
 
   explicit NUMERICENTRY(const FIELDSPEC &spec = FIELDSPEC());
@@ -48,6 +50,12 @@ public:
 
   // One key on the edit's text with the selection [start, finish).
   Outcome PROCESSNUM(Kind kind, int code, const QString &text, int start, int finish);
+
+  // Pasted or dropped text at the selection [start, finish), taken as the
+  // keys it is made of. It must be a number written plainly (a sign, digits,
+  // one separator, no more decimals than the field has); when it is not, or
+  // a key of it is refused, nothing changes and the outcome beeps.
+  Outcome feed(const QString &text, int start, int finish, const QString &pasted);
 
   // The field's text of the number in `text` times `sign`.
   QString SETFIELD(const QString &text, int sign = 1) const;

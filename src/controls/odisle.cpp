@@ -1,6 +1,7 @@
 #include "odisle.h"
 
-#include <QAction>
+#include "typedcontextmenu.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -172,34 +173,9 @@ void ODI_SLE::contextMenuEvent(QContextMenuEvent *event)
     QLineEdit::contextMenuEvent(event);
     return;
   }
-  QMenu *menu = createStandardContextMenu();
-  menu->setAttribute(Qt::WA_DeleteOnClose);
-  // The standard actions are known by the shortcut their text shows; every
-  // action that would change the text goes through the entry, or away.
-  const auto shows = [](const QAction *action, QKeySequence::StandardKey key) {
-    return action->text().endsWith(QLatin1Char('\t') + QKeySequence(key).toString(QKeySequence::NativeText));
-  };
-  bool afterPaste = false;
-  for (QAction *action : menu->actions()) {
-    const bool paste = shows(action, QKeySequence::Paste);
-    if (action->isSeparator() || action->menu()) {
-      action->setVisible(!action->menu());
-    } else if (shows(action, QKeySequence::Copy) || shows(action, QKeySequence::SelectAll)) {
-      // as they are
-    } else if (shows(action, QKeySequence::Cut)) {
-      disconnect(action, &QAction::triggered, nullptr, nullptr);
-      connect(action, &QAction::triggered, this, &ODI_SLE::cutTyped);
-    } else if (paste) {
-      disconnect(action, &QAction::triggered, nullptr, nullptr);
-      connect(action, &QAction::triggered, this, &ODI_SLE::pasteTyped);
-    } else if (afterPaste) {  // Delete
-      disconnect(action, &QAction::triggered, nullptr, nullptr);
-      connect(action, &QAction::triggered, this, [this] { pressKey(TypedEntry::Key::Delete); });
-    } else {
-      action->setVisible(false);  // Undo, Redo and anything unknown
-    }
-    afterPaste = paste;
-  }
+  QMenu *menu = typedContextMenu(
+      this, [this] { cutTyped(); }, [this] { pasteTyped(); },
+      [this] { pressKey(TypedEntry::Key::Delete); });
   menu->popup(event->globalPos());
 }
 

@@ -3,11 +3,18 @@
 #include "calendarlogic.h"
 #include "dlgpecalendar.h"
 #include "platform/rtext.h"
+#include "typedcontextmenu.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 
 namespace vz {
@@ -50,6 +57,24 @@ QChar typedCharacter(const QKeyEvent *event)
       && (event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period))
     return NUMERICENTRY::separator();
   return text.at(0);
+}
+
+// Keys that only move the caret or the focus, or copy: a number lets the
+// standard edit have them. Every other key the entry does not take would
+// change the text behind its back (undo, redo, word and line deletion).
+bool passesNumber(const QKeyEvent *event)
+{
+  if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll))
+    return true;
+  switch (event->key()) {
+  case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
+  case Qt::Key_Home: case Qt::Key_End: case Qt::Key_PageUp: case Qt::Key_PageDown:
+  case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Return: case Qt::Key_Enter:
+  case Qt::Key_Escape:
+    return true;
+  default:
+    return false;
+  }
 }
 
 } // namespace
@@ -168,6 +193,20 @@ void RIGHTSLE::SHOWCALENDAR()
   setFocus(Qt::OtherFocusReason);
 }
 
+void RIGHTSLE::showOutcome(const NUMERICENTRY::Outcome &out)
+{
+  if (out.beep)
+    INVALIDACTION();
+  if (out.keepSelection)
+    return;
+  const QString before = text();
+  const bool wasModified = isModified();
+  if (out.text != before)
+    setText(out.text);
+  setModified(wasModified || out.typed || out.text != before);
+  setCursorPosition(out.caret);
+}
+
 void RIGHTSLE::PROCESSNUM(NUMERICENTRY::Kind kind, int code)
 {
   int start = cursorPosition();
@@ -176,15 +215,30 @@ void RIGHTSLE::PROCESSNUM(NUMERICENTRY::Kind kind, int code)
     start = selectionStart();
     finish = selectionEnd();
   }
-  const QString before = text();
-  const NUMERICENTRY::Outcome out = m_entry.PROCESSNUM(kind, code, before, start, finish);
-  if (out.beep)
-    INVALIDACTION();
-  const bool wasModified = isModified();
-  if (out.text != before)
-    setText(out.text);
-  setModified(wasModified || out.typed || out.text != before);
-  setCursorPosition(out.caret);
+  showOutcome(m_entry.PROCESSNUM(kind, code, text(), start, finish));
+}
+
+void RIGHTSLE::feedNumber(const QString &pasted, int start, int finish)
+{
+  if (isReadOnly() || pasted.isEmpty())
+    return;
+  showOutcome(m_entry.feed(text(), start, finish, pasted));
+}
+
+void RIGHTSLE::pasteNumber()
+{
+  const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+  const int finish = hasSelectedText() ? selectionEnd() : cursorPosition();
+  feedNumber(QApplication::clipboard()->text(), start, finish);
+}
+
+void RIGHTSLE::cutNumber()
+{
+  if (!hasSelectedText() || echoMode() != Normal)
+    return;
+  copy();
+  if (!isReadOnly())
+    PROCESSNUM(NUMERICENTRY::Kind::KeyDown, NUMERICENTRY::Delete);
 }
 
 void RIGHTSLE::keyPressEvent(QKeyEvent *event)
@@ -210,6 +264,11 @@ void RIGHTSLE::keyPressEvent(QKeyEvent *event)
       return;
     }
   } else if (type == QLatin1Char('N')) {
+    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut)) {
+      event->matches(QKeySequence::Paste) ? pasteNumber() : cutNumber();
+      event->accept();
+      return;
+    }
     if (const int code = keyDownCode(event->key())) {
       // A read-only number is only looked at: the caret moves, nothing else.
       if (!isReadOnly())
@@ -222,6 +281,9 @@ void RIGHTSLE::keyPressEvent(QKeyEvent *event)
       if (!isReadOnly())
         PROCESSNUM(NUMERICENTRY::Kind::Character, c.unicode());
       event->accept();
+      return;
+    } else if (!passesNumber(event)) {
+      event->ignore();
       return;
     }
   }
@@ -245,6 +307,73 @@ void RIGHTSLE::mouseDoubleClickEvent(QMouseEvent *event)
     return;
   }
   QLineEdit::mouseDoubleClickEvent(event);
+}
+
+void RIGHTSLE::mouseReleaseEvent(QMouseEvent *event)
+{
+  // The middle button pastes the selection of X11 through the entry too.
+  if (numeric() && event->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+    const int at = cursorPositionAt(event->position().toPoint());
+    feedNumber(QApplication::clipboard()->text(QClipboard::Selection), at, at);
+    event->accept();
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(event);
+}
+
+void RIGHTSLE::contextMenuEvent(QContextMenuEvent *event)
+{
+  if (!numeric()) {
+    QLineEdit::contextMenuEvent(event);
+    return;
+  }
+  QMenu *menu = typedContextMenu(
+      this, [this] { cutNumber(); }, [this] { pasteNumber(); },
+      [this] {
+        if (!isReadOnly())
+          PROCESSNUM(NUMERICENTRY::Kind::KeyDown, NUMERICENTRY::Delete);
+      });
+  menu->popup(event->globalPos());
+}
+
+void RIGHTSLE::dropEvent(QDropEvent *event)
+{
+  if (!numeric()) {
+    QLineEdit::dropEvent(event);
+    return;
+  }
+  if (isReadOnly() || !event->mimeData()->hasText()) {
+    event->ignore();
+    return;
+  }
+  const int at = cursorPositionAt(event->position().toPoint());
+  const QString before = text();
+  feedNumber(event->mimeData()->text(), at, at);
+  // A refused drop takes nothing from where it came.
+  if (text() != before) {
+    event->acceptProposedAction();
+    setFocus(Qt::MouseFocusReason);
+  } else {
+    event->ignore();
+  }
+}
+
+void RIGHTSLE::inputMethodEvent(QInputMethodEvent *event)
+{
+  if (!numeric()) {
+    QLineEdit::inputMethodEvent(event);
+    return;
+  }
+  const QString committed = event->commitString();
+  if (!committed.isEmpty()) {
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int finish = hasSelectedText() ? selectionEnd() : cursorPosition();
+    if (committed.size() == 1 && !isReadOnly())
+      PROCESSNUM(NUMERICENTRY::Kind::Character, committed.at(0).unicode());
+    else
+      feedNumber(committed, start, finish);
+  }
+  event->accept();
 }
 
 void RIGHTSLE::attachCompanionButton(QAbstractButton *button)

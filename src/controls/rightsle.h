@@ -4,7 +4,9 @@
 // typed right-aligned, calculator style (NUMERICENTRY); a date field ("D")
 // steps a day with the keypad's plus and minus and offers the calendar on a
 // double click and through commands 7754 (today) and 7755 (calendar); any
-// other field, or none, is a plain edit. It may own a small companion button
+// other field, or none, is a plain edit. A number takes pasted and dropped
+// text only as the keys it is made of, and no editing shortcut (undo, cut,
+// word deletion) changes it behind the entry's back. It may own a small companion button
 // at its right end, kept here so every subclass finds it in one place.
 #include "fieldspec.h"
 #include "numericentry.h"
@@ -74,10 +76,20 @@ protected:
 
   void keyPressEvent(QKeyEvent *event) override;
   void mouseDoubleClickEvent(QMouseEvent *event) override;
+  void mouseReleaseEvent(QMouseEvent *event) override;
   void resizeEvent(QResizeEvent *event) override;
+  void contextMenuEvent(QContextMenuEvent *event) override;
+  void dropEvent(QDropEvent *event) override;
+  void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
+  bool numeric() const { return fieldSpec().type() == QLatin1Char('N'); }
   void PROCESSNUM(NUMERICENTRY::Kind kind, int code);
+  // Text from the clipboard, a drop or the input method into a number.
+  void feedNumber(const QString &pasted, int start, int finish);
+  void pasteNumber();
+  void cutNumber();
+  void showOutcome(const NUMERICENTRY::Outcome &out);
   void placeCompanion();
 
   QPointer<QAbstractButton> m_companion;

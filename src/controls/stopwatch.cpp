@@ -15,7 +15,7 @@ void Stopwatch::stop(qint64 now)
   if (!m_running)
     return;
   m_running = false;
-  m_accumulated += qMax<qint64>(0, now - m_start) / 1000;
+  m_accumulated += qMax<qint64>(0, now - m_start);
 }
 
 void Stopwatch::reset()
@@ -25,14 +25,19 @@ void Stopwatch::reset()
   m_start = 0;
 }
 
+qint64 Stopwatch::milliseconds(qint64 now) const
+{
+  return m_accumulated + (m_running ? qMax<qint64>(0, now - m_start) : 0);
+}
+
 qint64 Stopwatch::seconds(qint64 now) const
 {
-  return m_accumulated + (m_running ? qMax<qint64>(0, now - m_start) / 1000 : 0);
+  return milliseconds(now) / 1000;
 }
 
 double Stopwatch::exactSeconds(qint64 now) const
 {
-  return double(m_accumulated) + (m_running ? double(qMax<qint64>(0, now - m_start)) / 1000.0 : 0.0);
+  return double(milliseconds(now)) / 1000.0;
 }
 
 } // namespace vz

@@ -68,10 +68,16 @@ bool XTABCONTROL::eventFilter(QObject *watched, QEvent *event)
     break;
   }
   case QEvent::KeyPress: {
-    auto *key = static_cast<QKeyEvent *>(event);
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+    // Tab and Shift+Tab move the focus on; Esc and Enter go on to the
+    // dialog, to cancel or accept it. No key switches tabs.
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_Tab: case Qt::Key_Backtab:
+    case Qt::Key_Escape: case Qt::Key_Return: case Qt::Key_Enter:
       break;
-    return true;
+    default:
+      return true;
+    }
+    break;
   }
   case QEvent::Wheel:
     return true;

@@ -2,7 +2,8 @@
 // A tab control whose tabs can be locked one by one: a click on a locked tab
 // is swallowed, so the user cannot bring up its page, while the program can
 // still select any page. The user changes tabs with the mouse only: keys do
-// not switch tabs, though Tab and Shift+Tab still move the focus on.
+// not switch tabs, though Tab and Shift+Tab still move the focus on, and in a
+// dialog Esc cancels and Enter accepts while the tab strip has the focus.
 #include <QIcon>
 #include <QList>
 #include <QTabWidget>

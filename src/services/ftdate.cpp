@@ -198,17 +198,18 @@ FT_DATE::Period FT_DATE::ACCTYEAR(const QDate &date) const
   Period y = YEAR(date);
   if (!y.isValid())
     return {};
-  int counter = y.id.toInt();
-  y.first = ACCTADJ(y.first);
-  y.last = ACCTADJ(y.last, true);
-  int step = date < y.first ? -1 : date > y.last ? 1 : 0;
-  if (step != 0) {
-    y = YEAR(MADD(date, step));
-    counter += step;
+  const QDate first = y.first;
+  const QDate last = y.last;
+  y.first = ACCTADJ(first);
+  y.last = ACCTADJ(last, true);
+  // A date the week boundaries moved out belongs to the neighbouring year,
+  // reached from this year's own first or last day: a calendar month from
+  // the date can skip that year or land in this one again.
+  if (date < y.first || date > y.last) {
+    y = YEAR(date < y.first ? first.addDays(-1) : last.addDays(1));
     y.first = ACCTADJ(y.first);
     y.last = ACCTADJ(y.last, true);
   }
-  y.id = digits(counter, 4);
   return y;
 }
 
@@ -219,42 +220,19 @@ FT_DATE::Period FT_DATE::accountingPeriod(const QDate &date, std::optional<int> 
   auto take = [&](const QDate &d, std::optional<int> n) {
     return quarters ? QTR(d, n) : MONTH(d, n);
   };
-  auto adjust = [&](Period &p) {
-    p.first = ACCTADJ(p.first);
-    p.last = ACCTADJ(p.last, true);
-  };
-  QDate d = date;
-  Period p = take(d, std::nullopt);
+  Period p = take(date, std::nullopt);
   if (!p.isValid())
     return {};
-  int yearCounter = p.id.left(4).toInt();
-  int periodCounter = p.id.mid(4, 2).toInt();
-  adjust(p);
-  if (d < p.first) {
-    d = MADD(d, -1);
-    p = take(d, std::nullopt);
-    if (--periodCounter == 0) {
-      periodCounter = periods;
-      --yearCounter;
-    }
-    adjust(p);
-  } else if (d > p.last) {
-    d = MADD(d, 1);
-    p = take(d, std::nullopt);
-    if (++periodCounter > periods) {
-      periodCounter = 1;
-      ++yearCounter;
-    }
-    adjust(p);
-  }
-  if (number) {
-    const int n = (*number < 1 || *number > periods) ? periods : *number;
-    p = take(d, n);
-    yearCounter = p.id.left(4).toInt();
-    periodCounter = p.id.mid(4, 2).toInt();
-    adjust(p);
-  }
-  p.id = digits(yearCounter, 4) + digits(periodCounter, 2);
+  // As for the year: the neighbouring period is the one next to this
+  // period's own first or last day, and its identifier numbers it.
+  if (date < ACCTADJ(p.first))
+    p = take(p.first.addDays(-1), std::nullopt);
+  else if (date > ACCTADJ(p.last, true))
+    p = take(p.last.addDays(1), std::nullopt);
+  if (number)
+    p = take(p.first, (*number < 1 || *number > periods) ? periods : *number);
+  p.first = ACCTADJ(p.first);
+  p.last = ACCTADJ(p.last, true);
   return p;
 }
 

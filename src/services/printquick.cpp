@@ -1,6 +1,7 @@
 #include "services/printquick.h"
 
 #include "platform/cp1254.h"
+#include "platform/fileerror.h"
 #include "services/class_hklm.h"
 
 #include <QDir>
@@ -15,7 +16,7 @@ PRINTQUICK::PRINTQUICK()
     : m_buffer(new QTemporaryFile(QDir::temp().filePath(QStringLiteral("Printer-XXXXXX.Buf"))))
 {
   if (!m_buffer->open()) {
-    m_error = QStringLiteral("The print buffer cannot be created: %1").arg(m_buffer->errorString());
+    m_error = QStringLiteral("Yazdırma ara dosyası oluşturulamadı: %1").arg(fileErrorReason(*m_buffer));
     delete m_buffer;
     m_buffer = nullptr;
   }
@@ -34,7 +35,7 @@ void PRINTQUICK::MARGIN(int blanks)
 void PRINTQUICK::write(const QByteArray &bytes)
 {
   if (m_buffer && m_buffer->write(bytes) != bytes.size() && m_error.isEmpty())
-    m_error = QStringLiteral("Writing the print buffer failed: %1").arg(m_buffer->errorString());
+    m_error = QStringLiteral("Yazdırma ara dosyasına yazılamadı: %1").arg(fileErrorReason(*m_buffer));
 }
 
 PRINTQUICK &PRINTQUICK::QQOUT(const QString &text, bool lineEnd)
@@ -74,6 +75,21 @@ QString PRINTQUICK::bufferFileName() const
   return m_buffer ? m_buffer->fileName() : QString();
 }
 
+namespace {
+
+QString &deviceFolder()
+{
+  static QString folder = QStringLiteral("/dev");
+  return folder;
+}
+
+} // namespace
+
+void PRINTQUICK::setDeviceFolder(const QString &folder)
+{
+  deviceFolder() = folder.isEmpty() ? QStringLiteral("/dev") : folder;
+}
+
 PRINTQUICK::Target PRINTQUICK::resolvePort(const QString &port)
 {
   const QString name = port.trimmed();
@@ -81,20 +97,36 @@ PRINTQUICK::Target PRINTQUICK::resolvePort(const QString &port)
   const QString value =
       settings.GETSTRING(QString::fromLatin1(PortsKey), name.toUpper()).trimmed();
   if (!value.isEmpty())
-    return {value.startsWith(QLatin1Char('/')), value};
-  static const QRegularExpression lpt(QStringLiteral("^LPT([1-9])$"),
-                                      QRegularExpression::CaseInsensitiveOption);
-  const auto m = lpt.match(name);
-  if (m.hasMatch())
-    return {true, QStringLiteral("/dev/lp%1").arg(m.captured(1).toInt() - 1)};
-  return {true, name};
+    return {value.startsWith(QLatin1Char('/')), value, false, QString()};
+  // The other names of the first printer and serial port.
+  if (name.compare(QLatin1String("PRN"), Qt::CaseInsensitive) == 0)
+    return resolvePort(QStringLiteral("LPT1"));
+  if (name.compare(QLatin1String("AUX"), Qt::CaseInsensitive) == 0)
+    return resolvePort(QStringLiteral("COM1"));
+  static const QRegularExpression numbered(QStringLiteral("^(LPT|COM)([1-9])$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+  const auto m = numbered.match(name);
+  if (m.hasMatch()) {
+    const bool parallel = m.captured(1).compare(QLatin1String("LPT"), Qt::CaseInsensitive) == 0;
+    const int n = m.captured(2).toInt() - 1;
+    const QString device = (parallel ? QStringLiteral("/lp%1") : QStringLiteral("/ttyS%1")).arg(n);
+    return {true, deviceFolder() + device, true, QString()};
+  }
+  if (name.startsWith(QLatin1Char('/')))
+    return {true, name, false, QString()};
+  Target unknown;
+  unknown.error = name.isEmpty()
+      ? QStringLiteral("Yazıcı kapısı adı verilmedi.")
+      : QStringLiteral("\"%1\" bilinen bir yazıcı kapısı değil; LPT1-LPT9, PRN, COM1-COM9, AUX "
+                       "ya da bir aygıt yolu (/dev/...) verilmelidir.").arg(name);
+  return unknown;
 }
 
 bool PRINTQUICK::PRINTIT(const QString &port, bool eject)
 {
   if (!m_buffer) {
     if (m_error.isEmpty())
-      m_error = QStringLiteral("This print job has already been printed.");
+      m_error = QStringLiteral("Bu yazdırma işi zaten yazdırıldı.");
     return false;
   }
   if (eject)
@@ -107,9 +139,9 @@ bool PRINTQUICK::PRINTIT(const QString &port, bool eject)
   if (!failedWrite.isEmpty())
     m_error = failedWrite;  // a half-written job is not sent
   else if (target.name.isEmpty())
-    m_error = QStringLiteral("No printer port is named.");
+    m_error = target.error;
   else
-    ok = target.isDevice ? copyToDevice(target.name) : sendToQueue(target.name);
+    ok = target.isDevice ? copyToDevice(target) : sendToQueue(target.name);
   delete m_buffer;
   m_buffer = nullptr;
   if (ok)
@@ -117,24 +149,29 @@ bool PRINTQUICK::PRINTIT(const QString &port, bool eject)
   return ok;
 }
 
-bool PRINTQUICK::copyToDevice(const QString &device)
+bool PRINTQUICK::copyToDevice(const Target &device)
 {
   QFile in(m_buffer->fileName());
   if (!in.open(QIODevice::ReadOnly)) {
-    m_error = QStringLiteral("The print buffer cannot be read: %1").arg(in.errorString());
+    m_error = QStringLiteral("Yazdırma ara dosyası okunamadı: %1").arg(fileErrorReason(in));
     return false;
   }
   const QByteArray bytes = in.readAll();
-  QFile out(device);
+  QFile out(device.name);
   // Append, so that a device is never truncated and a file standing in for a
-  // port is never emptied of an earlier job.
-  if (!out.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-    m_error = QStringLiteral("The printer port %1 cannot be opened: %2").arg(device, out.errorString());
+  // port is never emptied of an earlier job; the device of a port name is
+  // never made a file.
+  QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered;
+  if (device.mustExist)
+    mode |= QIODevice::ExistingOnly;
+  if (!out.open(mode)) {
+    m_error = device.mustExist && !QFile::exists(device.name)
+        ? QStringLiteral("Yazıcı kapısının aygıtı %1 bu bilgisayarda yok.").arg(device.name)
+        : QStringLiteral("Yazıcı kapısı %1 açılamadı: %2").arg(device.name, fileErrorReason(out));
     return false;
   }
   if (out.write(bytes) != bytes.size()) {
-    m_error = QStringLiteral("The printer port %1 did not take the whole job: %2")
-                  .arg(device, out.errorString());
+    m_error = QStringLiteral("Yazıcı kapısı %1 işin tamamını almadı: %2").arg(device.name, fileErrorReason(out));
     return false;
   }
   return true;
@@ -146,18 +183,18 @@ bool PRINTQUICK::sendToQueue(const QString &queue)
   lp.start(QStringLiteral("lp"), {QStringLiteral("-d"), queue, QStringLiteral("-o"),
                                   QStringLiteral("raw"), m_buffer->fileName()});
   if (!lp.waitForStarted(5000)) {
-    m_error = QStringLiteral("The print command lp cannot be started: %1").arg(lp.errorString());
+    m_error = QStringLiteral("Yazdırma komutu lp başlatılamadı: %1").arg(lp.errorString());
     return false;
   }
   if (!lp.waitForFinished(30000)) {
     lp.kill();
     lp.waitForFinished(1000);
-    m_error = QStringLiteral("The print command lp did not finish.");
+    m_error = QStringLiteral("Yazdırma komutu lp bitmedi.");
     return false;
   }
   if (lp.exitStatus() != QProcess::NormalExit || lp.exitCode() != 0) {
     const QString why = QString::fromLocal8Bit(lp.readAllStandardError()).trimmed();
-    m_error = QStringLiteral("The print queue %1 refused the job%2").arg(
+    m_error = QStringLiteral("Yazdırma kuyruğu %1 işi kabul etmedi%2").arg(
         queue, why.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + why);
     return false;
   }

@@ -8,10 +8,15 @@
 // "/" names a device file the bytes are copied to (for instance
 // /dev/usb/lp0); any other value names a print queue, to which `lp -d <queue>
 // -o raw` sends them. Without a value, "LPTn" means the device /dev/lp(n-1),
-// and a port name that is itself a path is that device.
+// "COMn" the serial device /dev/ttyS(n-1), "PRN" is LPT1 and "AUX" COM1, as
+// on the system these names come from; such a device must exist, it is never
+// created. A port name that is itself an absolute path is that device or
+// file. Any other name is no port: the job is not printed, rather than
+// written to a file of that name in the current folder.
 //
 // Nothing is shown: PRINTIT answers whether the printer took the job, and
-// ERRORTEXT() says why not. A job dropped unprinted removes its buffer file.
+// ERRORTEXT() says why not, in Turkish. A job dropped unprinted removes its
+// buffer file.
 #include <QByteArray>
 #include <QString>
 
@@ -51,16 +56,23 @@ public:
   QString bufferFileName() const;
   QString ERRORTEXT() const { return m_error; }
 
-  // Where a port name sends the bytes: {true, device path} or {false, queue}.
+  // Where a port name sends the bytes: {true, device path} or {false, queue};
+  // an empty name with the reason when the port is unknown. A device that a
+  // port name stands for must exist already.
   struct Target {
     bool isDevice = true;
     QString name;
+    bool mustExist = false;
+    QString error;
   };
   static Target resolvePort(const QString &port);
+  // The folder of the devices the port names stand for, "/dev"; tests put
+  // a folder of their own here, an empty text restores it.
+  static void setDeviceFolder(const QString &folder);
 
 private:
   void write(const QByteArray &bytes);
-  bool copyToDevice(const QString &device);
+  bool copyToDevice(const Target &device);
   bool sendToQueue(const QString &queue);
 
   QTemporaryFile *m_buffer = nullptr;

@@ -58,7 +58,13 @@ bool ZDTIMERCONTAINER::REGISTERCLIENT(QObject *client, const QByteArray &methodN
   if (onOff)
     e.method.ONOFF(*onOff);
   m_entries.append(e);
+  connect(client, &QObject::destroyed, this, &ZDTIMERCONTAINER::dropClient, Qt::UniqueConnection);
   return true;
+}
+
+void ZDTIMERCONTAINER::dropClient(QObject *client)
+{
+  m_entries.removeIf([client](const Entry &e) { return e.key == client; });
 }
 
 int ZDTIMERCONTAINER::GETOBJECTELEMENT(QObject *client, const QByteArray &methodName) const

@@ -6,8 +6,10 @@
 // Each container has its own timer and its own registrations: its ticks go to
 // itself only, and a dropped container stops its timer. A registration counts
 // the ticks it has seen while it is on; TIMERFREQUENCY is in seconds, so the
-// default 1.0 makes the method due on every tenth tick. Registrations whose
-// client was destroyed, or lacks the method, are dropped when they fall due.
+// default 1.0 makes the method due on every tenth tick. A client's
+// registrations go with it when it is destroyed, so a new object that comes
+// to live at the same address starts with none of them; registrations whose
+// client lacks the method are dropped when they fall due.
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -67,6 +69,9 @@ public:
   bool isTicking() const { return m_timer.isActive(); }
 
   static bool ISVALIDOBJECT(const QObject *value) { return value != nullptr; }
+
+private slots:
+  void dropClient(QObject *client);
 
 private:
   struct Entry {

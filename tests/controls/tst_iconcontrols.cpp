@@ -8,6 +8,7 @@
 #include "controlgallery.h"
 #include "scriptedinteraction.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
@@ -98,10 +99,17 @@ private slots:
     QCOMPARE(list.GETDROPPEDID(), 2);
     QCOMPARE(list.GETDROPPEDVALUE(), QVariant(1));
 
+    // -1, or a position past the last row, adds at the end.
+    const int atEnd = list.ADDNODE(QStringLiteral("dört"), 4, QVariant(), 0, QString(), -1);
+    QCOMPARE(list.rowOfId(atEnd), 3);
+    const int pastEnd = list.ADDNODE(QStringLiteral("beş"), 5, QVariant(), 0, QString(), 99);
+    QCOMPARE(list.rowOfId(pastEnd), 4);
+    QCOMPARE(list.rowOfId(4), 0);
+
     list.LISTCLEAR();
     QVERIFY(list.EMPTY());
     QCOMPARE(list.count(), 0);
-    QCOMPARE(list.ADDNODE(QStringLiteral("dört")), 5);
+    QCOMPARE(list.ADDNODE(QStringLiteral("altı")), 7);
   }
 
   // The node asked for goes, with its own row, whichever row is active.
@@ -153,7 +161,8 @@ private slots:
 
     int asked = 0;
     list.BONDELETE = [&](BITMAPLISTBOX *) { ++asked; return false; };
-    QTest::keyClick(&list, Qt::Key_Delete);
+    QTest::keyClick(&list, Qt::Key_Delete, Qt::KeypadModifier);  // the keypad's Delete
+    QCOMPARE(list.count(), 1);
     QTest::keyClick(&list, Qt::Key_Delete);
     QCOMPARE(list.count(), 0);
     QCOMPARE(asked, 2);
@@ -181,6 +190,53 @@ private slots:
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, second);
     QCOMPARE(got, QStringList{QStringLiteral("YULAF")});
     QVERIFY(!list.mouseButtonDown());
+  }
+
+  // The active row keeps its highlight while the focus is elsewhere; with
+  // the focus on the list, the current row shows a focus frame instead and
+  // no row is highlighted.
+  void rowHighlight_data()
+  {
+    QTest::addColumn<bool>("listFocused");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<QString>("highlighted");  // per row: 1 highlighted, 0 not
+    QTest::newRow("focus elsewhere, second row active") << false << 1 << "010";
+    QTest::newRow("focus elsewhere, last row active") << false << 2 << "001";
+    QTest::newRow("focus on the list") << true << 1 << "000";
+  }
+  void rowHighlight()
+  {
+    QFETCH(bool, listFocused);
+    QFETCH(int, current);
+    QFETCH(QString, highlighted);
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *list = new BITMAPLISTBOX;
+    auto *other = new QCheckBox(QStringLiteral("Başka"));
+    layout->addWidget(list);
+    layout->addWidget(other);
+    for (const char *t : {"Arpa", "Yulaf", "Mısır"})
+      list->ADDNODE(QString::fromUtf8(t));
+    window.resize(220, 160);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    list->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+    list->setCurrentRow(current);
+    QCOMPARE(list->NACTIVEINDEX, current);
+    if (!listFocused) {
+      other->setFocus();
+      QTRY_VERIFY(other->hasFocus());
+    }
+    const QImage shot = list->viewport()->grab().toImage();
+    const QPalette pal = QApplication::palette(list);
+    for (int row = 0; row < 3; ++row) {
+      const QRect r = list->visualItemRect(list->item(row));
+      const QColor back = shot.pixelColor(r.right() - 4, r.center().y());
+      const bool lit = highlighted.at(row) == QLatin1Char('1');
+      QCOMPARE(back, pal.color(lit ? QPalette::Highlight : QPalette::Base));
+    }
   }
 
   void greyOnThisListOnly()
@@ -265,6 +321,32 @@ private slots:
       QCOMPARE(ui.shown.first().kind, QStringLiteral("warning"));
       QCOMPARE(ui.shown.first().text, label.lastError());
     }
+  }
+
+  // A double click on the link, through the window as the user makes it,
+  // opens the target once: one browser tab, one mail draft.
+  void hyperlinkDoubleClickOpensOnce()
+  {
+    QStringList urls;
+    const auto saved = FIXEDTEXTHYPERLINK::opener();
+    FIXEDTEXTHYPERLINK::opener() = [&](const QUrl &u) {
+      urls << u.toString();
+      return true;
+    };
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *link = new FIXEDTEXTHYPERLINK(QStringLiteral("https://example.com"));
+    layout->addWidget(link);
+    window.resize(240, 80);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QPoint at = link->mapTo(&window, link->rect().center());
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, at);
+    QCOMPARE(urls, QStringList{QStringLiteral("https://example.com")});
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, at);  // a later click opens again
+    FIXEDTEXTHYPERLINK::opener() = saved;
+    QCOMPARE(urls.size(), 2);
   }
 
   void hyperlinkLook()

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -743,6 +745,45 @@ private slots:
     QVERIFY(showActive(window));
     QTest::keyClick(&window, Qt::Key_O, Qt::AltModifier);
     QCOMPARE(tabs->currentIndex(), current);
+  }
+
+  // In a dialog, Esc cancels and Enter accepts while the tab strip has the
+  // focus, the tab staying where it was.
+  void tabInADialog_data()
+  {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Esc cancels") << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    QTest::newRow("Enter accepts") << int(Qt::Key_Return) << int(QDialog::Accepted);
+    QTest::newRow("keypad Enter accepts") << int(Qt::Key_Enter) << int(QDialog::Accepted);
+  }
+  void tabInADialog()
+  {
+    QFETCH(int, key);
+    QFETCH(int, result);
+    QDialog dialog;
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *tabs = new XTABCONTROL(&dialog);
+    tabs->APPENDTAB(QString(), QStringLiteral("Yemler"), new QLabel(QStringLiteral("Sayfa")));
+    tabs->APPENDTAB(QString(), QStringLiteral("Oranlar"), new QLabel(QStringLiteral("Sayfa")));
+    tabs->PREVENTSELECTION(0);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(tabs);
+    layout->addWidget(buttons);
+    tabs->setCurrentIndex(1);
+    int answered = -1;
+    QObject::connect(&dialog, &QDialog::finished, [&](int r) { answered = r; });
+    dialog.open();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    tabs->tabBar()->setFocus();
+    QTRY_VERIFY(tabs->tabBar()->hasFocus());
+    QTest::keyClick(tabs->tabBar(), Qt::Key(key));
+    QCOMPARE(answered, result);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(tabs->currentIndex(), 1);
   }
 
   // ---- gallery -------------------------------------------------------------

@@ -2,6 +2,7 @@
 // timer edits driven offscreen with real key and mouse events.
 #include "controls/datesle.h"
 #include "controls/dlgpecalendar.h"
+#include "controls/filesle.h"
 #include "controls/pecalendar.h"
 #include "controls/rightsle.h"
 #include "controls/searchsle.h"
@@ -10,7 +11,12 @@
 #include "platform/rtext.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
+#include <QRegularExpression>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -179,51 +185,63 @@ private slots:
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("caret");
     QTest::addColumn<int>("beeps");
+    QTest::addColumn<QString>("selected");  // what stays selected
     // Right-aligned, the caret before the separator after each digit.
-    QTest::newRow("7") << 10 << 2 << "" << 0 << "7" << "      7.00" << 7 << 0;
-    QTest::newRow("7 5") << 10 << 2 << "" << 0 << "75" << "     75.00" << 7 << 0;
-    QTest::newRow("separator moves the caret behind it") << 10 << 2 << "" << 0 << "75." << "     75.00" << 8 << 0;
-    QTest::newRow("then 2") << 10 << 2 << "" << 0 << "75.2" << "     75.20" << 9 << 0;
-    QTest::newRow("then 5") << 10 << 2 << "" << 0 << "75.25" << "     75.25" << 10 << 0;
-    QTest::newRow("separator first") << 10 << 2 << "" << 0 << ".5" << "      0.50" << 9 << 0;
-    QTest::newRow("second separator changes nothing") << 10 << 2 << "" << 0 << "75..3" << "     75.30" << 9 << 0;
+    QTest::newRow("7") << 10 << 2 << "" << 0 << "7" << "      7.00" << 7 << 0 << "";
+    QTest::newRow("7 5") << 10 << 2 << "" << 0 << "75" << "     75.00" << 7 << 0 << "";
+    QTest::newRow("separator moves the caret behind it") << 10 << 2 << "" << 0 << "75." << "     75.00" << 8 << 0 << "";
+    QTest::newRow("then 2") << 10 << 2 << "" << 0 << "75.2" << "     75.20" << 9 << 0 << "";
+    QTest::newRow("then 5") << 10 << 2 << "" << 0 << "75.25" << "     75.25" << 10 << 0 << "";
+    QTest::newRow("separator first") << 10 << 2 << "" << 0 << ".5" << "      0.50" << 9 << 0 << "";
+    // A comma is the decimal point, as in every number of the program.
+    QTest::newRow("comma: 12,5") << 10 << 2 << "" << 0 << "12,5" << "     12.50" << 9 << 0 << "";
+    QTest::newRow("comma first: ,5") << 10 << 2 << "" << 0 << ",5" << "      0.50" << 9 << 0 << "";
+    QTest::newRow("comma over a shown value") << 10 << 2 << "     75.25" << 0 << ",25" << "      0.25" << 10 << 0 << "";
+    QTest::newRow("second comma changes nothing") << 10 << 2 << "" << 0 << "7,,3" << "      7.30" << 9 << 0 << "";
+    QTest::newRow("second separator changes nothing") << 10 << 2 << "" << 0 << "75..3" << "     75.30" << 9 << 0 << "";
     // Signs.
-    QTest::newRow("- makes it negative") << 10 << 2 << "" << 0 << "75-" << "    -75.00" << 7 << 0;
-    QTest::newRow("+ makes it positive") << 10 << 2 << "" << 0 << "75-+" << "     75.00" << 7 << 0;
-    QTest::newRow("- on a negative") << 10 << 2 << "" << 0 << "75--" << "    -75.00" << 7 << 0;
-    QTest::newRow("+ on a positive") << 10 << 2 << "" << 0 << "75+" << "     75.00" << 7 << 0;
-    QTest::newRow("- first: the digit is negative") << 10 << 2 << "" << 0 << "-5" << "     -5.00" << 7 << 0;
-    QTest::newRow("more digits on a negative") << 10 << 2 << "" << 0 << "75-3" << "   -753.00" << 7 << 0;
+    QTest::newRow("- makes it negative") << 10 << 2 << "" << 0 << "75-" << "    -75.00" << 7 << 0 << "";
+    QTest::newRow("+ makes it positive") << 10 << 2 << "" << 0 << "75-+" << "     75.00" << 7 << 0 << "";
+    QTest::newRow("- on a negative") << 10 << 2 << "" << 0 << "75--" << "    -75.00" << 7 << 0 << "";
+    QTest::newRow("+ on a positive") << 10 << 2 << "" << 0 << "75+" << "     75.00" << 7 << 0 << "";
+    QTest::newRow("- first: the digit is negative") << 10 << 2 << "" << 0 << "-5" << "     -5.00" << 7 << 0 << "";
+    QTest::newRow("more digits on a negative") << 10 << 2 << "" << 0 << "75-3" << "   -753.00" << 7 << 0 << "";
     // The field's width.
-    QTest::newRow("seven integer digits fill it") << 10 << 2 << "" << 0 << "1234567" << "1234567.00" << 7 << 0;
-    QTest::newRow("an eighth beeps, text kept") << 10 << 2 << "" << 0 << "12345678" << "1234567.00" << 7 << 1;
-    QTest::newRow("a full negative beeps") << 10 << 2 << "" << 0 << "123456-7" << "-123456.00" << 7 << 1;
-    QTest::newRow("no room for the sign") << 10 << 2 << "" << 0 << "1234567-" << "1234567.00" << 7 << 1;
-    QTest::newRow("fraction digits past the end") << 10 << 2 << "" << 0 << "1.234" << "      1.23" << 10 << 0;
+    QTest::newRow("seven integer digits fill it") << 10 << 2 << "" << 0 << "1234567" << "1234567.00" << 7 << 0 << "";
+    QTest::newRow("an eighth beeps, text kept") << 10 << 2 << "" << 0 << "12345678" << "1234567.00" << 7 << 1 << "";
+    QTest::newRow("a full negative beeps") << 10 << 2 << "" << 0 << "123456-7" << "-123456.00" << 7 << 1 << "";
+    QTest::newRow("no room for the sign") << 10 << 2 << "" << 0 << "1234567-" << "1234567.00" << 7 << 1 << "";
+    QTest::newRow("fraction digits past the end") << 10 << 2 << "" << 0 << "1.234" << "      1.23" << 10 << 0 << "";
     // Backspace.
-    QTest::newRow("Backspace in the integer part") << 10 << 2 << "" << 0 << "123<BS>" << "     12.00" << 7 << 0;
-    QTest::newRow("Backspace keeps the caret before the same digits") << 10 << 2 << "" << 0 << "123<LEFT><BS>" << "     13.00" << 6 << 0;
-    QTest::newRow("Backspace in the fraction refills zeros") << 10 << 2 << "" << 0 << "75.25<BS>" << "     75.20" << 9 << 0;
-    QTest::newRow("Backspace on the first fraction digit") << 10 << 2 << "" << 0 << "75.2<BS>" << "     75.00" << 8 << 0;
-    QTest::newRow("Backspace to zero: caret before the separator") << 10 << 2 << "" << 0 << "5<BS>" << "      0.00" << 7 << 0;
-    QTest::newRow("Delete removes before the caret too") << 10 << 2 << "" << 0 << "123<DEL>" << "     12.00" << 7 << 0;
+    QTest::newRow("Backspace in the integer part") << 10 << 2 << "" << 0 << "123<BS>" << "     12.00" << 7 << 0 << "";
+    QTest::newRow("Backspace keeps the caret before the same digits") << 10 << 2 << "" << 0 << "123<LEFT><BS>" << "     13.00" << 6 << 0 << "";
+    QTest::newRow("Backspace in the fraction refills zeros") << 10 << 2 << "" << 0 << "75.25<BS>" << "     75.20" << 9 << 0 << "";
+    QTest::newRow("Backspace on the first fraction digit") << 10 << 2 << "" << 0 << "75.2<BS>" << "     75.00" << 8 << 0 << "";
+    QTest::newRow("Backspace to zero: caret before the separator") << 10 << 2 << "" << 0 << "5<BS>" << "      0.00" << 7 << 0 << "";
+    QTest::newRow("Delete removes before the caret too") << 10 << 2 << "" << 0 << "123<DEL>" << "     12.00" << 7 << 0 << "";
     // The caret in the blanks in front of the number.
-    QTest::newRow("Home, then a digit joins the number") << 10 << 2 << "" << 0 << "75<HOME>1" << "    175.00" << 5 << 0;
-    QTest::newRow("Home on a negative keeps the sign") << 10 << 2 << "" << 0 << "75-<HOME>1" << "   -175.00" << 5 << 0;
+    QTest::newRow("Home, then a digit joins the number") << 10 << 2 << "" << 0 << "75<HOME>1" << "    175.00" << 5 << 0 << "";
+    QTest::newRow("Home on a negative keeps the sign") << 10 << 2 << "" << 0 << "75-<HOME>1" << "   -175.00" << 5 << 0 << "";
     // Starting over.
-    QTest::newRow("a shown value is replaced by the first key") << 10 << 2 << "     75.25" << 0 << "3" << "      3.00" << 7 << 0;
-    QTest::newRow("replaced with the caret in the fraction") << 10 << 2 << "     75.25" << 10 << "34" << "      3.40" << 9 << 0;
-    QTest::newRow("double click, then 3") << 10 << 2 << "" << 0 << "75.25<DCLICK>3" << "      3.00" << 7 << 0;
-    QTest::newRow("the whole text selected, then 4") << 10 << 2 << "" << 0 << "75<END><SHIFT+HOME>4" << "      4.00" << 7 << 0;
-    QTest::newRow("a selected digit is replaced") << 10 << 2 << "" << 0 << "1234<SHIFT+LEFT>9" << "   1239.00" << 7 << 0;
-    QTest::newRow("a selected digit is cut") << 10 << 2 << "" << 0 << "1234<SHIFT+LEFT><BS>" << "    123.00" << 7 << 0;
-    QTest::newRow("a letter starts at zero") << 10 << 2 << "     75.25" << 10 << "x" << "      0.00" << 8 << 0;
-    QTest::newRow("a letter later changes nothing") << 10 << 2 << "" << 0 << "75x" << "     75.00" << 7 << 0;
+    QTest::newRow("a shown value is replaced by the first key") << 10 << 2 << "     75.25" << 0 << "3" << "      3.00" << 7 << 0 << "";
+    QTest::newRow("replaced with the caret in the fraction") << 10 << 2 << "     75.25" << 10 << "34" << "      3.40" << 9 << 0 << "";
+    QTest::newRow("double click, then 3") << 10 << 2 << "" << 0 << "75.25<DCLICK>3" << "      3.00" << 7 << 0 << "";
+    QTest::newRow("the whole text selected, then 4") << 10 << 2 << "" << 0 << "75<END><SHIFT+HOME>4" << "      4.00" << 7 << 0 << "";
+    QTest::newRow("a selected digit is replaced") << 10 << 2 << "" << 0 << "1234<SHIFT+LEFT>9" << "   1239.00" << 7 << 0 << "";
+    QTest::newRow("a selected digit is cut") << 10 << 2 << "" << 0 << "1234<SHIFT+LEFT><BS>" << "    123.00" << 7 << 0 << "";
+    // A key that is no digit never wipes the value it was typed over.
+    QTest::newRow("a letter over a shown value keeps it") << 10 << 2 << "     75.25" << 10 << "x" << "     75.25" << 10 << 1 << "";
+    QTest::newRow("a letter over the selected value keeps it") << 10 << 2 << "" << 0 << "75<END><SHIFT+HOME>x" << "     75.00" << 0 << 1 << "     75.00";
+    QTest::newRow("+ over the selected value keeps it") << 10 << 2 << "" << 0 << "75-<END><SHIFT+HOME>+" << "    -75.00" << 0 << 1 << "    -75.00";
+    QTest::newRow("double click, a letter, then 3") << 10 << 2 << "" << 0 << "75.25<DCLICK>x3" << "      3.00" << 7 << 1 << "";
+    QTest::newRow("Backspace over the selected value clears it") << 10 << 2 << "" << 0 << "75<END><SHIFT+HOME><BS>" << "      0.00" << 7 << 0 << "";
+    QTest::newRow("a letter later changes nothing") << 10 << 2 << "" << 0 << "75x" << "     75.00" << 7 << 0 << "";
     // No decimals.
-    QTest::newRow("no decimals") << 5 << 0 << "" << 0 << "12" << "   12" << 5 << 0;
-    QTest::newRow("no decimals: the separator changes nothing") << 5 << 0 << "" << 0 << "12.3" << "  123" << 5 << 0;
-    QTest::newRow("no decimals: full") << 5 << 0 << "" << 0 << "123456" << "12345" << 5 << 1;
-    QTest::newRow("no decimals: Backspace") << 5 << 0 << "" << 0 << "123<BS>" << "   12" << 5 << 0;
+    QTest::newRow("no decimals") << 5 << 0 << "" << 0 << "12" << "   12" << 5 << 0 << "";
+    QTest::newRow("no decimals: the separator changes nothing") << 5 << 0 << "" << 0 << "12.3" << "  123" << 5 << 0 << "";
+    QTest::newRow("no decimals: nor does a comma") << 5 << 0 << "" << 0 << "12,3" << "  123" << 5 << 0 << "";
+    QTest::newRow("no decimals: full") << 5 << 0 << "" << 0 << "123456" << "12345" << 5 << 1 << "";
+    QTest::newRow("no decimals: Backspace") << 5 << 0 << "" << 0 << "123<BS>" << "   12" << 5 << 0 << "";
   }
   void numericKeys()
   {
@@ -235,6 +253,7 @@ private slots:
     QFETCH(QString, shown);
     QFETCH(int, caret);
     QFETCH(int, beeps);
+    QFETCH(QString, selected);
     Shown s;
     auto *edit = s.add(new Counting<RIGHTSLE>);
     edit->setFIELDSPEC(FIELDSPEC(QLatin1Char('N'), length, decimals));
@@ -243,9 +262,86 @@ private slots:
     type(edit, keys);
     QCOMPARE(edit->text(), shown);
     QCOMPARE(edit->cursorPosition(), caret);
-    QVERIFY(!edit->hasSelectedText());
+    QCOMPARE(edit->selectedText(), selected);
     QCOMPARE(edit->beeps, beeps);
     QCOMPARE(edit->VALUE().toDouble(), FIELDSPEC::numberOf(shown));
+  }
+
+  // Pasted and dropped text goes in as the keys it is made of, at the caret
+  // or over the selection; text that is no plain number, or that a key of
+  // it would be refused for, leaves value and text as they were, with a
+  // beep. Undo and the deleting shortcuts do not reach the number.
+  void numericPasteAndDrop_data()
+  {
+    QTest::addColumn<QString>("how");      // paste, menu (context menu), drop, middle
+    QTest::addColumn<QString>("keys");     // typed first
+    QTest::addColumn<QString>("given");    // pasted or dropped
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("beeps");
+    for (const char *how : {"paste", "menu", "drop"}) {
+      QTest::addRow("%s: letters and too many digits", how) << how << "75.25" << "abc12345678901" << "     75.25" << 1;
+      QTest::addRow("%s: too many digits", how) << how << "75.25" << "12345678901" << "     75.25" << 1;
+      QTest::addRow("%s: a decimal comma", how) << how << "" << "12,5" << "     12.50" << 0;
+      QTest::addRow("%s: more decimals than the field", how) << how << "75" << "1.234" << "     75.00" << 1;
+      QTest::addRow("%s: two separators", how) << how << "75" << "1,234.5" << "     75.00" << 1;
+      QTest::addRow("%s: blanks around, a sign", how) << how << "" << " -3 " << "     -3.00" << 0;
+      QTest::addRow("%s: empty text", how) << how << "75" << "" << "     75.00" << 0;
+    }
+    QTest::newRow("paste: over the selected value") << "paste" << "75<END><SHIFT+HOME>" << "4" << "      4.00" << 0;
+    QTest::newRow("paste: at the caret") << "paste" << "75" << "12" << "   7512.00" << 0;
+    QTest::newRow("undo") << "Ctrl+Z" << "75<BS>" << "" << "      7.00" << 0;
+    QTest::newRow("delete to the line's end") << "Ctrl+K" << "75<HOME>" << "" << "     75.00" << 0;
+  }
+  void numericPasteAndDrop()
+  {
+    QFETCH(QString, how);
+    QFETCH(QString, keys);
+    QFETCH(QString, given);
+    QFETCH(QString, shown);
+    QFETCH(int, beeps);
+    Shown s;
+    auto *edit = s.add(new Counting<RIGHTSLE>);
+    edit->setFIELDSPEC(FIELDSPEC(QLatin1Char('N'), 10, 2));
+    type(edit, keys);
+    const int typedBeeps = edit->beeps;
+    QApplication::clipboard()->setText(given);
+    if (how == QLatin1String("paste")) {
+      QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    } else if (how == QLatin1String("menu")) {
+      openContextMenu(edit);
+      QMenu *menu = edit->findChild<QMenu *>();
+      QVERIFY(menu);
+      const QString pasteKey = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+      QAction *paste = nullptr;
+      for (QAction *action : menu->actions()) {
+        if (action->text().endsWith(pasteKey))
+          paste = action;
+        // Nothing the menu offers changes the text but through the entry.
+        const QString shownText = action->text().remove(QLatin1Char('&'));
+        QVERIFY2(!action->isVisible() || action->isSeparator()
+                     || QRegularExpression(QStringLiteral("^(Cut|Copy|Paste|Delete|Select All)\\b")).match(shownText).hasMatch(),
+                 qPrintable(shownText));
+      }
+      QVERIFY(paste);
+      paste->trigger();
+      menu->close();
+    } else if (how == QLatin1String("drop")) {
+      QMimeData mime;
+      mime.setText(given);
+      const QPointF at(edit->width() / 2, edit->height() / 2);
+      QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(edit, &enter);
+      const QString before = edit->text();
+      QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(edit, &drop);
+      // A refused drop takes nothing from where it came.
+      QCOMPARE(drop.isAccepted(), edit->text() != before);
+    } else {
+      QTest::keyClick(edit, Qt::Key(QKeySequence(how)[0].key()), QKeySequence(how)[0].keyboardModifiers());
+    }
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(edit->VALUE().toDouble(), FIELDSPEC::numberOf(shown));
+    QCOMPARE(edit->beeps - typedBeeps, beeps);
   }
 
   // In a read-only numeric edit no key changes the text; the caret moves.
@@ -604,6 +700,45 @@ private slots:
     QCOMPARE(spy.count(), 3);
   }
 
+  // The file button says what it chooses, whatever the dialog type was when
+  // the edit was built, and opens that dialog.
+  void fileButtonNamesItsChoice_data()
+  {
+    QTest::addColumn<int>("dialogType");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("open a file") << 1 << "Dosya seç";
+    QTest::newRow("choose a folder") << 2 << "Dizin seç";
+    QTest::newRow("save a file") << 3 << "Dosya seç";
+  }
+  void fileButtonNamesItsChoice()
+  {
+    QFETCH(int, dialogType);
+    QFETCH(QString, name);
+    QWidget window;
+    auto *edit = new PBFILESLE(&window);
+    edit->NDIALOGTYPE = dialogType;
+    edit->setGeometry(10, 10, 200, 24);
+    window.resize(240, 60);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(edit->button()->toolTip(), name);
+    QCOMPARE(edit->button()->accessibleName(), name);
+    // Changed while shown: the tooltip asked for names the new choice.
+    edit->NDIALOGTYPE = dialogType == 2 ? 1 : 2;
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), edit->button()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(edit->button(), &help);
+    QCOMPARE(edit->button()->toolTip(),
+             dialogType == 2 ? QStringLiteral("Dosya seç") : QStringLiteral("Dizin seç"));
+    int asked = 0;
+    FILESLE::setChooser([&](FILESLE *, int type, const QString &, const QString &) {
+      asked = type;
+      return QString();
+    });
+    QTest::mouseClick(edit->button(), Qt::LeftButton);
+    FILESLE::setChooser({});
+    QCOMPARE(asked, edit->NDIALOGTYPE);
+  }
+
   // The timer edit on a clock the test moves: whole seconds, whole minutes
   // and minutes with hundredths of the runs since the last reset, in 64 bits.
   void timerStyles_data()
@@ -615,7 +750,9 @@ private slots:
     QTest::newRow("minutes") << 2 << QList<qint64>{150000} << "2";
     QTest::newRow("minutes and hundredths") << 3 << QList<qint64>{150000} << "2.50";
     QTest::newRow("stop and start continue") << 2 << QList<qint64>{150000, 30000} << "3";
-    QTest::newRow("runs add whole seconds") << 1 << QList<qint64>{1500, 1500} << "2";
+    QTest::newRow("runs keep their fractions") << 1 << QList<qint64>{1500, 1500} << "3";
+    QTest::newRow("ten runs of 0.9 s") << 1 << QList<qint64>(10, 900) << "9";
+    QTest::newRow("ten runs of 0.9 s in minutes") << 3 << QList<qint64>(10, 900) << "0.15";
     QTest::newRow("beyond 18 hours") << 1 << QList<qint64>{100000000} << "100000";
     QTest::newRow("a day and more in minutes") << 2 << QList<qint64>{90000000} << "1500";
   }

@@ -65,6 +65,9 @@ private slots:
   void questions_data();
   void questions();
   void tones();
+  void toneSamples_data();
+  void toneSamples();
+  void toneSamplesEdges();
   void pleaseWaitShowAndRemove();
   void pleaseWaitGoneAfterFailingCommand();
 };
@@ -152,6 +155,90 @@ void TstMessages::tones()
 {
   QCOMPARE(errBeepTones(), (QList<Tone>{{100, 3}}));
   QCOMPARE(doneBeepTones(), (QList<Tone>{{300, 1}, {100, 1}, {300, 1}, {100, 1}}));
+}
+
+namespace {
+
+// One channel of 16-bit little-endian samples.
+QList<qint16> channel(const QByteArray &bytes, int channels, int which)
+{
+  QList<qint16> v;
+  const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
+  for (qsizetype i = which * 2; i + 1 < bytes.size(); i += 2 * channels)
+    v << qFromLittleEndian<qint16>(p + i);
+  return v;
+}
+
+// Sign changes of a stretch of samples: two per period.
+int crossings(const QList<qint16> &v, qsizetype from, qsizetype count)
+{
+  int n = 0;
+  for (qsizetype i = from + 1; i < from + count; ++i)
+    n += (v.at(i - 1) < 0) != (v.at(i) < 0);
+  return n;
+}
+
+} // namespace
+
+// The samples the sound device gets: each tone at its pitch (counted by
+// zero crossings), for its ticks at 18.2 a second, at a quarter of the full
+// range, every channel the same.
+void TstMessages::toneSamples_data()
+{
+  QTest::addColumn<QList<Tone>>("tones");
+  QTest::addColumn<int>("rate");
+  QTest::addColumn<int>("channels");
+  QTest::newRow("ERRBEEP at 44100 Hz") << errBeepTones() << 44100 << 1;
+  QTest::newRow("ERRBEEP at 48000 Hz, stereo") << errBeepTones() << 48000 << 2;
+  QTest::newRow("DONEBEEP at 44100 Hz") << doneBeepTones() << 44100 << 1;
+  QTest::newRow("DONEBEEP at 22050 Hz, stereo") << doneBeepTones() << 22050 << 2;
+}
+
+void TstMessages::toneSamples()
+{
+  QFETCH(QList<Tone>, tones);
+  QFETCH(int, rate);
+  QFETCH(int, channels);
+  const QByteArray bytes = vz::toneSamples(tones, rate, channels);
+  // The whole sound: each tone its ticks at 18.2 a second, to the sample,
+  // 16 bits for every channel.
+  qint64 samples = 0;
+  for (const Tone &t : tones)
+    samples += qRound64(t.ticks * rate / 18.2);
+  QCOMPARE(bytes.size(), qsizetype(samples * channels * 2));
+  const QList<qint16> left = channel(bytes, channels, 0);
+  for (int c = 1; c < channels; ++c)
+    QCOMPARE(channel(bytes, channels, c), left);
+  qsizetype at = 0;
+  for (const Tone &t : tones) {
+    const qsizetype n = qRound64(t.ticks * rate / 18.2);
+    const double toneSeconds = double(n) / rate;
+    const QString which = QStringLiteral("%1 Hz at sample %2").arg(t.hertz).arg(at);
+    // Pitch: two sign changes a period, within one period's worth.
+    const double measured = crossings(left, at, n) / (2.0 * toneSeconds);
+    QVERIFY2(qAbs(measured - t.hertz) <= 1.0 / toneSeconds + 0.5, qPrintable(which + QStringLiteral(": %1 Hz").arg(measured)));
+    // Amplitude: a quarter of the range, reached both ways, never more.
+    qint16 high = 0;
+    qint16 low = 0;
+    for (qsizetype i = at; i < at + n; ++i) {
+      high = qMax(high, left.at(i));
+      low = qMin(low, left.at(i));
+    }
+    QVERIFY2(high == 8192 && low == -8192, qPrintable(which));
+    at += n;
+  }
+  QCOMPARE(at, left.size());
+}
+
+void TstMessages::toneSamplesEdges()
+{
+  QVERIFY(vz::toneSamples(errBeepTones(), 0).isEmpty());
+  QVERIFY(vz::toneSamples(errBeepTones(), 44100, 0).isEmpty());
+  QVERIFY(vz::toneSamples({}, 44100).isEmpty());
+  // A tone without a pitch is silence of its length.
+  const QByteArray quiet = vz::toneSamples({{0, 2}}, 18200);
+  QCOMPARE(quiet.size(), qsizetype(2000 * 2));
+  QCOMPARE(quiet, QByteArray(quiet.size(), '\0'));
 }
 
 void TstMessages::pleaseWaitShowAndRemove()

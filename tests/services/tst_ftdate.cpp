@@ -124,6 +124,14 @@ private slots:
         << period("200919", d(2009, 5, 10), d(2009, 5, 16));
     QTest::newRow("DAYOFYR") << def << 0 << "DAYOFYR" << d(2009, 5, 15) << -1
         << period("2009135", d(2009, 1, 1), d(2009, 12, 31));
+    // A start on the 31st: 29 February 2008 (a Friday) lies before the week
+    // its own month starts in, so it closes the month before.
+    QTest::newRow("31st: ACCTMONTH of 29 February") << end << 0 << "ACCTMONTH" << d(2008, 2, 29) << -1
+        << period("200901", d(2008, 2, 3), d(2008, 3, 1));
+    QTest::newRow("31st: ACCTMONTH numbered") << end << 0 << "ACCTMONTH" << d(2008, 2, 29) << 2
+        << period("200902", d(2008, 3, 2), d(2008, 3, 29));
+    QTest::newRow("31st: ACCTYEAR before its start") << end << 0 << "ACCTYEAR" << d(2008, 1, 31) << -1
+        << period("2008", d(2007, 1, 28), d(2008, 2, 2));
   }
   void periods()
   {
@@ -139,6 +147,62 @@ private slots:
     QCOMPARE(got.id, expected.id);
     QCOMPARE(got.first, expected.first);
     QCOMPARE(got.last, expected.last);
+  }
+
+  // Months and quarters, fiscal and accounting, for years starting on any
+  // day of a month, the 29th to the 31st included, over two leap years:
+  // every date lies in its own period, each period follows the one before it
+  // without a gap or an overlap and carries the next number, the numbered
+  // form gives the same period, and the periods of a year tile that year.
+  void periodsTile_data()
+  {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("firstDow");
+    for (const char *start : {"2000.01.01", "2000.01.28", "2000.01.29", "2000.01.30", "2000.01.31",
+                              "2000.03.31", "2000.08.30", "2000.12.29"})
+      for (int dow : {1, 2})
+        QTest::addRow("%s, week from %s", start, dow == 1 ? "Sunday" : "Monday")
+            << QString::fromLatin1(start) << dow;
+  }
+  void periodsTile()
+  {
+    QFETCH(QString, start);
+    QFETCH(int, firstDow);
+    FT_DATE cal;
+    cal.CNFG(start, firstDow);
+    for (const char *op : {"MONTH", "QTR", "ACCTMONTH", "ACCTQTR"}) {
+      const QString name = QString::fromLatin1(op);
+      const bool accounting = name.startsWith(QLatin1String("ACCT"));
+      const int count = name.endsWith(QLatin1String("QTR")) ? 4 : 12;
+      auto take = [&](const QDate &date, int n = -1) { return run(cal, name, date, n); };
+      Period before;
+      for (QDate date = d(2007, 1, 1); date <= d(2013, 12, 31); date = date.addDays(1)) {
+        const Period p = take(date);
+        const QString at = QStringLiteral("%1 %2: %3 %4-%5")
+                               .arg(name, date.toString(Qt::ISODate), p.id, p.first.toString(Qt::ISODate),
+                                    p.last.toString(Qt::ISODate));
+        QVERIFY2(p.first <= date && date <= p.last, qPrintable(at));
+        if (before.isValid()) {
+          if (before.id == p.id) {
+            QVERIFY2(before.first == p.first && before.last == p.last, qPrintable(at));
+          } else {
+            QVERIFY2(before.last == date.addDays(-1) && p.first == date, qPrintable(at));
+            const int year = before.id.left(4).toInt();
+            const int n = before.id.mid(4).toInt();
+            const QString next = n == count ? QStringLiteral("%1%2").arg(year + 1).arg(1, 2, 10, QLatin1Char('0'))
+                                            : QStringLiteral("%1%2").arg(year).arg(n + 1, 2, 10, QLatin1Char('0'));
+            QVERIFY2(p.id == next, qPrintable(at));
+          }
+        }
+        const Period numbered = take(date, p.id.mid(4).toInt());
+        QVERIFY2(numbered.id == p.id && numbered.first == p.first && numbered.last == p.last, qPrintable(at));
+        const Period year = accounting ? cal.ACCTYEAR(date) : cal.YEAR(date);
+        QVERIFY2(year.id == p.id.left(4), qPrintable(at));
+        QVERIFY2(year.first <= date && date <= year.last, qPrintable(at));
+        QVERIFY2(take(date, 1).first == year.first && take(date, count).last == year.last, qPrintable(at));
+        before = p;
+      }
+    }
   }
 
   void dayOfYearWithDayNumber()

@@ -128,6 +128,7 @@ private slots:
     p.QOUT(QStringLiteral("x"));
     QVERIFY(!p.PRINTIT(QStringLiteral("lpt2")));
     QVERIFY(p.ERRORTEXT().contains(QLatin1String("no/such/folder")));
+    QVERIFY2(!p.ERRORTEXT().contains(QLatin1String("No such file")), qPrintable(p.ERRORTEXT()));
     QVERIFY(!QFile::exists(buffer));
   }
 
@@ -141,6 +142,11 @@ private slots:
     QTest::newRow("a device path") << "/dev/usb/lp0" << "" << true << "/dev/usb/lp0";
     QTest::newRow("queue set for LPT4") << "lpt4" << "ofis_yazicisi" << false << "ofis_yazicisi";
     QTest::newRow("device set for LPT5") << "LPT5" << "/dev/usb/lp1" << true << "/dev/usb/lp1";
+    QTest::newRow("COM2 without a setting") << "COM2" << "" << true << "/dev/ttyS1";
+    QTest::newRow("AUX is COM1") << "aux" << "" << true << "/dev/ttyS0";
+    QTest::newRow("queue set for COM3") << "COM3" << "seri_yazici" << false << "seri_yazici";
+    QTest::newRow("no port") << "YAZICI" << "" << true << "";
+    QTest::newRow("a relative path is no port") << "Data/cikti.prn" << "" << true << "";
   }
   void portNames()
   {
@@ -153,6 +159,54 @@ private slots:
     const PRINTQUICK::Target t = PRINTQUICK::resolvePort(port);
     QCOMPARE(t.isDevice, isDevice);
     QCOMPARE(t.name, name);
+  }
+
+  // The names of the system these ports come from go to the device they
+  // stand for, which must exist, or are refused with the reason in Turkish;
+  // never is a file of the port's name written in the current folder.
+  void printToPortNames_data()
+  {
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("device");  // present in the device folder; empty for none
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("reason");  // part of the error text
+    QTest::newRow("PRN without a printer") << "PRN" << "" << false << "lp0 bu bilgisayarda yok";
+    QTest::newRow("PRN is the first printer") << "PRN" << "lp0" << true << "";
+    QTest::newRow("COM1 without a serial port") << "COM1" << "" << false << "ttyS0 bu bilgisayarda yok";
+    QTest::newRow("COM1 is the first serial port") << "COM1" << "ttyS0" << true << "";
+    QTest::newRow("lpt7 in small letters") << "lpt7" << "lp6" << true << "";
+    QTest::newRow("an unknown name") << "YAZICI" << "" << false << "\"YAZICI\" bilinen bir yazıcı kapısı değil";
+    QTest::newRow("no name") << " " << "" << false << "Yazıcı kapısı adı verilmedi";
+  }
+  void printToPortNames()
+  {
+    QFETCH(QString, port);
+    QFETCH(QString, device);
+    QFETCH(bool, ok);
+    QFETCH(QString, reason);
+    QTemporaryDir devices;
+    QTemporaryDir current;
+    QVERIFY(devices.isValid() && current.isValid());
+    setPort(QStringLiteral("LPT1"), QString());  // PRN follows LPT1's own setting
+    if (!device.isEmpty()) {
+      QFile f(devices.filePath(device));
+      QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    PRINTQUICK::setDeviceFolder(devices.path());
+    const QString wasCurrent = QDir::currentPath();
+    QDir::setCurrent(current.path());
+    PRINTQUICK p;
+    p.QOUT(QStringLiteral("abc"));
+    const bool printed = p.PRINTIT(port, false);
+    QDir::setCurrent(wasCurrent);
+    PRINTQUICK::setDeviceFolder(QString());
+    QCOMPARE(printed, ok);
+    QVERIFY2(p.ERRORTEXT().contains(reason), qPrintable(p.ERRORTEXT()));
+    QCOMPARE(QDir(current.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    const QStringList present = QDir(devices.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    QCOMPARE(present, device.isEmpty() ? QStringList() : QStringList{device});
+    if (ok)
+      QCOMPARE(readAll(devices.filePath(device)), QByteArray("     abc\r\n"));
   }
 
   // A queue goes through `lp`; a stand-in on the PATH records what it got.

@@ -24,6 +24,7 @@ public slots:
     deleteOnCall = nullptr;
   }
   void ZDTIMEREVENT() { ++events; }
+  void SELFDESTRUCT() { delete this; }
   void OTHER()
   {
     ++other;
@@ -124,6 +125,50 @@ private slots:
     QCOMPARE(c.count(), 2);
     QCOMPARE(c.GETOBJECTELEMENT(&b, "ZDTIMEREVENT"), 1);
     QCOMPARE(c.GETOBJECTELEMENT(&a, "OTHER"), 2);
+  }
+
+  // A client destroyed while switched off leaves nothing behind: a new
+  // client at the very same address has no registration to switch, and its
+  // own is the only one its switch touches.
+  void destroyedClientLeavesNoRegistration()
+  {
+    ZDTIMERCONTAINER c;
+    alignas(Client) unsigned char place[sizeof(Client)];
+    auto *old = new (place) Client;
+    QVERIFY(c.REGISTERCLIENT(old, QByteArray(), 0.1));
+    c.ENABLETIMER(old, "ZDTIMEREVENT", false);
+    old->~Client();
+    QCOMPARE(c.count(), 0);
+
+    auto *fresh = new (place) Client;
+    QCOMPARE(static_cast<QObject *>(fresh), static_cast<QObject *>(old));
+    QCOMPARE(c.GETOBJECTELEMENT(fresh, "ZDTIMEREVENT"), 0);
+    c.ENABLETIMER(fresh, "ZDTIMEREVENT", true);  // nothing of its own to switch yet
+    ticks(c, 3);
+    QCOMPARE(fresh->events, 0);
+    QVERIFY(c.REGISTERCLIENT(fresh, QByteArray(), 0.1, false));
+    c.ENABLETIMER(fresh, "ZDTIMEREVENT", true);
+    ticks(c, 2);
+    QCOMPARE(fresh->events, 2);
+    QCOMPARE(c.count(), 1);
+    fresh->~Client();
+    QCOMPARE(c.count(), 0);
+  }
+
+  // A client that destroys itself in its own call takes its registrations
+  // with it; the one after it is still asked on that tick.
+  void clientDestroyedInItsCall()
+  {
+    ZDTIMERCONTAINER c;
+    Client b;
+    auto *gone = new Client;
+    QVERIFY(c.REGISTERCLIENT(gone, "SELFDESTRUCT", 0.1));
+    QVERIFY(c.REGISTERCLIENT(gone, "ZDTIMEREVENT", 0.1));
+    QVERIFY(c.REGISTERCLIENT(&b, "ZDTIMEREVENT", 0.1));
+    c.RECEIVETIMER();
+    QCOMPARE(b.events, 1);
+    QCOMPARE(c.count(), 1);
+    QCOMPARE(c.GETOBJECTELEMENT(&b, "ZDTIMEREVENT"), 1);
   }
 
   void callbackMayUnregisterItself()

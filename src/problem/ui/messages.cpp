@@ -1,7 +1,14 @@
 #include "messages.h"
 #include "controls/windowicons.h"
 #include <QApplication>
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QEventLoop>
+#include <QMediaDevices>
 #include <QMessageBox>
+#include <QTimer>
 #include <QPushButton>
 
 namespace vz {
@@ -87,11 +94,46 @@ void UYARI(QWidget *owner, const QString &caption, const QString &text)
   TEXTBOX(owner, orDefault(caption, "Uyarı..."), text, MbIconExclamation | MbOk);
 }
 
-QList<Tone> errBeepTones() { return {{100, 3}}; }
-QList<Tone> doneBeepTones() { return {{300, 1}, {100, 1}, {300, 1}, {100, 1}}; }
+bool playTones(const QList<Tone> &tones)
+{
+  const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+  QAudioFormat format;
+  if (!device.isNull()) {
+    format = device.preferredFormat();
+    format.setSampleFormat(QAudioFormat::Int16);
+    if (!device.isFormatSupported(format)) {
+      format.setSampleRate(44100);
+      format.setChannelCount(1);
+    }
+  }
+  if (device.isNull() || !device.isFormatSupported(format)) {
+    QApplication::beep();
+    return false;
+  }
+  QBuffer samples;
+  samples.setData(toneSamples(tones, format.sampleRate(), format.channelCount()));
+  samples.open(QIODevice::ReadOnly);
+  QAudioSink sink(device, format);
+  QEventLoop loop;
+  QObject::connect(&sink, &QAudioSink::stateChanged, &loop, [&](QAudio::State state) {
+    if (state == QAudio::IdleState || state == QAudio::StoppedState)
+      loop.quit();
+  });
+  // Never longer than the sound and a little more, whatever the device does.
+  QTimer::singleShot(int(format.durationForBytes(samples.size()) / 1000) + 500, &loop, &QEventLoop::quit);
+  sink.start(&samples);
+  if (sink.error() != QAudio::NoError) {
+    QApplication::beep();
+    return false;
+  }
+  // The sound is short; what the user types meanwhile waits for it.
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  sink.stop();
+  return true;
+}
 
-void ERRBEEP() { QApplication::beep(); }
+void ERRBEEP() { playTones(errBeepTones()); }
 
-void DONEBEEP() { QApplication::beep(); }
+void DONEBEEP() { playTones(doneBeepTones()); }
 
 } // namespace vz

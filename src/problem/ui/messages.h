@@ -2,6 +2,8 @@
 // The message boxes, beeps and the please-wait box that every window uses.
 // A caption that is a null QString means "not given" and takes the default;
 // an empty caption stays empty.
+#include "problem/tones.h"
+
 #include <QList>
 #include <QString>
 
@@ -28,18 +30,13 @@ void MESS2(const QString &text);                                            // s
 void MESS(const QString &text);                                             // information, "Mesaj"
 void UYARI(QWidget *owner, const QString &caption, const QString &text);    // exclamation, "Uyarı..."
 
-// A tone as the program's sounds are written down: frequency in hertz and
-// duration in clock ticks of about 1/18 second.
-struct Tone {
-  int hertz;
-  int ticks;
-  bool operator==(const Tone &) const = default;
-};
-QList<Tone> errBeepTones();   // 100 Hz for 3 ticks
-QList<Tone> doneBeepTones();  // 300, 100, 300, 100 Hz, a tick each
-// Both return after the sound. The desktop offers no tone control, so the
-// system bell stands for each tone sequence.
+// The two sounds, played as their tones (problem/tones.h) through the
+// default sound device; where there is none, or it refuses the samples, the
+// desktop's bell sounds once instead. Both return after the sound; keys and
+// clicks made meanwhile wait for it.
 void ERRBEEP();
 void DONEBEEP();
+// Plays tones as ERRBEEP and DONEBEEP do; false when the bell stood in.
+bool playTones(const QList<Tone> &tones);
 
 } // namespace vz

@@ -37,4 +37,10 @@ QPoint JQMOVEWINDOW(QWidget *window, int mode, int x, int y)
   return pos;
 }
 
+QSize FULLWINSIZE()
+{
+  const QScreen *screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().size() : QSize(0, 0);
+}
+
 } // namespace vz

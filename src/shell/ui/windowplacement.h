@@ -5,11 +5,18 @@
 // offsets as jqMoveWindowPosition() describes; returns the new top-left
 // corner. Never fails.
 #include <QPoint>
+#include <QSize>
 
 class QWidget;
 
 namespace vz {
 
 QPoint JQMOVEWINDOW(QWidget *window, int mode = 0, int x = 0, int y = 0);
+
+// The whole primary screen's width and height, in the pixels windows are
+// placed in: the screen the desktop counts as first, wherever the program's
+// windows are, with the panels included. An empty size when there is no
+// screen at all.
+QSize FULLWINSIZE();
 
 } // namespace vz

@@ -3,6 +3,8 @@
 #include "services/class_hklm.h"
 #include "services/tktask.h"
 
+#include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -26,10 +28,22 @@ QString CalculatorLauncher::command()
   return QString();
 }
 
-QString CalculatorLauncher::noCalculatorText()
+bool CalculatorLauncher::namesAProgram(const QString &line)
 {
-  return QStringLiteral("Hesap makinesi programı bulunamadı!\n\nAyarlardaki \"VKcalc\" değerine "
-                        "hesap makinesinin komutunu yazın.");
+  const QString program = QProcess::splitCommand(line).value(0);
+  if (program.contains(QLatin1Char('/'))) {
+    const QFileInfo file(program);
+    return file.isFile() && file.isExecutable();
+  }
+  return !program.isEmpty() && !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+QString CalculatorLauncher::noCalculatorText(const QString &command)
+{
+  const QString missing = command.isEmpty()
+                              ? QStringLiteral("Hesap makinesi programı bulunamadı!")
+                              : QStringLiteral("Hesap makinesi programı bulunamadı: \"%1\"").arg(command);
+  return missing + QStringLiteral("\n\nAyarlardaki \"VKcalc\" değerine hesap makinesinin komutunu yazın.");
 }
 
 bool CalculatorLauncher::WIN_HESMAK(Interaction &ui)
@@ -42,7 +56,13 @@ bool CalculatorLauncher::WIN_HESMAK(Interaction &ui)
   TKTASK task;
   task.COMMANDLINE(line);
   task.LAUNCH();
-  return task.ERRORTEXT().isEmpty();
+  if (task.ERRORTEXT().isEmpty())
+    return true;
+  // A setting that names no program is as good as none, and says so; a
+  // program that is there and fails to start is its own business.
+  if (!namesAProgram(line))
+    ui.warning(noCalculatorText(line));
+  return false;
 }
 
 } // namespace vz

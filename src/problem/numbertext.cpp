@@ -108,9 +108,13 @@ QString numberInputRefusal(const QString &typed, int decimals, const QString &co
   const QString trimmed = typed.trimmed();
   if (trimmed.isEmpty())
     return QString();
-  if (!isPlainNumber(trimmed))
-    return QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.")
+  if (!isPlainNumber(trimmed)) {
+    // A number with a minus is a number: the user is told what is wrong with it.
+    const bool negative = trimmed.startsWith(QLatin1Char('-')) && isPlainNumber(trimmed.mid(1).trimmed());
+    return (negative ? QStringLiteral("%1 kolonuna yazılan \"%2\" negatif olamaz!\n\nEski değer korunuyor.")
+                     : QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor."))
         .arg(rt::AllTrim(column), trimmed);
+  }
   if (rt::AllTrim(SDAYA(trimmed, decimals)).isEmpty())
     return numberTooWideMessage();
   return QString();

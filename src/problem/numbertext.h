@@ -16,8 +16,9 @@ constexpr int NumberTextWidth = 11;
 QString SDAYA(const QString &text, int decimals);
 
 // Why text typed into a number cell of the column captioned `column` cannot
-// be stored there with `decimals` decimals: it is no number (letters, a sign,
-// a second point, blanks inside) or too wide for 11 characters. Empty when it
+// be stored there with `decimals` decimals: it is negative (no number cell
+// holds one), no number (letters, a "+", a second point, blanks inside) or too
+// wide for 11 characters. Empty when it
 // can, blank text included (it empties the cell). "," counts as the point and
 // blanks around are fine, so "450,5" is taken.
 QString numberInputRefusal(const QString &typed, int decimals, const QString &column);

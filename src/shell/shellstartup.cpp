@@ -35,6 +35,10 @@ QString ShellStartup::problemFileArgument(const QStringList &arguments)
 
 bool ShellStartup::loadQtTranslation()
 {
+  // Number text never goes through a locale (the program writes it with "."
+  // itself), so the default locale speaks only in Qt's own texts: the file
+  // dialogs name the types of files by it ("bilinmeyen", not "unknown").
+  QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
   auto *translator = new QTranslator(QCoreApplication::instance());
   if (!translator->load(QLocale(QLocale::Turkish, QLocale::Turkey), QStringLiteral("qtbase"),
                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -67,8 +71,6 @@ ShellStartup::Outcome ShellStartup::prepare(Interaction &ui, SingleCopyLock &loc
 
   AppSession &session = AppSession::instance();
   session.setProgramDir(out.settings.programDir);
-  // Number text everywhere uses '.', whatever the desktop's language.
-  QLocale::setDefault(QLocale::c());
   session.problem().reset();
 
   out.problemFile = problemFileArgument(arguments);

@@ -32,9 +32,9 @@ public:
   static QString problemFileArgument(const QStringList &arguments);
 
   // Qt's own texts (standard buttons, file, print, font and colour dialogs,
-  // the edit menu of a text field) in Turkish, from Qt's translations folder.
-  // Call once, before the first window; false when the translation is missing
-  // (those texts then stay in English).
+  // the edit menu of a text field) in Turkish, from Qt's translations folder,
+  // and Turkish as the default locale. Call once, before the first window;
+  // false when the translation is missing (those texts then stay in English).
   static bool loadQtTranslation();
 
   static QString alreadyRunningText();

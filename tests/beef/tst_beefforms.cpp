@@ -94,11 +94,12 @@ void TestBeefForms::tabsPerType_data()
   QTest::addColumn<quint32>("type");
   QTest::addColumn<bool>("reproduction");
   QTest::addColumn<QString>("caption");
-  QTest::newRow("growing") << 1u << false << QStringLiteral("Genç/Besi");
-  QTest::newRow("lactating") << 2u << true << QStringLiteral("Süt Veren İnek");
-  QTest::newRow("dry") << 3u << true << QStringLiteral("Kurudaki İnek");
-  QTest::newRow("heifer") << 4u << true << QStringLiteral("Damızlık Düve");
-  QTest::newRow("bull") << 5u << false << QStringLiteral("Damızlık Boğa");
+  QTest::addColumn<QString>("sex");
+  QTest::newRow("growing") << 1u << false << QStringLiteral("Genç/Besi") << QStringLiteral("Boğa");
+  QTest::newRow("lactating") << 2u << true << QStringLiteral("Süt Veren İnek") << QStringLiteral("İnek");
+  QTest::newRow("dry") << 3u << true << QStringLiteral("Kurudaki İnek") << QStringLiteral("İnek");
+  QTest::newRow("heifer") << 4u << true << QStringLiteral("Damızlık Düve") << QStringLiteral("Düve");
+  QTest::newRow("bull") << 5u << false << QStringLiteral("Damızlık Boğa") << QStringLiteral("Boğa");
 }
 
 void TestBeefForms::tabsPerType()
@@ -106,6 +107,7 @@ void TestBeefForms::tabsPerType()
   QFETCH(quint32, type);
   QFETCH(bool, reproduction);
   QFETCH(QString, caption);
+  QFETCH(QString, sex);
   BeefTabForm form(typeChoice(type).caption);
   QCOMPARE(form.caption(), caption);
   QCOMPARE(form.hasReproductionPage(), reproduction);
@@ -117,10 +119,13 @@ void TestBeefForms::tabsPerType()
   if (reproduction)
     expected.insert(1, QStringLiteral("Tanım devamı..."));
   QCOMPARE(tabs, expected);
-  // Only a growing animal chooses its sex and fat level.
+  // Only a growing animal chooses its sex and fat level; every other type
+  // shows the sex it is of.
   QCOMPARE(form.animal().isEnabled(BeefAnimalForm::CB_CINSIYET), type == 1);
   QCOMPARE(form.animal().isEnabled(BeefAnimalForm::CB_HEDYAGDUZ), type == 1);
-  QCOMPARE(form.animal().text(BeefAnimalForm::CB_CINSIYET), QStringLiteral("Boğa"));
+  QCOMPARE(form.animal().text(BeefAnimalForm::CB_CINSIYET), sex);
+  QCOMPARE(form.pages().animal.sexText, sex);
+  QCOMPARE(form.animal().text(BeefAnimalForm::CB_HEDYAGDUZ), QStringLiteral("Yağlı, %28"));
 }
 
 void TestBeefForms::animalPageStart()
@@ -468,7 +473,8 @@ void TestBeefForms::pagesReachTheModel()
   QCOMPARE(p.environment.heatStressItem, 3);
   QCOMPARE(p.environment.nightCoolingText, QStringLiteral("Evet"));
   QCOMPARE(p.management.additiveItem, 4);
-  QCOMPARE(p.animal.sexItem, 1);
+  QCOMPARE(p.animal.sexItem, 4);
+  QCOMPARE(p.animal.sexText, QStringLiteral("İnek"));
 }
 
 QTEST_GUILESS_MAIN(TestBeefForms)

@@ -82,7 +82,10 @@ BeefInputPages pagesFor(quint32 type)
     p.animal.dailyGain = QStringLiteral("0.4");
   }
   if (type != GrowFinish) {
-    p.animal.sexItem = 1;  // the locked sex list shows "Boğa" for every other type
+    // The locked sex list shows the type's own sex.
+    p.animal.sexItem = type == BreedingBull ? 1 : type == BreedingHeifer ? 3 : 4;
+    p.animal.sexText = QStringList{QStringLiteral("Boğa"), QStringLiteral("Öküz"), QStringLiteral("Düve"),
+                                   QStringLiteral("İnek")}.at(p.animal.sexItem - 1);
     p.animal.fatLevelItem = 1;
   }
   return p;
@@ -246,7 +249,9 @@ void TestBeefModel::readsInputs_data()
   row("growing heifer: 1.0", GrowFinish, [](BeefInputPages &p) { p.animal.sexItem = 3; },
       [](const BeefFields &f) { return f.NSEXNEMMULT; }, 1.0);
   row("breeding bull: 1.15", BreedingBull, none, [](const BeefFields &f) { return f.NSEXNEMMULT; }, 1.15);
-  row("cow showing Boğa: 1.0", DryCow, none, [](const BeefFields &f) { return f.NSEXNEMMULT; }, 1.0);
+  row("cow: 1.0", DryCow, none, [](const BeefFields &f) { return f.NSEXNEMMULT; }, 1.0);
+  row("cow shown as Boğa: 1.0", DryCow, [](BeefInputPages &p) { p.animal.sexItem = 1; },
+      [](const BeefFields &f) { return f.NSEXNEMMULT; }, 1.0);
   row("fat level 2: reference weight 462", GrowFinish, [](BeefInputPages &p) { p.animal.fatLevelItem = 2; },
       [](const BeefFields &f) { return f.NSRW; }, 462);
   row("fat level 3: 25 %", GrowFinish, [](BeefInputPages &p) { p.animal.fatLevelItem = 3; },

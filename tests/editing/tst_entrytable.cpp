@@ -4,7 +4,9 @@
 #include "scriptedinteraction.h"
 #include "services/class_hklm.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vz;
@@ -83,7 +85,10 @@ private slots:
     QTest::newRow("ratio name outside code page") << EntryKind::Ratios << 1 << 1 << "Ω" << EntryTable::characterOutsideCodePageText(QStringLiteral("Ω"));
     // Text that is no number never becomes another number or an empty cell.
     QTest::newRow("feed limit letters") << EntryKind::Feeds << 1 << 4 << "abc" << QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.").arg(QStringLiteral("Alt Sınır"), QStringLiteral("abc"));
-    QTest::newRow("feed price with a sign") << EntryKind::Feeds << 1 << 2 << "-5" << QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.").arg(QStringLiteral("Fiyatı"), QStringLiteral("-5"));
+    QTest::newRow("feed price negative") << EntryKind::Feeds << 1 << 2 << "-5" << QStringLiteral("%1 kolonuna yazılan \"%2\" negatif olamaz!\n\nEski değer korunuyor.").arg(QStringLiteral("Fiyatı"), QStringLiteral("-5"));
+    QTest::newRow("nutrient lower negative") << EntryKind::Nutrients << 1 << 4 << " -150,5 " << QStringLiteral("%1 kolonuna yazılan \"%2\" negatif olamaz!\n\nEski değer korunuyor.").arg(QStringLiteral("Alt Sınır"), QStringLiteral("-150,5"));
+    QTest::newRow("feed price with a plus") << EntryKind::Feeds << 1 << 2 << "+5" << QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.").arg(QStringLiteral("Fiyatı"), QStringLiteral("+5"));
+    QTest::newRow("minus before letters") << EntryKind::Matrix << 2 << 2 << "-x" << QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.").arg(QStringLiteral("Arpa"), QStringLiteral("-x"));
     QTest::newRow("feed price with letters inside") << EntryKind::Feeds << 2 << 2 << "x1y2,5" << QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.").arg(QStringLiteral("Fiyatı"), QStringLiteral("x1y2,5"));
     QTest::newRow("nutrient lower two points") << EntryKind::Nutrients << 1 << 4 << "1.2.3" << QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.").arg(QStringLiteral("Alt Sınır"), QStringLiteral("1.2.3"));
     QTest::newRow("ratio lone point") << EntryKind::Ratios << 1 << 3 << " . " << QStringLiteral("%1 kolonuna yazılan \"%2\" bir sayı değil!\n\nEski değer korunuyor.").arg(QStringLiteral("Sabit"), QStringLiteral("."));
@@ -488,9 +493,26 @@ private slots:
     QCOMPARE(CalculatorLauncher::command(), QStringLiteral("/bin/true --x"));
     ScriptedInteraction ui;
     QVERIFY(CalculatorLauncher::WIN_HESMAK(ui));  // starts and returns at once
-    settings.WRITESTRING(QString(), QStringLiteral("VKcalc"), QStringLiteral("/no/such/calculator"));
-    CalculatorLauncher::WIN_HESMAK(ui);  // a failed start is not reported
     QVERIFY(ui.shown.isEmpty());
+    // A program that is there but does not start is not reported.
+    QTemporaryDir bin;
+    QFile broken(bin.filePath(QStringLiteral("hesap")));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("\x7f" "ELF broken");
+    broken.close();
+    broken.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    settings.WRITESTRING(QString(), QStringLiteral("VKcalc"), broken.fileName());
+    QVERIFY(!CalculatorLauncher::WIN_HESMAK(ui));
+    QVERIFY(ui.shown.isEmpty());
+    // A setting that names no program says so, as an empty one does.
+    for (const QString &missing : {QStringLiteral("/no/such/calculator"), QStringLiteral("vz-no-such-calc --hesap")}) {
+      settings.WRITESTRING(QString(), QStringLiteral("VKcalc"), missing);
+      QVERIFY(!CalculatorLauncher::WIN_HESMAK(ui));
+      QCOMPARE(ui.texts(QStringLiteral("warning")), QStringList{CalculatorLauncher::noCalculatorText(missing)});
+      QVERIFY(ui.texts(QStringLiteral("warning")).constFirst().contains(QStringLiteral("\"VKcalc\"")));
+      QVERIFY(ui.texts(QStringLiteral("warning")).constFirst().contains(missing));
+      ui.shown.clear();
+    }
     settings.WRITESTRING(QString(), QStringLiteral("VKcalc"), QString());
     const QString fallback = CalculatorLauncher::command();
     QVERIFY(fallback.isEmpty() || QFileInfo(fallback).isExecutable());

@@ -53,7 +53,7 @@ private slots:
       QStringList titles;
       for (QAction *a : window.menuBar()->actions())
         titles.append(a->text());
-      QCOMPARE(titles, (QStringList{QStringLiteral("&Pencere"), QStringLiteral("Y&azım"),
+      QCOMPARE(titles, (QStringList{QStringLiteral("&Pencere"), QStringLiteral("Ya&zım"),
                                     QStringLiteral("&Araçlar"), QStringLiteral("&Yardım")}));
       QVERIFY(feeds->model()->setData(feeds->model()->index(0, 1), QStringLiteral("9,75")));
 

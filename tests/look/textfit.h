@@ -1,7 +1,8 @@
 #pragma once
 // Finds the texts of a window that do not fit: labels, buttons, check boxes,
-// radio buttons, group box titles, tabs and header sections narrower than
-// their text, and widgets cut off by the window or box that holds them.
+// radio buttons, group box titles, tabs, header sections and list items
+// narrower than their text, and widgets cut off by the window or box that
+// holds them.
 #include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
@@ -10,6 +11,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -84,6 +86,25 @@ inline void checkHeader(const QHeaderView *header, QStringList &faults)
   }
 }
 
+// Every item of a list shows whole, without scrolling sideways to its end.
+inline void checkListItems(const QListView *list, QStringList &faults)
+{
+  const QAbstractItemModel *model = list->model();
+  if (!model)
+    return;
+  const int margin = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+  const int room = list->viewport()->width();
+  for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
+    const QModelIndex index = model->index(row, list->modelColumn(), list->rootIndex());
+    const QString text = index.data().toString();
+    const int need = list->fontMetrics().horizontalAdvance(text.trimmed()) + margin;
+    const QRect shown = list->visualRect(index);
+    if (shown.width() < need || need > room)
+      faults.append(QStringLiteral("list item \"%1\": %2 of %3 shown").arg(text.trimmed())
+                        .arg(qMin(room, shown.width())).arg(need));
+  }
+}
+
 inline int buttonTextNeed(const QAbstractButton *b)
 {
   const QString text = plainText(b->text());
@@ -144,6 +165,8 @@ inline QStringList textFaults(QWidget *top)
       }
     } else if (auto *header = qobject_cast<QHeaderView *>(w)) {
       checkHeader(header, faults);
+    } else if (auto *list = qobject_cast<QListView *>(w)) {
+      checkListItems(list, faults);
     }
   }
   return faults;

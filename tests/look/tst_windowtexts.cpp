@@ -93,6 +93,22 @@ Build shellWith(const char *event)
 const QStringList someNames{QStringLiteral("Kuru Madde Tüketimi"), QStringLiteral("Ham Protein"),
                             QStringLiteral("Net Enerji Laktasyon")};
 
+// The feedstuffs of the shipped reference matrix as the choice lists get
+// them: at the full width of the name field, 25 characters.
+QStringList referenceFeedNames()
+{
+  QFile csv(qEnvironmentVariable("VZ_SOURCE_DIR") + QStringLiteral("/examples/referans_matris.csv"));
+  if (!csv.open(QIODevice::ReadOnly))
+    return {};
+  QStringList names;
+  for (const QString &line : QString::fromUtf8(csv.readAll()).split(QLatin1Char('\n'))) {
+    const QString name = line.section(QLatin1Char(';'), 0, 0).trimmed();
+    if (!name.isEmpty() && !name.startsWith(QLatin1Char('#')) && name != QLatin1String("YM_ADI"))
+      names.append(name.leftJustified(25));
+  }
+  return names;
+}
+
 // Every tool bar button shows a picture (a drawn one, not its number) and a
 // Turkish tip.
 QStringList toolbarFaults(QWidget *top)
@@ -128,6 +144,13 @@ QList<WindowRow> windowTable()
       {"ACTALERT", [](Fixture &f) { return new ACTALERT(&f.owner); }},
       {"ACHOICE", [](Fixture &f) { return new ACHOICE(&f.owner, QStringLiteral("Makro Besin Maddesi Seçimi"), someNames); }},
       {"MARKTOPBOT", [](Fixture &f) { return new MARKTOPBOT(&f.owner, QStringLiteral("Bağlı Besin Maddeleri Seçimi"), someNames); }},
+      {"MARKTOPBOT choosing feedstuffs", [](Fixture &f) {
+         return new MARKTOPBOT(&f.owner, QStringLiteral("Yem Maddesi Seçimi"), referenceFeedNames(), false);
+       }},
+      {"MARKTOPBOT adding feedstuffs", [](Fixture &f) {
+         return new MARKTOPBOT(&f.owner, QStringLiteral("Yem Maddesi Ekle"), referenceFeedNames(), false);
+       }},
+      {"ACHOICE feedstuffs", [](Fixture &f) { return new ACHOICE(&f.owner, QStringLiteral("Yem Maddesi Seçimi"), referenceFeedNames()); }},
       {"CB_HSEC", [](Fixture &f) { return new CB_HSEC(&f.owner, QStringLiteral("Arpa"), someNames); }},
       {"COLONMATHS", [](Fixture &f) { return new COLONMATHS(&f.owner, someNames); }},
       {"GRPARMGIR_WIN", [](Fixture &f) { return new GRPARMGIR_WIN(&f.owner, f.problem); }},
@@ -228,10 +251,19 @@ private slots:
     if (!faults.isEmpty())
       QFAIL(qPrintable(faults.join(QLatin1Char('\n'))));
     if (qobject_cast<QDialog *>(window.get())) {
+      // Shown modally, a dialog can be neither minimised nor maximised: its
+      // frame offers neither.
+      const Qt::WindowFlags frame = window->windowFlags();
+      QCOMPARE(window->windowType(), Qt::Dialog);
+      QVERIFY2(!(frame & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)),
+               qPrintable(QString::number(int(frame), 16)));
       QVERIFY2(window->width() <= 1024 && window->height() <= 768,
                qPrintable(QStringLiteral("%1x%2").arg(window->width()).arg(window->height())));
-      // The title bar shows the whole caption.
-      const int titleNeed = window->fontMetrics().horizontalAdvance(window->windowTitle()) + 100;
+      // The title bar shows the whole caption in the desktop's title font,
+      // commonly the application font in bold, beside its icon and buttons.
+      QFont titleFont = QApplication::font();
+      titleFont.setBold(true);
+      const int titleNeed = QFontMetrics(titleFont).horizontalAdvance(window->windowTitle()) + 100;
       QVERIFY2(window->width() >= titleNeed,
                qPrintable(QStringLiteral("title \"%1\": %2 < %3").arg(window->windowTitle())
                               .arg(window->width()).arg(titleNeed)));

@@ -125,8 +125,8 @@ void TestManualRation::endEditRules_data()
   // The same refusals as in the entry windows: the cell keeps its value.
   QTest::newRow("amount too wide") << 2 << QStringLiteral("12345678") << false << blank11()
                                    << QStringLiteral("Sayı 11 karakterden uzun olamaz!");
-  QTest::newRow("price no number") << 3 << QStringLiteral("-5") << false << num("0.500")
-                                   << QStringLiteral("%1 kolonuna yazılan \"-5\" bir sayı değil!\n\nEski değer korunuyor.");
+  QTest::newRow("price negative") << 3 << QStringLiteral("-5") << false << num("0.500")
+                                   << QStringLiteral("%1 kolonuna yazılan \"-5\" negatif olamaz!\n\nEski değer korunuyor.");
 }
 
 void TestManualRation::endEditRules()

@@ -1,5 +1,8 @@
 #include "exampleproblem.h"
+#include "platform/rtext.h"
 #include "problem/problemfile.h"
+#include "requirements/dairy/nutreqestimate.h"
+#include "scriptedinteraction.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +36,9 @@ private slots:
     QVERIFY2(f.open(shipped()), qPrintable(f.errorString()));
     RationProblem p;
     f.AKTPRODIZOLUSTUR(p);
-    RationProblem expected = example::dairyCow();
+    QString error;
+    RationProblem expected = example::dairyCow(&error);
+    QCOMPARE(error, QString());
     expected.changed.clear();
     QCOMPARE(p, expected);
     QCOMPARE(p.feeds.size(), 10);
@@ -41,6 +46,59 @@ private slots:
     QVERIFY(p.nutrientNames.contains(QStringLiteral("KMO")));
     for (const QString &c : p.matrix.first())
       QCOMPARE(c, QStringLiteral("     1.0000"));
+  }
+
+  // The limits are what the program itself estimates for the cow the
+  // example names, not figures of their own: the dairy model, its dialogs
+  // answered for that cow, gives the same rows and description.
+  void shippedExampleDescribesItsCow()
+  {
+    ProblemFile f;
+    QVERIFY2(f.open(shipped()), qPrintable(f.errorString()));
+    RationProblem p;
+    f.AKTPRODIZOLUSTUR(p);
+
+    struct Cow : DairyInputProvider {
+      STipiSecResult askType(int) override { return {2, 1}; }
+      std::optional<GrowCatleInput> askGrowing() override { return std::nullopt; }
+      std::optional<LactCatleInput> askCow() override
+      {
+        LactCatleInput in;
+        in.NENECONS = 1.00;
+        in.NCANAGIR = 600;
+        in.NSUTVERI = 25;
+        in.NSYAGTES = 3.5;
+        in.NGEBESAY = 2;
+        in.NYEMTUKE = 1;
+        return in;
+      }
+      std::optional<MatBulInput> askBull() override { return std::nullopt; }
+    } cow;
+    test::ScriptedInteraction ui;
+    const ReportClock clock;
+    const NUTREQESTIMATE estimate(EstimatorOwner{ui, clock}, cow, 1);
+    QVERIFY(estimate.LDDEG);
+    QCOMPARE(p.animalDescription, estimate.AANIDESC);
+    int matched = 0;
+    for (const QStringList &row : std::as_const(p.nutrients)) {
+      for (const RequirementRow &req : estimate.ABMREQM) {
+        if (req.name.trimmed() == row.value(0).trimmed()) {
+          QCOMPARE(row, req.toList());
+          ++matched;
+        }
+      }
+    }
+    QCOMPARE(matched, p.nutrients.size());
+    // The figures a nutritionist checks first.
+    const auto value = [&p](const char *name, int column) {
+      for (const QStringList &row : std::as_const(p.nutrients))
+        if (row.value(0).trimmed() == QLatin1String(name))
+          return rt::Val(row.value(column));
+      return -1.0;
+    };
+    QCOMPARE(value("KMT", 2), 17.95);
+    QCOMPARE(value("NEL", 3), 27.87);
+    QCOMPARE(value("HP", 3), 2705.0);
   }
 
   void shippedExampleIsWhatTheGeneratorWrites()

@@ -226,7 +226,7 @@ void TestReportEditor::reportPadNumbersUntitledWindowsAndLimitsThem()
   QStringList titles;
   for (QAction *a : m_main->menuBar()->actions())
     titles << a->text();
-  QCOMPARE(titles, (QStringList{QStringLiteral("&Dosya"), QStringLiteral("&Yazım"), QStringLiteral("&Pencere"),
+  QCOMPARE(titles, (QStringList{QStringLiteral("&Dosya"), QStringLiteral("Ya&zım"), QStringLiteral("&Pencere"),
                                 QStringLiteral("&Araçlar"), QStringLiteral("&Yardım")}));
   QVERIFY(!m_editor->menu()->item(STANDARDPADMENU::SaveItem)->isEnabled());
   for (int i = 2; i <= 10; ++i)
@@ -572,7 +572,7 @@ void TestReportEditor::marginsAlignmentAndClipboard()
   m_editor->runCommand("PASTE");
   QVERIFY(pad->plainText().contains(QStringLiteral("AKTİF MATRİS RAPORU")));
   m_ui->yesNoCancelAnswers << Answer::No;
-  action(QStringLiteral("Ka&pat..."))->trigger();
+  action(QStringLiteral("K&apat..."))->trigger();
   flushDeletes();
   QCOMPARE(m_editor->windows().size(), 0);
 }

@@ -1,11 +1,15 @@
 // Which keys are live: at any moment exactly the shortcuts of the active
-// window's own menu and tool bar, pressed as real key events.
+// window's own menu and tool bar, pressed as real key events. Every menu bar
+// and menu of every window gives each letter to one item, and every key an
+// item shows runs that item.
+#include "../editing/referencefixture.h"
 #include "shellfixture.h"
 #include "scriptedinteraction.h"
 #include "editing/ui/entrywindow.h"
 #include "editing/ui/kw_manwin.h"
 #include "editing/ui/mmat_browser.h"
 #include "editing/ui/oabs_browser.h"
+#include "editing/ui/stddatawindow.h"
 #include "controls/jqrichedit.h"
 #include "shell/menuids.h"
 #include "shell/ui/emptyshellmenu.h"
@@ -66,6 +70,94 @@ void menuActions(QMenu *menu, QList<QAction *> &out)
   }
 }
 
+// The letter a caption's "&" marks; a null character when there is none.
+QChar mnemonic(const QString &caption)
+{
+  for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+    if (caption.at(i) != QLatin1Char('&'))
+      continue;
+    if (caption.at(i + 1) != QLatin1Char('&'))
+      return caption.at(i + 1);
+    ++i;
+  }
+  return QChar();
+}
+
+// Two letters one key reaches: Qt matches the upper case of the key typed
+// ("i" and "ı" both reach "I"), and a Turkish reader takes "i" and "İ" for
+// one letter, "ı" and "I" for another.
+bool sameLetter(QChar a, QChar b)
+{
+  const auto turkish = [](QChar c) {
+    if (c == QChar(0x130) || c == QLatin1Char('i'))
+      return QChar(QLatin1Char('i'));
+    if (c == QLatin1Char('I') || c == QChar(0x131))
+      return QChar(0x131);
+    return c.toLower();
+  };
+  return a.toUpper() == b.toUpper() || turkish(a) == turkish(b);
+}
+
+// The items of a menu bar or menu that share a letter with an earlier one.
+QStringList sharedMnemonics(const QList<QAction *> &actions, const QString &where)
+{
+  QStringList faults;
+  QList<QAction *> seen;
+  for (QAction *a : actions) {
+    if (a->isSeparator() || !a->isVisible())
+      continue;
+    const QChar letter = mnemonic(a->text());
+    if (letter.isNull())
+      continue;
+    for (QAction *b : std::as_const(seen))
+      if (sameLetter(letter, mnemonic(b->text())))
+        faults.append(QStringLiteral("%1: \"%2\" and \"%3\"").arg(where, b->text(), a->text()));
+    seen.append(a);
+  }
+  return faults;
+}
+
+// `menu` and the menus it holds.
+void collectMenus(QMenu *menu, QList<QMenu *> &out)
+{
+  if (!menu || out.contains(menu))
+    return;
+  out.append(menu);
+  for (QAction *a : menu->actions())
+    collectMenus(a->menu(), out);
+}
+
+// The popup a menu bar keeps for the items it has no room for repeats them.
+bool isMenuBarOverflow(const QMenu *menu)
+{
+  for (const QObject *o = menu->parent(); o; o = o->parent()) {
+    if (o->objectName().startsWith(QLatin1String("qt_menubar_ext")))
+      return true;
+    if (auto *bar = qobject_cast<const QMenuBar *>(o))
+      return !bar->actions().contains(menu->menuAction());
+  }
+  return false;
+}
+
+// The key a caption shows after its tab, else the action's own.
+QKeySequence shownKey(const QAction *a)
+{
+  const QString shown = a->text().section(QLatin1Char('\t'), 1);
+  return shown.isEmpty() ? a->shortcut() : QKeySequence::fromString(shown, QKeySequence::PortableText);
+}
+
+// Presses `key` in `focus` as a user does, the shortcuts it reaches caught by
+// `catcher`; true when the focused control took the key for itself.
+bool press(QWidget *focus, QKeyCombination key, ShortcutCatcher &catcher)
+{
+  QKeyEvent override(QEvent::ShortcutOverride, key.key(), key.keyboardModifiers());
+  override.ignore();
+  QApplication::sendEvent(focus, &override);
+  catcher.hits.clear();
+  QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+  return override.isAccepted();
+}
+
 // Qt's own rule for a live shortcut, as far as these windows need it.
 bool widgetLive(Qt::ShortcutContext context, QWidget *w)
 {
@@ -121,7 +213,14 @@ class TstShellKeys : public QObject {
       focus = pad ? static_cast<QWidget *>(pad->ODCRICHEDIT) : nullptr;
     }
     const QString entry = which.section(QLatin1Char('+'), -1);
-    if (entry != QLatin1String("main") && entry != QLatin1String("report")) {
+    if (entry == QLatin1String("RM_YAZIM")) {
+      if (!writeReference(m_dir.path()))
+        return nullptr;
+      m_ui->logOnAnswers.enqueue({true, QStringLiteral("ali")});
+      m_window->routeEvent("RM_YAZIM");
+      STDDATAWINDOW *matrix = STDDATAWINDOW::find(m_window->mdiArea());
+      focus = matrix ? static_cast<QWidget *>(matrix->browser()) : nullptr;
+    } else if (entry != QLatin1String("main") && entry != QLatin1String("report")) {
       m_window->routeEvent(entry.toLatin1());
       QMdiSubWindow *sub = m_window->mdiArea()->activeSubWindow();
       if (!sub)
@@ -174,6 +273,11 @@ private slots:
 
   void cleanup()
   {
+    if (STDDATAWINDOW *matrix = STDDATAWINDOW::find(m_window->mdiArea())) {
+      m_ui->yesNoAnswers.clear();
+      m_ui->yesNoAnswers.enqueue(false);
+      matrix->CLOSE();
+    }
     closeSessionProblem();
     // Report windows left with edits would ask on the way out.
     for (PADWIN *pad : m_window->findChildren<PADWIN *>())
@@ -193,6 +297,7 @@ private slots:
     QTest::newRow("ratios") << QStringLiteral("BMO_GIRIS");
     QTest::newRow("matrix") << QStringLiteral("AMAT_GIRIS");
     QTest::newRow("manual ration") << QStringLiteral("KW_MANUEL_COZUM");
+    QTest::newRow("reference matrix") << QStringLiteral("RM_YAZIM");
     QTest::newRow("report window") << QStringLiteral("report");
     QTest::newRow("feedstuffs over a report window") << QStringLiteral("report+YM_GIRIS");
     QTest::newRow("matrix over a report window") << QStringLiteral("report+AMAT_GIRIS");
@@ -216,15 +321,10 @@ private slots:
     for (QAction *action : liveMenuActions()) {
       if (action->shortcut().isEmpty() || !action->isEnabled())
         continue;
-      const QKeyCombination key = action->shortcut()[0];
-      QKeyEvent override(QEvent::ShortcutOverride, key.key(), key.keyboardModifiers());
-      override.ignore();
-      QApplication::sendEvent(focus, &override);
-      catcher.hits.clear();
-      QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+      const bool taken = press(focus, action->shortcut()[0], catcher);
       ++pressed;
       const QString what = action->text() + QLatin1Char(' ') + action->shortcut().toString();
-      if (override.isAccepted()) {
+      if (taken) {
         QVERIFY2(catcher.hits.isEmpty(), qPrintable(what + QStringLiteral(": taken by the focus widget yet an action ran")));
       } else {
         QVERIFY2(catcher.hits.size() == 1, qPrintable(what + QStringLiteral(": %1 actions").arg(catcher.hits.size())));
@@ -252,6 +352,57 @@ private slots:
     }
     // The main tool bar shows only while the main menu does.
     QCOMPARE(m_window->mainMenu()->toolBar()->isVisible(), which == QLatin1String("main"));
+  }
+
+  void mnemonicsAndShownKeys_data() { windows_data(); }
+
+  // The window's menu bar, every menu in it and every context menu of the
+  // window: one item a letter, and each key a caption shows runs that item
+  // (or the command it repeats, as a context menu's items do), or is the
+  // focused control's own (the clipboard keys of a text).
+  void mnemonicsAndShownKeys()
+  {
+    QFETCH(QString, which);
+    QWidget *focus = openWindow(which);
+    QVERIFY(focus);
+
+    QStringList faults = sharedMnemonics(m_window->menuBar()->actions(), QStringLiteral("menu bar"));
+    QList<QMenu *> menus;
+    for (QAction *a : m_window->menuBar()->actions())
+      collectMenus(a->menu(), menus);
+    if (QMdiSubWindow *sub = m_window->mdiArea()->activeSubWindow())
+      for (QMenu *context : sub->widget()->findChildren<QMenu *>())
+        if (!isMenuBarOverflow(context))
+          collectMenus(context, menus);
+    QVERIFY(menus.size() >= 4);
+    for (QMenu *menu : std::as_const(menus))
+      faults += sharedMnemonics(menu->actions(), menu->title().isEmpty() ? QStringLiteral("context menu") : menu->title());
+
+    ShortcutCatcher catcher;
+    for (QAction *a : m_window->findChildren<QAction *>())
+      a->installEventFilter(&catcher);
+    int pressed = 0;
+    for (QMenu *menu : std::as_const(menus)) {
+      for (QAction *action : menu->actions()) {
+        const QKeySequence key = shownKey(action);
+        if (action->menu() || key.isEmpty() || !action->isEnabled())
+          continue;
+        const bool taken = press(focus, key[0], catcher);
+        ++pressed;
+        const QString what = QStringLiteral("%1 \"%2\" %3").arg(menu->title(), action->text().section(QLatin1Char('\t'), 0, 0), key.toString());
+        const QByteArray event = action->property("vzEvent").toByteArray();
+        if (catcher.hits.isEmpty()) {
+          if (!taken)
+            faults.append(what + QStringLiteral(" runs nothing"));
+        } else if (catcher.hits.first() != action
+                   && (event.isEmpty() || catcher.hits.first()->property("vzEvent").toByteArray() != event)) {
+          faults.append(what + QStringLiteral(" runs \"") + catcher.hits.first()->text() + QLatin1Char('"'));
+        }
+      }
+    }
+    QVERIFY(pressed >= 4);
+    if (!faults.isEmpty())
+      QFAIL(qPrintable(faults.join(QLatin1Char('\n'))));
   }
 
   // The faults the keys used to cause, with the commands really running.

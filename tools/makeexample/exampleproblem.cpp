@@ -1,10 +1,92 @@
 #include "exampleproblem.h"
 
 #include "platform/rtext.h"
+#include "problem/interaction.h"
+#include "requirements/dairy/nutreqestimate.h"
+#include "shell/requirementmerge.h"
 
 namespace vz::example {
 
 namespace {
+
+// LACTCATLEDW as the user fills it for the cow the example is of; the energy
+// concentration is the dialog's preset.
+class ExampleCowDialogs : public DairyInputProvider {
+public:
+  STipiSecResult askType(int) override { return {2, 1}; }
+  std::optional<GrowCatleInput> askGrowing() override { return std::nullopt; }
+  std::optional<LactCatleInput> askCow() override
+  {
+    LactCatleInput in;
+    in.NENECONS = 1.00;
+    in.NCANAGIR = LiveWeight;
+    in.NSUTVERI = MilkYield;
+    in.NSYAGTES = MilkFat;
+    in.NGEBEGUN = 0;
+    in.NGEBESAY = Lactation;
+    in.NYEMTUKE = 1;  // fed at requirement
+    return in;
+  }
+  std::optional<MatBulInput> askBull() override { return std::nullopt; }
+};
+
+// Nobody sits at the screen: the estimate and the merge ask nothing of a
+// problem without requirements, and any message they show is a failure.
+class NoScreen : public Interaction {
+public:
+  QStringList messages;
+  void errorMessage(const QString &text, const QString &) override { messages.append(text); }
+  void warning(const QString &text, const QString &) override { messages.append(text); }
+  void information(const QString &text, const QString &) override { messages.append(text); }
+  bool askYesNo(const QString &text, const QString &) override { return refuse(text); }
+  Answer askYesNoCancel(const QString &text, const QString &) override
+  {
+    refuse(text);
+    return Answer::Cancel;
+  }
+  void showPleaseWait() override {}
+  void closePleaseWait() override {}
+  void errorBeep() override {}
+  void doneBeep() override {}
+  void statusMessage(const QString &) override {}
+  std::optional<ReportParameters> askReportParameters(RationProblem &) override { return std::nullopt; }
+  bool askYesNoWithIcon(const QString &text, const QString &, Icon) override { return refuse(text); }
+  int chooseOne(const QString &caption, const QStringList &) override { return refuse(caption) ? 1 : 0; }
+  QList<int> chooseMany(const QString &caption, const QStringList &, bool) override
+  {
+    refuse(caption);
+    return {};
+  }
+  QString askValue(const QString &prompt, const QString &preset) override
+  {
+    refuse(prompt);
+    return preset;
+  }
+  QString askNewProblemName() override { return refuse(QStringLiteral("askNewProblemName")) ? QStringLiteral("x") : QString(); }
+  ColumnOperation askColumnArithmetic(const QStringList &) override
+  {
+    refuse(QStringLiteral("askColumnArithmetic"));
+    return {};
+  }
+  void showAbout() override {}
+  LogOnAnswer logOn(const QString &caption) override
+  {
+    refuse(caption);
+    return {};
+  }
+  NamePairing askNamePairing(const QString &name, const QStringList &) override
+  {
+    refuse(name);
+    return NamePairing::cancel();
+  }
+
+private:
+  bool refuse(const QString &question)
+  {
+    messages.append(question);
+    return false;
+  }
+};
 
 struct Feed {
   const char *name;
@@ -51,7 +133,7 @@ QStringList nutrient(const char *name, const char *unit, const QString &fixed, c
 
 } // namespace
 
-RationProblem dairyCow()
+RationProblem dairyCow(QString *error)
 {
   RationProblem p;
   QStringList kmt, kmo, nel, hp, ndf, ca, ph;
@@ -67,26 +149,37 @@ RationProblem dairyCow()
     ca.append(cell(f.calcium));
     ph.append(cell(f.phosphor));
   }
-  // Daily amounts for a 600 kg cow giving 25 kg of milk with 3.5 % fat: about
-  // 20.5 kg of dry matter, 16 % crude protein, 28 % NDF.
+  // The nutrients the composition table gives; their limits are the cow's
+  // requirements, which the program's dairy estimate fills in below.
   p.nutrients = {
-      nutrient("KMT", "Kg/Kg", cell(20.5), empty(), empty()),
+      nutrient("KMT", "Kg/Kg", empty(), empty(), empty()),
       nutrient("KMO", "%", empty(), empty(), empty()),
-      nutrient("NEL", "MCal/Kg", empty(), cell(28.5), empty()),
-      nutrient("HP", "g/Kg", empty(), cell(3200), empty()),
-      nutrient("NDF", "Kg/Kg", empty(), cell(5.7), empty()),
-      nutrient("KALSIYUM", "g/Kg", empty(), cell(110), empty()),
-      nutrient("FOSFOR", "g/Kg", empty(), cell(68), empty()),
+      nutrient("NEL", "MCal/Kg", empty(), empty(), empty()),
+      nutrient("HP", "g/Kg", empty(), empty(), empty()),
+      nutrient("NDF", "Kg/Kg", empty(), empty(), empty()),
+      nutrient("KALSIYUM", "g/Kg", empty(), empty(), empty()),
+      nutrient("FOSFOR", "g/Kg", empty(), empty(), empty()),
   };
   p.matrix = {kmt, kmo, nel, hp, ndf, ca, ph};
   p.ratios = {{rt::PadR(QStringLiteral("KALSIYUM"), 15), rt::PadR(QStringLiteral("FOSFOR"), 15), empty(), cell(1.5),
                cell(2.5)}};
   p.params = RationProblem::defaultParams();
-  p.animalDescription = {QStringLiteral("GEBE & SÜT VEREN İNEK:"), QStringLiteral("CANLI AĞIRLIK (C.A. Kg):600"),
-                         QStringLiteral("SÜT ÜRETİMİ (Kg): 25"), QStringLiteral("SÜT YAĞ TESTİ (%): 3.50"),
-                         QStringLiteral("GEBELİKTE GÜN SAYISI: 0"), QStringLiteral("LAKTASYON SAYISI: 2")};
   p.rebuildFeedNames();
   p.rebuildNutrientLists();
+
+  // "Veri Giriş > BM İhtiyaçları Tahmini > Süt Sığırı" on that problem.
+  NoScreen screen;
+  const ReportClock clock;
+  ExampleCowDialogs dialogs;
+  const NUTREQESTIMATE estimate(EstimatorOwner{screen, clock}, dialogs, 1);
+  const bool merged = estimate.LDDEG
+                      && RequirementMerge::merge(p, estimate.ABMREQM, estimate.AANIDESC, screen)
+                             == RequirementMerge::Outcome::MergedByName;
+  if (error)
+    *error = merged && screen.messages.isEmpty()
+                 ? QString()
+                 : QStringLiteral("the dairy estimate gave no requirements: ") + screen.messages.join(QLatin1Char(' '));
+
   p.changed.params = p.changed.feedNames = p.changed.nutrientNames = true;
   p.changed.ratios = p.changed.matrix = p.changed.feedAmounts = true;
   return p;

@@ -1,4 +1,5 @@
-// Writes the example problem through the program's own save path:
+// Writes the example problem, its requirements estimated by the program's
+// dairy model, through the program's own save path:
 //   vz_makeexample <file.RVD>
 #include "exampleproblem.h"
 #include "problem/problemfile.h"
@@ -26,7 +27,11 @@ int main(int argc, char **argv)
     err << file.errorString() << '\n';
     return 1;
   }
-  vz::RationProblem problem = vz::example::dairyCow();
+  vz::RationProblem problem = vz::example::dairyCow(&error);
+  if (!error.isEmpty()) {
+    err << error << '\n';
+    return 1;
+  }
   if (!file.PROBDBFUPDATE(problem)) {
     err << file.errorString() << '\n';
     return 1;

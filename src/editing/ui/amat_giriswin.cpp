@@ -13,7 +13,7 @@ const EntryWindow::Layout &AMAT_GIRISWIN::layout()
          {29312, "&Diz...", "WINDOWTILE", "Pencereyi dizili olarak düzenle", {}},
          {},
          {29314, "Ka&pat...", "CLOSE", "Matris yazım penceresini kapat", {}}}},
-       {29315, "Y&azım", "EDIT", "Yazım işlemleri",
+       {29315, "Ya&zım", "EDIT", "Yazım işlemleri",
         {{29316, "&Kes\tCtrl+X", "CUT", "Panoya kopyala ve sil", QKeySequence(Qt::CTRL | Qt::Key_X)},
          {29317, "K&opyala\tCtrl+C", "COPY", "Panoya kopyala", QKeySequence(Qt::CTRL | Qt::Key_C)},
          {29318, "Yapı&ştır\tCtrl+V", "PASTE", "Panodan yapıştır", QKeySequence(Qt::CTRL | Qt::Key_V)},
@@ -48,7 +48,7 @@ const EntryWindow::Layout &AMAT_GIRISWIN::layout()
         {29888, "&Sona Git\tCtrl+End", "GOBOTTOM", "Son kayda git", {}},
         {},
         {29890, "Kolon &Dondur", "PBSPLIT", "Kolon dondur", {}},
-        {29891, "Besin Maddesi &Bağla", "BMBAGLA", "Besin maddesi bağla", {}},
+        {29891, "Besin Maddesi Bağ&la", "BMBAGLA", "Besin maddesi bağla", {}},
         {},
         {29893, "&Kapat...", "WCLOSE", "Matris yazım penceresini kapat", {}}}}};
   return l;

@@ -12,7 +12,7 @@ const EntryWindow::Layout &BM_GIRISWIN::layout()
          {28833, "&Diz...", "WINDOWTILE", "BM giriş penceresini dizili olarak düzenle", {}},
          {},
          {28835, "Ka&pat", "CLOSE", "BM giriş penceresini kapat", {}}}},
-       {28836, "Y&azım", "EDIT", "Yazım işlemi",
+       {28836, "Ya&zım", "EDIT", "Yazım işlemi",
         {{28837, "&Kes\tCtrl+X", "CUT", "Sil ve panoya kopyala", QKeySequence(Qt::CTRL | Qt::Key_X)},
          {28838, "Ko&pyala\tCtrl+C", "COPY", "Panoya kopyala", QKeySequence(Qt::CTRL | Qt::Key_C)},
          {28839, "&Yapıştır\tCtrl+V", "PASTE", "Panodan yapıştır", QKeySequence(Qt::CTRL | Qt::Key_V)},

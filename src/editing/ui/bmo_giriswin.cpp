@@ -14,7 +14,7 @@ const EntryWindow::Layout &BMO_GIRISWIN::layout()
          {29178, "&Diz...", "WINDOWTILE", "BMO veri giriş penceresini  dizili olarak düzenle", {}},
          {},
          {29180, "Ka&pat", "CLOSE", "BMO veri giriş penceresini kapat", {}}}},
-       {29181, "Y&azım", "EDIT", "Yazım işlemleri",
+       {29181, "Ya&zım", "EDIT", "Yazım işlemleri",
         {{29182, "&Kes\tCtrl+X", "CUT", "Sil ve panoya kopyala", QKeySequence(Qt::CTRL | Qt::Key_X)},
          {29183, "Ko&pyala\tCtrl+C", "COPY", "Panoya kopyala", QKeySequence(Qt::CTRL | Qt::Key_C)},
          {29184, "&Yapıştır\tCtrl+V", "PASTE", "Panodan yapıştır", QKeySequence(Qt::CTRL | Qt::Key_V)},

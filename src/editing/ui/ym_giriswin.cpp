@@ -12,7 +12,7 @@ const EntryWindow::Layout &YM_GIRISWIN::layout()
          {29048, "&Diz...", "WINDOWTILE", "Yem maddesi veri giriş penceresini dizili olarak düzenle", {}},
          {},
          {29050, "Ka&pat", "CLOSE", "Yem maddesi veri giriş penceresini kapat", {}}}},
-       {29051, "Y&azım", "EDIT", "Yazım işlemleri",
+       {29051, "Ya&zım", "EDIT", "Yazım işlemleri",
         {{29052, "&Kes\tCtrl+X", "CUT", "Panoya kopyala ve sil", QKeySequence(Qt::CTRL | Qt::Key_X)},
          {29053, "Ko&pyala\tCtrl+C", "COPY", "Panoya kopyala", QKeySequence(Qt::CTRL | Qt::Key_C)},
          {29054, "&Yapıştır\tCtrl+V", "PASTE", "Panodan yapıştır", QKeySequence(Qt::CTRL | Qt::Key_V)},

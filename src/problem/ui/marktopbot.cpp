@@ -23,7 +23,7 @@ MARKTOPBOT::MARKTOPBOT(QWidget *owner, const QString &caption, const QStringList
     m_selectAll = new QPushButton(selectAllText(), this);
     m_selectAll->setObjectName(QStringLiteral("PBTSEC"));
     m_selectAll->setAutoDefault(false);
-    DialogUnits::place(m_selectAll, du, 92, 18, 53, 12);
+    placeBesideList(m_selectAll, du, 92, 18, 53, 12);
     setTabOrder(cancelButton(), m_selectAll);
     connect(m_selectAll, &QPushButton::clicked, this, &MARKTOPBOT::PBTSEC);
   }

@@ -2,7 +2,10 @@
 #include "controls/dialogunits.h"
 #include "controls/jqlistbox.h"
 #include "controls/windowicons.h"
+#include <QApplication>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 
 namespace vz {
 
@@ -24,11 +27,11 @@ void OkCancelDialog::addOkCancel(const DialogUnits &du, int okX, int okY, int ok
   m_ok = new QPushButton(QStringLiteral("&Tamam"), this);
   m_ok->setObjectName(QStringLiteral("PBTAMAM"));
   m_ok->setDefault(true);
-  DialogUnits::place(m_ok, du, okX, okY, okW, okH);
+  placeBesideList(m_ok, du, okX, okY, okW, okH);
   m_cancel = new QPushButton(QStringLiteral("&İptal"), this);
   m_cancel->setObjectName(QStringLiteral("PBIPTAL"));
   m_cancel->setAutoDefault(false);
-  DialogUnits::place(m_cancel, du, cancelX, cancelY, cancelW, cancelH);
+  placeBesideList(m_cancel, du, cancelX, cancelY, cancelW, cancelH);
 
   connect(m_ok, &QPushButton::clicked, this, &OkCancelDialog::PBTAMAM);
   connect(m_cancel, &QPushButton::clicked, this, &OkCancelDialog::PBIPTAL);
@@ -52,7 +55,38 @@ JQLISTBOX *OkCancelDialog::addChoiceList(const DialogUnits &du, const QString &n
   list->addItems(items);
   list->setAccessibleName(caption);
   DialogUnits::place(list, du, 10, 9, 74, 77);
+
+  // The layout was drawn for short names: a feedstuff of the reference matrix
+  // runs to 25 characters and a caption such as "Makro Besin Maddesi Seçimi"
+  // is wider than the frame. The list grows until every item shows whole, the
+  // frame until its caption does; what stands beside the list moves along.
+  int widest = 0;
+  for (const QString &item : items)
+    widest = qMax(widest, list->fontMetrics().horizontalAdvance(item));
+  const int margins = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width()
+                      + 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1)
+                      + list->fontMetrics().averageCharWidth();
+  const int forItems = widest + margins - list->width();
+  const int forCaption = captionWidth(caption) - width();
+  m_listGrowth = qMax(0, qMax(forItems, forCaption));
+  list->resize(list->width() + m_listGrowth, list->height());
+  setFixedSize(width() + m_listGrowth, height());
   return list;
+}
+
+void OkCancelDialog::placeBesideList(QWidget *child, const DialogUnits &du, int x, int y, int w, int h)
+{
+  DialogUnits::place(child, du, x, y, w, h);
+  child->move(child->x() + m_listGrowth, child->y());
+}
+
+int OkCancelDialog::captionWidth(const QString &caption) const
+{
+  // The title bar's font is the desktop's, bold on most; its icon and buttons
+  // take about a hundred pixels.
+  QFont font = QApplication::font();
+  font.setBold(true);
+  return QFontMetrics(font).horizontalAdvance(caption) + 100;
 }
 
 } // namespace vz

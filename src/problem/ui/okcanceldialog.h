@@ -38,14 +38,21 @@ protected:
   // Tab from the dialog's last control to OK, then to Cancel.
   void chainToOkCancel(QWidget *lastControl);
   // The item list of the choice dialogs, at the place both choice layouts give
-  // it; screen readers announce it by the dialog's caption.
+  // it; screen readers announce it by the dialog's caption. List and dialog
+  // grow as wide as the widest item and the caption need.
   JQLISTBOX *addChoiceList(const DialogUnits &du, const QString &name,
                            QAbstractItemView::SelectionMode mode, const QStringList &items,
                            const QString &caption);
+  // Places a control that stands right of the choice list (at its dialog-unit
+  // place where there is no list), moved by what the list grew.
+  void placeBesideList(QWidget *child, const DialogUnits &du, int x, int y, int w, int h);
 
 private:
+  int captionWidth(const QString &caption) const;
+
   QPushButton *m_ok = nullptr;
   QPushButton *m_cancel = nullptr;
+  int m_listGrowth = 0;  // pixels the choice list grew by
 };
 
 } // namespace vz

@@ -41,9 +41,22 @@ BeefAnimalForm::BeefAnimalForm(const QString &caption)
   addList(breedLabel, breeds, 1);
   chooseBreedSystem(BreedSystem::Pure);
   if (caption != QStringLiteral("Genç/Besi")) {
+    // The other types are of one sex each: the locked list shows it. The
+    // model counts the bull's maintenance surplus by type and item, so a cow
+    // shown as "İnek" is computed as she was when the list read "Boğa".
+    chooseItem(CB_CINSIYET, lockedSexItem(rt::AllTrim(caption)));
     setEnabled(CB_CINSIYET, false);
     setEnabled(CB_HEDYAGDUZ, false);
   }
+}
+
+int BeefAnimalForm::lockedSexItem(const QString &type)
+{
+  if (type == QStringLiteral("Süt Veren İnek") || type == QStringLiteral("Kurudaki İnek"))
+    return 4;  // "İnek"
+  if (type == QStringLiteral("Damızlık Düve"))
+    return 3;  // "Düve"
+  return 1;    // "Boğa"
 }
 
 void BeefAnimalForm::chooseBreedSystem(BreedSystem system)

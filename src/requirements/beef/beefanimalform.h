@@ -2,8 +2,9 @@
 // The animal page ("Hayvan tanımı"): age, sex, live weight, condition score,
 // mature or finishing end weight, desired gain, target fat level and the
 // breed as a pure breed or a two- or three-way cross. Only a growing animal
-// chooses its sex and fat level; every other type keeps "Boğa" and
-// "Yağlı, %28".
+// chooses its sex and fat level; every other type shows the sex of its kind
+// ("İnek" for a cow, "Düve" for a heifer, "Boğa" for a bull) and keeps
+// "Yağlı, %28", both locked.
 #include "beefinputs.h"
 #include "beefpageform.h"
 
@@ -33,6 +34,9 @@ public:
   BeefAnimalPage page() const;
 
 private:
+  // The item the locked sex list shows for a type other than "Genç/Besi".
+  static int lockedSexItem(const QString &type);
+
   BreedSystem m_breedSystem = BreedSystem::Pure;
 };
 

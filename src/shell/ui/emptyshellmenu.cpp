@@ -74,7 +74,7 @@ EMPTYSHELLMENU::EMPTYSHELLMENU(QWidget *owner) : QObject(owner), m_owner(owner)
   addItem(dosya, Cikis, QStringLiteral("&Çıkış...\tCtrl+X"), QStringLiteral("Programı sonlandır"), "FILEEXIT");
 
   QMenu *giris = addPopup(nullptr, VeriGiris, QStringLiteral("Veri &Giriş"), QStringLiteral("Aktif problem verileri girilir"));
-  addItem(giris, YemMaddesi, QStringLiteral("&Yem Maddesi\tCtrl+Y"),
+  addItem(giris, YemMaddesi, QStringLiteral("&Yem Maddesi"),
           QStringLiteral("Yem maddesi adı, fiyat  ve sınırlarını gir"), "YM_GIRIS", true);
   addItem(giris, BesinMaddesi, QStringLiteral("&Besin Maddesi\tCtrl+B"),
           QStringLiteral("Besin maddesi adı, birim ve sınırlarını gir"), "BM_GIRIS", true);
@@ -157,8 +157,8 @@ EMPTYSHELLMENU::EMPTYSHELLMENU(QWidget *owner) : QObject(owner), m_owner(owner)
   addItem(yardim, Hakkinda, QStringLiteral("&Hakkında...\tF4"),
           QStringLiteral("Vesk_Zyr 2.0 hakkında genel bilgi diyaloğunu çağır"), "KWHAKKINDA");
 
-  // Accelerators. Ctrl+Y belongs to "&Yeni..." alone: the feedstuff item only
-  // shows the key in its caption. The keys live while the menu is in the menu
+  // Accelerators. Ctrl+Y belongs to "&Yeni..." alone, so the feedstuff item
+  // does not show it: a key in a caption must run that item. The keys live while the menu is in the menu
   // bar (and, for the tool bar's commands, while the tool bar shows), so a
   // child's or the report editor's menu brings its own keys without clashes.
   const QList<QPair<int, QKeySequence>> keys{

@@ -43,7 +43,7 @@ ED_CONT_MENU::ED_CONT_MENU(PADWIN *window, QWidget *parent) : QMenu(QStringLiter
                QStringLiteral("Rapor editöründeki metnin tamamını seç...")),
           &QAction::triggered, window, &PADWIN::SELECTALL);
   addSeparator();
-  connect(item(this, QStringLiteral("Ka&pat..."), QStringLiteral("Açık dosyayı kapat")),
+  connect(item(this, QStringLiteral("K&apat..."), QStringLiteral("Açık dosyayı kapat")),
           &QAction::triggered, window, &PADWIN::CLOSE);
 }
 

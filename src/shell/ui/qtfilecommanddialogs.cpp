@@ -2,10 +2,41 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QTreeView>
 
 namespace vz {
+
+namespace {
+
+// Qt's file model writes sizes and dates in the desktop's locale ("11 Dec
+// 2026" on one not set to Turkish); the dialog's own locale writes them here.
+class FileDetailsInDialogLocale : public QIdentityProxyModel {
+public:
+  explicit FileDetailsInDialogLocale(QFileDialog &dialog)
+      : QIdentityProxyModel(&dialog), m_locale(dialog.locale())
+  {
+  }
+
+  QVariant data(const QModelIndex &index, int role) const override
+  {
+    enum { SizeColumn = 1, DateColumn = 3 };
+    const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
+    if (role != Qt::DisplayRole || !files || (index.column() != SizeColumn && index.column() != DateColumn))
+      return QIdentityProxyModel::data(index, role);
+    const QModelIndex source = mapToSource(index);
+    if (index.column() == DateColumn)
+      return m_locale.toString(files->lastModified(source), QLocale::ShortFormat);
+    return files->isDir(source) ? QString() : m_locale.formattedDataSize(files->size(source));
+  }
+
+private:
+  QLocale m_locale;
+};
+
+} // namespace
 
 QString QtFileCommandDialogs::anyCaseFilter(const QString &description, const QString &extension)
 {
@@ -34,7 +65,10 @@ int QtFileCommandDialogs::selectedFilterIndex(const QFileDialog &dialog, const Q
 
 void QtFileCommandDialogs::makeReadable(QFileDialog &dialog)
 {
+  // The desktop's own dialog would follow none of this.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
+  dialog.setProxyModel(new FileDetailsInDialogLocale(dialog));
   dialog.resize(dialog.sizeHint().expandedTo(QSize(760, 460)));
   if (auto *details = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
     QHeaderView *header = details->header();

@@ -24,8 +24,10 @@ public:
   // those filters) when it closed.
   static int selectedFilterIndex(const QFileDialog &dialog, const QStringList &filters);
 
-  // Every file dialog of the program: Turkish dates and sizes, room for the
-  // detail view's columns, each column as wide as what it shows.
+  // Every file dialog of the program: Qt's own dialog (never the desktop's),
+  // Turkish dates and sizes, room for the detail view's columns, each column
+  // as wide as what it shows. The names of the file types follow the default
+  // locale (see ShellStartup::loadQtTranslation).
   static void makeReadable(QFileDialog &dialog);
 
 private:

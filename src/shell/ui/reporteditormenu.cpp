@@ -27,9 +27,9 @@ STANDARDPADMENU::STANDARDPADMENU(QWidget *owner) : QObject(owner), m_owner(owner
   addItem(file, 30243, QStringLiteral("&Farklı Kaydet"), QStringLiteral("Farklı kaydet diyaloğunu çağır"), "RTFSAVEAS");
   file->addSeparator();
   addItem(file, 30245, QStringLiteral("Ya&zdır..."), QStringLiteral("Mevcut metni yazdır"), "FILEPRINT");
-  addItem(file, 30246, QStringLiteral("Yazıcı &Ayarı"), QStringLiteral("Yazıcı ayarları diyaloğunu çağır"), "FILEPRINTERSETUP");
+  addItem(file, 30246, QStringLiteral("Yazı&cı Ayarı"), QStringLiteral("Yazıcı ayarları diyaloğunu çağır"), "FILEPRINTERSETUP");
 
-  QMenu *edit = addPopup(nullptr, 30247, QStringLiteral("&Yazım"), QStringLiteral("Yazım işlemleri"));
+  QMenu *edit = addPopup(nullptr, 30247, QStringLiteral("Ya&zım"), QStringLiteral("Yazım işlemleri"));
   addItem(edit, 30248, QStringLiteral("&Font"), QStringLiteral("Font diyaloğunu çağır"), "SETFONT");
   edit->addSeparator();
   addItem(edit, 30250, QStringLiteral("&Marjlar"), QStringLiteral("Sayfa maj ayarı diyaloğunu çağır"), "SETMARGINS");

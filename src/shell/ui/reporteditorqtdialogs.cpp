@@ -1,5 +1,4 @@
 #include "reporteditorqtdialogs.h"
-#include "qtfilecommanddialogs.h"
 
 #include "padwinmargindialog.h"
 #include "problem/appsession.h"
@@ -35,7 +34,6 @@ QString ReportEditorQtDialogs::openReportFile(QWidget *owner, const QString &sta
   QFileDialog dialog(owner, QStringLiteral("Aç..."), startFolder);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setOption(QFileDialog::DontUseNativeDialog, false);
   // Report files come from Windows as well: the filters match any letter case.
   dialog.setNameFilters({QStringLiteral("Metin Dosyası(*.[Tt][Xx][Tt])"),
                          QStringLiteral("Zengin Metin Dosyası(*.[Rr][Tt][Ff])"),

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -13,6 +14,14 @@
 namespace vz {
 
 namespace {
+
+// A name the system only maps to a font ("Courier New" to a metric twin such
+// as Liberation Mono) is no family of the font database: the font it
+// resolves to tells whether it is fixed pitch.
+bool isFixedPitch(const QString &family)
+{
+  return QFontDatabase::isFixedPitch(family) || QFontInfo(QFont(family)).fixedPitch();
+}
 
 struct RunFormat {
   int font = 0;
@@ -52,7 +61,7 @@ public:
     for (int i = 0; i < m_fonts.size(); ++i) {
       // Word processors elsewhere know no "monospace" or local fixed-pitch
       // family: name the one they all have.
-      const bool fixed = QFontDatabase::isFixedPitch(m_fonts[i]);
+      const bool fixed = isFixedPitch(m_fonts[i]);
       out += "{\\f" + QByteArray::number(i) + (fixed ? "\\fmodern\\fprq1" : "\\fswiss\\fprq2")
              + "\\fcharset162 " + (fixed ? QByteArray("Courier New") : escape(m_fonts[i])) + ";}";
     }

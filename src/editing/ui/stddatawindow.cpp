@@ -112,7 +112,7 @@ Popup contextMenuLayout()
            {},
            {30833, "Kolon &Dondur", "PBSPLIT", "Kolon dondur"},
            {30834, "Kolon &Aritmetiği", "COLMATHBM", "Seçili kolona dörtişlem uygula"},
-           {30835, "Besin Maddesi &Bağla", "BMBAGLA", "Bir satır boyunca bir BM'ye bağlı olarak muhtevaları değiştir"}}};
+           {30835, "Besin Maddesi Bağ&la", "BMBAGLA", "Bir satır boyunca bir BM'ye bağlı olarak muhtevaları değiştir"}}};
 }
 
 struct Button {

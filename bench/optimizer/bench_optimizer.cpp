@@ -6,6 +6,7 @@
 #include "optimizer/rationmodel.h"
 #include "optimizer/simplexsolver.h"
 #include "rationfixture.h"
+#include "benchtiming.h"
 
 #include <algorithm>
 #include <chrono>
@@ -17,23 +18,9 @@
 
 using namespace vz;
 using namespace vz::test;
+using vz::bench::timePerCall;
 
 namespace {
-
-// Microseconds per call, over at least `seconds` of repeated calls.
-double timePerCall(const std::function<void()> &call, double seconds)
-{
-  using Clock = std::chrono::steady_clock;
-  long calls = 0;
-  const auto start = Clock::now();
-  double elapsed = 0.0;
-  do {
-    call();  // each call solves the whole set: far longer than reading the clock
-    ++calls;
-    elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-  } while (elapsed < seconds);
-  return elapsed / double(calls) * 1e6;
-}
 
 struct Case {
   const char *label;

@@ -14,6 +14,7 @@
 #include "platform/savefile.h"
 #include "problem/problemfile.h"
 #include "rationfixture.h"
+#include "benchtiming.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,23 +29,9 @@
 
 using namespace vz;
 using namespace vz::test;
+using vz::bench::timePerCall;
 
 namespace {
-
-// Microseconds per call, over at least `seconds` of repeated calls.
-double timePerCall(const std::function<void()> &call, double seconds)
-{
-  using Clock = std::chrono::steady_clock;
-  long calls = 0;
-  const auto start = Clock::now();
-  double elapsed = 0.0;
-  do {
-    call();
-    ++calls;
-    elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-  } while (elapsed < seconds);
-  return elapsed / double(calls) * 1e6;
-}
 
 struct Times {
   std::vector<double> ours, floor;

@@ -1,5 +1,6 @@
 #include "services/class_registry.h"
 
+#include "platform/fileerror.h"
 #include "platform/savefile.h"
 #include "services/latebound.h"
 
@@ -117,23 +118,32 @@ std::int32_t openStatus(const Location &loc)
 // a change is made on a scratch copy, read back and compared with what was
 // meant, and only then put in place by the one atomic writer: a failure
 // leaves the settings file as it was and is answered as a write fault.
+// `why` (when given) gets the file system's reason where a write was refused.
 std::int32_t changeSettings(const QString &file, const QString &group,
-                            const std::function<void(QSettings &)> &change)
+                            const std::function<void(QSettings &)> &change, QString *why = nullptr)
 {
   {
     QSettings real(file, QSettings::NativeFormat);
-    if (!real.isWritable())
+    if (!real.isWritable()) {
+      if (why) {
+        const QFileInfo info(file);
+        *why = info.exists() && !info.isWritable() ? readOnlyFileReason() : fileErrorReason(EACCES);
+      }
       return CLASS_REGISTRY::ERROR_ACCESS_DENIED;
+    }
   }
   QByteArray before;
   if (QFile in(file); in.exists()) {
-    if (!in.open(QIODevice::ReadOnly))
+    if (!in.open(QIODevice::ReadOnly)) {
+      if (why)
+        *why = fileErrorReason(in);
       return CLASS_REGISTRY::ERROR_ACCESS_DENIED;
+    }
     before = in.readAll();
   }
   const QTemporaryDir scratchDir;
   const QString scratch = scratchDir.filePath(QStringLiteral("settings.ini"));
-  if (!scratchDir.isValid() || !writeFileAtomically(scratch, before))
+  if (!scratchDir.isValid() || !writeFileAtomically(scratch, before, why))
     return CLASS_REGISTRY::ERROR_WRITE_FAULT;
   QMap<QString, QVariant> meant;
   {
@@ -160,7 +170,7 @@ std::int32_t changeSettings(const QString &file, const QString &group,
       return CLASS_REGISTRY::ERROR_WRITE_FAULT;
   }
   QFile done(scratch);
-  if (!done.open(QIODevice::ReadOnly) || !writeFileAtomically(file, done.readAll()))
+  if (!done.open(QIODevice::ReadOnly) || !writeFileAtomically(file, done.readAll(), why))
     return CLASS_REGISTRY::ERROR_WRITE_FAULT;
   return CLASS_REGISTRY::ERROR_SUCCESS;
 }
@@ -247,7 +257,8 @@ std::optional<StoredValue> readValue(const Location &loc, const QString &valueNa
   return decodeValue(s.value(key));
 }
 
-std::int32_t writeValue(const Location &loc, const QString &valueName, const QString &stored)
+std::int32_t writeValue(const Location &loc, const QString &valueName, const QString &stored,
+                        QString *why)
 {
   if (loc.status != CLASS_REGISTRY::ERROR_SUCCESS)
     return loc.status;
@@ -258,8 +269,8 @@ std::int32_t writeValue(const Location &loc, const QString &valueName, const QSt
   const std::int32_t made = ensureKey(loc);
   if (made != CLASS_REGISTRY::ERROR_SUCCESS)
     return made;
-  return changeSettings(loc.file, loc.group,
-                        [&](QSettings &s) { s.setValue(valueKey(valueName), stored); });
+  return changeSettings(
+      loc.file, loc.group, [&](QSettings &s) { s.setValue(valueKey(valueName), stored); }, why);
 }
 
 QStringList folderEntries(const QString &folder)
@@ -324,6 +335,7 @@ CLASS_REGISTRY::RootKey CLASS_REGISTRY::HKEY(RootKey root)
 }
 
 std::int32_t CLASS_REGISTRY::LASTERROR() const { return m_lastError; }
+QString CLASS_REGISTRY::LASTERRORTEXT() const { return m_lastErrorText; }
 std::int32_t CLASS_REGISTRY::LASTERROR(std::int32_t status) { return m_lastError = status; }
 
 QString CLASS_REGISTRY::BUILD_FULL_SUBKEY(const QString &subKey) const
@@ -391,13 +403,16 @@ std::int32_t CLASS_REGISTRY::CREATESUBKEY(const QString &subKey) { return CREATE
 std::int32_t CLASS_REGISTRY::WRITESTRING(const QString &subKey, const QString &valueName, const QString &value)
 {
   const QString text = value.left(MaxStringLength);
-  return m_lastError = writeValue(locate(m_root, BUILD_FULL_SUBKEY(subKey)), valueName, encodeString(text));
+  m_lastErrorText.clear();
+  return m_lastError = writeValue(locate(m_root, BUILD_FULL_SUBKEY(subKey)), valueName, encodeString(text),
+                                  &m_lastErrorText);
 }
 
 std::int32_t CLASS_REGISTRY::WRITEINT(const QString &subKey, const QString &valueName, std::int32_t value)
 {
+  m_lastErrorText.clear();
   return m_lastError = writeValue(locate(m_root, BUILD_FULL_SUBKEY(subKey)), valueName,
-                                  encodeDword(static_cast<std::uint32_t>(value)));
+                                  encodeDword(static_cast<std::uint32_t>(value)), &m_lastErrorText);
 }
 
 QStringList CLASS_REGISTRY::GET_SUBKEY_VALUENAMES(const QString &subKey)

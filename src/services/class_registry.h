@@ -70,6 +70,9 @@ public:
 
   std::int32_t LASTERROR() const;
   std::int32_t LASTERROR(std::int32_t status);
+  // Why the last WRITESTRING or WRITEINT failed, in the file system's words
+  // (a read-only file, a full disk, ...); empty when it gave none.
+  QString LASTERRORTEXT() const;
 
   // The working sub key joined with a normalised relative sub key. Never fails.
   QString BUILD_FULL_SUBKEY(const QString &subKey) const;
@@ -132,6 +135,7 @@ private:
   QString m_workingSubKey;
   QString m_keyClass;  // kept for the record; no operation sets it
   std::int32_t m_lastError = 0;
+  QString m_lastErrorText;
 };
 
 } // namespace vz

@@ -8,11 +8,15 @@ namespace {
 
 const QString SettingsKey = QStringLiteral("Software\\Tervolu\\VKSetings");
 
-bool writeSetting(const char *name, const QString &value)
+bool writeSetting(const char *name, const QString &value, QString *why)
 {
   CLASS_HKLM registry;
   registry.WORKING_SUBKEY(SettingsKey);
-  return registry.WRITESTRING(QString(), QLatin1String(name), value) == CLASS_REGISTRY::ERROR_SUCCESS;
+  if (registry.WRITESTRING(QString(), QLatin1String(name), value) == CLASS_REGISTRY::ERROR_SUCCESS)
+    return true;
+  if (why)
+    *why = registry.LASTERRORTEXT();
+  return false;
 }
 
 QString onOff(bool on)
@@ -22,13 +26,13 @@ QString onOff(bool on)
 
 } // namespace
 
-bool STARTUPTIPCONT(bool on) { return writeSetting("VKlstrt", onOff(on)); }
-bool STARTLOGOSHOWCONT(bool on) { return writeSetting("VKlogo", onOff(on)); }
-bool STARTLOGONCONT(bool on) { return writeSetting("VKldlg", onOff(on)); }
+bool STARTUPTIPCONT(bool on, QString *why) { return writeSetting("VKlstrt", onOff(on), why); }
+bool STARTLOGOSHOWCONT(bool on, QString *why) { return writeSetting("VKlogo", onOff(on), why); }
+bool STARTLOGONCONT(bool on, QString *why) { return writeSetting("VKldlg", onOff(on), why); }
 
-bool LASTTIPCONT(unsigned n)
+bool LASTTIPCONT(unsigned n, QString *why)
 {
-  return writeSetting("VKlatip", QString::number(n).rightJustified(2));
+  return writeSetting("VKlatip", QString::number(n).rightJustified(2), why);
 }
 
 StartupSettings StartupSettings::read()

@@ -23,11 +23,12 @@ struct StartupSettings {
 
 // The writers of the "&Başlarken" toggles and of the tip window: each stores
 // one value in the settings key ("1"/"0"; the tip number as text of width 2,
-// right-aligned) and answers false when the settings could not be written.
+// right-aligned) and answers false, with the reason in `why` (when given),
+// when the settings could not be written.
 // What they store takes effect at the next start.
-bool STARTUPTIPCONT(bool on);     // "VKlstrt"
-bool STARTLOGOSHOWCONT(bool on);  // "VKlogo"
-bool STARTLOGONCONT(bool on);     // "VKldlg"
-bool LASTTIPCONT(unsigned n);     // "VKlatip"
+bool STARTUPTIPCONT(bool on, QString *why = nullptr);     // "VKlstrt"
+bool STARTLOGOSHOWCONT(bool on, QString *why = nullptr);  // "VKlogo"
+bool STARTLOGONCONT(bool on, QString *why = nullptr);     // "VKldlg"
+bool LASTTIPCONT(unsigned n, QString *why = nullptr);     // "VKlatip"
 
 } // namespace vz

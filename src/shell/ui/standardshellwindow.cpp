@@ -573,16 +573,19 @@ void STANDARDSHELLWINDOW::KWHAKKINDA()
 // ---- start-up options and users ----
 
 void STANDARDSHELLWINDOW::toggleStartupOption(int id, bool AppSession::StartupMarks::*mark,
-                                              bool (*writer)(bool))
+                                              bool (*writer)(bool, QString *))
 {
   AppSession &session = AppSession::instance();
   AppSession::StartupMarks marks = session.startupMarks();
   const bool on = !(marks.*mark);
-  if (writer(on)) {
+  QString why;
+  if (writer(on, &why)) {
     marks.*mark = on;
     session.setStartupMarks(marks);
-  } else {
+  } else if (why.isEmpty()) {
     m_ui.statusMessage(QStringLiteral("Başlangıç ayarı kaydedilemedi; seçenek değişmedi."));
+  } else {
+    m_ui.statusMessage(QStringLiteral("Başlangıç ayarı kaydedilemedi (%1); seçenek değişmedi.").arg(why));
   }
   // The menu has flipped a checkable item already: it shows what is stored.
   m_menu->item(id)->setChecked(marks.*mark);

@@ -149,7 +149,7 @@ private:
   void HELPOPEN();
   void POSTINIT(const StartupSettings &settings);
   void openEntryWindow(EntryKind kind);
-  void toggleStartupOption(int id, bool AppSession::StartupMarks::*mark, bool (*writer)(bool));
+  void toggleStartupOption(int id, bool AppSession::StartupMarks::*mark, bool (*writer)(bool, QString *));
   void showMenus(const QList<QMenu *> &menus);
   void childActivated(QMdiSubWindow *window);
   void showLiveMenu();

@@ -34,6 +34,29 @@ void addSquares(double *__restrict sums, const double *__restrict row, int cols)
     sums[c] += row[c] * row[c];
 }
 
+// Whether a criterion (with its penalty) in a block of columns reaches
+// `value`, without a branch per column.
+constexpr int CriterionBlock = 8;
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
+bool anyReaches(const double *d, const double *penalty, double value)
+{
+  int reaches = 0;
+  for (int t = 0; t < CriterionBlock; ++t)
+    reaches |= d[t] + penalty[t] >= value ? 1 : 0;
+  return reaches != 0;
+}
+
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
+void divideBy(double *__restrict values, const double *__restrict divisors, int n)
+{
+  for (int k = 0; k < n; ++k)
+    values[k] /= divisors[k];
+}
+
 // The criteria after a pivot: each column's falls by the entering one's
 // times the column's entry in the pivot row, read through its stored column.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
@@ -491,15 +514,24 @@ int SimplexSolver::chooseEntering(bool bland) const
   for (;;) {
     int best = -1;
     double bestValue = Tol;
-    for (int c = 0; c < m_cols; ++c) {
+    auto consider = [&](int c) {
       const double v = d[c] + penalty[c];
       if (v >= bestValue && (best < 0 || v - bestValue >= Tol)) {
         if (!skipped.empty() && std::find(skipped.begin(), skipped.end(), c) != skipped.end())
-          continue;
+          return;
         best = c;
         bestValue = v;
       }
-    }
+    };
+    // Most columns are basic, barred or not improving: a block of them in
+    // which none reaches the best so far is passed over with one test.
+    int c = 0;
+    for (; c + CriterionBlock <= m_cols; c += CriterionBlock)
+      if (anyReaches(d + c, penalty + c, bestValue))
+        for (int k = c; k < c + CriterionBlock; ++k)
+          consider(k);
+    for (; c < m_cols; ++c)
+      consider(c);
     if (best < 0)
       return skipped.empty() ? -1 : -2;
     if (hasPositiveEntry(best))
@@ -551,27 +583,32 @@ int SimplexSolver::ratioTest(int e, bool bland) const
   // The qualifying rows are listed first, without a branch per row (which
   // rows qualify follows no pattern a branch predictor could learn); their
   // quotients are then taken in one pass, and the ties found among them.
+  // The divisions, the costly part, are made side by side.
   const int m = m_rows;
   std::vector<int> &rows = m_ratioRows;
   std::vector<double> &quotients = m_quotients;
   rows.resize(std::size_t(m));
   quotients.resize(std::size_t(m));
+  m_divisors.resize(std::size_t(m));
   gatherColumn(e);
   const double *column = m_column.data();
+  const double *b = m_b.data();
   int *listed = rows.data();
+  double *q = quotients.data();
+  double *divisors = m_divisors.data();
   int count = 0;
   for (int r = 0; r < m; ++r) {
     listed[count] = r;
+    q[count] = std::max(b[r], 0.0);
+    divisors[count] = column[r];
     count += column[r] < Tol ? 0 : 1;
   }
+  divideBy(q, divisors, count);
   int best = -1;
   double bestQ = 0.0;
-  double *q = quotients.data();
   for (int k = 0; k < count; ++k) {
-    const int r = listed[k];
-    q[k] = std::max(m_b[r], 0.0) / column[r];
     if (best < 0 || bestQ - q[k] >= Tol) {
-      best = r;
+      best = listed[k];
       bestQ = q[k];
     }
   }

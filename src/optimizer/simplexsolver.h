@@ -49,12 +49,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <new>
+#include <utility>
 #include <vector>
 
 namespace vz {
 
 // Storage that starts on a cache line: with rows padded to a whole number of
-// lines as well, no vector load of a row update straddles two lines.
+// lines as well, no vector load of a row update straddles two lines. A
+// resize leaves the new entries unset, as the tableau is filled whole right
+// after (zeroing it first cost a pass over it on every load).
 template <typename T>
 struct CacheLineAllocator {
   using value_type = T;
@@ -64,6 +67,16 @@ struct CacheLineAllocator {
   CacheLineAllocator(const CacheLineAllocator<U> &) {}
   T *allocate(std::size_t n) { return static_cast<T *>(::operator new(n * sizeof(T), Alignment)); }
   void deallocate(T *p, std::size_t n) { ::operator delete(p, n * sizeof(T), Alignment); }
+  template <typename U>
+  void construct(U *p) noexcept
+  {
+    ::new (static_cast<void *>(p)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U *p, Args &&...args)
+  {
+    ::new (static_cast<void *>(p)) U(std::forward<Args>(args)...);
+  }
   template <typename U>
   bool operator==(const CacheLineAllocator<U> &) const { return true; }
 };
@@ -245,6 +258,7 @@ private:
   mutable std::vector<int> m_scratch;
   mutable std::vector<int> m_ratioRows;  // scratch: the rows a ratio test qualifies
   mutable std::vector<double> m_quotients;
+  mutable std::vector<double> m_divisors;  // scratch for the ratio test
   mutable std::vector<double> m_column;
   mutable int m_columnIndex = -1;  // the column m_column holds, -1 after a change
 

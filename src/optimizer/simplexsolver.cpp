@@ -69,6 +69,27 @@ void updateCriteria(double *__restrict d, const double *__restrict sign, const i
     d[c] -= de * (sign[c] * prow[storedOf[c]]);
 }
 
+// Multiplies `lineCount` lines of eight entries by `inv` and marks the lines
+// that hold an entry other than zero.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void divideAndMark(double *prow, double inv, int lineCount, std::uint8_t *lines)
+{
+  // A line as two vectors of four: the compiler keeps these in registers on
+  // every machine it builds for.
+  typedef double Half __attribute__((vector_size(32), may_alias));
+  typedef std::int64_t HalfMask __attribute__((vector_size(32)));
+  Half *halves = reinterpret_cast<Half *>(prow);
+  for (int l = 0; l < lineCount; ++l) {
+    const Half low = halves[2 * l] * inv, high = halves[2 * l + 1] * inv;
+    halves[2 * l] = low;
+    halves[2 * l + 1] = high;
+    const HalfMask nonZero = (low != 0.0) | (high != 0.0);  // either zero counts as zero
+    lines[l] = (nonZero[0] | nonZero[1] | nonZero[2] | nonZero[3]) != 0 ? 1 : 0;
+  }
+}
+
 // Which entries of a pivot row a row update goes through: the runs of whole
 // cache lines (eight entries, where the rows start) that hold a non-zero
 // entry of the pivot row, neighbouring lines in one run. An entry in a
@@ -93,17 +114,7 @@ struct RowPlan {
   {
     const int lineCount = stride / Line;
     lines.resize(std::size_t(lineCount));
-    for (int l = 0; l < lineCount; ++l) {
-      std::uint64_t bits = 0;
-      for (int t = 0; t < Line; ++t) {
-        const double v = prow[l * Line + t] * inv;
-        prow[l * Line + t] = v;
-        std::uint64_t u;
-        std::memcpy(&u, &v, sizeof u);
-        bits |= u << 1;  // the sign of a zero set aside
-      }
-      lines[l] = bits != 0 ? 1 : 0;
-    }
+    divideAndMark(prow, inv, lineCount, lines.data());
     runs.resize(std::size_t(lineCount) + 1);
     count = 0;
     for (int l = 0; l < lineCount;) {

@@ -132,6 +132,19 @@ struct RowPlan {
   }
 };
 
+// to[k] -= mult * from[k] over `count` entries, a whole number of lines
+// that start on cache lines and do not overlap: a line is one vector
+// instruction, or two, with no checks for overlap and no loose ends.
+[[gnu::always_inline]] inline void subtractLines(double *__restrict to, const double *__restrict from, int count,
+                                                 double mult)
+{
+  to = static_cast<double *>(__builtin_assume_aligned(to, 64));
+  from = static_cast<const double *>(__builtin_assume_aligned(from, 64));
+  for (int k = 0; k < count; k += RowPlan::Line)
+    for (int t = 0; t < RowPlan::Line; ++t)
+      to[k + t] -= mult * from[k + t];
+}
+
 // Gauss-Jordan step on a row-major tableau of m rows, `stride` entries
 // apart (a whole number of lines), each starting on a cache line: column e
 // is cleared from every row but the pivot row r, which is already divided
@@ -151,17 +164,15 @@ void clearColumn(double *a, double *b, int m, int stride, int r, int e, int leav
   const double *prow = static_cast<const double *>(__builtin_assume_aligned(a + std::size_t(r) * stride, 64));
   const double br = b[r];
   const int *runs = plan.runs.data();
+  const int runCount = plan.count;
   for (int i = 0; i < m; ++i) {
     if (i == r)
       continue;
     double *row = static_cast<double *>(__builtin_assume_aligned(a + std::size_t(i) * stride, 64));
     const double mult = sign * row[e];
     if (mult != 0.0) {
-      for (int j = 0; j < plan.count; ++j) {
-        const int end = runs[2 * j + 1];
-        for (int k = runs[2 * j]; k < end; ++k)
-          row[k] -= mult * prow[k];
-      }
+      for (int j = 0; j < runCount; ++j)
+        subtractLines(row + runs[2 * j], prow + runs[2 * j], runs[2 * j + 1] - runs[2 * j], mult);
       b[i] -= mult * br;
     }
     row[e] = row[leaving];

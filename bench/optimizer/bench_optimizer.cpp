@@ -123,13 +123,17 @@ int main(int argc, char **argv)
       continue;
     }
     int pivots = 0, unstalled = 0, glpkPivots = 0;
+    std::vector<int> oursPivots, oursUnstalled, glpkPivotsOf;
     for (std::size_t k = 0; k < models.size(); ++k) {
       SimplexSolver s;
       models[k].loadInto(s);
       s.solve();
-      pivots += s.iterations();
-      unstalled += s.pivotsBeforeStall();
-      glpkPivots += references[k].solve().pivots;
+      oursPivots.push_back(s.iterations());
+      oursUnstalled.push_back(s.pivotsBeforeStall());
+      glpkPivotsOf.push_back(references[k].solve().pivots);
+      pivots += oursPivots.back();
+      unstalled += oursUnstalled.back();
+      glpkPivots += glpkPivotsOf.back();
     }
     double sink = 0.0;
     auto oursRun = [&] {
@@ -181,6 +185,13 @@ int main(int argc, char **argv)
     std::printf("%-20s %8.1f %9.1f %8.1f %9.1f/%9.1f %9.1f/%9.1f %7.2f %5.2f (%2zu)\n", c.label, pivots / n, unstalled / n,
                 glpkPivots / n, ours.front(), ours[ours.size() / 2], glpk.front(), glpk[glpk.size() / 2],
                 ours.front() / glpk.front(), oursBest[worst] / glpkBest[worst], worst);
+    // The worst problem: what each side spends, and what one of our pivots
+    // would have to cost for it to take no longer than GLPK.
+    std::printf("%20s worst #%zu: ours %d pivots (%d before a stall) in %.1f us, %.2f us a pivot; GLPK %d in %.1f us,"
+                " which ours would match at %.2f us a pivot\n",
+                "", worst, oursPivots[worst], oursUnstalled[worst], oursBest[worst] * 1e6,
+                oursBest[worst] * 1e6 / std::max(1, oursPivots[worst]), glpkPivotsOf[worst], glpkBest[worst] * 1e6,
+                glpkBest[worst] * 1e6 / std::max(1, oursPivots[worst]));
     if (sink == 42.4242)
       std::printf(" \n");
   }

@@ -37,24 +37,12 @@ void addSquares(double *__restrict sums, const double *__restrict row, int cols)
 // Whether a criterion (with its penalty) in a block of columns reaches
 // `value`, without a branch per column.
 constexpr int CriterionBlock = 8;
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx512f", "avx2", "default")))
-#endif
-bool anyReaches(const double *d, const double *penalty, double value)
+inline bool anyReaches(const double *d, const double *penalty, double value)
 {
   int reaches = 0;
   for (int t = 0; t < CriterionBlock; ++t)
     reaches |= d[t] + penalty[t] >= value ? 1 : 0;
   return reaches != 0;
-}
-
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx512f", "avx2", "default")))
-#endif
-void divideBy(double *__restrict values, const double *__restrict divisors, int n)
-{
-  for (int k = 0; k < n; ++k)
-    values[k] /= divisors[k];
 }
 
 // The criteria after a pivot: each column's falls by the entering one's
@@ -605,32 +593,27 @@ int SimplexSolver::ratioTest(int e, bool bland) const
   // The qualifying rows are listed first, without a branch per row (which
   // rows qualify follows no pattern a branch predictor could learn); their
   // quotients are then taken in one pass, and the ties found among them.
-  // The divisions, the costly part, are made side by side.
   const int m = m_rows;
   std::vector<int> &rows = m_ratioRows;
   std::vector<double> &quotients = m_quotients;
   rows.resize(std::size_t(m));
   quotients.resize(std::size_t(m));
-  m_divisors.resize(std::size_t(m));
   gatherColumn(e);
   const double *column = m_column.data();
-  const double *b = m_b.data();
   int *listed = rows.data();
-  double *q = quotients.data();
-  double *divisors = m_divisors.data();
   int count = 0;
   for (int r = 0; r < m; ++r) {
     listed[count] = r;
-    q[count] = std::max(b[r], 0.0);
-    divisors[count] = column[r];
     count += column[r] < Tol ? 0 : 1;
   }
-  divideBy(q, divisors, count);
   int best = -1;
   double bestQ = 0.0;
+  double *q = quotients.data();
   for (int k = 0; k < count; ++k) {
+    const int r = listed[k];
+    q[k] = std::max(m_b[r], 0.0) / column[r];
     if (best < 0 || bestQ - q[k] >= Tol) {
-      best = listed[k];
+      best = r;
       bestQ = q[k];
     }
   }

@@ -258,7 +258,6 @@ private:
   mutable std::vector<int> m_scratch;
   mutable std::vector<int> m_ratioRows;  // scratch: the rows a ratio test qualifies
   mutable std::vector<double> m_quotients;
-  mutable std::vector<double> m_divisors;  // scratch for the ratio test
   mutable std::vector<double> m_column;
   mutable int m_columnIndex = -1;  // the column m_column holds, -1 after a change
 

@@ -351,7 +351,10 @@ bool RationModel::loadInto(SimplexSolver &solver) const
     nS += c.kind == LimitKind::Lower ? 1 : 0;
   const int n = nF + nS + m;
 
-  std::vector<double> a(std::size_t(m) * n, 0.0);
+  // Each row is its feeds' coefficients and then the added columns: only
+  // those are zeroed first, not the whole table.
+  std::vector<double> a;
+  a.reserve(std::size_t(m) * n);
   std::vector<double> b(std::size_t(m), 0.0);
   std::vector<double> cost(std::size_t(n), 0.0);
   std::vector<std::uint8_t> artificial(std::size_t(n), 0);
@@ -361,8 +364,9 @@ bool RationModel::loadInto(SimplexSolver &solver) const
   int surplus = nF;
   for (int i = 0; i < m; ++i) {
     const ConstraintRow &c = constraints[i];
+    a.insert(a.end(), c.coefficients.begin(), c.coefficients.end());
+    a.resize(std::size_t(i + 1) * n, 0.0);
     double *row = &a[std::size_t(i) * n];
-    std::copy(c.coefficients.begin(), c.coefficients.end(), row);
     b[i] = c.limit;
     if (c.kind == LimitKind::Lower)
       row[surplus++] = -1.0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 namespace vz {
 
@@ -248,8 +249,7 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   // The stored columns, each row padded to whole cache lines.
   m_stride = (m_stored + 7) / 8 * 8;
   m_a.resize(std::size_t(rows) * m_stride);
-  for (int r = 0; r < rows; ++r)
-    loadedRow(r, &m_a[std::size_t(r) * m_stride]);
+  fillStoredRows();
   m_columnIndex = -1;
   m_b = std::move(rhs);
   m_b0 = m_b;
@@ -277,18 +277,20 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
 void SimplexSolver::mapTwins()
 {
   const int rows = m_rows, cols = m_cols;
-  // Per column: how many entries, and for one, its row and its value.
-  std::vector<int> count(2 * std::size_t(cols), 0);
-  int *rowOf = count.data() + cols;
+  // Per column, in one block filled below: how many entries, and for one,
+  // its row (and its value); the column it is the negation of, and whether
+  // it is taken as some column's twin.
+  const std::unique_ptr<int[]> scratch(new int[4 * std::size_t(cols)]);
+  int *count = scratch.get(), *rowOf = count + cols, *twinOf = rowOf + cols, *taken = twinOf + cols;
   std::vector<double> &value = m_zStored;  // scratch until sized below
   value.resize(std::size_t(cols));
-  surveyTable(m_a0.data(), rows, cols, count.data(), rowOf, value.data(), m_scale0.data());
+  surveyTable(m_a0.data(), rows, cols, count, rowOf, value.data(), m_scale0.data());
   m_singleEntry0.resize(std::size_t(cols));
   for (int c = 0; c < cols; ++c)
     m_singleEntry0[c] = count[c] == 1 ? 1 : 0;
   // Each pair: the negated column, and the unit column it is stored with.
-  std::vector<int> twinOf(std::size_t(cols), -1);
-  std::vector<std::uint8_t> taken(std::size_t(cols), 0);
+  std::fill_n(twinOf, cols, -1);
+  std::fill_n(taken, cols, 0);
   for (int c = 0; c < cols; ++c) {
     if (count[c] != 1)
       continue;
@@ -360,15 +362,31 @@ void SimplexSolver::swapStored(int p, int q, int row)
   std::swap(m_storedBarred[p], m_storedBarred[q]);
 }
 
-// Row `row` of the loaded tableau, down to its stored columns and laid out
-// as they are (see arrangeStored()), padded with zeros.
-void SimplexSolver::loadedRow(int row, double *to) const
+// The tableau as loaded, down to its stored columns and laid out as they
+// are (see arrangeStored()), each row padded with zeros. The stored columns
+// follow the loaded ones in a few runs (the feeds, the added columns outside
+// the basis, the basic ones), each copied whole into every row: taken one
+// by one through the map, they cost a fill as much as some ten pivots.
+void SimplexSolver::fillStoredRows()
 {
-  const double *from = &m_a0[std::size_t(row) * m_cols];
+  std::vector<int> &runs = m_scratch;  // per run its first stored and loaded column, then the end
+  runs.clear();
   const int *held = m_storedColumns.data();
-  for (int k = 0; k < m_stored; ++k)
-    to[k] = from[held[2 * k]];
-  std::fill(to + m_stored, to + m_stride, 0.0);
+  for (int k = 0; k < m_stored;) {
+    const int start = k, from = held[2 * k];
+    for (++k; k < m_stored && held[2 * k] == from + (k - start);)
+      ++k;
+    runs.push_back(start);
+    runs.push_back(from);
+  }
+  runs.push_back(m_stored);
+  for (int r = 0; r < m_rows; ++r) {
+    const double *from = &m_a0[std::size_t(r) * m_cols];
+    double *to = &m_a[std::size_t(r) * m_stride];
+    for (std::size_t j = 0; j + 1 < runs.size(); j += 2)
+      std::copy_n(from + runs[j + 1], runs[j + 2] - runs[j], to + runs[j]);
+    std::fill(to + m_stored, to + m_stride, 0.0);
+  }
 }
 
 // The basic columns in the order of the columns: the order in which the
@@ -910,8 +928,7 @@ void SimplexSolver::fillLoaded()
 {
   aboutToChangeTableau();
   arrangeStored();
-  for (int i = 0; i < m_rows; ++i)
-    loadedRow(i, &m_a[std::size_t(i) * m_stride]);
+  fillStoredRows();
 }
 
 double SimplexSolver::rowScale(int originalRow) const

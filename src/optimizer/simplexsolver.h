@@ -191,7 +191,7 @@ private:
   bool settle();
   bool dualRepair();
   void fillLoaded();
-  void loadedRow(int row, double *to) const;
+  void fillStoredRows();
   std::vector<int> basicColumnsInOrder() const;
   void restoreBasis(const std::vector<int> &basis);
   void backToGoodBasis();

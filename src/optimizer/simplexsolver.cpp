@@ -363,28 +363,39 @@ void SimplexSolver::swapStored(int p, int q, int row)
 }
 
 // The tableau as loaded, down to its stored columns and laid out as they
-// are (see arrangeStored()), each row padded with zeros. The stored columns
-// follow the loaded ones in a few runs (the feeds, the added columns outside
-// the basis, the basic ones), each copied whole into every row: taken one
-// by one through the map, they cost a fill as much as some ten pivots.
+// are (see arrangeStored()), each row padded with zeros. As loaded the
+// stored columns follow the loaded ones in a few long runs (the feeds, the
+// added columns outside the basis, the basic ones), each copied whole; after
+// pivots the basic columns lie scattered, in runs of one or two, and the
+// columns are taken one by one through the map, as they are on a short row,
+// where the runs are not worth finding.
 void SimplexSolver::fillStoredRows()
 {
   std::vector<int> &runs = m_scratch;  // per run its first stored and loaded column, then the end
   runs.clear();
   const int *held = m_storedColumns.data();
-  for (int k = 0; k < m_stored;) {
+  const bool findRuns = m_stored >= 64;
+  if (findRuns)
+    runs.reserve(2 * std::size_t(m_stored) + 1);
+  for (int k = 0; findRuns && k < m_stored;) {
     const int start = k, from = held[2 * k];
     for (++k; k < m_stored && held[2 * k] == from + (k - start);)
       ++k;
     runs.push_back(start);
     runs.push_back(from);
   }
-  runs.push_back(m_stored);
+  if (!runs.empty())
+    runs.push_back(m_stored);
+  const bool longRuns = !runs.empty() && runs.size() / 2 * 16 <= std::size_t(m_stored);
   for (int r = 0; r < m_rows; ++r) {
     const double *from = &m_a0[std::size_t(r) * m_cols];
     double *to = &m_a[std::size_t(r) * m_stride];
-    for (std::size_t j = 0; j + 1 < runs.size(); j += 2)
-      std::copy_n(from + runs[j + 1], runs[j + 2] - runs[j], to + runs[j]);
+    if (longRuns)
+      for (std::size_t j = 0; j + 1 < runs.size(); j += 2)
+        std::copy_n(from + runs[j + 1], runs[j + 2] - runs[j], to + runs[j]);
+    else
+      for (int k = 0; k < m_stored; ++k)
+        to[k] = from[held[2 * k]];
     std::fill(to + m_stored, to + m_stride, 0.0);
   }
 }

@@ -618,32 +618,36 @@ void SimplexSolver::gatherColumn(int c) const
 {
   if (m_columnIndex == c)
     return;
+  // In the same pass, the rows the ratio test qualifies are listed, without
+  // a branch per row (which rows qualify follows no pattern a branch
+  // predictor could learn).
   m_column.resize(std::size_t(m_rows));
+  m_ratioRows.resize(std::size_t(m_rows));
+  double *column = m_column.data();
+  int *listed = m_ratioRows.data();
+  int count = 0;
   const double sign = m_sign[c];
   const double *p = m_a.data() + m_storedOf[c];
-  for (int r = 0; r < m_rows; ++r, p += m_stride)
-    m_column[r] = sign * *p;
+  for (int r = 0; r < m_rows; ++r, p += m_stride) {
+    const double v = sign * *p;
+    column[r] = v;
+    listed[count] = r;
+    count += v < Tol ? 0 : 1;
+  }
+  m_qualifying = count;
   m_columnIndex = c;
 }
 
 int SimplexSolver::ratioTest(int e, bool bland) const
 {
-  // The qualifying rows are listed first, without a branch per row (which
-  // rows qualify follows no pattern a branch predictor could learn); their
+  // The qualifying rows are listed as the column is gathered; their
   // quotients are then taken in one pass, and the ties found among them.
-  const int m = m_rows;
-  std::vector<int> &rows = m_ratioRows;
   std::vector<double> &quotients = m_quotients;
-  rows.resize(std::size_t(m));
-  quotients.resize(std::size_t(m));
+  quotients.resize(std::size_t(m_rows));
   gatherColumn(e);
   const double *column = m_column.data();
-  int *listed = rows.data();
-  int count = 0;
-  for (int r = 0; r < m; ++r) {
-    listed[count] = r;
-    count += column[r] < Tol ? 0 : 1;
-  }
+  const int *listed = m_ratioRows.data();
+  const int count = m_qualifying;
   int best = -1;
   double bestQ = 0.0;
   double *q = quotients.data();

@@ -260,6 +260,7 @@ private:
   mutable std::vector<double> m_quotients;
   mutable std::vector<double> m_column;
   mutable int m_columnIndex = -1;  // the column m_column holds, -1 after a change
+  mutable int m_qualifying = 0;    // its rows at or above Tolerance, listed first in m_ratioRows
 
   Status m_status = Status::NotSolved;
   int m_iterations = 0;

@@ -35,15 +35,27 @@ void addSquares(double *__restrict sums, const double *__restrict row, int cols)
     sums[c] += row[c] * row[c];
 }
 
-// Whether a criterion (with its penalty) in a block of columns reaches
-// `value`, without a branch per column.
+// The first block of columns, from column `from` on and before `end` (both
+// whole blocks), in which a criterion with its penalty reaches `value`;
+// `end` when none does. A block is two vectors of four and one test, on
+// every machine the build is for: most blocks hold basic, barred or not
+// improving columns alone and are passed over so.
 constexpr int CriterionBlock = 8;
-inline bool anyReaches(const double *d, const double *penalty, double value)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
+int nextBlockReaching(const double *d, const double *penalty, int from, int end, double value)
 {
-  int reaches = 0;
-  for (int t = 0; t < CriterionBlock; ++t)
-    reaches |= d[t] + penalty[t] >= value ? 1 : 0;
-  return reaches != 0;
+  typedef double Half __attribute__((vector_size(32), aligned(8), may_alias));
+  typedef std::int64_t HalfMask __attribute__((vector_size(32)));
+  for (int c = from; c < end; c += CriterionBlock) {
+    const Half *dh = reinterpret_cast<const Half *>(d + c);
+    const Half *ph = reinterpret_cast<const Half *>(penalty + c);
+    const HalfMask reaches = (dh[0] + ph[0] >= value) | (dh[1] + ph[1] >= value);
+    if ((reaches[0] | reaches[1] | reaches[2] | reaches[3]) != 0)
+      return c;
+  }
+  return end;
 }
 
 // sums[c] += scale * row[c]: a multiply and an add, never fused, on every
@@ -573,12 +585,12 @@ int SimplexSolver::chooseEntering(bool bland) const
     };
     // Most columns are basic, barred or not improving: a block of them in
     // which none reaches the best so far is passed over with one test.
-    int c = 0;
-    for (; c + CriterionBlock <= m_cols; c += CriterionBlock)
-      if (anyReaches(d + c, penalty + c, bestValue))
-        for (int k = c; k < c + CriterionBlock; ++k)
-          consider(k);
-    for (; c < m_cols; ++c)
+    const int blocksEnd = m_cols / CriterionBlock * CriterionBlock;
+    for (int c = 0; (c = nextBlockReaching(d, penalty, c, blocksEnd, bestValue)) < blocksEnd;
+         c += CriterionBlock)
+      for (int k = c; k < c + CriterionBlock; ++k)
+        consider(k);
+    for (int c = blocksEnd; c < m_cols; ++c)
       consider(c);
     if (best < 0)
       return skipped.empty() ? -1 : -2;

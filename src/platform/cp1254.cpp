@@ -1,5 +1,6 @@
 #include "cp1254.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vz::cp1254 {
@@ -42,15 +43,74 @@ int byteFor(char16_t c)
   return -1;
 }
 
+// Most stored text is plain ASCII, which widens unchanged: that pass runs
+// over whole vectors, and only a text with a byte of 0x80 or above is looked
+// up byte by byte afterwards.
+void decodeInto(QByteArrayView bytes, char16_t *out)
+{
+  const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+  const qsizetype n = bytes.size();
+  unsigned char high = 0;
+  for (qsizetype i = 0; i < n; ++i) {
+    out[i] = in[i];
+    high |= in[i];
+  }
+  if (high & 0x80)
+    for (qsizetype i = 0; i < n; ++i)
+      if (in[i] & 0x80)
+        out[i] = Table[in[i]];
+}
+
 } // namespace
 
 QString decode(QByteArrayView bytes)
 {
   QString out(bytes.size(), Qt::Uninitialized);
-  QChar *p = out.data();
-  for (qsizetype i = 0; i < bytes.size(); ++i)
-    p[i] = QChar(Table[static_cast<unsigned char>(bytes[i])]);
+  decodeInto(bytes, reinterpret_cast<char16_t *>(out.data()));
   return out;
+}
+
+TextBlock::TextBlock(qsizetype chars, qsizetype texts) : m_block(chars, Qt::Uninitialized), m_left(chars), m_texts(texts)
+{
+  // Taken before any text shares the block: data() would copy it after.
+  m_free = reinterpret_cast<char16_t *>(m_block.data());
+  // The texts' references, counted in at once rather than one at a time:
+  // each is a locked instruction, and a table has thousands of texts.
+  if (texts > 0)
+    m_block.data_ptr().d_ptr()->ref_.fetchAndAddRelaxed(int(texts));
+}
+
+TextBlock::~TextBlock()
+{
+  // The block's own reference stays until m_block goes, so this never frees.
+  if (m_texts > 0)
+    m_block.data_ptr().d_ptr()->ref_.fetchAndSubRelaxed(int(m_texts));
+}
+
+QString TextBlock::take(qsizetype length)
+{
+  Q_ASSERT(room(length) <= m_left && m_texts > 0);
+  // Holds one of the references counted in by the constructor.
+  QString::DataPointer text(m_block.data_ptr().d_ptr(), m_free, length);
+  m_free[length] = u'\0';  // as every QString ends
+  m_free += room(length);
+  m_left -= room(length);
+  --m_texts;
+  return QString(std::move(text));
+}
+
+QString TextBlock::add(QByteArrayView bytes)
+{
+  Q_ASSERT(room(bytes.size()) <= m_left && m_texts > 0);
+  decodeInto(bytes, m_free);
+  return take(bytes.size());
+}
+
+QString TextBlock::add(QStringView text)
+{
+  Q_ASSERT(room(text.size()) <= m_left && m_texts > 0);
+  std::copy(text.utf16(), text.utf16() + text.size(), m_free);
+  return take(text.size());
 }
 
 QByteArray encode(QStringView text, bool *lossless)

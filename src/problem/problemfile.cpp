@@ -7,7 +7,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
+#include <QVarLengthArray>
+#include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace vz {
 
@@ -112,42 +115,53 @@ bool fieldMap(const QList<DbfField> &fields, QList<int> *at, QString *error)
   return true;
 }
 
+// Every byte a blank: the first one, and each the same as the one before
+// (one library compare, not a loop by the byte, over a matrix field).
 bool isBlank(QByteArrayView bytes)
 {
-  for (char c : bytes)
-    if (c != ' ')
-      return false;
-  return true;
+  return bytes.isEmpty()
+         || (bytes.front() == ' ' && std::memcmp(bytes.data(), bytes.data() + 1, size_t(bytes.size() - 1)) == 0);
 }
 
-// A fingerprint of the stored bytes of one part (its fields in every live
-// record), up to the last record with something in it: what another
-// session's save of that part changes. The bytes are read where they lie;
-// a part of a large problem is a hundred kilobytes.
-std::size_t partPrint(const DbfTable::Image &image, const QList<int> &at, ProblemFile::Part part)
+bool sameBytes(QByteArrayView a, QByteArrayView b)
+{
+  return a.size() == b.size() && std::memcmp(a.data(), b.data(), size_t(a.size())) == 0;
+}
+
+// Whether one part holds the same in two images of a problem file: its
+// fields in every live record, in order, up to the last record with
+// something in them; a record that one image lacks counts as blank. That is
+// what another session's save of the part changes. Compared where the bytes
+// lie, a large problem's matrix in a few microseconds.
+bool samePart(const DbfTable::Image &a, const QList<int> &atA, const DbfTable::Image &b, const QList<int> &atB,
+              ProblemFile::Part part)
 {
   static constexpr int first[] = {FYmAdi, FYmManMik, FBmAdi, FBmAdiA, FYmBmat};
   static constexpr int count[] = {YmColumns, 1, BmColumns, BmoColumns, 1};
   const int from = first[int(part)];
   const int to = from + count[int(part)];
-  int last = -1;
-  for (int n = 0; n < image.count(); ++n) {
-    if (image.deleted(n))
-      continue;
-    for (int f = from; f < to && last != n; ++f)
-      if (!isBlank(image.field(n, at.at(f))))
-        last = n;
-  }
-  std::size_t print = 0;
-  for (int n = 0; n <= last; ++n) {
-    if (image.deleted(n))
-      continue;
+  auto nextLive = [](const DbfTable::Image &image, int n) {
+    while (n < image.count() && image.deleted(n))
+      ++n;
+    return n;
+  };
+  for (int i = nextLive(a, 0), j = nextLive(b, 0);; i = nextLive(a, i + 1), j = nextLive(b, j + 1)) {
+    const bool inA = i < a.count();
+    const bool inB = j < b.count();
+    if (!inA && !inB)
+      return true;
     for (int f = from; f < to; ++f) {
-      const QByteArrayView bytes = image.field(n, at.at(f));
-      print = qHashBits(bytes.data(), size_t(bytes.size()), print);
+      if (inA && inB ? !sameBytes(a.field(i, atA.at(f)), b.field(j, atB.at(f)))
+                     : !isBlank(inA ? a.field(i, atA.at(f)) : b.field(j, atB.at(f))))
+        return false;
     }
   }
-  return print;
+}
+
+// Which parts the raised flags name, in the order of ProblemFile::Part.
+std::array<bool, ProblemFile::PartCount> partsOf(const ChangedFlags &flags)
+{
+  return {flags.feedNames, flags.feedAmounts, flags.nutrientNames, flags.ratios, flags.matrix || flags.params};
 }
 
 // A "," would split an entry in two on reload.
@@ -178,21 +192,6 @@ void matrixRowText(const QStringList &row, int cells, QString &text)
       text += blankCell();
     text += QLatin1Char(',');
   }
-}
-
-// The cells of a stored matrix row, each the text before a ","; what follows
-// the last "," (the blanks that fill the field) is dropped.
-QStringList splitRow(QByteArrayView stored)
-{
-  QStringList cells;
-  qsizetype from = 0;
-  for (qsizetype i = 0; i < stored.size(); ++i) {
-    if (stored.at(i) == ',') {
-      cells.append(cp1254::decode(stored.sliced(from, i - from)));
-      from = i + 1;
-    }
-  }
-  return cells;
 }
 
 } // namespace
@@ -250,6 +249,7 @@ void ProblemFile::close()
 {
   m_table.close();
   m_hasRead = false;
+  std::fill(std::begin(m_read), std::end(m_read), Snapshot());
   m_conflicts.clear();
   m_path.clear();
 }
@@ -316,30 +316,77 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
   const DbfTable::Image image = m_table.image();
   QList<int> at;  // our field order -> the table's
   fieldMap(image.fields, &at, nullptr);  // open() made sure of every field
-  for (int part = 0; part < PartCount; ++part)
-    m_read[part] = partPrint(image, at, Part(part));
+  for (Snapshot &part : m_read)
+    part = {image, at};
   m_hasRead = true;
 
   // A name is blank when every byte is: no other byte decodes to a blank.
+  // The texts of one record share one block of memory (cp1254::TextBlock).
+  using cp1254::TextBlock;
   QList<QStringList> rows;
   for (int n = 0; n < image.count(); ++n) {
     if (image.deleted(n))
       continue;
     auto bytes = [&](int f) { return image.field(n, at.at(f)); };
-    auto v = [&](int f) { return cp1254::decode(bytes(f)); };
-    if (!isBlank(bytes(FYmAdi))) {
-      problem.feeds.append({v(FYmAdi), v(FYmFiat), v(FYmSabit), v(FYmAltLim), v(FYmUstLim)});
-      problem.feedAmounts.append(v(FYmManMik));
+    const bool feed = !isBlank(bytes(FYmAdi));
+    const bool nutrient = !isBlank(bytes(FBmAdi));
+    const bool ratio = !isBlank(bytes(FBmAdiA)) && !isBlank(bytes(FBmAdiB));
+    const QByteArrayView matrixText = bytes(FYmBmat);
+    const bool matrixRow = !isBlank(matrixText);
+    // A matrix row's cells are the texts before each ","; every "," gives
+    // its place to the end mark of the cell before it.
+    QVarLengthArray<qsizetype, MaxFeeds + 8> commas;
+    for (const char *p = matrixText.data(), *end = p + matrixText.size();
+         matrixRow && (p = static_cast<const char *>(std::memchr(p, ',', size_t(end - p)))); ++p)
+      commas.append(p - matrixText.data());
+    const qsizetype cellsEnd = commas.isEmpty() ? 0 : commas.last() + 1;
+    auto roomOf = [&](int from, int count) {
+      qsizetype chars = 0;
+      for (int f = from; f < from + count; ++f)
+        chars += TextBlock::room(bytes(f).size());
+      return chars;
+    };
+    // Trimmed names and units take at most the room of their field.
+    const qsizetype chars = (feed ? roomOf(FYmAdi, YmColumns + 1) + roomOf(FYmAdi, 1) : 0)
+                            + (nutrient ? roomOf(FBmAdi, BmColumns) + roomOf(FBmAdi, 2) : 0)
+                            + (ratio ? roomOf(FBmAdiA, BmoColumns) : 0) + cellsEnd;
+    if (!feed && !nutrient && !ratio && !matrixRow)
+      continue;
+    const qsizetype count = (feed ? YmColumns + 2 : 0) + (nutrient ? BmColumns + 2 : 0) + (ratio ? BmoColumns : 0)
+                            + commas.size();
+    TextBlock block(chars, count);
+    auto texts = [&](int from, int count) {
+      QStringList row;
+      row.reserve(count);
+      for (int f = from; f < from + count; ++f)
+        row.append(block.add(bytes(f)));
+      return row;
+    };
+    if (feed) {
+      QStringList row = texts(FYmAdi, YmColumns);
+      problem.feedNames.append(block.add(QStringView(row.at(YmName)).trimmed()));
+      problem.feeds.append(std::move(row));
+      problem.feedAmounts.append(block.add(bytes(FYmManMik)));
     }
-    if (!isBlank(bytes(FBmAdi)))
-      problem.nutrients.append({v(FBmAdi), v(FBmBirim), v(FBmSabit), v(FBmAltLim), v(FBmUstLim)});
-    if (!isBlank(bytes(FBmAdiA)) && !isBlank(bytes(FBmAdiB)))
-      problem.ratios.append({v(FBmAdiA), v(FBmAdiB), v(FOSabit), v(FOAltLim), v(FOUstLim)});
-    if (!isBlank(bytes(FYmBmat)))
-      rows.append(splitRow(bytes(FYmBmat)));
+    if (nutrient) {
+      QStringList row = texts(FBmAdi, BmColumns);
+      problem.nutrientNames.append(block.add(QStringView(row.at(BmName)).trimmed()));
+      problem.nutrientUnits.append(block.add(QStringView(row.at(BmUnit)).trimmed()));
+      problem.nutrients.append(std::move(row));
+    }
+    if (ratio)
+      problem.ratios.append(texts(FBmAdiA, BmoColumns));
+    if (matrixRow) {
+      QStringList cells;
+      cells.reserve(commas.size());
+      qsizetype from = 0;
+      for (const qsizetype comma : commas) {
+        cells.append(block.add(matrixText.sliced(from, comma - from)));
+        from = comma + 1;
+      }
+      rows.append(std::move(cells));
+    }
   }
-  problem.rebuildFeedNames();
-  problem.rebuildNutrientLists();
 
   const int feeds = int(problem.feeds.size());
   const int nutrients = int(problem.nutrients.size());
@@ -387,7 +434,7 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
         row = row.mid(0, feeds);
       }
     }
-    problem.matrix = rows;
+    problem.matrix = std::move(rows);
     if (mended)
       problem.changed.matrix = true;
   }
@@ -509,9 +556,8 @@ bool ProblemFile::writeProblem(RationProblem &problem, const QString &target, Ch
   // A save into the open file looks for its own parts changed by another
   // session since they were read; a copy elsewhere overwrites nobody's work.
   const ChangedOnDisk policy = target.isEmpty() && m_hasRead ? onChanged : ChangedOnDisk::WriteOver;
-  std::optional<std::size_t> written[PartCount];
   const DbfTable::ImageEdit edit = [&](DbfTable::Image &image, QString *error) {
-    return applyFlagged(image, work, flags, policy, written, error);
+    return applyFlagged(image, work, flags, policy, error);
   };
   if (!m_table.rewriteImageFromDisk(edit, target)) {
     if (!m_conflicts.isEmpty())
@@ -524,15 +570,20 @@ bool ProblemFile::writeProblem(RationProblem &problem, const QString &target, Ch
   }
   if (!target.isEmpty())
     return true;  // the open file keeps its raised flags
-  for (int part = 0; part < PartCount; ++part)
-    if (written[part])
-      m_read[part] = *written[part];
   if (policy == ChangedOnDisk::DiscardMine && !m_conflicts.isEmpty()) {
     // The other session's parts replace ours: the problem is read again.
     AKTPRODIZOLUSTUR(problem);
     m_conflicts.clear();
     return true;
   }
+  // What this session wrote is what it compares the file with next time;
+  // the table holds those bytes now.
+  Snapshot now{m_table.image(), {}};
+  fieldMap(now.image.fields, &now.at, nullptr);
+  const std::array<bool, PartCount> written = partsOf(flags);
+  for (int p = 0; p < PartCount; ++p)
+    if (written[p])
+      m_read[p] = now;
   problem.changed = work.changed;
   if (writesMatrix)
     problem.params = work.params;
@@ -540,7 +591,7 @@ bool ProblemFile::writeProblem(RationProblem &problem, const QString &target, Ch
 }
 
 bool ProblemFile::applyFlagged(DbfTable::Image &image, RationProblem &work, const ChangedFlags flags,
-                               const ChangedOnDisk policy, std::optional<std::size_t> *written, QString *error)
+                               const ChangedOnDisk policy, QString *error)
 {
   // The writers address fields in problem-file order; a table from elsewhere
   // may hold them in another order. Fields the problem file does not know
@@ -548,16 +599,22 @@ bool ProblemFile::applyFlagged(DbfTable::Image &image, RationProblem &work, cons
   QList<int> at;
   if (!fieldMap(image.fields, &at, error))
     return false;
-  const bool part[PartCount] = {flags.feedNames, flags.feedAmounts, flags.nutrientNames, flags.ratios,
-                                flags.matrix || flags.params};
+  const std::array<bool, PartCount> part = partsOf(flags);
   // Another session may have saved since we read: the parts whose flag is
   // down are taken from the file as it is now, as in-place writers would.
-  std::size_t onDisk[PartCount] = {};
-  // Only to start again without the parts that keep the other session's change.
-  const QByteArray before = policy == ChangedOnDisk::DiscardMine ? image.records : QByteArray();
-  for (int p = 0; p < PartCount; ++p)
-    if (part[p] && policy != ChangedOnDisk::WriteOver)
-      onDisk[p] = partPrint(image, at, Part(p));
+  // A part we write that it changed is looked at again below.
+  bool changedSinceRead[PartCount] = {};
+  bool anyChanged = false;
+  for (int p = 0; p < PartCount; ++p) {
+    if (part[p] && policy != ChangedOnDisk::WriteOver && !samePart(image, at, m_read[p].image, m_read[p].at, Part(p))) {
+      changedSinceRead[p] = true;
+      anyChanged = true;
+    }
+  }
+  // The file as it is, to compare with what we write and to start again
+  // without the parts that keep the other session's change; shared until the
+  // first write, so copied only when another session changed a part of ours.
+  const DbfTable::Image before = anyChanged ? image : DbfTable::Image();
   auto writeParts = [&](const QList<Part> &skipped) {
     auto wanted = [&](Part p) { return part[int(p)] && !skipped.contains(p); };
     if (wanted(Part::Feeds) && !YMKAYDI(image, at, work, error))
@@ -574,14 +631,10 @@ bool ProblemFile::applyFlagged(DbfTable::Image &image, RationProblem &work, cons
   };
   if (!writeParts({}))
     return false;
-  for (int p = 0; p < PartCount; ++p) {
-    if (!part[p])
-      continue;
-    written[p] = partPrint(image, at, Part(p));
-    // Changed on disk since we read it, and not to what we write now.
-    if (policy != ChangedOnDisk::WriteOver && onDisk[p] != m_read[p] && onDisk[p] != *written[p])
+  // Changed on disk since we read it, and not to what we write now.
+  for (int p = 0; p < PartCount; ++p)
+    if (changedSinceRead[p] && !samePart(before, at, image, at, Part(p)))
       m_conflicts.append(Part(p));
-  }
   if (m_conflicts.isEmpty())
     return true;
   if (policy == ChangedOnDisk::Ask) {
@@ -589,9 +642,7 @@ bool ProblemFile::applyFlagged(DbfTable::Image &image, RationProblem &work, cons
     return false;
   }
   // DiscardMine: the other session's parts stay as they are on disk.
-  image.records = before;
-  for (const Part p : std::as_const(m_conflicts))
-    written[int(p)].reset();
+  image.records = before.records;
   return writeParts(m_conflicts);
 }
 
@@ -616,8 +667,7 @@ bool ProblemFile::CREATE_VSK_DBFFILE(const QString &target, const RationProblem 
     if ((work.changed.matrix || work.changed.params) && !work.params)
       work.params = RationProblem::defaultParams();
     QString why;
-    std::optional<std::size_t> written[PartCount];
-    if (!applyFlagged(image, work, work.changed, ChangedOnDisk::WriteOver, written, &why)) {
+    if (!applyFlagged(image, work, work.changed, ChangedOnDisk::WriteOver, &why)) {
       m_error = why;
       return false;
     }

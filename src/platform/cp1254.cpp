@@ -113,19 +113,33 @@ QString TextBlock::add(QStringView text)
   return take(text.size());
 }
 
+bool encodeInto(QStringView text, char *out)
+{
+  // As decodeInto: ASCII narrows unchanged over whole vectors first.
+  const char16_t *in = text.utf16();
+  const qsizetype n = text.size();
+  char16_t high = 0;
+  for (qsizetype i = 0; i < n; ++i) {
+    out[i] = static_cast<char>(in[i]);
+    high |= in[i];
+  }
+  if (high < 0x80)
+    return true;
+  bool ok = true;
+  for (qsizetype i = 0; i < n; ++i) {
+    if (in[i] < 0x80)
+      continue;
+    const int b = byteFor(in[i]);
+    ok = ok && b >= 0;
+    out[i] = b < 0 ? '?' : static_cast<char>(b);
+  }
+  return ok;
+}
+
 QByteArray encode(QStringView text, bool *lossless)
 {
   QByteArray out(text.size(), Qt::Uninitialized);
-  bool ok = true;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const int b = byteFor(text[i].unicode());
-    if (b < 0) {
-      ok = false;
-      out[i] = '?';
-    } else {
-      out[i] = static_cast<char>(b);
-    }
-  }
+  const bool ok = encodeInto(text, out.data());
   if (lossless)
     *lossless = ok;
   return out;

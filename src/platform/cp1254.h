@@ -15,6 +15,9 @@ QString decode(QByteArrayView bytes);
 // A character with no code in 1254 becomes '?'; `lossless` (when given) is set
 // to false in that case.
 QByteArray encode(QStringView text, bool *lossless = nullptr);
+// The same into `out`, which takes text.size() bytes; false when a
+// character became '?'.
+bool encodeInto(QStringView text, char *out);
 
 // True when every character of `text` has a code in 1254.
 bool canEncode(QStringView text);

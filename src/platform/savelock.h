@@ -3,6 +3,7 @@
 // runtime folders, on one program folder): held from the re-read of the file
 // to the rename of its new content, so no session writes over a change it has
 // not seen.
+#include <QByteArray>
 #include <QString>
 
 namespace vz {
@@ -18,6 +19,12 @@ public:
   SaveLock &operator=(const SaveLock &) = delete;
 
   bool isHeld() const { return m_fd >= 0; }
+
+  // The locked file's bytes, read through the lock's own descriptor: the
+  // file the path named when the lock was taken, which no save of a session
+  // that takes the lock can have replaced since. False with `err` (errno)
+  // set when it cannot be read; only while isHeld().
+  bool readAll(QByteArray *out, int *err) const;
 
 private:
   int m_fd = -1;

@@ -181,16 +181,21 @@ QString parameterRow(const RationProblem &p)
   return row;
 }
 
-// Into `text`, which keeps its room from row to row.
+// Into `text`, which keeps its room from row to row; each cell is copied
+// where it goes, not appended.
 void matrixRowText(const QStringList &row, int cells, QString &text)
 {
-  text.resize(0);
+  static constexpr char16_t blank[] = u"           ";
+  static_assert(std::size(blank) - 1 == NumberTextWidth);
+  qsizetype length = cells;  // the ","s
+  for (int j = 0; j < cells; ++j)
+    length += j < row.size() ? row.at(j).size() : NumberTextWidth;
+  text.resize(length);
+  char16_t *out = reinterpret_cast<char16_t *>(text.data());
   for (int j = 0; j < cells; ++j) {
-    if (j < row.size())
-      text += row.at(j);
-    else
-      text += blankCell();
-    text += QLatin1Char(',');
+    const QStringView cell = j < row.size() ? QStringView(row.at(j)) : QStringView(blank, NumberTextWidth);
+    out = std::copy(cell.utf16(), cell.utf16() + cell.size(), out);
+    *out++ = u',';
   }
 }
 

@@ -10,6 +10,7 @@
 #include <QVarLengthArray>
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace vz {
@@ -75,17 +76,19 @@ private:
   bool m_ok = true;
 };
 
-bool writeList(DbfTable::Image &image, const QList<int> &at, QString *error, const QList<QStringList> &rows,
-               int firstField, int fieldCount)
+// `rowCount` rows of `fieldCount` fields from `firstField` on; `cell(i, f)`
+// gives field f of row i.
+template <typename Cell>
+bool writeList(DbfTable::Image &image, const QList<int> &at, QString *error, qsizetype rowCount, int firstField,
+               int fieldCount, const Cell &cell)
 {
   Cursor c(image, at, error);
   c.start();
-  for (int i = 0; i < rows.size(); ++i) {
-    const QStringList &row = rows.at(i);
+  for (qsizetype i = 0; i < rowCount; ++i) {
     for (int f = 0; f < fieldCount; ++f)
-      c.put(firstField + f, f < row.size() ? QStringView(row.at(f)) : QStringView());
+      c.put(firstField + f, cell(i, f));
     c.skip();
-    if (c.eof() && i < rows.size() - 1)
+    if (c.eof() && i < rowCount - 1)
       c.appendBlank();
   }
   while (!c.eof()) {
@@ -94,6 +97,15 @@ bool writeList(DbfTable::Image &image, const QList<int> &at, QString *error, con
     c.skip();
   }
   return c.ok();
+}
+
+bool writeList(DbfTable::Image &image, const QList<int> &at, QString *error, const QList<QStringList> &rows,
+               int firstField, int fieldCount)
+{
+  return writeList(image, at, error, rows.size(), firstField, fieldCount, [&rows](qsizetype i, int f) {
+    const QStringList &row = rows.at(i);
+    return f < row.size() ? QStringView(row.at(f)) : QStringView();
+  });
 }
 
 // Where the table holds each field of the problem file, by name; false and
@@ -158,6 +170,42 @@ bool samePart(const DbfTable::Image &a, const QList<int> &atA, const DbfTable::I
   }
 }
 
+// No "," among the number text's 11 bytes at `p`: two overlapping words of
+// eight, each tested for a byte equal to "," at once.
+bool noCommaInCell(const char *p)
+{
+  static_assert(NumberTextWidth == 11);
+  auto hasComma = [](const char *q) {
+    std::uint64_t x;
+    std::memcpy(&x, q, sizeof x);
+    x ^= 0x2C2C2C2C2C2C2C2CULL;
+    return ((x - 0x0101010101010101ULL) & ~x & 0x8080808080808080ULL) != 0;
+  };
+  return !hasComma(p) && !hasComma(p + 3);
+}
+
+using Commas = QVarLengthArray<qsizetype, ProblemFile::MaxFeeds + 8>;
+
+// Where each "," of a stored matrix row lies. A cell is number text, 11
+// wide, so the next "," is looked for there first; a library search from
+// every cell cost more than all the rest of reading the row.
+void commasOf(QByteArrayView text, Commas &out)
+{
+  const char *begin = text.data();
+  const qsizetype size = text.size();
+  for (qsizetype from = 0; from < size;) {
+    qsizetype at = from + NumberTextWidth;
+    if (at >= size || begin[at] != ',' || !noCommaInCell(begin + from)) {
+      const void *hit = std::memchr(begin + from, ',', size_t(size - from));
+      if (!hit)
+        break;
+      at = static_cast<const char *>(hit) - begin;
+    }
+    out.append(at);
+    from = at + 1;
+  }
+}
+
 // Which parts the raised flags name, in the order of ProblemFile::Part.
 std::array<bool, ProblemFile::PartCount> partsOf(const ChangedFlags &flags)
 {
@@ -194,7 +242,12 @@ void matrixRowText(const QStringList &row, int cells, QString &text)
   char16_t *out = reinterpret_cast<char16_t *>(text.data());
   for (int j = 0; j < cells; ++j) {
     const QStringView cell = j < row.size() ? QStringView(row.at(j)) : QStringView(blank, NumberTextWidth);
-    out = std::copy(cell.utf16(), cell.utf16() + cell.size(), out);
+    // Number text has its one width: a copy of fixed length is two moves.
+    if (cell.size() == NumberTextWidth)
+      std::memcpy(out, cell.utf16(), sizeof(blank) - sizeof(char16_t));
+    else
+      std::copy(cell.utf16(), cell.utf16() + cell.size(), out);
+    out += cell.size();
     *out++ = u',';
   }
 }
@@ -340,10 +393,9 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
     const bool matrixRow = !isBlank(matrixText);
     // A matrix row's cells are the texts before each ","; every "," gives
     // its place to the end mark of the cell before it.
-    QVarLengthArray<qsizetype, MaxFeeds + 8> commas;
-    for (const char *p = matrixText.data(), *end = p + matrixText.size();
-         matrixRow && (p = static_cast<const char *>(std::memchr(p, ',', size_t(end - p)))); ++p)
-      commas.append(p - matrixText.data());
+    Commas commas;
+    if (matrixRow)
+      commasOf(matrixText, commas);
     const qsizetype cellsEnd = commas.isEmpty() ? 0 : commas.last() + 1;
     auto roomOf = [&](int from, int count) {
       qsizetype chars = 0;
@@ -360,11 +412,12 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
     const qsizetype count = (feed ? YmColumns + 2 : 0) + (nutrient ? BmColumns + 2 : 0) + (ratio ? BmoColumns : 0)
                             + commas.size();
     TextBlock block(chars, count);
+    // Lists are made at their size and filled in place, not appended to.
     auto texts = [&](int from, int count) {
-      QStringList row;
-      row.reserve(count);
+      QStringList row(count);
+      QString *out = row.data();
       for (int f = from; f < from + count; ++f)
-        row.append(block.add(bytes(f)));
+        *out++ = block.add(bytes(f));
       return row;
     };
     if (feed) {
@@ -382,11 +435,11 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
     if (ratio)
       problem.ratios.append(texts(FBmAdiA, BmoColumns));
     if (matrixRow) {
-      QStringList cells;
-      cells.reserve(commas.size());
+      QStringList cells(commas.size());
+      QString *out = cells.data();
       qsizetype from = 0;
       for (const qsizetype comma : commas) {
-        cells.append(block.add(matrixText.sliced(from, comma - from)));
+        *out++ = block.add(matrixText.sliced(from, comma - from));
         from = comma + 1;
       }
       rows.append(std::move(cells));
@@ -455,11 +508,9 @@ bool ProblemFile::YMKAYDI(DbfTable::Image &image, const QList<int> &at, RationPr
 
 bool ProblemFile::YMMIKKAYDI(DbfTable::Image &image, const QList<int> &at, RationProblem &problem, QString *error)
 {
-  QList<QStringList> rows;
-  rows.reserve(problem.feedAmounts.size());
-  for (const QString &a : problem.feedAmounts)
-    rows.append({a});
-  if (!writeList(image, at, error, rows, FYmManMik, 1))
+  const QStringList &amounts = problem.feedAmounts;
+  if (!writeList(image, at, error, amounts.size(), FYmManMik, 1,
+                 [&amounts](qsizetype i, int) { return QStringView(amounts.at(i)); }))
     return false;
   problem.changed.feedAmounts = false;
   return true;

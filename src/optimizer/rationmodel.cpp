@@ -26,9 +26,16 @@ std::optional<double> numberOrNone(const QStringList &row, int column)
   return rt::Val(QStringView(first, end));
 }
 
+// A fixed value overrides the limits, which are then not read at all.
 RowLimits limitsOf(const QStringList &row, int fixed, int lower, int upper)
 {
-  return {numberOrNone(row, fixed), numberOrNone(row, lower), numberOrNone(row, upper)};
+  RowLimits l;
+  l.fixed = numberOrNone(row, fixed);
+  if (!l.fixed) {
+    l.lower = numberOrNone(row, lower);
+    l.upper = numberOrNone(row, upper);
+  }
+  return l;
 }
 
 // The trimmed name of table row `i`. The problem's list of names holds it
@@ -44,14 +51,6 @@ QString nameOf(const QStringList &row, int column, const QStringList &names, int
   return t.toString();
 }
 
-// A fixed value overrides the limits.
-RowLimits fixedOverrides(RowLimits l)
-{
-  if (l.fixed)
-    l.lower = l.upper = std::nullopt;
-  return l;
-}
-
 QString typeOf(const RowLimits &l)
 {
   if (l.fixed)
@@ -61,6 +60,18 @@ QString typeOf(const RowLimits &l)
   if (l.upper)
     return QStringLiteral("Üst");
   return QStringLiteral("Yok");
+}
+
+// A report row made where it stays: a row built aside and appended was
+// zeroed and copied whole, which cost more than reading its numbers.
+RationReportRow &addRow(QList<RationReportRow> &rows, RationReportRow::Kind kind, const QString &name,
+                        const RowLimits &requested)
+{
+  RationReportRow &row = rows.emplaceBack();
+  row.kind = kind;
+  row.name = name;
+  row.requested = requested;
+  return row;
 }
 
 struct Feed {
@@ -197,11 +208,11 @@ RationModel RationModel::build(const RationProblem &problem)
   // Room for every report row at once: the rows are large to move.
   qsizetype reportRows = nutrients.size() + ratios.size() * 2;
   for (const Nutrient &n : nutrients) {
-    const RowLimits l = fixedOverrides(n.limits);
+    const RowLimits &l = n.limits;
     reportRows += l.lower && l.upper ? 1 : 0;
   }
   for (const Feed *f : kept) {
-    const RowLimits l = fixedOverrides(f->limits);
+    const RowLimits &l = f->limits;
     reportRows += (l.fixed ? 1 : 0) + (l.lower ? 1 : 0) + (l.upper ? 1 : 0);
   }
   model.rows.reserve(reportRows);
@@ -212,8 +223,8 @@ RationModel RationModel::build(const RationProblem &problem)
     for (int j = 0; j < nFeeds; ++j)
       coeffs[j] = cell(cells, kept[j]->tableRow);
     model.nutrientMatrix.push_back(std::move(coeffs));
-    model.rows.append({RationReportRow::Kind::Nutrient, n.name, QString(), fixedOverrides(n.limits),
-                       int(model.nutrientMatrix.size()) - 1});
+    addRow(model.rows, RationReportRow::Kind::Nutrient, n.name, n.limits).nutrient =
+        int(model.nutrientMatrix.size()) - 1;
   }
   for (int i = 0; i < nutrients.size(); ++i) {
     RowLimits &own = model.rows[i].requested;
@@ -221,8 +232,8 @@ RationModel RationModel::build(const RationProblem &problem)
       const RowLimits copy{std::nullopt, std::nullopt, own.upper};
       own.upper = std::nullopt;
       model.nutrientMatrix.push_back(model.nutrientMatrix[i]);
-      model.rows.append({RationReportRow::Kind::Nutrient, nutrients.at(i).name, QString(), copy,
-                         int(model.nutrientMatrix.size()) - 1});
+      addRow(model.rows, RationReportRow::Kind::Nutrient, nutrients.at(i).name, copy).nutrient =
+          int(model.nutrientMatrix.size()) - 1;
     }
   }
   model.nutrientRows = int(model.rows.size());
@@ -242,10 +253,8 @@ RationModel RationModel::build(const RationProblem &problem)
     model.costs = model.prices;
   }
 
-  // Ratios: a fixed value overrides the limits; both limits split into a
+  // Ratios: both limits (a fixed value overrode them) split into a
   // lower ratio in place and an upper one at the end.
-  for (Ratio &r : ratios)
-    r.limits = fixedOverrides(r.limits);
   const int ratioCount = int(ratios.size());
   for (int k = 0; k < ratioCount; ++k) {
     if (ratios[k].limits.lower && ratios[k].limits.upper) {
@@ -264,24 +273,24 @@ RationModel RationModel::build(const RationProblem &problem)
     const int b = nutrientRowNamed(r.b);
     if (a < 0 || b < 0)
       continue;
-    RationReportRow row{RationReportRow::Kind::Ratio, GETNTRUNCATED(r.a, r.b), typeOf(r.limits), r.limits};
+    RationReportRow &row = addRow(model.rows, RationReportRow::Kind::Ratio, GETNTRUNCATED(r.a, r.b), r.limits);
+    row.type = typeOf(r.limits);
     row.ratioA = a;
     row.ratioB = b;
-    model.rows.append(row);
   }
 
   // Feedstuff amount limits bound the dry-matter amount.
   for (LimitKind kind : {LimitKind::Fixed, LimitKind::Lower, LimitKind::Upper}) {
     for (int j = 0; j < nFeeds; ++j) {
-      const RowLimits l = fixedOverrides(kept[j]->limits);
+      const RowLimits &l = kept[j]->limits;
       const std::optional<double> v = kind == LimitKind::Fixed ? l.fixed : kind == LimitKind::Lower ? l.lower : l.upper;
       if (!v)
         continue;
       RowLimits requested;
       (kind == LimitKind::Fixed ? requested.fixed : kind == LimitKind::Lower ? requested.lower : requested.upper) = v;
-      RationReportRow row{RationReportRow::Kind::Feed, model.feedNames.at(j), typeOf(requested), requested};
+      RationReportRow &row = addRow(model.rows, RationReportRow::Kind::Feed, model.feedNames.at(j), requested);
+      row.type = typeOf(requested);
       row.feed = j;
-      model.rows.append(row);
     }
   }
 

@@ -213,6 +213,15 @@ private slots:
                             rec({QStringLiteral("YMBMAT=") + matrixText({num(8)})}), rec({QStringLiteral("YMBMAT=") + matrixText({num(9)})}),
                             rec({QStringLiteral("YMBMAT=G,1.000,TL,Kg,")})}
         << QList<QStringList>{{num(7)}} << def << QStringList{} << QStringList{QStringLiteral("X")} << true << false;
+    // Cells are split at every ",", wherever number text would put it.
+    QTest::newRow("cells of other widths")
+        << QList<DbfRecord>{rec({QStringLiteral("YMADI=A"), QStringLiteral("BMADI=X"),
+                                 QStringLiteral("YMBMAT=") + matrixText({QStringLiteral("ab"), QStringLiteral("cdefghij"), num(3),
+                                                                         QStringLiteral("123456789012"), QString()})}),
+                            rec({QStringLiteral("YMADI=B")}), rec({QStringLiteral("YMADI=C")}), rec({QStringLiteral("YMADI=D")}),
+                            rec({QStringLiteral("YMADI=E"), QStringLiteral("YMBMAT=G,1.000,TL,Kg,")})}
+        << QList<QStringList>{{QStringLiteral("ab"), QStringLiteral("cdefghij"), num(3), QStringLiteral("123456789012"), QString()}}
+        << def << QStringList{} << QStringList{QStringLiteral("X")} << false << false;
     QTest::newRow("parameter row lost, rows equal nutrients")
         << QList<DbfRecord>{rec({QStringLiteral("YMADI=A"), QStringLiteral("BMADI=X"), QStringLiteral("YMBMAT=") + matrixText({num(7)})})}
         << QList<QStringList>{{num(7)}} << def << QStringList{} << QStringList{QStringLiteral("X")} << false << false;
@@ -654,6 +663,36 @@ private slots:
     QCOMPARE(pc.nutrients[0][BmLower].trimmed().toDouble(), saved ? 12.5 : 0.0);
     QCOMPARE(QDir(QFileInfo(path).path()).entryList({QFileInfo(path).fileName() + QStringLiteral(".*")}, QDir::Files),
              QStringList());
+  }
+
+  // Another session's save that adds records (more nutrients than the file
+  // had rows) leaves this session's feedstuffs as they were: the blanks of
+  // the new records are no change to them, and its save of them goes through.
+  void recordsAddedElsewhereAreNoChange()
+  {
+    const QString path = saveFresh(sampleProblem(3, 2));
+    ProblemFile a, b;
+    QVERIFY(a.open(path));
+    QVERIFY(b.open(path));
+    RationProblem pa, pb;
+    a.AKTPRODIZOLUSTUR(pa);
+    b.AKTPRODIZOLUSTUR(pb);
+    for (int i = 3; i <= 7; ++i) {
+      pa.nutrients.append({PadR(QStringLiteral("BM%1").arg(i), 15), PadL(QStringLiteral("g"), 11), blank(), blank(), blank()});
+      pa.matrix.append({num(1), num(2), num(3)});
+    }
+    pa.rebuildNutrientLists();
+    pa.changed.nutrientNames = pa.changed.matrix = true;
+    QVERIFY2(a.PROBDBFUPDATE(pa), qPrintable(a.errorString()));
+    pb.feeds[0][YmPrice] = num(4, 3);
+    pb.changed.feedNames = true;
+    QVERIFY2(b.PROBDBFUPDATE(pb), qPrintable(b.errorString()));
+    a.close();
+    b.close();
+    const RationProblem pc = load(path);
+    QCOMPARE(pc.feeds.at(0).at(YmPrice), num(4, 3));
+    QCOMPARE(pc.nutrients.size(), 7);
+    QCOMPARE(pc.matrix, pa.matrix);
   }
 
   // A session that saved a part reads its own save as the part it last read:

@@ -119,6 +119,26 @@ QString TextBlock::add(QByteArrayView bytes)
   return take(bytes.size());
 }
 
+void TextBlock::addSplit(QByteArrayView bytes, const qsizetype *ends, qsizetype count, QString *out)
+{
+  if (count == 0)
+    return;
+  const qsizetype length = ends[count - 1] + 1;
+  Q_ASSERT(length <= bytes.size() && length <= m_left && count <= m_texts);
+  decodeInto(bytes.first(length), m_free);
+  auto *const header = m_block.data_ptr().d_ptr();
+  qsizetype from = 0;
+  for (qsizetype i = 0; i < count; ++i) {
+    m_free[ends[i]] = u'\0';
+    // Each holds one of the references counted in by the constructor.
+    out[i] = QString(QString::DataPointer(header, m_free + from, ends[i] - from));
+    from = ends[i] + 1;
+  }
+  m_free += length;
+  m_left -= length;
+  m_texts -= count;
+}
+
 QString TextBlock::add(QStringView text)
 {
   Q_ASSERT(room(text.size()) <= m_left && m_texts > 0);

@@ -43,6 +43,11 @@ public:
   // past the room or the count given is a programming error.
   QString add(QByteArrayView bytes);
   QString add(QStringView text);
+  // `bytes` cut into `count` texts at the separators that `ends` gives the
+  // places of (rising, the last one the end of what is taken), all decoded
+  // in one pass: each separator's room takes the end mark of the text before
+  // it. Each text counts as one added.
+  void addSplit(QByteArrayView bytes, const qsizetype *ends, qsizetype count, QString *out);
 
 private:
   QString take(qsizetype length);

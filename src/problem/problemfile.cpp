@@ -436,12 +436,7 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
       problem.ratios.append(texts(FBmAdiA, BmoColumns));
     if (matrixRow) {
       QStringList cells(commas.size());
-      QString *out = cells.data();
-      qsizetype from = 0;
-      for (const qsizetype comma : commas) {
-        *out++ = block.add(matrixText.sliced(from, comma - from));
-        from = comma + 1;
-      }
+      block.addSplit(matrixText, commas.constData(), commas.size(), cells.data());
       rows.append(std::move(cells));
     }
   }

@@ -430,7 +430,14 @@ struct DbfTable::Impl {
       file.close();
       return false;
     }
-    if (!parse(written.isEmpty() ? file.readAll() : std::move(written), path)) {
+    if (written.isEmpty()) {
+      int err = 0;
+      if (!readWholeFile(file.handle(), &written, &err)) {
+        file.close();
+        return fail(tr("%1 okunamadı: %2").arg(path, fileErrorReason(err)));
+      }
+    }
+    if (!parse(std::move(written), path)) {
       file.close();
       return false;
     }
@@ -672,8 +679,12 @@ bool DbfTable::Image::put(int n, int f, QStringView value, QString *error)
   char *at = records.data() + qsizetype(n) * recordLength + offsets.at(f);
   if (field.type == QLatin1Char('C')) {
     // Cut or padded on the right; encoded aside first, so that a refused
-    // text leaves the field as it was.
+    // text leaves the field as it was. A save blanks many fields.
     const qsizetype len = std::min<qsizetype>(value.size(), field.length);
+    if (len == 0) {
+      std::memset(at, ' ', size_t(field.length));
+      return true;
+    }
     QVarLengthArray<char, 1024> bytes(len);
     if (!cp1254::encodeInto(value.first(len), bytes.data())) {
       if (error)

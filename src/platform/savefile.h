@@ -22,4 +22,9 @@ namespace vz {
 //   is removed. No other file is ever removed.
 bool writeFileAtomically(const QString &path, const QByteArray &content, QString *error = nullptr);
 
+// Every byte of the open file `fd`, read from its start in as few calls as
+// its size allows; false with `err` set to the errno value when it cannot be
+// read.
+bool readWholeFile(int fd, QByteArray *out, int *err);
+
 } // namespace vz

@@ -1,5 +1,7 @@
 #include "savelock.h"
 
+#include "savefile.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -47,30 +49,7 @@ SaveLock::SaveLock(const QString &path)
 
 bool SaveLock::readAll(QByteArray *out, int *err) const
 {
-  struct stat st;
-  if (::fstat(m_fd, &st) != 0) {
-    *err = errno;
-    return false;
-  }
-  // One byte more than the size: a read that comes back short has met the
-  // end, and a file that grew meanwhile is still read whole.
-  out->resize(qsizetype(st.st_size) + 1);
-  qsizetype got = 0;
-  for (;;) {
-    const ssize_t n = ::pread(m_fd, out->data() + got, size_t(out->size() - got), off_t(got));
-    if (n < 0 && errno == EINTR)
-      continue;
-    if (n < 0) {
-      *err = errno;
-      return false;
-    }
-    got += n;
-    if (n == 0 || got < out->size())
-      break;
-    out->resize(got + 4096);
-  }
-  out->truncate(got);
-  return true;
+  return readWholeFile(m_fd, out, err);
 }
 
 SaveLock::~SaveLock()

@@ -38,23 +38,10 @@ QString PadC(const QString &s, int len, QChar fill)
   return QString(left, fill) + s + QString(free - left, fill);
 }
 
-QString AllTrim(const QString &s)
-{
-  const QStringView t = AllTrimView(s);
-  return t.size() == s.size() ? s : t.toString();
-}
+namespace {
 
-QStringView AllTrimView(QStringView s)
-{
-  const char16_t *const begin = s.utf16();
-  const char16_t *end = begin + s.size();
-  while (end > begin && end[-1] == u' ')
-    --end;
-  const char16_t *const from = SkipBlanks(begin, end);
-  return s.sliced(from - begin, end - from);
-}
-
-const char16_t *SkipBlanks(const char16_t *p, const char16_t *end)
+// Val reads every cell of a problem: its blanks are passed here, inline.
+inline const char16_t *skipBlanks(const char16_t *p, const char16_t *end)
 {
   constexpr std::uint64_t fourBlanks = 0x0020002000200020u;
   while (end - p >= 4) {
@@ -67,6 +54,29 @@ const char16_t *SkipBlanks(const char16_t *p, const char16_t *end)
   while (p < end && *p == u' ')
     ++p;
   return p;
+}
+
+} // namespace
+
+QString AllTrim(const QString &s)
+{
+  const QStringView t = AllTrimView(s);
+  return t.size() == s.size() ? s : t.toString();
+}
+
+QStringView AllTrimView(QStringView s)
+{
+  const char16_t *const begin = s.utf16();
+  const char16_t *end = begin + s.size();
+  while (end > begin && end[-1] == u' ')
+    --end;
+  const char16_t *const from = skipBlanks(begin, end);
+  return s.sliced(from - begin, end - from);
+}
+
+const char16_t *SkipBlanks(const char16_t *p, const char16_t *end)
+{
+  return skipBlanks(p, end);
 }
 
 QString RTrim(const QString &s)
@@ -164,7 +174,7 @@ double ofLongText(const char16_t *start, qsizetype length, bool negative)
 double Val(QStringView s)
 {
   const char16_t *const end = s.utf16() + s.size();
-  const char16_t *p = SkipBlanks(s.utf16(), end);
+  const char16_t *p = skipBlanks(s.utf16(), end);
   bool negative = false;
   if (p < end && (*p == u'-' || *p == u'+'))
     negative = *p++ == u'-';

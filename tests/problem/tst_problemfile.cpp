@@ -127,6 +127,15 @@ class TestProblemFile : public QObject {
     return path;
   }
 
+  // Two sessions holding one file, each having read it.
+  static bool openTwoSessions(const QString &path, ProblemFile &a, RationProblem &pa, ProblemFile &b, RationProblem &pb)
+  {
+    if (!a.open(path) || !b.open(path))
+      return false;
+    a.AKTPRODIZOLUSTUR(pa);
+    b.AKTPRODIZOLUSTUR(pb);
+    return true;
+  }
   static RationProblem load(const QString &path)
   {
     ProblemFile f;
@@ -628,11 +637,8 @@ private slots:
     QFETCH(double, priceInB);
     const QString path = saveFresh(sampleProblem());
     ProblemFile a, b;
-    QVERIFY(a.open(path));
-    QVERIFY(b.open(path));
     RationProblem pa, pb;
-    a.AKTPRODIZOLUSTUR(pa);
-    b.AKTPRODIZOLUSTUR(pb);
+    QVERIFY(openTwoSessions(path, a, pa, b, pb));
     pa.feeds[0][YmPrice] = QStringLiteral("7.25");
     pa.changed.feedNames = true;
     QVERIFY2(a.PROBDBFUPDATE(pa), qPrintable(a.errorString()));
@@ -672,11 +678,8 @@ private slots:
   {
     const QString path = saveFresh(sampleProblem(3, 2));
     ProblemFile a, b;
-    QVERIFY(a.open(path));
-    QVERIFY(b.open(path));
     RationProblem pa, pb;
-    a.AKTPRODIZOLUSTUR(pa);
-    b.AKTPRODIZOLUSTUR(pb);
+    QVERIFY(openTwoSessions(path, a, pa, b, pb));
     for (int i = 3; i <= 7; ++i) {
       pa.nutrients.append({PadR(QStringLiteral("BM%1").arg(i), 15), PadL(QStringLiteral("g"), 11), blank(), blank(), blank()});
       pa.matrix.append({num(1), num(2), num(3)});
@@ -702,11 +705,8 @@ private slots:
   {
     const QString path = saveFresh(sampleProblem());
     ProblemFile a, b;
-    QVERIFY(a.open(path));
-    QVERIFY(b.open(path));
     RationProblem pa, pb;
-    a.AKTPRODIZOLUSTUR(pa);
-    b.AKTPRODIZOLUSTUR(pb);
+    QVERIFY(openTwoSessions(path, a, pa, b, pb));
     for (const QString &price : {QStringLiteral("2.00"), QStringLiteral("3.00")}) {
       pa.matrix[1][1] = price;
       pa.changed.matrix = true;

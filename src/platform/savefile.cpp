@@ -258,16 +258,16 @@ bool writeInPlace(const QByteArray &target, const QByteArray &content, QString *
 
 } // namespace
 
-bool readWholeFile(int fd, QByteArray *out, int *err)
+bool readWholeFile(int fd, QByteArray *out, int *err, qsizetype size)
 {
   struct stat st;
-  if (::fstat(fd, &st) != 0) {
+  if (size < 0 && ::fstat(fd, &st) != 0) {
     *err = errno;
     return false;
   }
   // One byte more than the size: a read that comes back short has met the
   // end, and a file that grew meanwhile is still read whole.
-  out->resize(qsizetype(st.st_size) + 1);
+  out->resize((size < 0 ? qsizetype(st.st_size) : size) + 1);
   qsizetype got = 0;
   for (;;) {
     const ssize_t n = ::pread(fd, out->data() + got, size_t(out->size() - got), off_t(got));

@@ -40,8 +40,10 @@ SaveLock::SaveLock(const QString &path)
     }
     struct stat held, now;
     if (::fstat(m_fd, &held) == 0 && ::stat(name.constData(), &now) == 0 && held.st_ino == now.st_ino
-        && held.st_dev == now.st_dev)
+        && held.st_dev == now.st_dev) {
+      m_size = qsizetype(held.st_size);
       return;
+    }
     ::close(m_fd);
     m_fd = -1;
   }
@@ -49,7 +51,7 @@ SaveLock::SaveLock(const QString &path)
 
 bool SaveLock::readAll(QByteArray *out, int *err) const
 {
-  return readWholeFile(m_fd, out, err);
+  return readWholeFile(m_fd, out, err, m_size);
 }
 
 SaveLock::~SaveLock()

@@ -28,6 +28,7 @@ public:
 
 private:
   int m_fd = -1;
+  qsizetype m_size = -1;  // the file's size when the lock was taken
 };
 
 } // namespace vz

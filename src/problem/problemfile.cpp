@@ -184,7 +184,7 @@ bool noCommaInCell(const char *p)
   return !hasComma(p) && !hasComma(p + 3);
 }
 
-using Commas = QVarLengthArray<qsizetype, ProblemFile::MaxFeeds + 8>;
+using Commas = QVarLengthArray<qsizetype, 1024>;
 
 // Where each "," of a stored matrix row lies. A cell is number text, 11
 // wide, so the next "," is looked for there first; a library search from
@@ -379,64 +379,87 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
   m_hasRead = true;
 
   // A name is blank when every byte is: no other byte decodes to a blank.
-  // The texts of one record share one block of memory (cp1254::TextBlock).
+  // What each live record holds is found first, so that every text of the
+  // file can share one block of memory (cp1254::TextBlock).
   using cp1254::TextBlock;
-  QList<QStringList> rows;
+  struct Held {
+    int record;
+    bool feed, nutrient, ratio, matrixRow;
+    qsizetype commasFrom, commaCount;  // its matrix row's in `commas`
+  };
+  QVarLengthArray<Held, 128> held;
+  Commas commas;  // of every matrix row, one row after another
+  qsizetype chars = 0;
+  qsizetype count = 0;
+  qsizetype feedRows = 0, nutrientRows = 0, ratioRows = 0, matrixRows = 0;
   for (int n = 0; n < image.count(); ++n) {
     if (image.deleted(n))
       continue;
     auto bytes = [&](int f) { return image.field(n, at.at(f)); };
-    const bool feed = !isBlank(bytes(FYmAdi));
-    const bool nutrient = !isBlank(bytes(FBmAdi));
-    const bool ratio = !isBlank(bytes(FBmAdiA)) && !isBlank(bytes(FBmAdiB));
-    const QByteArrayView matrixText = bytes(FYmBmat);
-    const bool matrixRow = !isBlank(matrixText);
+    auto roomOf = [&](int from, int fields) {
+      qsizetype room = 0;
+      for (int f = from; f < from + fields; ++f)
+        room += TextBlock::room(bytes(f).size());
+      return room;
+    };
+    Held h{n, !isBlank(bytes(FYmAdi)), !isBlank(bytes(FBmAdi)), !isBlank(bytes(FBmAdiA)) && !isBlank(bytes(FBmAdiB)),
+           !isBlank(bytes(FYmBmat)), commas.size(), 0};
+    if (!h.feed && !h.nutrient && !h.ratio && !h.matrixRow)
+      continue;
     // A matrix row's cells are the texts before each ","; every "," gives
     // its place to the end mark of the cell before it.
-    Commas commas;
-    if (matrixRow)
-      commasOf(matrixText, commas);
-    const qsizetype cellsEnd = commas.isEmpty() ? 0 : commas.last() + 1;
-    auto roomOf = [&](int from, int count) {
-      qsizetype chars = 0;
-      for (int f = from; f < from + count; ++f)
-        chars += TextBlock::room(bytes(f).size());
-      return chars;
-    };
+    if (h.matrixRow)
+      commasOf(bytes(FYmBmat), commas);
+    h.commaCount = commas.size() - h.commasFrom;
     // Trimmed names and units take at most the room of their field.
-    const qsizetype chars = (feed ? roomOf(FYmAdi, YmColumns + 1) + roomOf(FYmAdi, 1) : 0)
-                            + (nutrient ? roomOf(FBmAdi, BmColumns) + roomOf(FBmAdi, 2) : 0)
-                            + (ratio ? roomOf(FBmAdiA, BmoColumns) : 0) + cellsEnd;
-    if (!feed && !nutrient && !ratio && !matrixRow)
-      continue;
-    const qsizetype count = (feed ? YmColumns + 2 : 0) + (nutrient ? BmColumns + 2 : 0) + (ratio ? BmoColumns : 0)
-                            + commas.size();
-    TextBlock block(chars, count);
+    chars += (h.feed ? roomOf(FYmAdi, YmColumns + 1) + roomOf(FYmAdi, 1) : 0)
+             + (h.nutrient ? roomOf(FBmAdi, BmColumns) + roomOf(FBmAdi, 2) : 0)
+             + (h.ratio ? roomOf(FBmAdiA, BmoColumns) : 0) + (h.commaCount > 0 ? commas.last() + 1 : 0);
+    count += (h.feed ? YmColumns + 2 : 0) + (h.nutrient ? BmColumns + 2 : 0) + (h.ratio ? BmoColumns : 0) + h.commaCount;
+    feedRows += h.feed;
+    nutrientRows += h.nutrient;
+    ratioRows += h.ratio;
+    matrixRows += h.matrixRow;
+    held.append(h);
+  }
+
+  problem.feeds.reserve(feedRows);
+  problem.feedNames.reserve(feedRows);
+  problem.feedAmounts.reserve(feedRows);
+  problem.nutrients.reserve(nutrientRows);
+  problem.nutrientNames.reserve(nutrientRows);
+  problem.nutrientUnits.reserve(nutrientRows);
+  problem.ratios.reserve(ratioRows);
+  QList<QStringList> rows;
+  rows.reserve(matrixRows);
+  TextBlock block(chars, count);
+  for (const Held &h : std::as_const(held)) {
+    auto bytes = [&](int f) { return image.field(h.record, at.at(f)); };
     // Lists are made at their size and filled in place, not appended to.
-    auto texts = [&](int from, int count) {
-      QStringList row(count);
+    auto texts = [&](int from, int fields) {
+      QStringList row(fields);
       QString *out = row.data();
-      for (int f = from; f < from + count; ++f)
+      for (int f = from; f < from + fields; ++f)
         *out++ = block.add(bytes(f));
       return row;
     };
-    if (feed) {
+    if (h.feed) {
       QStringList row = texts(FYmAdi, YmColumns);
       problem.feedNames.append(block.add(QStringView(row.at(YmName)).trimmed()));
       problem.feeds.append(std::move(row));
       problem.feedAmounts.append(block.add(bytes(FYmManMik)));
     }
-    if (nutrient) {
+    if (h.nutrient) {
       QStringList row = texts(FBmAdi, BmColumns);
       problem.nutrientNames.append(block.add(QStringView(row.at(BmName)).trimmed()));
       problem.nutrientUnits.append(block.add(QStringView(row.at(BmUnit)).trimmed()));
       problem.nutrients.append(std::move(row));
     }
-    if (ratio)
+    if (h.ratio)
       problem.ratios.append(texts(FBmAdiA, BmoColumns));
-    if (matrixRow) {
-      QStringList cells(commas.size());
-      block.addSplit(matrixText, commas.constData(), commas.size(), cells.data());
+    if (h.matrixRow) {
+      QStringList cells(h.commaCount);
+      block.addSplit(bytes(FYmBmat), commas.constData() + h.commasFrom, h.commaCount, cells.data());
       rows.append(std::move(cells));
     }
   }

@@ -41,6 +41,7 @@ class Cursor {
 public:
   Cursor(DbfTable::Image &image, const QList<int> &at, QString *error) : m_image(image), m_at(at), m_error(error)
   {
+    m_live.reserve(image.count() + 1);
     for (int i = 0; i < image.count(); ++i)
       if (!image.deleted(i))
         m_live.append(i);

@@ -446,13 +446,16 @@ private slots:
   void refusedSavesWriteNothing_data()
   {
     QTest::addColumn<int>("kind");
-    QTest::newRow("86 feedstuffs") << 0;
-    QTest::newRow("parameter row too long") << 1;
-    QTest::newRow("text outside code page 1254") << 2;
+    QTest::addColumn<QString>("named");  // what the message names
+    QTest::newRow("86 feedstuffs") << 0 << QStringLiteral("86");
+    QTest::newRow("parameter row too long") << 1 << QStringLiteral("1020");
+    QTest::newRow("text outside code page 1254") << 2 << QStringLiteral("YMADI");
+    QTest::newRow("matrix cell outside code page 1254") << 3 << QStringLiteral("YMBMAT");
   }
   void refusedSavesWriteNothing()
   {
     QFETCH(int, kind);
+    QFETCH(QString, named);
     const QString path = saveFresh(sampleProblem());
     const QByteArray before = bytesOf(path);
     ProblemFile f;
@@ -462,9 +465,11 @@ private slots:
       p.animalDescription.append(QString(1000, QLatin1Char('x')));
     if (kind == 2)
       p.feeds[0][YmName] = QStringLiteral("Ячмень");
+    if (kind == 3)
+      p.matrix[1][2] = QStringLiteral("     0.5Ж");
     p.changed = allRaised();
     QVERIFY(!f.PROBDBFUPDATE(p));
-    QVERIFY(!f.errorString().isEmpty());
+    QVERIFY2(f.errorString().contains(named), qPrintable(f.errorString()));
     QCOMPARE(p.changed, allRaised());
     QCOMPARE(bytesOf(path), before);
     QVERIFY(f.isOpen());

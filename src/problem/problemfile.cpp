@@ -381,7 +381,8 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
 
   // A name is blank when every byte is: no other byte decodes to a blank.
   // What each live record holds is found first, so that every text of the
-  // file can share one block of memory (cp1254::TextBlock).
+  // file can share one block of memory (cp1254::TextBlock), about twice the
+  // file's size, which stays while any of its texts does.
   using cp1254::TextBlock;
   struct Held {
     int record;

@@ -113,8 +113,17 @@ bool writeList(DbfTable::Image &image, const QList<int> &at, QString *error, con
 // `error` when one is missing.
 bool fieldMap(const QList<DbfField> &fields, QList<int> *at, QString *error)
 {
+  static const QList<DbfField> wanted = ProblemFile::problemFields();
   at->clear();
-  for (const DbfField &f : ProblemFile::problemFields()) {
+  at->reserve(wanted.size());
+  for (const DbfField &f : wanted) {
+    // A file of ours holds each field where the list has it, spelt as it is:
+    // looked at there first, every field by every name only otherwise.
+    const int k = int(at->size());
+    if (k < fields.size() && fields.at(k).name == f.name) {
+      at->append(k);
+      continue;
+    }
     int i = 0;
     while (i < fields.size() && fields.at(i).name.compare(f.name, Qt::CaseInsensitive) != 0)
       ++i;

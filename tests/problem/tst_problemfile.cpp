@@ -337,6 +337,44 @@ private slots:
     }
   }
 
+  // A problem table from elsewhere may hold the fields in another order, or
+  // fields of its own: the problem's are found by name, and a save keeps the
+  // table's own layout.
+  void fieldsAreFoundByName_data()
+  {
+    QTest::addColumn<int>("layout");
+    QTest::newRow("fields in reverse order") << 0;
+    QTest::newRow("a field of its own first") << 1;
+  }
+  void fieldsAreFoundByName()
+  {
+    QFETCH(int, layout);
+    QList<DbfField> fields = ProblemFile::problemFields();
+    if (layout == 0)
+      std::reverse(fields.begin(), fields.end());
+    else
+      fields.prepend(DbfField{QStringLiteral("NOT"), QLatin1Char('C'), 5, 0});
+    const QString path = newPath();
+    QVERIFY(DbfTable::create(path, fields));
+    {
+      ProblemFile f;
+      QVERIFY2(f.open(path), qPrintable(f.errorString()));
+      RationProblem p = sampleProblem();
+      p.changed = allRaised();
+      QVERIFY2(f.PROBDBFUPDATE(p), qPrintable(f.errorString()));
+    }
+    QCOMPARE(load(path), sampleProblem());
+    DbfTable t;
+    QVERIFY(t.open(path, DbfTable::OpenMode::ReadOnly));
+    QStringList names;
+    for (const DbfField &f : t.fields())
+      names.append(f.name);
+    QStringList expected;
+    for (const DbfField &f : std::as_const(fields))
+      expected.append(f.name);
+    QCOMPARE(names, expected);
+  }
+
   void onlyFlaggedFieldsChange_data()
   {
     QTest::addColumn<int>("part");  // 0 feeds, 1 amounts, 2 nutrients, 3 ratios, 4 matrix, 5 params

@@ -72,12 +72,12 @@ QString typeOf(const RowLimits &l)
 
 // A report row made where it stays: a row built aside and appended was
 // zeroed and copied whole, which cost more than reading its numbers.
-RationReportRow &addRow(QList<RationReportRow> &rows, RationReportRow::Kind kind, const QString &name,
+RationReportRow &addRow(QList<RationReportRow> &rows, RationReportRow::Kind kind, QString name,
                         const RowLimits &requested)
 {
   RationReportRow &row = rows.emplaceBack();
   row.kind = kind;
-  row.name = name;
+  row.name = std::move(name);
   row.requested = requested;
   return row;
 }

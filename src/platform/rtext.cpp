@@ -38,26 +38,6 @@ QString PadC(const QString &s, int len, QChar fill)
   return QString(left, fill) + s + QString(free - left, fill);
 }
 
-namespace {
-
-// Val reads every cell of a problem: its blanks are passed here, inline.
-inline const char16_t *skipBlanks(const char16_t *p, const char16_t *end)
-{
-  constexpr std::uint64_t fourBlanks = 0x0020002000200020u;
-  while (end - p >= 4) {
-    std::uint64_t four;
-    std::memcpy(&four, p, sizeof four);
-    if (four != fourBlanks)
-      break;
-    p += 4;
-  }
-  while (p < end && *p == u' ')
-    ++p;
-  return p;
-}
-
-} // namespace
-
 QString AllTrim(const QString &s)
 {
   const QStringView t = AllTrimView(s);
@@ -70,13 +50,8 @@ QStringView AllTrimView(QStringView s)
   const char16_t *end = begin + s.size();
   while (end > begin && end[-1] == u' ')
     --end;
-  const char16_t *const from = skipBlanks(begin, end);
+  const char16_t *const from = SkipBlanks(begin, end);
   return s.sliced(from - begin, end - from);
-}
-
-const char16_t *SkipBlanks(const char16_t *p, const char16_t *end)
-{
-  return skipBlanks(p, end);
 }
 
 QString RTrim(const QString &s)
@@ -174,7 +149,7 @@ double ofLongText(const char16_t *start, qsizetype length, bool negative)
 double Val(QStringView s)
 {
   const char16_t *const end = s.utf16() + s.size();
-  const char16_t *p = skipBlanks(s.utf16(), end);
+  const char16_t *p = SkipBlanks(s.utf16(), end);
   bool negative = false;
   if (p < end && (*p == u'-' || *p == u'+'))
     negative = *p++ == u'-';

@@ -800,7 +800,12 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
       // that never stalled keeps the tableau it has, unless it too has a
       // basic variable below zero: a ration that breaks a limit is no
       // optimum, however few pivots led there.
-      if ((e < 0 || r < 0) && (stalled || (m_stallTools && m_pivotsSinceRefactor > 0) || anyBelowZero())) {
+      // A tableau computed afresh since the last pivot, off the perturbation,
+      // is already what that would make again (phase one starts on the one
+      // the Big-M run ended on).
+      const bool fresh = m_pivotsSinceRefactor == 0 && !m_perturbed;
+      if ((e < 0 || r < 0)
+          && (anyBelowZero() || (!fresh && (stalled || (m_stallTools && m_pivotsSinceRefactor > 0))))) {
         // A verdict is near: take it on the problem as loaded.
         leavePerturbation();
         sinceRefactor = 0;
@@ -1218,6 +1223,17 @@ void SimplexSolver::driveOutZeroArtificials()
     const int art = m_basis[r];
     if (!m_artificial[art])
       continue;
+    // After a stall, an artificial that is the negation of its row's
+    // surplus gives way to that surplus: the same corner, the basis with one
+    // column negated, so the pivot changes the pivot row alone, where any
+    // other column's would go through the whole tableau (on the degenerate
+    // problems some forty pivots of a solve's two hundred). A solve that
+    // never stalled keeps its largest-entry choice, the path it always took.
+    if (const int twin = m_twin[art]; m_stallTools && twin >= 0 && !m_artificial[twin] && m_rowOf[twin] < 0) {
+      m_b[r] = 0.0;
+      pivot(r, twin);
+      continue;
+    }
     int best = -1;
     double bestAbs = 0.0;
     for (int c = 0; c < m_cols; ++c) {

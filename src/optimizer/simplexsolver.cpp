@@ -13,11 +13,19 @@ constexpr double Excluded = 1e300;
 
 // Pivots since the tableau was loaded or last computed afresh below which it
 // still counts as fresh. After a stall the tableau is computed afresh every
-// 100 pivots anyway, so a further stall only brings a fresh one when the
-// solve had come a long way before it (one costs as much as some thirty
-// pivots on the large problems, and the round-off of a few dozen pivots
-// is far below the perturbation's lift).
+// RefactorEvery pivots anyway, so a further stall only brings a fresh one
+// when the solve had come a long way before it (one costs as much as some
+// thirty pivots on the large problems, and the round-off of a few dozen
+// pivots is far below the perturbation's lift).
 constexpr int FreshPivots = 150;
+
+// Pivots after a stall between two tableaux computed afresh, to keep the
+// round-off of a long run from building up. Every verdict is taken on a
+// fresh tableau of its own, so this only guards the pivots on the way: at
+// 100, one in five of the large infeasible problems paid for a further
+// refactorisation a few dozen pivots before its verdict, and the round-off
+// of the longer stretch changed no verdict and no pivot count to speak of.
+constexpr int RefactorEvery = 150;
 
 // Pivots without the cost falling that count as a stall as well.
 int progressWindow(int rows)
@@ -773,8 +781,9 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
       computeCriterion();
       sinceRefresh = 0;
     }
-    // After a stall the run may be long: keep round-off from building up.
-    if (stalled && ++sinceRefactor >= 100) {
+    // After a stall the run may be long: keep round-off from building up
+    // (see RefactorEvery).
+    if (stalled && ++sinceRefactor >= RefactorEvery) {
       refactor();
       sinceRefactor = 0;
       sinceRefresh = 0;

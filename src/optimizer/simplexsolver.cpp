@@ -769,6 +769,10 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
 
   if (perturbAtOnce)
     onStall();
+  // Every caller computes the criteria just before: until the first pivot
+  // they need no second computation before a verdict (phase one mostly
+  // ends so, without a pivot).
+  const int startedAt = m_iterations;
   for (;;) {
     if (m_iterations >= m_iterationLimit) {
       if (m_perturbed && m_someStoredBarred)
@@ -794,7 +798,7 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
     if (e >= 0)
       r = ratioTest(e, useBland);
     if (e < 0 || r < 0) {
-      if (e < 0) {
+      if (e < 0 && m_iterations != startedAt) {
         computeCriterion();
         sinceRefresh = 0;
         e = chooseEntering(useBland);
@@ -1317,6 +1321,10 @@ SimplexSolver::Status SimplexSolver::solve()
     m_tableauKept = false;
     const int pivotsSinceRefactor = m_pivotsSinceRefactor;
     const std::vector<int> basis = m_basis, rowOf = m_rowOf;
+    // The Big-M criteria, computed afresh for its verdict: an end that
+    // phase one has not changed keeps them, instead of computing them again.
+    const int pivotsBefore = m_iterations;
+    std::vector<double> z = m_z, d = m_d;
     for (int c = 0; c < m_cols; ++c)
       m_c[c] = m_artificial[c] ? 1.0 : 0.0;
     computeCriterion();
@@ -1341,7 +1349,14 @@ SimplexSolver::Status SimplexSolver::solve()
       m_rowOf = rowOf;
       refreshPenalties();
       m_c = m_cost0;
-      computeCriterion();
+      if (m_iterations == pivotsBefore && !m_tableauKept) {
+        m_z.swap(z);
+        m_d.swap(d);
+        for (int r = 0; r < m_rows; ++r)
+          m_cb[r] = m_c[m_basis[r]];
+      } else {
+        computeCriterion();
+      }
       return m_status = (phaseOne == LoopEnd::IterationLimit ? Status::IterationLimit
                                                              : Status::Infeasible);
     }

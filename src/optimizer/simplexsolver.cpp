@@ -963,32 +963,96 @@ bool SimplexSolver::eliminate(Tableau &a, int n, int stride, const std::vector<i
 }
 
 // The levels of the basic columns computed afresh from the loaded data,
-// without the rest of the tableau: the elimination refactor() does, on the
-// basic columns alone, with the single-entry columns first (the cheap order,
-// and the one refactor() takes after a stall). False when the basis is
-// singular.
+// without the rest of the tableau. A single-entry column (slack, surplus,
+// artificial) holds its row alone, so the basis splits in two: the other
+// basic columns on the rows no single-entry one holds, a small square
+// system solved by elimination (the pivot the largest entry left in its
+// column against its row's scale, as refactor() chooses it), and then each
+// single-entry column's level from its own row. On the large problems that
+// is some forty columns by forty rows instead of every row. False when the
+// basis is singular.
 bool SimplexSolver::freshLevels(std::vector<double> &levels)
 {
   const int m = m_rows;
-  const int stride = (m + 7) / 8 * 8;
-  Tableau a(std::size_t(m) * stride, 0.0);
-  for (int i = 0; i < m; ++i) {
-    const double *from = &m_a0[std::size_t(i) * m_cols];
-    for (int r = 0; r < m; ++r)
-      if (const double v = from[m_basis[r]]; v != 0.0)
-        a[std::size_t(i) * stride + r] = v;
+  std::vector<double> b(static_cast<std::size_t>(m));
+  for (int i = 0; i < m; ++i)
+    b[i] = m_b0[i] + (m_perturbed ? m_shift[i] : 0.0);
+  // Per row the basis position of the single-entry column that holds it.
+  std::vector<int> singleOf(std::size_t(m), -1);
+  std::vector<int> others;  // the other basis positions
+  for (int r = 0; r < m; ++r) {
+    const int c = m_basis[r];
+    if (!m_singleEntry0[c]) {
+      others.push_back(r);
+      continue;
+    }
+    int row = 0;
+    while (m_a0[std::size_t(row) * m_cols + c] == 0.0)
+      ++row;
+    if (singleOf[row] >= 0)
+      return false;  // two columns of one row alone
+    singleOf[row] = r;
   }
-  std::vector<int> columns(static_cast<std::size_t>(m));
-  for (int r = 0; r < m; ++r)
-    columns[r] = r;
-  const std::vector<double> signs(std::size_t(m), 1.0);
-  std::vector<double> b;
-  std::vector<int> rowFor;
-  if (!eliminate(a, m, stride, columns, signs, b, rowFor, true))
-    return false;
-  levels.resize(std::size_t(m));
-  for (int r = 0; r < m; ++r)
-    levels[r] = b[rowFor[r]];
+  std::vector<int> rest;  // the rows no single-entry column holds
+  for (int i = 0; i < m; ++i)
+    if (singleOf[i] < 0)
+      rest.push_back(i);
+  const int k = int(others.size());
+  // The square system, row by row, its right-hand side in the last column.
+  const int w = k + 1;
+  std::vector<double> sys(std::size_t(k) * w);
+  for (int p = 0; p < k; ++p) {
+    const double *from = &m_a0[std::size_t(rest[p]) * m_cols];
+    for (int q = 0; q < k; ++q)
+      sys[std::size_t(p) * w + q] = from[m_basis[others[q]]];
+    sys[std::size_t(p) * w + k] = b[rest[p]];
+  }
+  std::vector<int> rowOrder(static_cast<std::size_t>(k));
+  for (int p = 0; p < k; ++p)
+    rowOrder[p] = p;
+  for (int q = 0; q < k; ++q) {
+    int piv = -1;
+    double largest = 0.0;
+    for (int t = q; t < k; ++t) {
+      const int p = rowOrder[t];
+      const double v = std::fabs(sys[std::size_t(p) * w + q]) / m_scale0[rest[p]];
+      if (v > largest) {
+        largest = v;
+        piv = t;
+      }
+    }
+    if (piv < 0 || largest < 1e-11)
+      return false;
+    std::swap(rowOrder[q], rowOrder[piv]);
+    const double *prow = &sys[std::size_t(rowOrder[q]) * w];
+    const double inv = 1.0 / prow[q];
+    for (int t = q + 1; t < k; ++t) {
+      double *row = &sys[std::size_t(rowOrder[t]) * w];
+      const double mult = row[q] * inv;
+      if (mult == 0.0)
+        continue;
+      for (int j = q; j <= k; ++j)
+        row[j] -= mult * prow[j];
+    }
+  }
+  levels.assign(std::size_t(m), 0.0);
+  for (int q = k - 1; q >= 0; --q) {
+    const double *row = &sys[std::size_t(rowOrder[q]) * w];
+    double v = row[k];
+    for (int j = q + 1; j < k; ++j)
+      v -= row[j] * levels[others[j]];
+    levels[others[q]] = v / row[q];
+  }
+  for (int i = 0; i < m; ++i) {
+    const int r = singleOf[i];
+    if (r < 0)
+      continue;
+    const double *from = &m_a0[std::size_t(i) * m_cols];
+    double v = b[i];
+    for (const int q : others)
+      v -= from[m_basis[q]] * levels[q];
+    levels[r] = v / from[m_basis[r]];
+  }
   return true;
 }
 

@@ -1161,9 +1161,13 @@ bool SimplexSolver::settle()
   std::fill(m_shift.begin(), m_shift.end(), 0.0);
   if (!refactor())
     return false;
+  // refactor() leaves the criteria computed afresh; only dual pivots, when
+  // there were any, carried them on by updates.
+  const int before = m_iterations;
   if (!dualRepair())
     return false;
-  computeCriterion();
+  if (m_iterations != before)
+    computeCriterion();
   return true;
 }
 

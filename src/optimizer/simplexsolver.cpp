@@ -813,10 +813,10 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
       // that never stalled keeps the tableau it has, unless it too has a
       // basic variable below zero: a ration that breaks a limit is no
       // optimum, however few pivots led there.
-      // A tableau computed afresh since the last pivot, off the perturbation,
-      // is already what that would make again (phase one starts on the one
-      // the Big-M run ended on).
-      const bool fresh = m_pivotsSinceRefactor == 0 && !m_perturbed;
+      // Levels and criteria computed afresh since the last pivot, off the
+      // perturbation, are already what that would make again (phase one
+      // starts where the Big-M run ended).
+      const bool fresh = !m_perturbed && (m_pivotsSinceRefactor == 0 || m_pivotsSinceRefactor == m_freshPivots);
       if ((e < 0 || r < 0)
           && (anyBelowZero() || (!fresh && (stalled || (m_stallTools && m_pivotsSinceRefactor > 0))))) {
         // A verdict is near: take it on the problem as loaded.
@@ -962,24 +962,67 @@ bool SimplexSolver::eliminate(Tableau &a, int n, int stride, const std::vector<i
   return true;
 }
 
-// The levels of the basic columns computed afresh from the loaded data,
-// without the rest of the tableau. A single-entry column (slack, surplus,
-// artificial) holds its row alone, so the basis splits in two: the other
-// basic columns on the rows no single-entry one holds, a small square
-// system solved by elimination (the pivot the largest entry left in its
-// column against its row's scale, as refactor() chooses it), and then each
-// single-entry column's level from its own row. On the large problems that
-// is some forty columns by forty rows instead of every row. False when the
-// basis is singular.
-bool SimplexSolver::freshLevels(std::vector<double> &levels)
+// Solves the square system `sys` of k equations, each k coefficients and
+// its right-hand side (k + 1 entries a row), into x; the pivot of each step
+// is the largest entry left in its column against its equation's scale.
+// False when the system is singular.
+bool SimplexSolver::solveSquare(std::vector<double> &sys, int k, const std::vector<double> &scale,
+                                std::vector<double> &x) const
+{
+  const int w = k + 1;
+  std::vector<int> order(static_cast<std::size_t>(k));
+  for (int p = 0; p < k; ++p)
+    order[p] = p;
+  for (int q = 0; q < k; ++q) {
+    int piv = -1;
+    double largest = 0.0;
+    for (int t = q; t < k; ++t) {
+      const int p = order[t];
+      const double v = std::fabs(sys[std::size_t(p) * w + q]) / scale[p];
+      if (v > largest) {
+        largest = v;
+        piv = t;
+      }
+    }
+    if (piv < 0 || largest < 1e-11)
+      return false;
+    std::swap(order[q], order[piv]);
+    const double *prow = &sys[std::size_t(order[q]) * w];
+    const double inv = 1.0 / prow[q];
+    for (int t = q + 1; t < k; ++t) {
+      double *row = &sys[std::size_t(order[t]) * w];
+      const double mult = row[q] * inv;
+      if (mult == 0.0)
+        continue;
+      for (int j = q; j <= k; ++j)
+        row[j] -= mult * prow[j];
+    }
+  }
+  x.assign(std::size_t(k), 0.0);
+  for (int q = k - 1; q >= 0; --q) {
+    const double *row = &sys[std::size_t(order[q]) * w];
+    double v = row[k];
+    for (int j = q + 1; j < k; ++j)
+      v -= row[j] * x[j];
+    x[q] = v / row[q];
+  }
+  return true;
+}
+
+// A single-entry column (slack, surplus, artificial) of the basis holds its
+// row alone, so the basis splits in two: the other basic columns on the
+// rows no single-entry column holds, a small square system, and the rest
+// one row at a time. On the large problems that is some forty columns by
+// forty rows instead of the whole tableau. Per row, the basis position of
+// the single-entry column that holds it (-1: none); `others` the other
+// positions and `rest` the other rows, as many. False when two single-entry
+// columns hold one row: the basis is singular.
+bool SimplexSolver::splitBasis(std::vector<int> &singleOf, std::vector<int> &others, std::vector<int> &rest) const
 {
   const int m = m_rows;
-  std::vector<double> b(static_cast<std::size_t>(m));
-  for (int i = 0; i < m; ++i)
-    b[i] = m_b0[i] + (m_perturbed ? m_shift[i] : 0.0);
-  // Per row the basis position of the single-entry column that holds it.
-  std::vector<int> singleOf(std::size_t(m), -1);
-  std::vector<int> others;  // the other basis positions
+  singleOf.assign(std::size_t(m), -1);
+  others.clear();
+  rest.clear();
   for (int r = 0; r < m; ++r) {
     const int c = m_basis[r];
     if (!m_singleEntry0[c]) {
@@ -990,59 +1033,44 @@ bool SimplexSolver::freshLevels(std::vector<double> &levels)
     while (m_a0[std::size_t(row) * m_cols + c] == 0.0)
       ++row;
     if (singleOf[row] >= 0)
-      return false;  // two columns of one row alone
+      return false;
     singleOf[row] = r;
   }
-  std::vector<int> rest;  // the rows no single-entry column holds
   for (int i = 0; i < m; ++i)
     if (singleOf[i] < 0)
       rest.push_back(i);
-  const int k = int(others.size());
-  // The square system, row by row, its right-hand side in the last column.
-  const int w = k + 1;
-  std::vector<double> sys(std::size_t(k) * w);
+  return true;
+}
+
+// The levels of the basic columns computed afresh from the loaded data,
+// without the rest of the tableau (see splitBasis()). False when the basis
+// is singular.
+bool SimplexSolver::freshLevels(std::vector<double> &levels)
+{
+  const int m = m_rows;
+  std::vector<int> singleOf, others, rest;
+  if (!splitBasis(singleOf, others, rest))
+    return false;
+  std::vector<double> b(static_cast<std::size_t>(m));
+  for (int i = 0; i < m; ++i)
+    b[i] = m_b0[i] + (m_perturbed ? m_shift[i] : 0.0);
+  // The other columns' levels from the rows no single-entry column holds.
+  const int k = int(others.size()), w = k + 1;
+  std::vector<double> sys(std::size_t(k) * w), scale(static_cast<std::size_t>(k));
   for (int p = 0; p < k; ++p) {
     const double *from = &m_a0[std::size_t(rest[p]) * m_cols];
     for (int q = 0; q < k; ++q)
       sys[std::size_t(p) * w + q] = from[m_basis[others[q]]];
     sys[std::size_t(p) * w + k] = b[rest[p]];
+    scale[p] = m_scale0[rest[p]];
   }
-  std::vector<int> rowOrder(static_cast<std::size_t>(k));
-  for (int p = 0; p < k; ++p)
-    rowOrder[p] = p;
-  for (int q = 0; q < k; ++q) {
-    int piv = -1;
-    double largest = 0.0;
-    for (int t = q; t < k; ++t) {
-      const int p = rowOrder[t];
-      const double v = std::fabs(sys[std::size_t(p) * w + q]) / m_scale0[rest[p]];
-      if (v > largest) {
-        largest = v;
-        piv = t;
-      }
-    }
-    if (piv < 0 || largest < 1e-11)
-      return false;
-    std::swap(rowOrder[q], rowOrder[piv]);
-    const double *prow = &sys[std::size_t(rowOrder[q]) * w];
-    const double inv = 1.0 / prow[q];
-    for (int t = q + 1; t < k; ++t) {
-      double *row = &sys[std::size_t(rowOrder[t]) * w];
-      const double mult = row[q] * inv;
-      if (mult == 0.0)
-        continue;
-      for (int j = q; j <= k; ++j)
-        row[j] -= mult * prow[j];
-    }
-  }
+  std::vector<double> x;
+  if (!solveSquare(sys, k, scale, x))
+    return false;
   levels.assign(std::size_t(m), 0.0);
-  for (int q = k - 1; q >= 0; --q) {
-    const double *row = &sys[std::size_t(rowOrder[q]) * w];
-    double v = row[k];
-    for (int j = q + 1; j < k; ++j)
-      v -= row[j] * levels[others[j]];
-    levels[others[q]] = v / row[q];
-  }
+  for (int q = 0; q < k; ++q)
+    levels[others[q]] = x[q];
+  // Each single-entry column's level from its own row.
   for (int i = 0; i < m; ++i) {
     const int r = singleOf[i];
     if (r < 0)
@@ -1054,6 +1082,74 @@ bool SimplexSolver::freshLevels(std::vector<double> &levels)
     levels[r] = v / from[m_basis[r]];
   }
   return true;
+}
+
+// The criteria computed afresh from the loaded data, without the tableau:
+// the row prices y from the basic columns' costs (see splitBasis(); a row a
+// single-entry column holds is priced by that column alone, the others by
+// the other columns' small system), then z_j = y . a_j. A basic column's
+// criterion is 0 and its z its cost, exactly, as on a tableau. False when
+// the basis is singular.
+bool SimplexSolver::freshCriteria()
+{
+  const int m = m_rows;
+  std::vector<int> singleOf, others, rest;
+  if (!splitBasis(singleOf, others, rest))
+    return false;
+  std::vector<double> y(static_cast<std::size_t>(m), 0.0);
+  for (int i = 0; i < m; ++i)
+    if (const int r = singleOf[i]; r >= 0)
+      y[i] = m_c[m_basis[r]] / m_a0[std::size_t(i) * m_cols + m_basis[r]];
+  // One equation per other column: its entries in the rows no single-entry
+  // column holds, against its cost less what the priced rows give it.
+  const int k = int(others.size()), w = k + 1;
+  std::vector<double> sys(std::size_t(k) * w), scale(static_cast<std::size_t>(k), 1.0);
+  for (int q = 0; q < k; ++q) {
+    const int c = m_basis[others[q]];
+    double given = 0.0;
+    for (int i = 0; i < m; ++i)
+      if (singleOf[i] >= 0)
+        given += m_a0[std::size_t(i) * m_cols + c] * y[i];
+    double *row = &sys[std::size_t(q) * w];
+    for (int p = 0; p < k; ++p) {
+      row[p] = m_a0[std::size_t(rest[p]) * m_cols + c];
+      scale[q] = std::max(scale[q], std::fabs(row[p]));
+    }
+    row[k] = m_c[c] - given;
+  }
+  std::vector<double> x;
+  if (!solveSquare(sys, k, scale, x))
+    return false;
+  for (int p = 0; p < k; ++p)
+    y[rest[p]] = x[p];
+  std::fill(m_z.begin(), m_z.end(), 0.0);
+  for (int i = 0; i < m; ++i) {
+    const double yi = y[i];
+    if (yi == 0.0)
+      continue;
+    const double *from = &m_a0[std::size_t(i) * m_cols];
+    for (int c = 0; c < m_cols; ++c)
+      m_z[c] += yi * from[c];
+  }
+  for (int c = 0; c < m_cols; ++c)
+    m_d[c] = m_z[c] - m_c[c];
+  for (int r = 0; r < m; ++r) {
+    const int c = m_basis[r];
+    m_cb[r] = m_c[c];
+    m_z[c] = m_c[c];
+    m_d[c] = 0.0;
+  }
+  return true;
+}
+
+// The criteria a verdict is read with: after a stall, computed afresh from
+// the loaded data when the tableau has been pivoted on since it was (see
+// settle()); otherwise, and should that fail, from the tableau, as a solve
+// that never stalled always has them.
+void SimplexSolver::verdictCriteria()
+{
+  if (!(m_stallTools && m_pivotsSinceRefactor > 0 && freshCriteria()))
+    computeCriterion();
 }
 
 // A fresh Gauss-Jordan elimination of the loaded tableau (and the
@@ -1113,6 +1209,7 @@ bool SimplexSolver::refactor()
   m_columnIndex = -1;
   m_normsValid = false;
   m_pivotsSinceRefactor = 0;
+  m_freshPivots = -1;
   ++m_refactorisations;
   computeCriterion();
   return true;
@@ -1159,6 +1256,22 @@ bool SimplexSolver::settle()
 {
   m_perturbed = false;
   std::fill(m_shift.begin(), m_shift.end(), 0.0);
+  // After a stall, the levels and the criteria are computed afresh from the
+  // loaded data without the tableau, at a tenth of the cost of a whole fresh
+  // one: the tableau only guides the pivots, should there be any, and is
+  // computed afresh every so many of them anyway (see RefactorEvery). Rows
+  // that fall below zero need dual pivots, and so the whole tableau.
+  if (m_stallTools && m_pivotsSinceRefactor > 0) {
+    std::vector<double> levels;
+    if (freshLevels(levels) && std::none_of(levels.begin(), levels.end(), [](double v) { return v < -Tol; })
+        && freshCriteria()) {
+      aboutToChangeTableau();
+      for (int r = 0; r < m_rows; ++r)
+        m_b[r] = std::max(levels[r], 0.0);  // within the tolerance: this is the level
+      m_freshPivots = m_pivotsSinceRefactor;
+      return true;
+    }
+  }
   if (!refactor())
     return false;
   // refactor() leaves the criteria computed afresh; only dual pivots, when
@@ -1356,6 +1469,7 @@ SimplexSolver::Status SimplexSolver::solve()
   m_restoring = false;
   m_someStoredBarred = false;
   m_stallBasis.clear();
+  m_freshPivots = -1;
   std::fill(m_shift.begin(), m_shift.end(), 0.0);
   m_iterationLimit = 100 * (m_rows + m_cols) + 1000;
   m_c = m_cost0;
@@ -1374,7 +1488,7 @@ SimplexSolver::Status SimplexSolver::solve()
   for (int r = 0; r < m_rows; ++r)
     anyArtificialBasic = anyArtificialBasic || m_artificial[m_basis[r]];
   if (!anyArtificialBasic && end != LoopEnd::Feasible) {
-    computeCriterion();
+    verdictCriteria();
     return m_status = (end == LoopEnd::Optimal ? Status::Optimal : Status::Unbounded);
   }
 
@@ -1395,7 +1509,7 @@ SimplexSolver::Status SimplexSolver::solve()
     std::vector<double> z = m_z, d = m_d;
     for (int c = 0; c < m_cols; ++c)
       m_c[c] = m_artificial[c] ? 1.0 : 0.0;
-    computeCriterion();
+    verdictCriteria();
     const LoopEnd phaseOne = iterate();
     const bool ended = phaseOne == LoopEnd::IterationLimit
                        || (hasPositiveArtificial() && confirmedInfeasible());
@@ -1451,7 +1565,7 @@ SimplexSolver::Status SimplexSolver::solve()
   // stall would be met again after a run of degenerate pivots, so the
   // perturbation comes at once.
   end = iterate(false, m_stallTools && !m_perturbed);
-  computeCriterion();
+  verdictCriteria();
   switch (end) {
   case LoopEnd::Optimal:
   case LoopEnd::Feasible: return m_status = Status::Optimal;

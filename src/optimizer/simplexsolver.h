@@ -173,7 +173,11 @@ private:
   bool eliminate(Tableau &a, int n, int stride, const std::vector<int> &columns,
                  const std::vector<double> &signs, std::vector<double> &b, std::vector<int> &rowFor,
                  bool singlesFirst);
+  bool splitBasis(std::vector<int> &singleOf, std::vector<int> &others, std::vector<int> &rest) const;
+  bool solveSquare(std::vector<double> &sys, int k, const std::vector<double> &scale, std::vector<double> &x) const;
   bool freshLevels(std::vector<double> &levels);
+  bool freshCriteria();
+  void verdictCriteria();
   void perturb();
   bool settle();
   bool dualRepair();
@@ -220,6 +224,9 @@ private:
   std::vector<int> m_planRuns;   // scratch: the runs of a pivot row's update
   std::vector<std::uint8_t> m_planLines;  // likewise: its lines that take part
   int m_pivotsSinceRefactor = 0;
+  // m_pivotsSinceRefactor when settle() last computed the levels and the
+  // criteria afresh without the tableau; -1 when it has not since.
+  int m_freshPivots = -1;
   std::vector<double> m_b;
   // The tableau as it stood before phase one, copied only when phase one
   // first changes it (see solve()).

@@ -22,6 +22,12 @@ struct SimplexSolverTestAccess {
     setBasis(s, basis);
     return s.freshLevels(levels);
   }
+  // Likewise the criteria, into the solver's own.
+  static bool freshCriteria(SimplexSolver &s, const std::vector<int> &basis)
+  {
+    setBasis(s, basis);
+    return s.freshCriteria();
+  }
   static void setBasis(SimplexSolver &s, const std::vector<int> &basis)
   {
     s.m_basis = basis;
@@ -98,8 +104,8 @@ private slots:
   void pairedColumns_data();
   void pairedColumns();
   void longEdgeBelowTheTolerance();
-  void freshLevelsAreTheRefactorisedOnes_data();
-  void freshLevelsAreTheRefactorisedOnes();
+  void freshLevelsAndCriteriaAreTheRefactorisedOnes_data();
+  void freshLevelsAndCriteriaAreTheRefactorisedOnes();
 };
 
 void TestSimplexSolver::workedExample()
@@ -397,11 +403,12 @@ void TestSimplexSolver::longEdgeBelowTheTolerance()
   QVERIFY(std::fabs(s.objective() - (1e6 - 0.05)) < 1e-6);
 }
 
-void TestSimplexSolver::freshLevelsAreTheRefactorisedOnes_data()
+void TestSimplexSolver::freshLevelsAndCriteriaAreTheRefactorisedOnes_data()
 {
-  // The levels an infeasible end is confirmed on: computed from the basic
-  // columns alone, they must be those of a whole fresh tableau. `basis`
-  // empty: the basis the solve ends on.
+  // The levels and criteria a verdict after a stall is taken on, and an
+  // infeasible end confirmed on: computed from the basic columns alone, they
+  // must be those of a whole fresh tableau. `basis` empty: the basis the
+  // solve ends on.
   QTest::addColumn<RationModel>("model");
   QTest::addColumn<QList<int>>("basis");
   QTest::addColumn<bool>("singular");
@@ -426,7 +433,7 @@ void TestSimplexSolver::freshLevelsAreTheRefactorisedOnes_data()
   QTest::newRow("large, infeasible after a stall") << large << QList<int>() << false;
 }
 
-void TestSimplexSolver::freshLevelsAreTheRefactorisedOnes()
+void TestSimplexSolver::freshLevelsAndCriteriaAreTheRefactorisedOnes()
 {
   QFETCH(RationModel, model);
   QFETCH(QList<int>, basis);
@@ -439,6 +446,7 @@ void TestSimplexSolver::freshLevelsAreTheRefactorisedOnes()
   std::vector<double> levels;
   if (singular) {
     QVERIFY(!SimplexSolverTestAccess::freshLevels(s, chosen, levels));
+    QVERIFY(!SimplexSolverTestAccess::freshCriteria(s, chosen));
     return;
   }
   QVERIFY(SimplexSolverTestAccess::refactor(s, chosen));
@@ -447,4 +455,21 @@ void TestSimplexSolver::freshLevelsAreTheRefactorisedOnes()
   for (int r = 0; r < s.rows(); ++r)
     QVERIFY2(std::fabs(levels[r] - s.rhs(r)) <= 1e-9 * std::max(1.0, std::fabs(s.rhs(r))),
              qPrintable(QStringLiteral("row %1: %2, refactorised %3").arg(r).arg(levels[r], 0, 'g', 17).arg(s.rhs(r), 0, 'g', 17)));
+  std::vector<double> z, d;
+  for (int c = 0; c < s.cols(); ++c) {
+    z.push_back(s.z(c));
+    d.push_back(s.criterion(c));
+  }
+  QVERIFY(SimplexSolverTestAccess::freshCriteria(s, chosen));
+  for (int c = 0; c < s.cols(); ++c) {
+    const double scale = 1e-9 * std::max(1.0, std::fabs(z[c]));
+    QVERIFY2(std::fabs(s.z(c) - z[c]) <= scale && std::fabs(s.criterion(c) - d[c]) <= scale,
+             qPrintable(QStringLiteral("column %1: z %2, criterion %3; refactorised %4, %5")
+                            .arg(c).arg(s.z(c), 0, 'g', 17).arg(s.criterion(c), 0, 'g', 17).arg(z[c], 0, 'g', 17).arg(d[c], 0, 'g', 17)));
+  }
+  // A basic column reads its own cost, exactly, as on a tableau.
+  for (int r = 0; r < s.rows(); ++r) {
+    QCOMPARE(s.z(s.basicColumn(r)), s.basicCost(r));
+    QCOMPARE(s.criterion(s.basicColumn(r)), 0.0);
+  }
 }

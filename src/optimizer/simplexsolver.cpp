@@ -808,15 +808,17 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
       // Once a stall has been met, the pivots since may have drifted from
       // the problem (steepest-edge pivots take small pivot entries, and the
       // ratio test passes over entries below the tolerance, which can leave
-      // a basic variable below zero): the verdict is taken on a tableau
-      // computed afresh, with dual pivots for what falls below zero. A solve
+      // a basic variable below zero): the verdict is taken on levels and
+      // criteria computed afresh (see settle()), with dual pivots for what
+      // falls below zero. A solve
       // that never stalled keeps the tableau it has, unless it too has a
       // basic variable below zero: a ration that breaks a limit is no
       // optimum, however few pivots led there.
       // Levels and criteria computed afresh since the last pivot, off the
       // perturbation, are already what that would make again (phase one
       // starts where the Big-M run ended).
-      const bool fresh = !m_perturbed && (m_pivotsSinceRefactor == 0 || m_pivotsSinceRefactor == m_freshPivots);
+      const bool fresh =
+          !m_perturbed && (m_pivotsSinceRefactor == 0 || m_pivotsSinceRefactor == m_freshPivots);
       if ((e < 0 || r < 0)
           && (anyBelowZero() || (!fresh && (stalled || (m_stallTools && m_pivotsSinceRefactor > 0))))) {
         // A verdict is near: take it on the problem as loaded.

@@ -23,8 +23,10 @@
 //    entering column is the steepest edge (its lengths computed exactly now
 //    and then, and kept up by the devex rule in between), which leaves a
 //    degenerate corner in a few pivots where the largest criterion wanders
-//    along it for hundreds, and every verdict is taken on a tableau computed
-//    afresh from the loaded data. A further stall met at a feasible point
+//    along it for hundreds, and every verdict is taken on levels and
+//    criteria computed afresh from the loaded data (from the basic columns
+//    alone, or with the whole tableau where rows below zero need dual
+//    pivots). A further stall met at a feasible point
 //    under the Big-M costs ends the Big-M run there (the true costs then
 //    start perturbed), and otherwise is met by a small bounded perturbation
 //    of the right-hand sides, under which no pivot is degenerate; from then

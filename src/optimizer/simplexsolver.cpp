@@ -20,11 +20,12 @@ constexpr double Excluded = 1e300;
 constexpr int FreshPivots = 150;
 
 // Pivots after a stall between two tableaux computed afresh, to keep the
-// round-off of a long run from building up. Every verdict is taken on a
-// fresh tableau of its own, so this only guards the pivots on the way: at
-// 100, one in five of the large infeasible problems paid for a further
-// refactorisation a few dozen pivots before its verdict, and the round-off
-// of the longer stretch changed no verdict and no pivot count to speak of.
+// round-off of a long run from building up. Every verdict is taken on data
+// computed afresh of its own (see settle()), so this only guards the pivots
+// on the way: at 100, one in five of the large infeasible problems paid for
+// a further refactorisation a few dozen pivots before its verdict, and the
+// round-off of the longer stretch changed no verdict and no pivot count to
+// speak of.
 constexpr int RefactorEvery = 150;
 
 // Pivots without the cost falling that count as a stall as well.
@@ -810,10 +811,9 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
       // ratio test passes over entries below the tolerance, which can leave
       // a basic variable below zero): the verdict is taken on levels and
       // criteria computed afresh (see settle()), with dual pivots for what
-      // falls below zero. A solve
-      // that never stalled keeps the tableau it has, unless it too has a
-      // basic variable below zero: a ration that breaks a limit is no
-      // optimum, however few pivots led there.
+      // falls below zero. A solve that never stalled keeps the tableau it
+      // has, unless it too has a basic variable below zero: a ration that
+      // breaks a limit is no optimum, however few pivots led there.
       // Levels and criteria computed afresh since the last pivot, off the
       // perturbation, are already what that would make again (phase one
       // starts where the Big-M run ended).

@@ -1,7 +1,12 @@
 // Time per solve of our simplex and of GLPK's glp_simplex on the same ration
 // problems, one line per size, with the pivots each needs. Each side starts
 // from the problem already in memory and includes loading its own solver.
-// Usage: bench_optimizer [part of a line's label]
+// Usage: bench_optimizer [--check] [part of a line's label]
+// --check solves each problem once and prints, per line, a hash of every
+// solve's objective bits, pivot path and pivot count: a change meant to make
+// the solver faster and nothing else must leave every hash as it was. It also
+// serves as the driver for instruction counts (valgrind --tool=callgrind
+// --toggle-collect='*solveAllOnce*').
 #include "glpkreference.h"
 #include "optimizer/rationmodel.h"
 #include "optimizer/simplexsolver.h"
@@ -10,6 +15,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -33,12 +39,39 @@ RationProblem randomOf(std::mt19937 &rng, RandomShape shape)
   return randomProblem(rng, shape);
 }
 
+void mix(std::uint64_t &hash, std::uint64_t v)
+{
+  hash ^= v;
+  hash *= 1099511628211ull;
+}
+
+// Each model loaded and solved once, as the timed runs do; the hash of what
+// every solve ended with.
+[[gnu::noinline]] std::uint64_t solveAllOnce(const std::vector<RationModel> &models)
+{
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const RationModel &m : models) {
+    SimplexSolver s;
+    m.loadInto(s);
+    s.solve();
+    const double objective = s.objective();
+    std::uint64_t bits;
+    std::memcpy(&bits, &objective, sizeof bits);
+    mix(hash, bits);
+    mix(hash, s.pivotPathHash());
+    mix(hash, std::uint64_t(s.iterations()));
+    mix(hash, std::uint64_t(s.status()));
+  }
+  return hash;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
   // An argument keeps only the lines whose label contains it.
-  const char *only = argc > 1 ? argv[1] : nullptr;
+  const bool check = argc > 1 && std::strcmp(argv[1], "--check") == 0;
+  const char *only = argc > (check ? 2 : 1) ? argv[check ? 2 : 1] : nullptr;
   // Freed memory stays with the allocator. Otherwise a side that frees a
   // large block at the top of the heap hands it back to the system, and
   // takes it again page by page on its next solve, and which side meets
@@ -62,7 +95,8 @@ int main(int argc, char **argv)
   // microseconds per solve: the best and the median of the rounds, and the
   // ratio of the best ones; last the worst ratio of a single problem, with
   // its number in the line's set.
-  std::printf("%-20s %8s %9s %8s %19s %19s %7s %10s\n", "feeds x nutrients", "pivots", "unstalled", "GLPK", "ours us min/med",
+  if (!check)
+    std::printf("%-20s %8s %9s %8s %19s %19s %7s %10s\n", "feeds x nutrients", "pivots", "unstalled", "GLPK", "ours us min/med",
               "GLPK us min/med", "ratio", "worst (#)");
   for (const Case &c : cases) {
     if (only && !std::strstr(c.label, only))
@@ -71,10 +105,11 @@ int main(int argc, char **argv)
     // A fixed set of 40 problems of this size, of the verdict the line is
     // about (GLPK's). Pivots on the degenerate ones vary by a factor of four
     // from one problem to the next: five problems were too few to tell one
-    // change of the solver from the luck of the draw.
+    // change of the solver from the luck of the draw. The check takes the
+    // first 150, the 40 timed ones among them.
     std::vector<RationModel> models;
     std::vector<GlpkReference> references;
-    while (models.size() < 40) {
+    while (models.size() < (check ? 150u : 40u)) {
       const RationProblem p = c.make(rng);
       RationModel m = RationModel::build(p);
       GlpkReference reference(p);
@@ -83,14 +118,22 @@ int main(int argc, char **argv)
       models.push_back(std::move(m));
       references.push_back(std::move(reference));
     }
+    if (check) {
+      std::printf("%-20s %016llx\n", c.label, static_cast<unsigned long long>(solveAllOnce(models)));
+      continue;
+    }
     int pivots = 0, unstalled = 0, glpkPivots = 0;
+    std::vector<int> oursPivots, oursUnstalled, glpkPivotsOf;
     for (std::size_t k = 0; k < models.size(); ++k) {
       SimplexSolver s;
       models[k].loadInto(s);
       s.solve();
-      pivots += s.iterations();
-      unstalled += s.pivotsBeforeStall();
-      glpkPivots += references[k].solve().pivots;
+      oursPivots.push_back(s.iterations());
+      oursUnstalled.push_back(s.pivotsBeforeStall());
+      glpkPivotsOf.push_back(references[k].solve().pivots);
+      pivots += oursPivots.back();
+      unstalled += oursUnstalled.back();
+      glpkPivots += glpkPivotsOf.back();
     }
     double sink = 0.0;
     auto oursRun = [&] {
@@ -142,6 +185,13 @@ int main(int argc, char **argv)
     std::printf("%-20s %8.1f %9.1f %8.1f %9.1f/%9.1f %9.1f/%9.1f %7.2f %5.2f (%2zu)\n", c.label, pivots / n, unstalled / n,
                 glpkPivots / n, ours.front(), ours[ours.size() / 2], glpk.front(), glpk[glpk.size() / 2],
                 ours.front() / glpk.front(), oursBest[worst] / glpkBest[worst], worst);
+    // The worst problem: what each side spends, and what one of our pivots
+    // would have to cost for it to take no longer than GLPK.
+    std::printf("%20s worst #%zu: ours %d pivots (%d before a stall) in %.1f us, %.2f us a pivot; GLPK %d in %.1f us,"
+                " which ours would match at %.2f us a pivot\n",
+                "", worst, oursPivots[worst], oursUnstalled[worst], oursBest[worst] * 1e6,
+                oursBest[worst] * 1e6 / std::max(1, oursPivots[worst]), glpkPivotsOf[worst], glpkBest[worst] * 1e6,
+                glpkBest[worst] * 1e6 / std::max(1, oursPivots[worst]));
     if (sink == 42.4242)
       std::printf(" \n");
   }

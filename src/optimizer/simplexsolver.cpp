@@ -43,6 +43,28 @@ void addSquares(double *__restrict sums, const double *__restrict row, int cols)
     sums[c] += row[c] * row[c];
 }
 
+// Whether a criterion (with its penalty) in a block of columns reaches
+// `value`, without a branch per column.
+constexpr int CriterionBlock = 8;
+inline bool anyReaches(const double *d, const double *penalty, double value)
+{
+  int reaches = 0;
+  for (int t = 0; t < CriterionBlock; ++t)
+    reaches |= d[t] + penalty[t] >= value ? 1 : 0;
+  return reaches != 0;
+}
+
+// sums[c] += scale * row[c]: a multiply and an add, never fused, on every
+// build.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void addScaled(double *__restrict sums, const double *__restrict row, double scale, int cols)
+{
+  for (int c = 0; c < cols; ++c)
+    sums[c] += scale * row[c];
+}
+
 // The criteria after a pivot: each column's falls by the entering one's
 // times the column's entry in the pivot row, read through its stored column.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
@@ -53,6 +75,27 @@ void updateCriteria(double *__restrict d, const double *__restrict sign, const i
 {
   for (int c = 0; c < cols; ++c)
     d[c] -= de * (sign[c] * prow[storedOf[c]]);
+}
+
+// Multiplies `lineCount` lines of eight entries by `inv` and marks the lines
+// that hold an entry other than zero.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void divideAndMark(double *prow, double inv, int lineCount, std::uint8_t *lines)
+{
+  // A line as two vectors of four: the compiler keeps these in registers on
+  // every machine it builds for.
+  typedef double Half __attribute__((vector_size(32), may_alias));
+  typedef std::int64_t HalfMask __attribute__((vector_size(32)));
+  Half *halves = reinterpret_cast<Half *>(prow);
+  for (int l = 0; l < lineCount; ++l) {
+    const Half low = halves[2 * l] * inv, high = halves[2 * l + 1] * inv;
+    halves[2 * l] = low;
+    halves[2 * l + 1] = high;
+    const HalfMask nonZero = (low != 0.0) | (high != 0.0);  // either zero counts as zero
+    lines[l] = (nonZero[0] | nonZero[1] | nonZero[2] | nonZero[3]) != 0 ? 1 : 0;
+  }
 }
 
 // Which entries of a pivot row a row update goes through: the runs of whole
@@ -79,17 +122,7 @@ struct RowPlan {
   {
     const int lineCount = stride / Line;
     lines.resize(std::size_t(lineCount));
-    for (int l = 0; l < lineCount; ++l) {
-      std::uint64_t bits = 0;
-      for (int t = 0; t < Line; ++t) {
-        const double v = prow[l * Line + t] * inv;
-        prow[l * Line + t] = v;
-        std::uint64_t u;
-        std::memcpy(&u, &v, sizeof u);
-        bits |= u << 1;  // the sign of a zero set aside
-      }
-      lines[l] = bits != 0 ? 1 : 0;
-    }
+    divideAndMark(prow, inv, lineCount, lines.data());
     runs.resize(std::size_t(lineCount) + 1);
     count = 0;
     for (int l = 0; l < lineCount;) {
@@ -106,6 +139,19 @@ struct RowPlan {
     }
   }
 };
+
+// to[k] -= mult * from[k] over `count` entries, a whole number of lines
+// that start on cache lines and do not overlap: a line is one vector
+// instruction, or two, with no checks for overlap and no loose ends.
+[[gnu::always_inline]] inline void subtractLines(double *__restrict to, const double *__restrict from, int count,
+                                                 double mult)
+{
+  to = static_cast<double *>(__builtin_assume_aligned(to, 64));
+  from = static_cast<const double *>(__builtin_assume_aligned(from, 64));
+  for (int k = 0; k < count; k += RowPlan::Line)
+    for (int t = 0; t < RowPlan::Line; ++t)
+      to[k + t] -= mult * from[k + t];
+}
 
 // Gauss-Jordan step on a row-major tableau of m rows, `stride` entries
 // apart (a whole number of lines), each starting on a cache line: column e
@@ -126,17 +172,15 @@ void clearColumn(double *a, double *b, int m, int stride, int r, int e, int leav
   const double *prow = static_cast<const double *>(__builtin_assume_aligned(a + std::size_t(r) * stride, 64));
   const double br = b[r];
   const int *runs = plan.runs.data();
+  const int runCount = plan.count;
   for (int i = 0; i < m; ++i) {
     if (i == r)
       continue;
     double *row = static_cast<double *>(__builtin_assume_aligned(a + std::size_t(i) * stride, 64));
     const double mult = sign * row[e];
     if (mult != 0.0) {
-      for (int j = 0; j < plan.count; ++j) {
-        const int end = runs[2 * j + 1];
-        for (int k = runs[2 * j]; k < end; ++k)
-          row[k] -= mult * prow[k];
-      }
+      for (int j = 0; j < runCount; ++j)
+        subtractLines(row + runs[2 * j], prow + runs[2 * j], runs[2 * j + 1] - runs[2 * j], mult);
       b[i] -= mult * br;
     }
     row[e] = row[leaving];
@@ -369,9 +413,7 @@ void SimplexSolver::computeCriterion()
     const double cb = m_cb[r];
     if (cb == 0.0)
       continue;
-    const double *row = &m_a[std::size_t(r) * m_stride];
-    for (int k = 0; k < m_stored; ++k)
-      z[k] += cb * row[k];
+    addScaled(z.data(), &m_a[std::size_t(r) * m_stride], cb, m_stored);
   }
   for (int c = 0; c < m_cols; ++c) {
     m_z[c] = m_sign[c] * z[m_storedOf[c]];
@@ -500,15 +542,24 @@ int SimplexSolver::chooseEntering(bool bland) const
   for (;;) {
     int best = -1;
     double bestValue = Tol;
-    for (int c = 0; c < m_cols; ++c) {
+    auto consider = [&](int c) {
       const double v = d[c] + penalty[c];
       if (v >= bestValue && (best < 0 || v - bestValue >= Tol)) {
         if (!skipped.empty() && std::find(skipped.begin(), skipped.end(), c) != skipped.end())
-          continue;
+          return;
         best = c;
         bestValue = v;
       }
-    }
+    };
+    // Most columns are basic, barred or not improving: a block of them in
+    // which none reaches the best so far is passed over with one test.
+    int c = 0;
+    for (; c + CriterionBlock <= m_cols; c += CriterionBlock)
+      if (anyReaches(d + c, penalty + c, bestValue))
+        for (int k = c; k < c + CriterionBlock; ++k)
+          consider(k);
+    for (; c < m_cols; ++c)
+      consider(c);
     if (best < 0)
       return skipped.empty() ? -1 : -2;
     if (hasPositiveEntry(best))

@@ -51,12 +51,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <new>
+#include <utility>
 #include <vector>
 
 namespace vz {
 
 // Storage that starts on a cache line: with rows padded to a whole number of
-// lines as well, no vector load of a row update straddles two lines.
+// lines as well, no vector load of a row update straddles two lines. A
+// resize leaves the new entries unset, as the tableau is filled whole right
+// after (zeroing it first cost a pass over it on every load).
 template <typename T>
 struct CacheLineAllocator {
   using value_type = T;
@@ -66,6 +69,16 @@ struct CacheLineAllocator {
   CacheLineAllocator(const CacheLineAllocator<U> &) {}
   T *allocate(std::size_t n) { return static_cast<T *>(::operator new(n * sizeof(T), Alignment)); }
   void deallocate(T *p, std::size_t n) { ::operator delete(p, n * sizeof(T), Alignment); }
+  template <typename U>
+  void construct(U *p) noexcept
+  {
+    ::new (static_cast<void *>(p)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U *p, Args &&...args)
+  {
+    ::new (static_cast<void *>(p)) U(std::forward<Args>(args)...);
+  }
   template <typename U>
   bool operator==(const CacheLineAllocator<U> &) const { return true; }
 };

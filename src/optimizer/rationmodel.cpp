@@ -26,30 +26,37 @@ std::optional<double> numberOrNone(const QStringList &row, int column)
   return rt::Val(QStringView(first, end));
 }
 
+// A fixed value overrides the limits, which are then not read at all.
 RowLimits limitsOf(const QStringList &row, int fixed, int lower, int upper)
 {
-  return {numberOrNone(row, fixed), numberOrNone(row, lower), numberOrNone(row, upper)};
+  RowLimits l;
+  l.fixed = numberOrNone(row, fixed);
+  if (!l.fixed) {
+    l.lower = numberOrNone(row, lower);
+    l.upper = numberOrNone(row, upper);
+  }
+  return l;
 }
 
-// The trimmed name of table row `i`. The problem's list of names holds it
-// already, unless the list went stale; share that text instead of copying.
-QString nameOf(const QStringList &row, int column, const QStringList &names, int i)
+// A row's trimmed name, read where it lies. The problem's list of names
+// holds the same text already, unless the list went stale: the model then
+// shares that text instead of copying it (see Named::text()).
+struct Named {
+  QStringView name;
+  const QString *shared = nullptr;  // the list's text, when it is the same
+
+  QString text() const { return shared ? *shared : name.toString(); }
+};
+
+Named nameOf(const QStringList &row, int column, const QStringList &names, int i)
 {
   if (column >= row.size())
-    return QString();
+    return {};
   const QStringView t = rt::AllTrimView(row.at(column));
   if (i < names.size() && names.at(i).size() == t.size()
       && std::memcmp(names.at(i).utf16(), t.utf16(), std::size_t(t.size()) * sizeof(char16_t)) == 0)
-    return names.at(i);
-  return t.toString();
-}
-
-// A fixed value overrides the limits.
-RowLimits fixedOverrides(RowLimits l)
-{
-  if (l.fixed)
-    l.lower = l.upper = std::nullopt;
-  return l;
+    return {t, &names.at(i)};
+  return {t};
 }
 
 QString typeOf(const RowLimits &l)
@@ -63,33 +70,56 @@ QString typeOf(const RowLimits &l)
   return QStringLiteral("Yok");
 }
 
+// A report row made where it stays: a row built aside and appended was
+// zeroed and copied whole, which cost more than reading its numbers.
+RationReportRow &addRow(QList<RationReportRow> &rows, RationReportRow::Kind kind, QString name,
+                        const RowLimits &requested)
+{
+  RationReportRow &row = rows.emplaceBack();
+  row.kind = kind;
+  row.name = std::move(name);
+  row.requested = requested;
+  return row;
+}
+
+// The rows of the problem's tables as the model reads them: their texts are
+// looked at where they lie, and copied only into the model itself.
 struct Feed {
   int tableRow;
-  QString name;
+  Named name;
   std::optional<double> price;
   RowLimits limits;
 };
 
 struct Nutrient {
   int tableRow;
-  QString name;
+  Named name;
   RowLimits limits;
 };
 
 struct Ratio {
-  QString a;
-  QString b;
+  QStringView a;
+  QStringView b;
   RowLimits limits;
 };
+
+QString truncatedRatioName(QStringView a, QStringView b)
+{
+  if (a.size() + 1 + b.size() > 20) {
+    a = a.left(9);
+    b = b.left(9);
+  }
+  QString name;
+  name.reserve(a.size() + 1 + b.size());
+  name.append(a).append(QLatin1Char('/')).append(b);
+  return name;
+}
 
 } // namespace
 
 QString RationModel::GETNTRUNCATED(const QString &a, const QString &b)
 {
-  const QString name = a + QLatin1Char('/') + b;
-  if (name.size() <= 20)
-    return name;
-  return a.left(9) + QLatin1Char('/') + b.left(9);
+  return truncatedRatioName(a, b);
 }
 
 RationModel RationModel::build(const RationProblem &problem)
@@ -98,27 +128,27 @@ RationModel RationModel::build(const RationProblem &problem)
 
   // Rows without a name are skipped whole (names, limits and matrix cells
   // alike), so that names never shift against rows.
-  QList<Feed> feeds;
+  QVarLengthArray<Feed, 128> feeds;
   feeds.reserve(problem.feeds.size());
   for (int j = 0; j < problem.feeds.size(); ++j) {
     const QStringList &row = problem.feeds.at(j);
-    QString name = nameOf(row, YmName, problem.feedNames, j);
-    if (name.isEmpty())
+    const Named name = nameOf(row, YmName, problem.feedNames, j);
+    if (name.name.isEmpty())
       continue;
-    feeds.append({j, std::move(name), numberOrNone(row, YmPrice), limitsOf(row, YmFixed, YmLower, YmUpper)});
+    feeds.append({j, name, numberOrNone(row, YmPrice), limitsOf(row, YmFixed, YmLower, YmUpper)});
   }
 
-  QList<Nutrient> nutrients;
+  QVarLengthArray<Nutrient, 128> nutrients;
   nutrients.reserve(problem.nutrients.size());
   for (int i = 0; i < problem.nutrients.size(); ++i) {
     const QStringList &row = problem.nutrients.at(i);
-    QString name = nameOf(row, BmName, problem.nutrientNames, i);
-    if (name.isEmpty())
+    const Named name = nameOf(row, BmName, problem.nutrientNames, i);
+    if (name.name.isEmpty())
       continue;
-    nutrients.append({i, std::move(name), limitsOf(row, BmFixed, BmLower, BmUpper)});
+    nutrients.append({i, name, limitsOf(row, BmFixed, BmLower, BmUpper)});
   }
 
-  QList<Ratio> ratios;
+  QVarLengthArray<Ratio, 32> ratios;
   ratios.reserve(problem.ratios.size() * 2);  // room for the split ones
   for (const QStringList &row : problem.ratios) {
     if (row.size() <= BmoNameB)
@@ -127,7 +157,7 @@ RationModel RationModel::build(const RationProblem &problem)
     const QStringView b = rt::AllTrimView(row.at(BmoNameB));
     if (a.isEmpty() || b.isEmpty())
       continue;
-    ratios.append({a.toString(), b.toString(), limitsOf(row, BmoFixed, BmoLower, BmoUpper)});
+    ratios.append({a, b, limitsOf(row, BmoFixed, BmoLower, BmoUpper)});
   }
 
   if (std::none_of(feeds.begin(), feeds.end(), [](const Feed &f) { return f.price.has_value(); })) {
@@ -147,7 +177,7 @@ RationModel RationModel::build(const RationProblem &problem)
   const QStringList *kmoCells = nullptr;
   bool hasKmo = false;
   for (const Nutrient &n : nutrients) {
-    if (n.name == QLatin1String("KMO")) {
+    if (n.name.name == u"KMO") {
       kmoCells = matrixRow(n);
       hasKmo = true;
       break;
@@ -161,7 +191,7 @@ RationModel RationModel::build(const RationProblem &problem)
     if (!f.price)
       continue;
     if (hasKmo && cell(kmoCells, f.tableRow) == 0.0) {
-      DroppedFeed dropped{f.name, {}};
+      DroppedFeed dropped{f.name.text(), {}};
       if (f.limits.fixed)
         dropped.droppedLimits.append(QStringLiteral("Sabit"));
       else if (f.limits.lower)
@@ -184,7 +214,7 @@ RationModel RationModel::build(const RationProblem &problem)
   model.feedNames.reserve(nFeeds);
   model.prices.reserve(std::size_t(nFeeds));
   for (const Feed *f : kept) {
-    model.feedNames.append(f->name);
+    model.feedNames.append(f->name.text());
     model.prices.push_back(*f->price / model.divisor);
   }
   // With every price 0 the Big-M would vanish and the artificials would cost
@@ -197,11 +227,11 @@ RationModel RationModel::build(const RationProblem &problem)
   // Room for every report row at once: the rows are large to move.
   qsizetype reportRows = nutrients.size() + ratios.size() * 2;
   for (const Nutrient &n : nutrients) {
-    const RowLimits l = fixedOverrides(n.limits);
+    const RowLimits &l = n.limits;
     reportRows += l.lower && l.upper ? 1 : 0;
   }
   for (const Feed *f : kept) {
-    const RowLimits l = fixedOverrides(f->limits);
+    const RowLimits &l = f->limits;
     reportRows += (l.fixed ? 1 : 0) + (l.lower ? 1 : 0) + (l.upper ? 1 : 0);
   }
   model.rows.reserve(reportRows);
@@ -212,8 +242,8 @@ RationModel RationModel::build(const RationProblem &problem)
     for (int j = 0; j < nFeeds; ++j)
       coeffs[j] = cell(cells, kept[j]->tableRow);
     model.nutrientMatrix.push_back(std::move(coeffs));
-    model.rows.append({RationReportRow::Kind::Nutrient, n.name, QString(), fixedOverrides(n.limits),
-                       int(model.nutrientMatrix.size()) - 1});
+    addRow(model.rows, RationReportRow::Kind::Nutrient, n.name.text(), n.limits).nutrient =
+        int(model.nutrientMatrix.size()) - 1;
   }
   for (int i = 0; i < nutrients.size(); ++i) {
     RowLimits &own = model.rows[i].requested;
@@ -221,8 +251,8 @@ RationModel RationModel::build(const RationProblem &problem)
       const RowLimits copy{std::nullopt, std::nullopt, own.upper};
       own.upper = std::nullopt;
       model.nutrientMatrix.push_back(model.nutrientMatrix[i]);
-      model.rows.append({RationReportRow::Kind::Nutrient, nutrients.at(i).name, QString(), copy,
-                         int(model.nutrientMatrix.size()) - 1});
+      addRow(model.rows, RationReportRow::Kind::Nutrient, nutrients[i].name.text(), copy).nutrient =
+          int(model.nutrientMatrix.size()) - 1;
     }
   }
   model.nutrientRows = int(model.rows.size());
@@ -242,10 +272,8 @@ RationModel RationModel::build(const RationProblem &problem)
     model.costs = model.prices;
   }
 
-  // Ratios: a fixed value overrides the limits; both limits split into a
+  // Ratios: both limits (a fixed value overrode them) split into a
   // lower ratio in place and an upper one at the end.
-  for (Ratio &r : ratios)
-    r.limits = fixedOverrides(r.limits);
   const int ratioCount = int(ratios.size());
   for (int k = 0; k < ratioCount; ++k) {
     if (ratios[k].limits.lower && ratios[k].limits.upper) {
@@ -253,7 +281,7 @@ RationModel RationModel::build(const RationProblem &problem)
       ratios[k].limits.upper = std::nullopt;
     }
   }
-  auto nutrientRowNamed = [&model](const QString &name) {
+  auto nutrientRowNamed = [&model](QStringView name) {
     for (int i = 0; i < model.nutrientRows; ++i)
       if (model.rows.at(i).name == name)
         return i;
@@ -264,24 +292,24 @@ RationModel RationModel::build(const RationProblem &problem)
     const int b = nutrientRowNamed(r.b);
     if (a < 0 || b < 0)
       continue;
-    RationReportRow row{RationReportRow::Kind::Ratio, GETNTRUNCATED(r.a, r.b), typeOf(r.limits), r.limits};
+    RationReportRow &row = addRow(model.rows, RationReportRow::Kind::Ratio, truncatedRatioName(r.a, r.b), r.limits);
+    row.type = typeOf(r.limits);
     row.ratioA = a;
     row.ratioB = b;
-    model.rows.append(row);
   }
 
   // Feedstuff amount limits bound the dry-matter amount.
   for (LimitKind kind : {LimitKind::Fixed, LimitKind::Lower, LimitKind::Upper}) {
     for (int j = 0; j < nFeeds; ++j) {
-      const RowLimits l = fixedOverrides(kept[j]->limits);
+      const RowLimits &l = kept[j]->limits;
       const std::optional<double> v = kind == LimitKind::Fixed ? l.fixed : kind == LimitKind::Lower ? l.lower : l.upper;
       if (!v)
         continue;
       RowLimits requested;
       (kind == LimitKind::Fixed ? requested.fixed : kind == LimitKind::Lower ? requested.lower : requested.upper) = v;
-      RationReportRow row{RationReportRow::Kind::Feed, model.feedNames.at(j), typeOf(requested), requested};
+      RationReportRow &row = addRow(model.rows, RationReportRow::Kind::Feed, model.feedNames.at(j), requested);
+      row.type = typeOf(requested);
       row.feed = j;
-      model.rows.append(row);
     }
   }
 

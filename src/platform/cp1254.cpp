@@ -1,6 +1,9 @@
 #include "cp1254.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace vz::cp1254 {
 
@@ -42,30 +45,136 @@ int byteFor(char16_t c)
   return -1;
 }
 
+// Most stored text is plain ASCII, which widens and narrows unchanged,
+// eight characters at a time as one vector: fields are short (a number text
+// is 11 bytes), too short for the compiler's own loop vectors. What is left,
+// or follows the first character outside ASCII, goes one by one.
+using Bytes8 = unsigned char __attribute__((vector_size(8)));
+using Chars8 = unsigned short __attribute__((vector_size(16)));
+static_assert(sizeof(Chars8) == 8 * sizeof(char16_t));
+constexpr std::uint64_t HighBytes = 0x8080808080808080ULL;
+constexpr std::uint64_t HighChars = 0xFF80FF80FF80FF80ULL;
+
+void decodeInto(QByteArrayView bytes, char16_t *out)
+{
+  const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+  const qsizetype n = bytes.size();
+  qsizetype i = 0;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, in + i, sizeof word);
+    if (word & HighBytes)
+      break;
+    Bytes8 narrow;
+    std::memcpy(&narrow, &word, sizeof narrow);
+    const Chars8 wide = __builtin_convertvector(narrow, Chars8);
+    std::memcpy(out + i, &wide, sizeof wide);
+  }
+  for (; i < n; ++i)
+    out[i] = Table[in[i]];
+}
+
 } // namespace
 
 QString decode(QByteArrayView bytes)
 {
   QString out(bytes.size(), Qt::Uninitialized);
-  QChar *p = out.data();
-  for (qsizetype i = 0; i < bytes.size(); ++i)
-    p[i] = QChar(Table[static_cast<unsigned char>(bytes[i])]);
+  decodeInto(bytes, reinterpret_cast<char16_t *>(out.data()));
   return out;
+}
+
+TextBlock::TextBlock(qsizetype chars, qsizetype texts) : m_block(chars, Qt::Uninitialized), m_left(chars), m_texts(texts)
+{
+  // Taken before any text shares the block: data() would copy it after.
+  m_free = reinterpret_cast<char16_t *>(m_block.data());
+  // The texts' references, counted in at once rather than one at a time:
+  // each is a locked instruction, and a table has thousands of texts.
+  if (texts > 0)
+    m_block.data_ptr().d_ptr()->ref_.fetchAndAddRelaxed(int(texts));
+}
+
+TextBlock::~TextBlock()
+{
+  // The block's own reference stays until m_block goes, so this never frees.
+  if (m_texts > 0)
+    m_block.data_ptr().d_ptr()->ref_.fetchAndSubRelaxed(int(m_texts));
+}
+
+QString TextBlock::take(qsizetype length)
+{
+  Q_ASSERT(room(length) <= m_left && m_texts > 0);
+  // Holds one of the references counted in by the constructor.
+  QString::DataPointer text(m_block.data_ptr().d_ptr(), m_free, length);
+  m_free[length] = u'\0';  // as every QString ends
+  m_free += room(length);
+  m_left -= room(length);
+  --m_texts;
+  return QString(std::move(text));
+}
+
+QString TextBlock::add(QByteArrayView bytes)
+{
+  Q_ASSERT(room(bytes.size()) <= m_left && m_texts > 0);
+  decodeInto(bytes, m_free);
+  return take(bytes.size());
+}
+
+void TextBlock::addSplit(QByteArrayView bytes, const qsizetype *ends, qsizetype count, QString *out)
+{
+  if (count == 0)
+    return;
+  const qsizetype length = ends[count - 1] + 1;
+  Q_ASSERT(length <= bytes.size() && length <= m_left && count <= m_texts);
+  decodeInto(bytes.first(length), m_free);
+  auto *const header = m_block.data_ptr().d_ptr();
+  qsizetype from = 0;
+  for (qsizetype i = 0; i < count; ++i) {
+    m_free[ends[i]] = u'\0';
+    // Each holds one of the references counted in by the constructor.
+    out[i] = QString(QString::DataPointer(header, m_free + from, ends[i] - from));
+    from = ends[i] + 1;
+  }
+  m_free += length;
+  m_left -= length;
+  m_texts -= count;
+}
+
+QString TextBlock::add(QStringView text)
+{
+  Q_ASSERT(room(text.size()) <= m_left && m_texts > 0);
+  std::copy(text.utf16(), text.utf16() + text.size(), m_free);
+  return take(text.size());
+}
+
+bool encodeInto(QStringView text, char *out)
+{
+  // As decodeInto: eight ASCII characters at a time, the rest one by one.
+  const char16_t *in = text.utf16();
+  const qsizetype n = text.size();
+  qsizetype i = 0;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t words[2];
+    std::memcpy(words, in + i, sizeof words);
+    if ((words[0] | words[1]) & HighChars)
+      break;
+    Chars8 wide;
+    std::memcpy(&wide, words, sizeof wide);
+    const Bytes8 narrow = __builtin_convertvector(wide, Bytes8);
+    std::memcpy(out + i, &narrow, sizeof narrow);
+  }
+  bool ok = true;
+  for (; i < n; ++i) {
+    const int b = byteFor(in[i]);
+    ok = ok && b >= 0;
+    out[i] = b < 0 ? '?' : static_cast<char>(b);
+  }
+  return ok;
 }
 
 QByteArray encode(QStringView text, bool *lossless)
 {
   QByteArray out(text.size(), Qt::Uninitialized);
-  bool ok = true;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const int b = byteFor(text[i].unicode());
-    if (b < 0) {
-      ok = false;
-      out[i] = '?';
-    } else {
-      out[i] = static_cast<char>(b);
-    }
-  }
+  const bool ok = encodeInto(text, out.data());
   if (lossless)
     *lossless = ok;
   return out;

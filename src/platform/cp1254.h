@@ -15,8 +15,47 @@ QString decode(QByteArrayView bytes);
 // A character with no code in 1254 becomes '?'; `lossless` (when given) is set
 // to false in that case.
 QByteArray encode(QStringView text, bool *lossless = nullptr);
+// The same into `out`, which takes text.size() bytes; false when a
+// character became '?'.
+bool encodeInto(QStringView text, char *out);
 
 // True when every character of `text` has a code in 1254.
 bool canEncode(QStringView text);
+
+// Many short texts decoded into one block of memory: a large table holds
+// thousands of fields, and one allocation each (and one release each when they
+// go) cost more than reading the file. Each text is an ordinary QString that
+// shares the block; changing one copies it out first, and the block goes
+// with the last text that shares it.
+class TextBlock {
+public:
+  // Room for at most `texts` texts of `chars` characters in all, each
+  // counted with one more for the end mark that every QString carries (see
+  // room()).
+  TextBlock(qsizetype chars, qsizetype texts);
+  ~TextBlock();
+  TextBlock(const TextBlock &) = delete;
+  TextBlock &operator=(const TextBlock &) = delete;
+
+  static constexpr qsizetype room(qsizetype length) { return length + 1; }
+
+  // The next text of the block: `bytes` decoded, or a copy of `text`. Adding
+  // past the room or the count given is a programming error.
+  QString add(QByteArrayView bytes);
+  QString add(QStringView text);
+  // `bytes` cut into `count` texts at the separators that `ends` gives the
+  // places of (rising, the last one the end of what is taken), all decoded
+  // in one pass: each separator's room takes the end mark of the text before
+  // it. Each text counts as one added.
+  void addSplit(QByteArrayView bytes, const qsizetype *ends, qsizetype count, QString *out);
+
+private:
+  QString take(qsizetype length);
+
+  QString m_block;
+  char16_t *m_free = nullptr;  // where the next text goes
+  qsizetype m_left = 0;
+  qsizetype m_texts = 0;  // references to the block taken for texts not yet added
+};
 
 } // namespace vz::cp1254

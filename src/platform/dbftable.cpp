@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cerrno>
@@ -217,6 +218,7 @@ struct DbfTable::Impl {
   bool bof = true;
   bool eof = true;
   bool dirty = false;        // the current record differs from the file
+  bool unsynced = false;     // written since the last sync
   bool headerDirty = false;  // count or date to write
   // index
   int indexField = -1;
@@ -247,6 +249,7 @@ struct DbfTable::Impl {
 
   bool writeAt(qint64 pos, const char *bytes, qint64 len)
   {
+    unsynced = true;
     if (!file.seek(pos) || file.write(bytes, len) != len)
       return fail(tr("Tabloya yazılamadı: %1").arg(fileErrorReason(file)));
     return true;
@@ -415,16 +418,26 @@ struct DbfTable::Impl {
   bool openFile(const QString &path, QByteArray written = QByteArray())
   {
     file.setFileName(path);
-    const QIODevice::OpenMode om = mode == OpenMode::ReadOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite;
-    if (!QFileInfo::exists(path))
-      return fail(tr("%1 bulunamıyor.").arg(path));
-    if (!file.open(om))
+    // Never made here: a missing table is an error, asked about only then.
+    const QIODevice::OpenMode om =
+        (mode == OpenMode::ReadOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite) | QIODevice::ExistingOnly;
+    if (!file.open(om)) {
+      if (!QFileInfo::exists(path))
+        return fail(tr("%1 bulunamıyor.").arg(path));
       return fail(tr("%1 açılamadı: %2").arg(path, fileErrorReason(file)));
+    }
     if (!lock()) {
       file.close();
       return false;
     }
-    if (!parse(written.isEmpty() ? file.readAll() : std::move(written), path)) {
+    if (written.isEmpty()) {
+      int err = 0;
+      if (!readWholeFile(file.handle(), &written, &err)) {
+        file.close();
+        return fail(tr("%1 okunamadı: %2").arg(path, fileErrorReason(err)));
+      }
+    }
+    if (!parse(std::move(written), path)) {
       file.close();
       return false;
     }
@@ -621,12 +634,19 @@ bool DbfTable::rewriteImageFromDisk(const ImageEdit &edit, const QString &target
   SaveLock lock(path);
 
   // Read without flock: our own exclusive lock would refuse a second one.
+  // The lock holds the file the path names now; read through it.
   Impl disk;
-  QFile in(path);
-  if (!in.open(QIODevice::ReadOnly))
-    return d->fail(tr("%1 okunamadı: %2").arg(path, fileErrorReason(in)));
-  QByteArray all = in.readAll();
-  in.close();
+  QByteArray all;
+  if (lock.isHeld()) {
+    int err = 0;
+    if (!lock.readAll(&all, &err))
+      return d->fail(tr("%1 okunamadı: %2").arg(path, fileErrorReason(err)));
+  } else {
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+      return d->fail(tr("%1 okunamadı: %2").arg(path, fileErrorReason(in)));
+    all = in.readAll();
+  }
   if (!disk.parse(std::move(all), path))
     return d->fail(disk.error);
   Image image{disk.fields, disk.offsets, disk.recordLen, std::move(disk.data)};
@@ -658,22 +678,21 @@ bool DbfTable::Image::put(int n, int f, QStringView value, QString *error)
   const DbfField &field = fields.at(f);
   char *at = records.data() + qsizetype(n) * recordLength + offsets.at(f);
   if (field.type == QLatin1Char('C')) {
-    // Cut or padded on the right; plain ASCII straight in, as most is.
+    // Cut or padded on the right; encoded aside first, so that a refused
+    // text leaves the field as it was. A save blanks many fields.
     const qsizetype len = std::min<qsizetype>(value.size(), field.length);
-    qsizetype i = 0;
-    for (; i < len && value.at(i).unicode() < 0x80; ++i)
-      at[i] = char(value.at(i).unicode());
-    if (i < len) {
-      bool lossless = true;
-      const QByteArray rest = cp1254::encode(value.sliced(i, len - i), &lossless);
-      if (!lossless) {
-        if (error)
-          *error = tr("\"%1\" alanına yazılan metinde Türkçe kod sayfasında (1254) olmayan bir karakter var.")
-                       .arg(field.name);
-        return false;
-      }
-      std::memcpy(at + i, rest.constData(), size_t(rest.size()));
+    if (len == 0) {
+      std::memset(at, ' ', size_t(field.length));
+      return true;
     }
+    QVarLengthArray<char, 1024> bytes(len);
+    if (!cp1254::encodeInto(value.first(len), bytes.data())) {
+      if (error)
+        *error = tr("\"%1\" alanına yazılan metinde Türkçe kod sayfasında (1254) olmayan bir karakter var.")
+                     .arg(field.name);
+      return false;
+    }
+    std::memcpy(at, bytes.constData(), size_t(len));
     std::memset(at + len, ' ', size_t(field.length - len));
     return true;
   }
@@ -1055,8 +1074,10 @@ bool DbfTable::commit()
     return false;
   if (!d->file.flush())
     return d->fail(tr("Tablo diske yazılamadı: %1").arg(fileErrorReason(d->file)));
-  if (::fsync(d->file.handle()) != 0)
+  // A table nothing was written to since its last sync has nothing to sync.
+  if (d->unsynced && ::fsync(d->file.handle()) != 0)
     return d->fail(tr("Tablo diske yazılamadı: %1").arg(fileErrorReason(errno)));
+  d->unsynced = false;
   return true;
 }
 

@@ -54,21 +54,6 @@ QStringView AllTrimView(QStringView s)
   return s.sliced(from - begin, end - from);
 }
 
-const char16_t *SkipBlanks(const char16_t *p, const char16_t *end)
-{
-  constexpr std::uint64_t fourBlanks = 0x0020002000200020u;
-  while (end - p >= 4) {
-    std::uint64_t four;
-    std::memcpy(&four, p, sizeof four);
-    if (four != fourBlanks)
-      break;
-    p += 4;
-  }
-  while (p < end && *p == u' ')
-    ++p;
-  return p;
-}
-
 QString RTrim(const QString &s)
 {
   qsizetype n = s.size();

@@ -79,33 +79,6 @@ bool writeAll(int fd, const QByteArray &content, int *err)
   return true;
 }
 
-bool readAll(int fd, QByteArray *out, int *err)
-{
-  struct stat st;
-  if (::fstat(fd, &st) != 0) {
-    *err = errno;
-    return false;
-  }
-  out->resize(qsizetype(st.st_size));
-  qsizetype got = 0;
-  for (;;) {
-    if (got == out->size())
-      out->resize(got + 4096);
-    const ssize_t n = ::pread(fd, out->data() + got, size_t(out->size() - got), off_t(got));
-    if (n < 0) {
-      if (errno == EINTR)
-        continue;
-      *err = errno;
-      return false;
-    }
-    if (n == 0)
-      break;
-    got += n;
-  }
-  out->truncate(got);
-  return true;
-}
-
 // Sets the file's bytes to `content` and its length to match, and syncs.
 bool replaceContent(int fd, const QByteArray &content, int *err)
 {
@@ -252,7 +225,7 @@ bool writeInPlace(const QByteArray &target, const QByteArray &content, QString *
     return fail(error, errno);
   int err = 0;
   QByteArray old;
-  if (!readAll(fd, &old, &err)) {
+  if (!readWholeFile(fd, &old, &err)) {
     ::close(fd);
     return fail(error, err);
   }
@@ -284,6 +257,34 @@ bool writeInPlace(const QByteArray &target, const QByteArray &content, QString *
 }
 
 } // namespace
+
+bool readWholeFile(int fd, QByteArray *out, int *err, qsizetype size)
+{
+  struct stat st;
+  if (size < 0 && ::fstat(fd, &st) != 0) {
+    *err = errno;
+    return false;
+  }
+  // One byte more than the size: a read that comes back short has met the
+  // end, and a file that grew meanwhile is still read whole.
+  out->resize((size < 0 ? qsizetype(st.st_size) : size) + 1);
+  qsizetype got = 0;
+  for (;;) {
+    const ssize_t n = ::pread(fd, out->data() + got, size_t(out->size() - got), off_t(got));
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n < 0) {
+      *err = errno;
+      return false;
+    }
+    got += n;
+    if (n == 0 || got < out->size())
+      break;
+    out->resize(got + 4096);
+  }
+  out->truncate(got);
+  return true;
+}
 
 bool writeFileAtomically(const QString &path, const QByteArray &content, QString *error)
 {

@@ -22,4 +22,10 @@ namespace vz {
 //   is removed. No other file is ever removed.
 bool writeFileAtomically(const QString &path, const QByteArray &content, QString *error = nullptr);
 
+// Every byte of the open file `fd`, read from its start in as few calls as
+// its size allows (`size` when the caller knows it already; a size that
+// changed meanwhile still reads the file whole); false with `err` set to the
+// errno value when it cannot be read.
+bool readWholeFile(int fd, QByteArray *out, int *err, qsizetype size = -1);
+
 } // namespace vz

@@ -1,5 +1,7 @@
 #include "savelock.h"
 
+#include "savefile.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -38,11 +40,18 @@ SaveLock::SaveLock(const QString &path)
     }
     struct stat held, now;
     if (::fstat(m_fd, &held) == 0 && ::stat(name.constData(), &now) == 0 && held.st_ino == now.st_ino
-        && held.st_dev == now.st_dev)
+        && held.st_dev == now.st_dev) {
+      m_size = qsizetype(held.st_size);
       return;
+    }
     ::close(m_fd);
     m_fd = -1;
   }
+}
+
+bool SaveLock::readAll(QByteArray *out, int *err) const
+{
+  return readWholeFile(m_fd, out, err, m_size);
 }
 
 SaveLock::~SaveLock()

@@ -3,6 +3,7 @@
 // runtime folders, on one program folder): held from the re-read of the file
 // to the rename of its new content, so no session writes over a change it has
 // not seen.
+#include <QByteArray>
 #include <QString>
 
 namespace vz {
@@ -19,8 +20,15 @@ public:
 
   bool isHeld() const { return m_fd >= 0; }
 
+  // The locked file's bytes, read through the lock's own descriptor: the
+  // file the path named when the lock was taken, which no save of a session
+  // that takes the lock can have replaced since. False with `err` (errno)
+  // set when it cannot be read; only while isHeld().
+  bool readAll(QByteArray *out, int *err) const;
+
 private:
   int m_fd = -1;
+  qsizetype m_size = -1;  // the file's size when the lock was taken
 };
 
 } // namespace vz

@@ -7,7 +7,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
+#include <QVarLengthArray>
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace vz {
 
@@ -37,6 +41,7 @@ class Cursor {
 public:
   Cursor(DbfTable::Image &image, const QList<int> &at, QString *error) : m_image(image), m_at(at), m_error(error)
   {
+    m_live.reserve(image.count() + 1);
     for (int i = 0; i < image.count(); ++i)
       if (!image.deleted(i))
         m_live.append(i);
@@ -72,17 +77,19 @@ private:
   bool m_ok = true;
 };
 
-bool writeList(DbfTable::Image &image, const QList<int> &at, QString *error, const QList<QStringList> &rows,
-               int firstField, int fieldCount)
+// `rowCount` rows of `fieldCount` fields from `firstField` on; `cell(i, f)`
+// gives field f of row i.
+template <typename Cell>
+bool writeList(DbfTable::Image &image, const QList<int> &at, QString *error, qsizetype rowCount, int firstField,
+               int fieldCount, const Cell &cell)
 {
   Cursor c(image, at, error);
   c.start();
-  for (int i = 0; i < rows.size(); ++i) {
-    const QStringList &row = rows.at(i);
+  for (qsizetype i = 0; i < rowCount; ++i) {
     for (int f = 0; f < fieldCount; ++f)
-      c.put(firstField + f, f < row.size() ? QStringView(row.at(f)) : QStringView());
+      c.put(firstField + f, cell(i, f));
     c.skip();
-    if (c.eof() && i < rows.size() - 1)
+    if (c.eof() && i < rowCount - 1)
       c.appendBlank();
   }
   while (!c.eof()) {
@@ -93,12 +100,30 @@ bool writeList(DbfTable::Image &image, const QList<int> &at, QString *error, con
   return c.ok();
 }
 
+bool writeList(DbfTable::Image &image, const QList<int> &at, QString *error, const QList<QStringList> &rows,
+               int firstField, int fieldCount)
+{
+  return writeList(image, at, error, rows.size(), firstField, fieldCount, [&rows](qsizetype i, int f) {
+    const QStringList &row = rows.at(i);
+    return f < row.size() ? QStringView(row.at(f)) : QStringView();
+  });
+}
+
 // Where the table holds each field of the problem file, by name; false and
 // `error` when one is missing.
 bool fieldMap(const QList<DbfField> &fields, QList<int> *at, QString *error)
 {
+  static const QList<DbfField> wanted = ProblemFile::problemFields();
   at->clear();
-  for (const DbfField &f : ProblemFile::problemFields()) {
+  at->reserve(wanted.size());
+  for (const DbfField &f : wanted) {
+    // A file of ours holds each field where the list has it, spelt as it is:
+    // looked at there first, every field by every name only otherwise.
+    const int k = int(at->size());
+    if (k < fields.size() && fields.at(k).name == f.name) {
+      at->append(k);
+      continue;
+    }
     int i = 0;
     while (i < fields.size() && fields.at(i).name.compare(f.name, Qt::CaseInsensitive) != 0)
       ++i;
@@ -112,42 +137,89 @@ bool fieldMap(const QList<DbfField> &fields, QList<int> *at, QString *error)
   return true;
 }
 
+// Every byte a blank: the first one, and each the same as the one before
+// (one library compare, not a loop by the byte, over a matrix field).
 bool isBlank(QByteArrayView bytes)
 {
-  for (char c : bytes)
-    if (c != ' ')
-      return false;
-  return true;
+  return bytes.isEmpty()
+         || (bytes.front() == ' ' && std::memcmp(bytes.data(), bytes.data() + 1, size_t(bytes.size() - 1)) == 0);
 }
 
-// A fingerprint of the stored bytes of one part (its fields in every live
-// record), up to the last record with something in it: what another
-// session's save of that part changes. The bytes are read where they lie;
-// a part of a large problem is a hundred kilobytes.
-std::size_t partPrint(const DbfTable::Image &image, const QList<int> &at, ProblemFile::Part part)
+bool sameBytes(QByteArrayView a, QByteArrayView b)
+{
+  return a.size() == b.size() && std::memcmp(a.data(), b.data(), size_t(a.size())) == 0;
+}
+
+// Whether one part holds the same in two images of a problem file: its
+// fields in every live record, in order, up to the last record with
+// something in them; a record that one image lacks counts as blank. That is
+// what another session's save of the part changes. Compared where the bytes
+// lie, a large problem's matrix in a few microseconds.
+bool samePart(const DbfTable::Image &a, const QList<int> &atA, const DbfTable::Image &b, const QList<int> &atB,
+              ProblemFile::Part part)
 {
   static constexpr int first[] = {FYmAdi, FYmManMik, FBmAdi, FBmAdiA, FYmBmat};
   static constexpr int count[] = {YmColumns, 1, BmColumns, BmoColumns, 1};
   const int from = first[int(part)];
   const int to = from + count[int(part)];
-  int last = -1;
-  for (int n = 0; n < image.count(); ++n) {
-    if (image.deleted(n))
-      continue;
-    for (int f = from; f < to && last != n; ++f)
-      if (!isBlank(image.field(n, at.at(f))))
-        last = n;
-  }
-  std::size_t print = 0;
-  for (int n = 0; n <= last; ++n) {
-    if (image.deleted(n))
-      continue;
+  auto nextLive = [](const DbfTable::Image &image, int n) {
+    while (n < image.count() && image.deleted(n))
+      ++n;
+    return n;
+  };
+  for (int i = nextLive(a, 0), j = nextLive(b, 0);; i = nextLive(a, i + 1), j = nextLive(b, j + 1)) {
+    const bool inA = i < a.count();
+    const bool inB = j < b.count();
+    if (!inA && !inB)
+      return true;
     for (int f = from; f < to; ++f) {
-      const QByteArrayView bytes = image.field(n, at.at(f));
-      print = qHashBits(bytes.data(), size_t(bytes.size()), print);
+      if (inA && inB ? !sameBytes(a.field(i, atA.at(f)), b.field(j, atB.at(f)))
+                     : !isBlank(inA ? a.field(i, atA.at(f)) : b.field(j, atB.at(f))))
+        return false;
     }
   }
-  return print;
+}
+
+// No "," among the number text's 11 bytes at `p`: two overlapping words of
+// eight, each tested for a byte equal to "," at once.
+bool noCommaInCell(const char *p)
+{
+  static_assert(NumberTextWidth == 11);
+  auto hasComma = [](const char *q) {
+    std::uint64_t x;
+    std::memcpy(&x, q, sizeof x);
+    x ^= 0x2C2C2C2C2C2C2C2CULL;
+    return ((x - 0x0101010101010101ULL) & ~x & 0x8080808080808080ULL) != 0;
+  };
+  return !hasComma(p) && !hasComma(p + 3);
+}
+
+using Commas = QVarLengthArray<qsizetype, 1024>;
+
+// Where each "," of a stored matrix row lies. A cell is number text, 11
+// wide, so the next "," is looked for there first; a library search from
+// every cell cost more than all the rest of reading the row.
+void commasOf(QByteArrayView text, Commas &out)
+{
+  const char *begin = text.data();
+  const qsizetype size = text.size();
+  for (qsizetype from = 0; from < size;) {
+    qsizetype at = from + NumberTextWidth;
+    if (at >= size || begin[at] != ',' || !noCommaInCell(begin + from)) {
+      const void *hit = std::memchr(begin + from, ',', size_t(size - from));
+      if (!hit)
+        break;
+      at = static_cast<const char *>(hit) - begin;
+    }
+    out.append(at);
+    from = at + 1;
+  }
+}
+
+// Which parts the raised flags name, in the order of ProblemFile::Part.
+std::array<bool, ProblemFile::PartCount> partsOf(const ChangedFlags &flags)
+{
+  return {flags.feedNames, flags.feedAmounts, flags.nutrientNames, flags.ratios, flags.matrix || flags.params};
 }
 
 // A "," would split an entry in two on reload.
@@ -167,32 +239,27 @@ QString parameterRow(const RationProblem &p)
   return row;
 }
 
-// Into `text`, which keeps its room from row to row.
+// Into `text`, which keeps its room from row to row; each cell is copied
+// where it goes, not appended.
 void matrixRowText(const QStringList &row, int cells, QString &text)
 {
-  text.resize(0);
+  static constexpr char16_t blank[] = u"           ";
+  static_assert(std::size(blank) - 1 == NumberTextWidth);
+  qsizetype length = cells;  // the ","s
+  for (int j = 0; j < cells; ++j)
+    length += j < row.size() ? row.at(j).size() : NumberTextWidth;
+  text.resize(length);
+  char16_t *out = reinterpret_cast<char16_t *>(text.data());
   for (int j = 0; j < cells; ++j) {
-    if (j < row.size())
-      text += row.at(j);
+    const QStringView cell = j < row.size() ? QStringView(row.at(j)) : QStringView(blank, NumberTextWidth);
+    // Number text has its one width: a copy of fixed length is two moves.
+    if (cell.size() == NumberTextWidth)
+      std::memcpy(out, cell.utf16(), sizeof(blank) - sizeof(char16_t));
     else
-      text += blankCell();
-    text += QLatin1Char(',');
+      std::copy(cell.utf16(), cell.utf16() + cell.size(), out);
+    out += cell.size();
+    *out++ = u',';
   }
-}
-
-// The cells of a stored matrix row, each the text before a ","; what follows
-// the last "," (the blanks that fill the field) is dropped.
-QStringList splitRow(QByteArrayView stored)
-{
-  QStringList cells;
-  qsizetype from = 0;
-  for (qsizetype i = 0; i < stored.size(); ++i) {
-    if (stored.at(i) == ',') {
-      cells.append(cp1254::decode(stored.sliced(from, i - from)));
-      from = i + 1;
-    }
-  }
-  return cells;
 }
 
 } // namespace
@@ -250,6 +317,7 @@ void ProblemFile::close()
 {
   m_table.close();
   m_hasRead = false;
+  std::fill(std::begin(m_read), std::end(m_read), Snapshot());
   m_conflicts.clear();
   m_path.clear();
 }
@@ -316,30 +384,96 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
   const DbfTable::Image image = m_table.image();
   QList<int> at;  // our field order -> the table's
   fieldMap(image.fields, &at, nullptr);  // open() made sure of every field
-  for (int part = 0; part < PartCount; ++part)
-    m_read[part] = partPrint(image, at, Part(part));
+  for (Snapshot &part : m_read)
+    part = {image, at};
   m_hasRead = true;
 
   // A name is blank when every byte is: no other byte decodes to a blank.
-  QList<QStringList> rows;
+  // What each live record holds is found first, so that every text of the
+  // file can share one block of memory (cp1254::TextBlock), about twice the
+  // file's size, which stays while any of its texts does.
+  using cp1254::TextBlock;
+  struct Held {
+    int record;
+    bool feed, nutrient, ratio, matrixRow;
+    qsizetype commasFrom, commaCount;  // its matrix row's in `commas`
+  };
+  QVarLengthArray<Held, 128> held;
+  Commas commas;  // of every matrix row, one row after another
+  qsizetype chars = 0;
+  qsizetype count = 0;
+  qsizetype feedRows = 0, nutrientRows = 0, ratioRows = 0, matrixRows = 0;
   for (int n = 0; n < image.count(); ++n) {
     if (image.deleted(n))
       continue;
     auto bytes = [&](int f) { return image.field(n, at.at(f)); };
-    auto v = [&](int f) { return cp1254::decode(bytes(f)); };
-    if (!isBlank(bytes(FYmAdi))) {
-      problem.feeds.append({v(FYmAdi), v(FYmFiat), v(FYmSabit), v(FYmAltLim), v(FYmUstLim)});
-      problem.feedAmounts.append(v(FYmManMik));
-    }
-    if (!isBlank(bytes(FBmAdi)))
-      problem.nutrients.append({v(FBmAdi), v(FBmBirim), v(FBmSabit), v(FBmAltLim), v(FBmUstLim)});
-    if (!isBlank(bytes(FBmAdiA)) && !isBlank(bytes(FBmAdiB)))
-      problem.ratios.append({v(FBmAdiA), v(FBmAdiB), v(FOSabit), v(FOAltLim), v(FOUstLim)});
-    if (!isBlank(bytes(FYmBmat)))
-      rows.append(splitRow(bytes(FYmBmat)));
+    auto roomOf = [&](int from, int fields) {
+      qsizetype room = 0;
+      for (int f = from; f < from + fields; ++f)
+        room += TextBlock::room(bytes(f).size());
+      return room;
+    };
+    Held h{n, !isBlank(bytes(FYmAdi)), !isBlank(bytes(FBmAdi)), !isBlank(bytes(FBmAdiA)) && !isBlank(bytes(FBmAdiB)),
+           !isBlank(bytes(FYmBmat)), commas.size(), 0};
+    if (!h.feed && !h.nutrient && !h.ratio && !h.matrixRow)
+      continue;
+    // A matrix row's cells are the texts before each ","; every "," gives
+    // its place to the end mark of the cell before it.
+    if (h.matrixRow)
+      commasOf(bytes(FYmBmat), commas);
+    h.commaCount = commas.size() - h.commasFrom;
+    // Trimmed names and units take at most the room of their field.
+    chars += (h.feed ? roomOf(FYmAdi, YmColumns + 1) + roomOf(FYmAdi, 1) : 0)
+             + (h.nutrient ? roomOf(FBmAdi, BmColumns) + roomOf(FBmAdi, 2) : 0)
+             + (h.ratio ? roomOf(FBmAdiA, BmoColumns) : 0) + (h.commaCount > 0 ? commas.last() + 1 : 0);
+    count += (h.feed ? YmColumns + 2 : 0) + (h.nutrient ? BmColumns + 2 : 0) + (h.ratio ? BmoColumns : 0) + h.commaCount;
+    feedRows += h.feed;
+    nutrientRows += h.nutrient;
+    ratioRows += h.ratio;
+    matrixRows += h.matrixRow;
+    held.append(h);
   }
-  problem.rebuildFeedNames();
-  problem.rebuildNutrientLists();
+
+  problem.feeds.reserve(feedRows);
+  problem.feedNames.reserve(feedRows);
+  problem.feedAmounts.reserve(feedRows);
+  problem.nutrients.reserve(nutrientRows);
+  problem.nutrientNames.reserve(nutrientRows);
+  problem.nutrientUnits.reserve(nutrientRows);
+  problem.ratios.reserve(ratioRows);
+  QList<QStringList> rows;
+  rows.reserve(matrixRows);
+  TextBlock block(chars, count);
+  for (const Held &h : std::as_const(held)) {
+    auto bytes = [&](int f) { return image.field(h.record, at.at(f)); };
+    // Lists are made at their size and filled in place, not appended to.
+    auto texts = [&](int from, int fields) {
+      QStringList row(fields);
+      QString *out = row.data();
+      for (int f = from; f < from + fields; ++f)
+        *out++ = block.add(bytes(f));
+      return row;
+    };
+    if (h.feed) {
+      QStringList row = texts(FYmAdi, YmColumns);
+      problem.feedNames.append(block.add(QStringView(row.at(YmName)).trimmed()));
+      problem.feeds.append(std::move(row));
+      problem.feedAmounts.append(block.add(bytes(FYmManMik)));
+    }
+    if (h.nutrient) {
+      QStringList row = texts(FBmAdi, BmColumns);
+      problem.nutrientNames.append(block.add(QStringView(row.at(BmName)).trimmed()));
+      problem.nutrientUnits.append(block.add(QStringView(row.at(BmUnit)).trimmed()));
+      problem.nutrients.append(std::move(row));
+    }
+    if (h.ratio)
+      problem.ratios.append(texts(FBmAdiA, BmoColumns));
+    if (h.matrixRow) {
+      QStringList cells(h.commaCount);
+      block.addSplit(bytes(FYmBmat), commas.constData() + h.commasFrom, h.commaCount, cells.data());
+      rows.append(std::move(cells));
+    }
+  }
 
   const int feeds = int(problem.feeds.size());
   const int nutrients = int(problem.nutrients.size());
@@ -387,7 +521,7 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
         row = row.mid(0, feeds);
       }
     }
-    problem.matrix = rows;
+    problem.matrix = std::move(rows);
     if (mended)
       problem.changed.matrix = true;
   }
@@ -403,11 +537,9 @@ bool ProblemFile::YMKAYDI(DbfTable::Image &image, const QList<int> &at, RationPr
 
 bool ProblemFile::YMMIKKAYDI(DbfTable::Image &image, const QList<int> &at, RationProblem &problem, QString *error)
 {
-  QList<QStringList> rows;
-  rows.reserve(problem.feedAmounts.size());
-  for (const QString &a : problem.feedAmounts)
-    rows.append({a});
-  if (!writeList(image, at, error, rows, FYmManMik, 1))
+  const QStringList &amounts = problem.feedAmounts;
+  if (!writeList(image, at, error, amounts.size(), FYmManMik, 1,
+                 [&amounts](qsizetype i, int) { return QStringView(amounts.at(i)); }))
     return false;
   problem.changed.feedAmounts = false;
   return true;
@@ -509,9 +641,8 @@ bool ProblemFile::writeProblem(RationProblem &problem, const QString &target, Ch
   // A save into the open file looks for its own parts changed by another
   // session since they were read; a copy elsewhere overwrites nobody's work.
   const ChangedOnDisk policy = target.isEmpty() && m_hasRead ? onChanged : ChangedOnDisk::WriteOver;
-  std::optional<std::size_t> written[PartCount];
   const DbfTable::ImageEdit edit = [&](DbfTable::Image &image, QString *error) {
-    return applyFlagged(image, work, flags, policy, written, error);
+    return applyFlagged(image, work, flags, policy, error);
   };
   if (!m_table.rewriteImageFromDisk(edit, target)) {
     if (!m_conflicts.isEmpty())
@@ -524,15 +655,20 @@ bool ProblemFile::writeProblem(RationProblem &problem, const QString &target, Ch
   }
   if (!target.isEmpty())
     return true;  // the open file keeps its raised flags
-  for (int part = 0; part < PartCount; ++part)
-    if (written[part])
-      m_read[part] = *written[part];
   if (policy == ChangedOnDisk::DiscardMine && !m_conflicts.isEmpty()) {
     // The other session's parts replace ours: the problem is read again.
     AKTPRODIZOLUSTUR(problem);
     m_conflicts.clear();
     return true;
   }
+  // What this session wrote is what it compares the file with next time;
+  // the table holds those bytes now.
+  Snapshot now{m_table.image(), {}};
+  fieldMap(now.image.fields, &now.at, nullptr);
+  const std::array<bool, PartCount> written = partsOf(flags);
+  for (int p = 0; p < PartCount; ++p)
+    if (written[p])
+      m_read[p] = now;
   problem.changed = work.changed;
   if (writesMatrix)
     problem.params = work.params;
@@ -540,7 +676,7 @@ bool ProblemFile::writeProblem(RationProblem &problem, const QString &target, Ch
 }
 
 bool ProblemFile::applyFlagged(DbfTable::Image &image, RationProblem &work, const ChangedFlags flags,
-                               const ChangedOnDisk policy, std::optional<std::size_t> *written, QString *error)
+                               const ChangedOnDisk policy, QString *error)
 {
   // The writers address fields in problem-file order; a table from elsewhere
   // may hold them in another order. Fields the problem file does not know
@@ -548,16 +684,22 @@ bool ProblemFile::applyFlagged(DbfTable::Image &image, RationProblem &work, cons
   QList<int> at;
   if (!fieldMap(image.fields, &at, error))
     return false;
-  const bool part[PartCount] = {flags.feedNames, flags.feedAmounts, flags.nutrientNames, flags.ratios,
-                                flags.matrix || flags.params};
+  const std::array<bool, PartCount> part = partsOf(flags);
   // Another session may have saved since we read: the parts whose flag is
   // down are taken from the file as it is now, as in-place writers would.
-  std::size_t onDisk[PartCount] = {};
-  // Only to start again without the parts that keep the other session's change.
-  const QByteArray before = policy == ChangedOnDisk::DiscardMine ? image.records : QByteArray();
-  for (int p = 0; p < PartCount; ++p)
-    if (part[p] && policy != ChangedOnDisk::WriteOver)
-      onDisk[p] = partPrint(image, at, Part(p));
+  // A part we write that it changed is looked at again below.
+  bool changedSinceRead[PartCount] = {};
+  bool anyChanged = false;
+  for (int p = 0; p < PartCount; ++p) {
+    if (part[p] && policy != ChangedOnDisk::WriteOver && !samePart(image, at, m_read[p].image, m_read[p].at, Part(p))) {
+      changedSinceRead[p] = true;
+      anyChanged = true;
+    }
+  }
+  // The file as it is, to compare with what we write and to start again
+  // without the parts that keep the other session's change; shared until the
+  // first write, so copied only when another session changed a part of ours.
+  const DbfTable::Image before = anyChanged ? image : DbfTable::Image();
   auto writeParts = [&](const QList<Part> &skipped) {
     auto wanted = [&](Part p) { return part[int(p)] && !skipped.contains(p); };
     if (wanted(Part::Feeds) && !YMKAYDI(image, at, work, error))
@@ -574,14 +716,10 @@ bool ProblemFile::applyFlagged(DbfTable::Image &image, RationProblem &work, cons
   };
   if (!writeParts({}))
     return false;
-  for (int p = 0; p < PartCount; ++p) {
-    if (!part[p])
-      continue;
-    written[p] = partPrint(image, at, Part(p));
-    // Changed on disk since we read it, and not to what we write now.
-    if (policy != ChangedOnDisk::WriteOver && onDisk[p] != m_read[p] && onDisk[p] != *written[p])
+  // Changed on disk since we read it, and not to what we write now.
+  for (int p = 0; p < PartCount; ++p)
+    if (changedSinceRead[p] && !samePart(before, at, image, at, Part(p)))
       m_conflicts.append(Part(p));
-  }
   if (m_conflicts.isEmpty())
     return true;
   if (policy == ChangedOnDisk::Ask) {
@@ -589,9 +727,7 @@ bool ProblemFile::applyFlagged(DbfTable::Image &image, RationProblem &work, cons
     return false;
   }
   // DiscardMine: the other session's parts stay as they are on disk.
-  image.records = before;
-  for (const Part p : std::as_const(m_conflicts))
-    written[int(p)].reset();
+  image.records = before.records;
   return writeParts(m_conflicts);
 }
 
@@ -616,8 +752,7 @@ bool ProblemFile::CREATE_VSK_DBFFILE(const QString &target, const RationProblem 
     if ((work.changed.matrix || work.changed.params) && !work.params)
       work.params = RationProblem::defaultParams();
     QString why;
-    std::optional<std::size_t> written[PartCount];
-    if (!applyFlagged(image, work, work.changed, ChangedOnDisk::WriteOver, written, &why)) {
+    if (!applyFlagged(image, work, work.changed, ChangedOnDisk::WriteOver, &why)) {
       m_error = why;
       return false;
     }

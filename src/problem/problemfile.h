@@ -128,17 +128,22 @@ public:
 
 private:
   bool writeProblem(RationProblem &problem, const QString &target, ChangedOnDisk onChanged = ChangedOnDisk::WriteOver);
-  // Runs the writers of the flagged parts on `image`; `written` gets the
-  // fingerprint of each part written.
+  // Runs the writers of the flagged parts on `image`.
   bool applyFlagged(DbfTable::Image &image, RationProblem &work, ChangedFlags flags, ChangedOnDisk policy,
-                    std::optional<std::size_t> written[PartCount], QString *error);
+                    QString *error);
 
   DbfTable m_table;
   QString m_path;
   QString m_error;
-  // A fingerprint of each part as this session last read or wrote it, to
-  // tell another session's save of it from ours.
-  std::size_t m_read[PartCount] = {};
+  // Each part as this session last read or wrote it, to tell another
+  // session's save of it from ours: the records it was read from (shared
+  // with the table or with another part, not copied) and where the problem
+  // file's fields lie in them.
+  struct Snapshot {
+    DbfTable::Image image;
+    QList<int> at;
+  };
+  Snapshot m_read[PartCount];
   bool m_hasRead = false;
   QList<Part> m_conflicts;
 };

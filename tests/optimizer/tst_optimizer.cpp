@@ -82,6 +82,8 @@ private slots:
   void missingKmoWarnsAndGoesOn();
   void feedWithoutDryMatterIsLeftOut();
   void reportRows();
+  void namesComeFromTheRows_data();
+  void namesComeFromTheRows();
   void ratioNames_data();
   void ratioNames();
   void marks_data();
@@ -212,6 +214,50 @@ void TestOptimizer::reportRows()
   QCOMPARE(m.initialBasis().front(), 5);
   QCOMPARE(s.basicColumn(0), 5);
   QCOMPARE(s.basicColumn(8), 13);
+}
+
+// The problem's lists of trimmed names may lag behind its rows (an editor
+// changed a row and has not rebuilt them yet): the model names its columns and
+// rows after the rows themselves.
+void TestOptimizer::namesComeFromTheRows_data()
+{
+  QTest::addColumn<int>("change");
+  QTest::addColumn<QStringList>("feedNames");
+  QTest::addColumn<QStringList>("rowNames");
+  const QStringList feeds{QStringLiteral("ARPA"), QStringLiteral("SAMAN")};
+  const QStringList rows{QStringLiteral("KMT"), QStringLiteral("HP"), QStringLiteral("ARPA"), QStringLiteral("SAMAN")};
+  QTest::newRow("lists up to date") << 0 << feeds << rows;
+  QTest::newRow("feedstuff renamed") << 1 << QStringList{QStringLiteral("MISIR"), QStringLiteral("SAMAN")}
+                                     << QStringList{QStringLiteral("KMT"), QStringLiteral("HP"), QStringLiteral("MISIR"), QStringLiteral("SAMAN")};
+  QTest::newRow("nutrient renamed") << 2 << feeds
+                                    << QStringList{QStringLiteral("KMT"), QStringLiteral("HP2"), QStringLiteral("ARPA"), QStringLiteral("SAMAN")};
+  QTest::newRow("lists too short") << 3 << feeds << rows;
+}
+
+void TestOptimizer::namesComeFromTheRows()
+{
+  QFETCH(int, change);
+  QFETCH(QStringList, feedNames);
+  QFETCH(QStringList, rowNames);
+  ProblemBuilder b;
+  b.feed(QStringLiteral("ARPA"), 2.0, none, 0.5).feed(QStringLiteral("SAMAN"), 1.0, none, none, 3.0);
+  b.nutrient(QStringLiteral("KMT"), QStringLiteral("Kg/Kg"), {1.0, 1.0}, 10.0)
+      .nutrient(QStringLiteral("HP"), QStringLiteral("Kg"), {0.1, 0.1}, none, 2.0);
+  RationProblem p = b.done();
+  if (change == 1)
+    p.feeds[0][YmName] = rt::PadR(QStringLiteral("MISIR"), 15);
+  if (change == 2)
+    p.nutrients[1][BmName] = rt::PadR(QStringLiteral("HP2"), 15);
+  if (change == 3) {
+    p.feedNames.removeLast();
+    p.nutrientNames.clear();
+  }
+  const RationModel m = RationModel::build(p);
+  QCOMPARE(m.feedNames, feedNames);
+  QStringList names;
+  for (const RationReportRow &r : m.rows)
+    names << r.name;
+  QCOMPARE(names, rowNames);
 }
 
 void TestOptimizer::ratioNames_data()

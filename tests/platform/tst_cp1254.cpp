@@ -31,6 +31,59 @@ private slots:
     QCOMPARE(vz::cp1254::decode(bytes), text);
   }
 
+  // Texts decoded into one shared block behave as texts of their own: each
+  // ends as every QString does, a change to one (by any of the usual calls)
+  // leaves the others and the block alone, and one that outlives the rest
+  // of its block still changes correctly where the block's room is its own.
+  void blockTextsAreIndependent_data()
+  {
+    QTest::addColumn<int>("change");
+    QTest::addColumn<bool>("lastHolder");
+    QTest::addColumn<QString>("expected");
+    const QString changes[] = {QStringLiteral("append"), QStringLiteral("prepend"), QStringLiteral("shorter"),
+                               QStringLiteral("longer"), QStringLiteral("replace"), QStringLiteral("write")};
+    const QString results[] = {QStringLiteral("Şeker!"), QStringLiteral("!Şeker"), QStringLiteral("Şe"),
+                               QStringLiteral("Şeker.."), QStringLiteral("Şekar"), QStringLiteral("Xeker")};
+    for (int i = 0; i < 6; ++i) {
+      QTest::newRow(qPrintable(changes[i] + QStringLiteral(", shared"))) << i << false << results[i];
+      QTest::newRow(qPrintable(changes[i] + QStringLiteral(", last holder"))) << i << true << results[i];
+    }
+  }
+  void blockTextsAreIndependent()
+  {
+    QFETCH(int, change);
+    QFETCH(bool, lastHolder);
+    QFETCH(QString, expected);
+    const QByteArray fields[] = {QByteArray("\xDE" "eker"), QByteArray("ARPA 12345678"), QByteArray("  0.5")};
+    qsizetype chars = 0;
+    for (const QByteArray &f : fields)
+      chars += vz::cp1254::TextBlock::room(f.size());
+    QStringList texts;
+    {
+      vz::cp1254::TextBlock block(chars, 3);
+      for (const QByteArray &f : fields)
+        texts.append(block.add(f));
+    }
+    QCOMPARE(texts, (QStringList{QStringLiteral("Şeker"), QStringLiteral("ARPA 12345678"), QStringLiteral("  0.5")}));
+    for (const QString &t : std::as_const(texts))
+      QCOMPARE(t.utf16()[t.size()], u'\0');
+    QString text = texts.at(0);
+    if (lastHolder)
+      texts.clear();
+    switch (change) {
+    case 0: text.append(QLatin1Char('!')); break;
+    case 1: text.prepend(QLatin1Char('!')); break;
+    case 2: text.resize(2); break;
+    case 3: text.resize(7); text[5] = text[6] = QLatin1Char('.'); break;
+    case 4: text.replace(QLatin1Char('e'), QLatin1Char('a')).replace(1, 1, QLatin1Char('e')); break;
+    case 5: text.data()[0] = QLatin1Char('X'); break;
+    }
+    QCOMPARE(text, expected);
+    QCOMPARE(text.utf16()[text.size()], u'\0');
+    if (!lastHolder)
+      QCOMPARE(texts, (QStringList{QStringLiteral("Şeker"), QStringLiteral("ARPA 12345678"), QStringLiteral("  0.5")}));
+  }
+
   void unmappableIsReported()
   {
     bool lossless = true;

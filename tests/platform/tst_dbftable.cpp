@@ -390,6 +390,15 @@ private slots:
     QVERIFY(t.open(path, DbfTable::OpenMode::ReadOnly));
     QVERIFY(!t.fieldPut(0, QStringLiteral("x")));
     QVERIFY(!t.append());
+
+    // So do the stored records a save edits: not even the part of the text
+    // before the refused character is stored.
+    DbfTable::Image image = t.image();
+    const QByteArray stored = image.records;
+    QString why;
+    QVERIFY(!image.put(0, 0, QStringLiteral("abcЖ"), &why));
+    QVERIFY(why.contains(QStringLiteral("AD")));
+    QCOMPARE(image.records, stored);
   }
 
   void clipperTableFromElsewhereOpens()

@@ -127,6 +127,15 @@ class TestProblemFile : public QObject {
     return path;
   }
 
+  // Two sessions holding one file, each having read it.
+  static bool openTwoSessions(const QString &path, ProblemFile &a, RationProblem &pa, ProblemFile &b, RationProblem &pb)
+  {
+    if (!a.open(path) || !b.open(path))
+      return false;
+    a.AKTPRODIZOLUSTUR(pa);
+    b.AKTPRODIZOLUSTUR(pb);
+    return true;
+  }
   static RationProblem load(const QString &path)
   {
     ProblemFile f;
@@ -213,6 +222,15 @@ private slots:
                             rec({QStringLiteral("YMBMAT=") + matrixText({num(8)})}), rec({QStringLiteral("YMBMAT=") + matrixText({num(9)})}),
                             rec({QStringLiteral("YMBMAT=G,1.000,TL,Kg,")})}
         << QList<QStringList>{{num(7)}} << def << QStringList{} << QStringList{QStringLiteral("X")} << true << false;
+    // Cells are split at every ",", wherever number text would put it.
+    QTest::newRow("cells of other widths")
+        << QList<DbfRecord>{rec({QStringLiteral("YMADI=A"), QStringLiteral("BMADI=X"),
+                                 QStringLiteral("YMBMAT=") + matrixText({QStringLiteral("ab"), QStringLiteral("cdefghij"), num(3),
+                                                                         QStringLiteral("123456789012"), QString()})}),
+                            rec({QStringLiteral("YMADI=B")}), rec({QStringLiteral("YMADI=C")}), rec({QStringLiteral("YMADI=D")}),
+                            rec({QStringLiteral("YMADI=E"), QStringLiteral("YMBMAT=G,1.000,TL,Kg,")})}
+        << QList<QStringList>{{QStringLiteral("ab"), QStringLiteral("cdefghij"), num(3), QStringLiteral("123456789012"), QString()}}
+        << def << QStringList{} << QStringList{QStringLiteral("X")} << false << false;
     QTest::newRow("parameter row lost, rows equal nutrients")
         << QList<DbfRecord>{rec({QStringLiteral("YMADI=A"), QStringLiteral("BMADI=X"), QStringLiteral("YMBMAT=") + matrixText({num(7)})})}
         << QList<QStringList>{{num(7)}} << def << QStringList{} << QStringList{QStringLiteral("X")} << false << false;
@@ -317,6 +335,44 @@ private slots:
         mat = QStringLiteral("G,12.000,TL,Kg,GEBE & SÜT VEREN İNEK:,CANLI AĞIRLIK (Kg): 600,");
       QCOMPARE(r.at(16), PadR(mat, 1020));
     }
+  }
+
+  // A problem table from elsewhere may hold the fields in another order, or
+  // fields of its own: the problem's are found by name, and a save keeps the
+  // table's own layout.
+  void fieldsAreFoundByName_data()
+  {
+    QTest::addColumn<int>("layout");
+    QTest::newRow("fields in reverse order") << 0;
+    QTest::newRow("a field of its own first") << 1;
+  }
+  void fieldsAreFoundByName()
+  {
+    QFETCH(int, layout);
+    QList<DbfField> fields = ProblemFile::problemFields();
+    if (layout == 0)
+      std::reverse(fields.begin(), fields.end());
+    else
+      fields.prepend(DbfField{QStringLiteral("NOT"), QLatin1Char('C'), 5, 0});
+    const QString path = newPath();
+    QVERIFY(DbfTable::create(path, fields));
+    {
+      ProblemFile f;
+      QVERIFY2(f.open(path), qPrintable(f.errorString()));
+      RationProblem p = sampleProblem();
+      p.changed = allRaised();
+      QVERIFY2(f.PROBDBFUPDATE(p), qPrintable(f.errorString()));
+    }
+    QCOMPARE(load(path), sampleProblem());
+    DbfTable t;
+    QVERIFY(t.open(path, DbfTable::OpenMode::ReadOnly));
+    QStringList names;
+    for (const DbfField &f : t.fields())
+      names.append(f.name);
+    QStringList expected;
+    for (const DbfField &f : std::as_const(fields))
+      expected.append(f.name);
+    QCOMPARE(names, expected);
   }
 
   void onlyFlaggedFieldsChange_data()
@@ -428,13 +484,16 @@ private slots:
   void refusedSavesWriteNothing_data()
   {
     QTest::addColumn<int>("kind");
-    QTest::newRow("86 feedstuffs") << 0;
-    QTest::newRow("parameter row too long") << 1;
-    QTest::newRow("text outside code page 1254") << 2;
+    QTest::addColumn<QString>("named");  // what the message names
+    QTest::newRow("86 feedstuffs") << 0 << QStringLiteral("86");
+    QTest::newRow("parameter row too long") << 1 << QStringLiteral("1020");
+    QTest::newRow("text outside code page 1254") << 2 << QStringLiteral("YMADI");
+    QTest::newRow("matrix cell outside code page 1254") << 3 << QStringLiteral("YMBMAT");
   }
   void refusedSavesWriteNothing()
   {
     QFETCH(int, kind);
+    QFETCH(QString, named);
     const QString path = saveFresh(sampleProblem());
     const QByteArray before = bytesOf(path);
     ProblemFile f;
@@ -444,9 +503,11 @@ private slots:
       p.animalDescription.append(QString(1000, QLatin1Char('x')));
     if (kind == 2)
       p.feeds[0][YmName] = QStringLiteral("Ячмень");
+    if (kind == 3)
+      p.matrix[1][2] = QStringLiteral("     0.5Ж");
     p.changed = allRaised();
     QVERIFY(!f.PROBDBFUPDATE(p));
-    QVERIFY(!f.errorString().isEmpty());
+    QVERIFY2(f.errorString().contains(named), qPrintable(f.errorString()));
     QCOMPARE(p.changed, allRaised());
     QCOMPARE(bytesOf(path), before);
     QVERIFY(f.isOpen());
@@ -619,11 +680,8 @@ private slots:
     QFETCH(double, priceInB);
     const QString path = saveFresh(sampleProblem());
     ProblemFile a, b;
-    QVERIFY(a.open(path));
-    QVERIFY(b.open(path));
     RationProblem pa, pb;
-    a.AKTPRODIZOLUSTUR(pa);
-    b.AKTPRODIZOLUSTUR(pb);
+    QVERIFY(openTwoSessions(path, a, pa, b, pb));
     pa.feeds[0][YmPrice] = QStringLiteral("7.25");
     pa.changed.feedNames = true;
     QVERIFY2(a.PROBDBFUPDATE(pa), qPrintable(a.errorString()));
@@ -656,6 +714,33 @@ private slots:
              QStringList());
   }
 
+  // Another session's save that adds records (more nutrients than the file
+  // had rows) leaves this session's feedstuffs as they were: the blanks of
+  // the new records are no change to them, and its save of them goes through.
+  void recordsAddedElsewhereAreNoChange()
+  {
+    const QString path = saveFresh(sampleProblem(3, 2));
+    ProblemFile a, b;
+    RationProblem pa, pb;
+    QVERIFY(openTwoSessions(path, a, pa, b, pb));
+    for (int i = 3; i <= 7; ++i) {
+      pa.nutrients.append({PadR(QStringLiteral("BM%1").arg(i), 15), PadL(QStringLiteral("g"), 11), blank(), blank(), blank()});
+      pa.matrix.append({num(1), num(2), num(3)});
+    }
+    pa.rebuildNutrientLists();
+    pa.changed.nutrientNames = pa.changed.matrix = true;
+    QVERIFY2(a.PROBDBFUPDATE(pa), qPrintable(a.errorString()));
+    pb.feeds[0][YmPrice] = num(4, 3);
+    pb.changed.feedNames = true;
+    QVERIFY2(b.PROBDBFUPDATE(pb), qPrintable(b.errorString()));
+    a.close();
+    b.close();
+    const RationProblem pc = load(path);
+    QCOMPARE(pc.feeds.at(0).at(YmPrice), num(4, 3));
+    QCOMPARE(pc.nutrients.size(), 7);
+    QCOMPARE(pc.matrix, pa.matrix);
+  }
+
   // A session that saved a part reads its own save as the part it last read:
   // its next save of that part asks nothing, while another session's later
   // save of it is still caught.
@@ -663,11 +748,8 @@ private slots:
   {
     const QString path = saveFresh(sampleProblem());
     ProblemFile a, b;
-    QVERIFY(a.open(path));
-    QVERIFY(b.open(path));
     RationProblem pa, pb;
-    a.AKTPRODIZOLUSTUR(pa);
-    b.AKTPRODIZOLUSTUR(pb);
+    QVERIFY(openTwoSessions(path, a, pa, b, pb));
     for (const QString &price : {QStringLiteral("2.00"), QStringLiteral("3.00")}) {
       pa.matrix[1][1] = price;
       pa.changed.matrix = true;

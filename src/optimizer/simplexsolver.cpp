@@ -14,11 +14,20 @@ constexpr double Excluded = 1e300;
 
 // Pivots since the tableau was loaded or last computed afresh below which it
 // still counts as fresh. After a stall the tableau is computed afresh every
-// 100 pivots anyway, so a further stall only brings a fresh one when the
-// solve had come a long way before it (one costs as much as some thirty
-// pivots on the large problems, and the round-off of a few dozen pivots
-// is far below the perturbation's lift).
+// RefactorEvery pivots anyway, so a further stall only brings a fresh one
+// when the solve had come a long way before it (one costs as much as some
+// thirty pivots on the large problems, and the round-off of a few dozen
+// pivots is far below the perturbation's lift).
 constexpr int FreshPivots = 150;
+
+// Pivots after a stall between two tableaux computed afresh, to keep the
+// round-off of a long run from building up. Every verdict is taken on data
+// computed afresh of its own (see settle()), so this only guards the pivots
+// on the way: at 100, one in five of the large infeasible problems paid for
+// a further refactorisation a few dozen pivots before its verdict, and the
+// round-off of the longer stretch changed no verdict and no pivot count to
+// speak of.
+constexpr int RefactorEvery = 150;
 
 // Pivots without the cost falling that count as a stall as well.
 int progressWindow(int rows)
@@ -857,6 +866,10 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
 
   if (perturbAtOnce)
     onStall();
+  // Every caller computes the criteria just before: until the first pivot
+  // they need no second computation before a verdict (phase one mostly
+  // ends so, without a pivot).
+  const int startedAt = m_iterations;
   for (;;) {
     if (m_iterations >= m_iterationLimit) {
       if (m_perturbed && m_someStoredBarred)
@@ -869,8 +882,9 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
       computeCriterion();
       sinceRefresh = 0;
     }
-    // After a stall the run may be long: keep round-off from building up.
-    if (stalled && ++sinceRefactor >= 100) {
+    // After a stall the run may be long: keep round-off from building up
+    // (see RefactorEvery).
+    if (stalled && ++sinceRefactor >= RefactorEvery) {
       refactor();
       sinceRefactor = 0;
       sinceRefresh = 0;
@@ -881,7 +895,7 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
     if (e >= 0)
       r = ratioTest(e, useBland);
     if (e < 0 || r < 0) {
-      if (e < 0) {
+      if (e < 0 && m_iterations != startedAt) {
         computeCriterion();
         sinceRefresh = 0;
         e = chooseEntering(useBland);
@@ -891,12 +905,18 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
       // Once a stall has been met, the pivots since may have drifted from
       // the problem (steepest-edge pivots take small pivot entries, and the
       // ratio test passes over entries below the tolerance, which can leave
-      // a basic variable below zero): the verdict is taken on a tableau
-      // computed afresh, with dual pivots for what falls below zero. A solve
-      // that never stalled keeps the tableau it has, unless it too has a
-      // basic variable below zero: a ration that breaks a limit is no
-      // optimum, however few pivots led there.
-      if ((e < 0 || r < 0) && (stalled || (m_stallTools && m_pivotsSinceRefactor > 0) || anyBelowZero())) {
+      // a basic variable below zero): the verdict is taken on levels and
+      // criteria computed afresh (see settle()), with dual pivots for what
+      // falls below zero. A solve that never stalled keeps the tableau it
+      // has, unless it too has a basic variable below zero: a ration that
+      // breaks a limit is no optimum, however few pivots led there.
+      // Levels and criteria computed afresh since the last pivot, off the
+      // perturbation, are already what that would make again (phase one
+      // starts where the Big-M run ended).
+      const bool fresh =
+          !m_perturbed && (m_pivotsSinceRefactor == 0 || m_pivotsSinceRefactor == m_freshPivots);
+      if ((e < 0 || r < 0)
+          && (anyBelowZero() || (!fresh && (stalled || (m_stallTools && m_pivotsSinceRefactor > 0))))) {
         // A verdict is near: take it on the problem as loaded.
         leavePerturbation();
         sinceRefactor = 0;
@@ -1039,34 +1059,194 @@ bool SimplexSolver::eliminate(Tableau &a, int n, int stride, const std::vector<i
   return true;
 }
 
+// Solves the square system `sys` of k equations, each k coefficients and
+// its right-hand side (k + 1 entries a row), into x; the pivot of each step
+// is the largest entry left in its column against its equation's scale.
+// False when the system is singular.
+bool SimplexSolver::solveSquare(std::vector<double> &sys, int k, const std::vector<double> &scale,
+                                std::vector<double> &x) const
+{
+  const int w = k + 1;
+  std::vector<int> order(static_cast<std::size_t>(k));
+  for (int p = 0; p < k; ++p)
+    order[p] = p;
+  for (int q = 0; q < k; ++q) {
+    int piv = -1;
+    double largest = 0.0;
+    for (int t = q; t < k; ++t) {
+      const int p = order[t];
+      const double v = std::fabs(sys[std::size_t(p) * w + q]) / scale[p];
+      if (v > largest) {
+        largest = v;
+        piv = t;
+      }
+    }
+    if (piv < 0 || largest < 1e-11)
+      return false;
+    std::swap(order[q], order[piv]);
+    const double *prow = &sys[std::size_t(order[q]) * w];
+    const double inv = 1.0 / prow[q];
+    for (int t = q + 1; t < k; ++t) {
+      double *row = &sys[std::size_t(order[t]) * w];
+      const double mult = row[q] * inv;
+      if (mult == 0.0)
+        continue;
+      for (int j = q; j <= k; ++j)
+        row[j] -= mult * prow[j];
+    }
+  }
+  x.assign(std::size_t(k), 0.0);
+  for (int q = k - 1; q >= 0; --q) {
+    const double *row = &sys[std::size_t(order[q]) * w];
+    double v = row[k];
+    for (int j = q + 1; j < k; ++j)
+      v -= row[j] * x[j];
+    x[q] = v / row[q];
+  }
+  return true;
+}
+
+// A single-entry column (slack, surplus, artificial) of the basis holds its
+// row alone, so the basis splits in two: the other basic columns on the
+// rows no single-entry column holds, a small square system, and the rest
+// one row at a time. On the large problems that is some forty columns by
+// forty rows instead of the whole tableau. Per row, the basis position of
+// the single-entry column that holds it (-1: none); `others` the other
+// positions and `rest` the other rows, as many. False when two single-entry
+// columns hold one row: the basis is singular.
+bool SimplexSolver::splitBasis(std::vector<int> &singleOf, std::vector<int> &others, std::vector<int> &rest) const
+{
+  const int m = m_rows;
+  singleOf.assign(std::size_t(m), -1);
+  others.clear();
+  rest.clear();
+  for (int r = 0; r < m; ++r) {
+    const int c = m_basis[r];
+    if (!m_singleEntry0[c]) {
+      others.push_back(r);
+      continue;
+    }
+    int row = 0;
+    while (m_a0[std::size_t(row) * m_cols + c] == 0.0)
+      ++row;
+    if (singleOf[row] >= 0)
+      return false;
+    singleOf[row] = r;
+  }
+  for (int i = 0; i < m; ++i)
+    if (singleOf[i] < 0)
+      rest.push_back(i);
+  return true;
+}
+
 // The levels of the basic columns computed afresh from the loaded data,
-// without the rest of the tableau: the elimination refactor() does, on the
-// basic columns alone, with the single-entry columns first (the cheap order,
-// and the one refactor() takes after a stall). False when the basis is
-// singular.
+// without the rest of the tableau (see splitBasis()). False when the basis
+// is singular.
 bool SimplexSolver::freshLevels(std::vector<double> &levels)
 {
   const int m = m_rows;
-  const int stride = (m + 7) / 8 * 8;
-  Tableau a(std::size_t(m) * stride, 0.0);
-  for (int i = 0; i < m; ++i) {
-    const double *from = &m_a0[std::size_t(i) * m_cols];
-    for (int r = 0; r < m; ++r)
-      if (const double v = from[m_basis[r]]; v != 0.0)
-        a[std::size_t(i) * stride + r] = v;
-  }
-  std::vector<int> columns(static_cast<std::size_t>(m));
-  for (int r = 0; r < m; ++r)
-    columns[r] = r;
-  const std::vector<double> signs(std::size_t(m), 1.0);
-  std::vector<double> b;
-  std::vector<int> rowFor;
-  if (!eliminate(a, m, stride, columns, signs, b, rowFor, true))
+  std::vector<int> singleOf, others, rest;
+  if (!splitBasis(singleOf, others, rest))
     return false;
-  levels.resize(std::size_t(m));
-  for (int r = 0; r < m; ++r)
-    levels[r] = b[rowFor[r]];
+  std::vector<double> b(static_cast<std::size_t>(m));
+  for (int i = 0; i < m; ++i)
+    b[i] = m_b0[i] + (m_perturbed ? m_shift[i] : 0.0);
+  // The other columns' levels from the rows no single-entry column holds.
+  const int k = int(others.size()), w = k + 1;
+  std::vector<double> sys(std::size_t(k) * w), scale(static_cast<std::size_t>(k));
+  for (int p = 0; p < k; ++p) {
+    const double *from = &m_a0[std::size_t(rest[p]) * m_cols];
+    for (int q = 0; q < k; ++q)
+      sys[std::size_t(p) * w + q] = from[m_basis[others[q]]];
+    sys[std::size_t(p) * w + k] = b[rest[p]];
+    scale[p] = m_scale0[rest[p]];
+  }
+  std::vector<double> x;
+  if (!solveSquare(sys, k, scale, x))
+    return false;
+  levels.assign(std::size_t(m), 0.0);
+  for (int q = 0; q < k; ++q)
+    levels[others[q]] = x[q];
+  // Each single-entry column's level from its own row.
+  for (int i = 0; i < m; ++i) {
+    const int r = singleOf[i];
+    if (r < 0)
+      continue;
+    const double *from = &m_a0[std::size_t(i) * m_cols];
+    double v = b[i];
+    for (const int q : others)
+      v -= from[m_basis[q]] * levels[q];
+    levels[r] = v / from[m_basis[r]];
+  }
   return true;
+}
+
+// The criteria computed afresh from the loaded data, without the tableau:
+// the row prices y from the basic columns' costs (see splitBasis(); a row a
+// single-entry column holds is priced by that column alone, the others by
+// the other columns' small system), then z_j = y . a_j. A basic column's
+// criterion is 0 and its z its cost, exactly, as on a tableau. False when
+// the basis is singular.
+bool SimplexSolver::freshCriteria()
+{
+  const int m = m_rows;
+  std::vector<int> singleOf, others, rest;
+  if (!splitBasis(singleOf, others, rest))
+    return false;
+  std::vector<double> y(static_cast<std::size_t>(m), 0.0);
+  for (int i = 0; i < m; ++i)
+    if (const int r = singleOf[i]; r >= 0)
+      y[i] = m_c[m_basis[r]] / m_a0[std::size_t(i) * m_cols + m_basis[r]];
+  // One equation per other column: its entries in the rows no single-entry
+  // column holds, against its cost less what the priced rows give it.
+  const int k = int(others.size()), w = k + 1;
+  std::vector<double> sys(std::size_t(k) * w), scale(static_cast<std::size_t>(k), 1.0);
+  for (int q = 0; q < k; ++q) {
+    const int c = m_basis[others[q]];
+    double given = 0.0;
+    for (int i = 0; i < m; ++i)
+      if (singleOf[i] >= 0)
+        given += m_a0[std::size_t(i) * m_cols + c] * y[i];
+    double *row = &sys[std::size_t(q) * w];
+    for (int p = 0; p < k; ++p) {
+      row[p] = m_a0[std::size_t(rest[p]) * m_cols + c];
+      scale[q] = std::max(scale[q], std::fabs(row[p]));
+    }
+    row[k] = m_c[c] - given;
+  }
+  std::vector<double> x;
+  if (!solveSquare(sys, k, scale, x))
+    return false;
+  for (int p = 0; p < k; ++p)
+    y[rest[p]] = x[p];
+  std::fill(m_z.begin(), m_z.end(), 0.0);
+  for (int i = 0; i < m; ++i) {
+    const double yi = y[i];
+    if (yi == 0.0)
+      continue;
+    const double *from = &m_a0[std::size_t(i) * m_cols];
+    for (int c = 0; c < m_cols; ++c)
+      m_z[c] += yi * from[c];
+  }
+  for (int c = 0; c < m_cols; ++c)
+    m_d[c] = m_z[c] - m_c[c];
+  for (int r = 0; r < m; ++r) {
+    const int c = m_basis[r];
+    m_cb[r] = m_c[c];
+    m_z[c] = m_c[c];
+    m_d[c] = 0.0;
+  }
+  return true;
+}
+
+// The criteria a verdict is read with: after a stall, computed afresh from
+// the loaded data when the tableau has been pivoted on since it was (see
+// settle()); otherwise, and should that fail, from the tableau, as a solve
+// that never stalled always has them.
+void SimplexSolver::verdictCriteria()
+{
+  if (!(m_stallTools && m_pivotsSinceRefactor > 0 && freshCriteria()))
+    computeCriterion();
 }
 
 // A fresh Gauss-Jordan elimination of the loaded tableau (and the
@@ -1126,6 +1306,7 @@ bool SimplexSolver::refactor()
   m_columnIndex = -1;
   m_normsValid = false;
   m_pivotsSinceRefactor = 0;
+  m_freshPivots = -1;
   ++m_refactorisations;
   computeCriterion();
   return true;
@@ -1172,11 +1353,31 @@ bool SimplexSolver::settle()
 {
   m_perturbed = false;
   std::fill(m_shift.begin(), m_shift.end(), 0.0);
+  // After a stall, the levels and the criteria are computed afresh from the
+  // loaded data without the tableau, at a tenth of the cost of a whole fresh
+  // one: the tableau only guides the pivots, should there be any, and is
+  // computed afresh every so many of them anyway (see RefactorEvery). Rows
+  // that fall below zero need dual pivots, and so the whole tableau.
+  if (m_stallTools && m_pivotsSinceRefactor > 0) {
+    std::vector<double> levels;
+    if (freshLevels(levels) && std::none_of(levels.begin(), levels.end(), [](double v) { return v < -Tol; })
+        && freshCriteria()) {
+      aboutToChangeTableau();
+      for (int r = 0; r < m_rows; ++r)
+        m_b[r] = std::max(levels[r], 0.0);  // within the tolerance: this is the level
+      m_freshPivots = m_pivotsSinceRefactor;
+      return true;
+    }
+  }
   if (!refactor())
     return false;
+  // refactor() leaves the criteria computed afresh; only dual pivots, when
+  // there were any, carried them on by updates.
+  const int before = m_iterations;
   if (!dualRepair())
     return false;
-  computeCriterion();
+  if (m_iterations != before)
+    computeCriterion();
   return true;
 }
 
@@ -1313,6 +1514,17 @@ void SimplexSolver::driveOutZeroArtificials()
     const int art = m_basis[r];
     if (!m_artificial[art])
       continue;
+    // After a stall, an artificial that is the negation of its row's
+    // surplus gives way to that surplus: the same corner, the basis with one
+    // column negated, so the pivot changes the pivot row alone, where any
+    // other column's would go through the whole tableau (on the degenerate
+    // problems some forty pivots of a solve's two hundred). A solve that
+    // never stalled keeps its largest-entry choice, the path it always took.
+    if (const int twin = m_twin[art]; m_stallTools && twin >= 0 && !m_artificial[twin] && m_rowOf[twin] < 0) {
+      m_b[r] = 0.0;
+      pivot(r, twin);
+      continue;
+    }
     int best = -1;
     double bestAbs = 0.0;
     for (int c = 0; c < m_cols; ++c) {
@@ -1354,6 +1566,7 @@ SimplexSolver::Status SimplexSolver::solve()
   m_restoring = false;
   m_someStoredBarred = false;
   m_stallBasis.clear();
+  m_freshPivots = -1;
   std::fill(m_shift.begin(), m_shift.end(), 0.0);
   m_iterationLimit = 100 * (m_rows + m_cols) + 1000;
   m_c = m_cost0;
@@ -1372,7 +1585,7 @@ SimplexSolver::Status SimplexSolver::solve()
   for (int r = 0; r < m_rows; ++r)
     anyArtificialBasic = anyArtificialBasic || m_artificial[m_basis[r]];
   if (!anyArtificialBasic && end != LoopEnd::Feasible) {
-    computeCriterion();
+    verdictCriteria();
     return m_status = (end == LoopEnd::Optimal ? Status::Optimal : Status::Unbounded);
   }
 
@@ -1387,9 +1600,13 @@ SimplexSolver::Status SimplexSolver::solve()
     m_tableauKept = false;
     const int pivotsSinceRefactor = m_pivotsSinceRefactor;
     const std::vector<int> basis = m_basis, rowOf = m_rowOf;
+    // The Big-M criteria, computed afresh for its verdict: an end that
+    // phase one has not changed keeps them, instead of computing them again.
+    const int pivotsBefore = m_iterations;
+    std::vector<double> z = m_z, d = m_d;
     for (int c = 0; c < m_cols; ++c)
       m_c[c] = m_artificial[c] ? 1.0 : 0.0;
-    computeCriterion();
+    verdictCriteria();
     const LoopEnd phaseOne = iterate();
     const bool ended = phaseOne == LoopEnd::IterationLimit
                        || (hasPositiveArtificial() && confirmedInfeasible());
@@ -1411,7 +1628,14 @@ SimplexSolver::Status SimplexSolver::solve()
       m_rowOf = rowOf;
       refreshPenalties();
       m_c = m_cost0;
-      computeCriterion();
+      if (m_iterations == pivotsBefore && !m_tableauKept) {
+        m_z.swap(z);
+        m_d.swap(d);
+        for (int r = 0; r < m_rows; ++r)
+          m_cb[r] = m_c[m_basis[r]];
+      } else {
+        computeCriterion();
+      }
       return m_status = (phaseOne == LoopEnd::IterationLimit ? Status::IterationLimit
                                                              : Status::Infeasible);
     }
@@ -1438,7 +1662,7 @@ SimplexSolver::Status SimplexSolver::solve()
   // stall would be met again after a run of degenerate pivots, so the
   // perturbation comes at once.
   end = iterate(false, m_stallTools && !m_perturbed);
-  computeCriterion();
+  verdictCriteria();
   switch (end) {
   case LoopEnd::Optimal:
   case LoopEnd::Feasible: return m_status = Status::Optimal;

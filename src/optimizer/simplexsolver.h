@@ -23,8 +23,10 @@
 //    entering column is the steepest edge (its lengths computed exactly now
 //    and then, and kept up by the devex rule in between), which leaves a
 //    degenerate corner in a few pivots where the largest criterion wanders
-//    along it for hundreds, and every verdict is taken on a tableau computed
-//    afresh from the loaded data. A further stall met at a feasible point
+//    along it for hundreds, and every verdict is taken on levels and
+//    criteria computed afresh from the loaded data (from the basic columns
+//    alone, or with the whole tableau where rows below zero need dual
+//    pivots). A further stall met at a feasible point
 //    under the Big-M costs ends the Big-M run there (the true costs then
 //    start perturbed), and otherwise is met by a small bounded perturbation
 //    of the right-hand sides, under which no pivot is degenerate; from then
@@ -186,7 +188,11 @@ private:
   bool eliminate(Tableau &a, int n, int stride, const std::vector<int> &columns,
                  const std::vector<double> &signs, std::vector<double> &b, std::vector<int> &rowFor,
                  bool singlesFirst);
+  bool splitBasis(std::vector<int> &singleOf, std::vector<int> &others, std::vector<int> &rest) const;
+  bool solveSquare(std::vector<double> &sys, int k, const std::vector<double> &scale, std::vector<double> &x) const;
   bool freshLevels(std::vector<double> &levels);
+  bool freshCriteria();
+  void verdictCriteria();
   void perturb();
   bool settle();
   bool dualRepair();
@@ -233,6 +239,9 @@ private:
   std::vector<int> m_planRuns;   // scratch: the runs of a pivot row's update
   std::vector<std::uint8_t> m_planLines;  // likewise: its lines that take part
   int m_pivotsSinceRefactor = 0;
+  // m_pivotsSinceRefactor when settle() last computed the levels and the
+  // criteria afresh without the tableau; -1 when it has not since.
+  int m_freshPivots = -1;
   std::vector<double> m_b;
   // The tableau as it stood before phase one, copied only when phase one
   // first changes it (see solve()).

@@ -2,6 +2,7 @@
 // their tie-breaks, and the cases where plain Big-M goes wrong.
 #include "optimizer/rationmodel.h"
 #include "optimizer/simplexsolver.h"
+#include "rationfixture.h"
 
 #include <QtTest>
 
@@ -12,12 +13,28 @@ namespace vz {
 struct SimplexSolverTestAccess {
   static bool refactor(SimplexSolver &s, const std::vector<int> &basis)
   {
+    setBasis(s, basis);
+    return s.refactor();
+  }
+  // The levels of a basis computed afresh, without the tableau.
+  static bool freshLevels(SimplexSolver &s, const std::vector<int> &basis, std::vector<double> &levels)
+  {
+    setBasis(s, basis);
+    return s.freshLevels(levels);
+  }
+  // Likewise the criteria, into the solver's own.
+  static bool freshCriteria(SimplexSolver &s, const std::vector<int> &basis)
+  {
+    setBasis(s, basis);
+    return s.freshCriteria();
+  }
+  static void setBasis(SimplexSolver &s, const std::vector<int> &basis)
+  {
     s.m_basis = basis;
     std::fill(s.m_rowOf.begin(), s.m_rowOf.end(), -1);
     for (int r = 0; r < s.m_rows; ++r)
       s.m_rowOf[s.m_basis[r]] = r;
     s.refreshPenalties();
-    return s.refactor();
   }
   // The elimination order of a solve that has stalled.
   static void markStalled(SimplexSolver &s) { s.m_stallTools = true; }
@@ -87,6 +104,8 @@ private slots:
   void pairedColumns_data();
   void pairedColumns();
   void longEdgeBelowTheTolerance();
+  void freshLevelsAndCriteriaAreTheRefactorisedOnes_data();
+  void freshLevelsAndCriteriaAreTheRefactorisedOnes();
 };
 
 void TestSimplexSolver::workedExample()
@@ -382,4 +401,75 @@ void TestSimplexSolver::longEdgeBelowTheTolerance()
   QCOMPARE(s.value(0), 0.0);
   QVERIFY(std::fabs(s.value(1) - 1e6) < 1e-6);
   QVERIFY(std::fabs(s.objective() - (1e6 - 0.05)) < 1e-6);
+}
+
+void TestSimplexSolver::freshLevelsAndCriteriaAreTheRefactorisedOnes_data()
+{
+  // The levels and criteria a verdict after a stall is taken on, and an
+  // infeasible end confirmed on: computed from the basic columns alone, they
+  // must be those of a whole fresh tableau. `basis` empty: the basis the
+  // solve ends on.
+  QTest::addColumn<RationModel>("model");
+  QTest::addColumn<QList<int>>("basis");
+  QTest::addColumn<bool>("singular");
+  // Columns x1 x2 x3 | s1 | a0 a1; x1 and x3 are twins.
+  const RationModel twins = programme({2, 1, 2}, {{{1, 1, 1}, Fixed, 10}, {{0.12, 0.04, 0.12}, Lower, 0.8}});
+  QTest::newRow("feeds alone") << twins << QList<int>() << false;
+  // x2 = 10 from the first row; the surplus then at 0.04 * 10 - 0.8, below
+  // zero, taken from the row x2 also holds an entry in.
+  QTest::newRow("a feed and a surplus") << twins << QList<int>{1, 3} << false;
+  QTest::newRow("an artificial and a feed") << twins << QList<int>{4, 0} << false;
+  QTest::newRow("twin feeds") << twins << QList<int>{0, 2} << true;
+  QTest::newRow("surplus beside its artificial") << twins << QList<int>{3, 5} << true;
+  std::mt19937 rng(4242u);
+  RationModel large;
+  for (;;) {
+    large = RationModel::build(vz::test::degenerateProblem(rng, 85, 45, true));
+    SimplexSolver s;
+    if (large.stop() == RationModel::Stop::None && large.loadInto(s) && s.solve() == SimplexSolver::Status::Infeasible
+        && s.stalls() > 0)
+      break;
+  }
+  QTest::newRow("large, infeasible after a stall") << large << QList<int>() << false;
+}
+
+void TestSimplexSolver::freshLevelsAndCriteriaAreTheRefactorisedOnes()
+{
+  QFETCH(RationModel, model);
+  QFETCH(QList<int>, basis);
+  QFETCH(bool, singular);
+  SimplexSolver s = solved(model);
+  std::vector<int> chosen(basis.begin(), basis.end());
+  if (chosen.empty())
+    for (int r = 0; r < s.rows(); ++r)
+      chosen.push_back(s.basicColumn(r));
+  std::vector<double> levels;
+  if (singular) {
+    QVERIFY(!SimplexSolverTestAccess::freshLevels(s, chosen, levels));
+    QVERIFY(!SimplexSolverTestAccess::freshCriteria(s, chosen));
+    return;
+  }
+  QVERIFY(SimplexSolverTestAccess::refactor(s, chosen));
+  QVERIFY(SimplexSolverTestAccess::freshLevels(s, chosen, levels));
+  QCOMPARE(int(levels.size()), s.rows());
+  for (int r = 0; r < s.rows(); ++r)
+    QVERIFY2(std::fabs(levels[r] - s.rhs(r)) <= 1e-9 * std::max(1.0, std::fabs(s.rhs(r))),
+             qPrintable(QStringLiteral("row %1: %2, refactorised %3").arg(r).arg(levels[r], 0, 'g', 17).arg(s.rhs(r), 0, 'g', 17)));
+  std::vector<double> z, d;
+  for (int c = 0; c < s.cols(); ++c) {
+    z.push_back(s.z(c));
+    d.push_back(s.criterion(c));
+  }
+  QVERIFY(SimplexSolverTestAccess::freshCriteria(s, chosen));
+  for (int c = 0; c < s.cols(); ++c) {
+    const double scale = 1e-9 * std::max(1.0, std::fabs(z[c]));
+    QVERIFY2(std::fabs(s.z(c) - z[c]) <= scale && std::fabs(s.criterion(c) - d[c]) <= scale,
+             qPrintable(QStringLiteral("column %1: z %2, criterion %3; refactorised %4, %5")
+                            .arg(c).arg(s.z(c), 0, 'g', 17).arg(s.criterion(c), 0, 'g', 17).arg(z[c], 0, 'g', 17).arg(d[c], 0, 'g', 17)));
+  }
+  // A basic column reads its own cost, exactly, as on a tableau.
+  for (int r = 0; r < s.rows(); ++r) {
+    QCOMPARE(s.z(s.basicColumn(r)), s.basicCost(r));
+    QCOMPARE(s.criterion(s.basicColumn(r)), 0.0);
+  }
 }

@@ -100,6 +100,23 @@ QByteArray headerBytes(const QList<DbfField> &fields, quint32 count, const QDate
   return h;
 }
 
+// Names the word that holds the first character with no code (a matrix row
+// is many cells in one field), never the table's field name.
+QString unencodableText(QStringView value)
+{
+  qsizetype bad = 0;
+  while (bad < value.size() && cp1254::canEncode(value.sliced(bad, 1)))
+    ++bad;
+  auto apart = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char(','); };
+  qsizetype from = std::min(bad, value.size()), to = from;
+  while (from > 0 && !apart(value.at(from - 1)))
+    --from;
+  while (to < value.size() && !apart(value.at(to)))
+    ++to;
+  return tr("\"%1\" metninde Türkçe kod sayfasında (1254) olmayan bir karakter var.")
+      .arg(value.sliced(from, to - from).toString());
+}
+
 // The stored form of `value` in field `f`: cut or padded to its width.
 bool encodeValue(const DbfField &f, const QString &value, QByteArray *out, QString *error)
 {
@@ -124,8 +141,7 @@ bool encodeValue(const DbfField &f, const QString &value, QByteArray *out, QStri
   *out = cp1254::encode(text, &lossless);
   if (!lossless) {
     if (error)
-      *error = tr("\"%1\" alanına yazılan metinde Türkçe kod sayfasında (1254) olmayan bir karakter var.")
-                   .arg(f.name);
+      *error = unencodableText(value);
     return false;
   }
   return true;
@@ -688,8 +704,7 @@ bool DbfTable::Image::put(int n, int f, QStringView value, QString *error)
     QVarLengthArray<char, 1024> bytes(len);
     if (!cp1254::encodeInto(value.first(len), bytes.data())) {
       if (error)
-        *error = tr("\"%1\" alanına yazılan metinde Türkçe kod sayfasında (1254) olmayan bir karakter var.")
-                     .arg(field.name);
+        *error = unencodableText(value);
       return false;
     }
     std::memcpy(at, bytes.constData(), size_t(len));

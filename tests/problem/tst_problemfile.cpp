@@ -487,8 +487,8 @@ private slots:
     QTest::addColumn<QString>("named");  // what the message names
     QTest::newRow("86 feedstuffs") << 0 << QStringLiteral("86");
     QTest::newRow("parameter row too long") << 1 << QStringLiteral("1020");
-    QTest::newRow("text outside code page 1254") << 2 << QStringLiteral("YMADI");
-    QTest::newRow("matrix cell outside code page 1254") << 3 << QStringLiteral("YMBMAT");
+    QTest::newRow("text outside code page 1254") << 2 << QStringLiteral("\"Ячмень\"");
+    QTest::newRow("matrix cell outside code page 1254") << 3 << QStringLiteral("\"0.5Ж\"");
   }
   void refusedSavesWriteNothing()
   {

@@ -224,17 +224,9 @@ void clearColumn(double *a, double *b, int m, int stride, int r, int e, int leav
 
 // A pivot whose update of the other rows waits (see SimplexSolver::pivot()):
 // its row, the stored columns that enter and leave, its row divided through
-// laid out as after the pivot (the entry of the column that left moved to
-// the entering column's place, 0 in the leaving one's), each row's
-// multiplier (the row's entry in the entering column before the pivot,
-// times its sign; 0 for its own row) and the plan of the update.
-//
-// clearColumn() moves the leaving column's entry of a row after updating
-// it; moved first, and updated in its new place with the pivot row's entry
-// moved alike, it takes the same operations on the same numbers, and the
-// leaving column's place turns to 0 - mult * 0, which is +0 as the move
-// leaves it. So the update runs on the layout after the pivot, where it can
-// go with the next pivot's in one pass.
+// as it stood before those swapped places, each row's multiplier (the row's
+// entry in the entering column before the pivot, times its sign; 0 for its
+// own row) and the plan of the update.
 struct PendingUpdate {
   int row;
   int entering;
@@ -249,11 +241,11 @@ struct PendingUpdate {
 // What clearColumn() makes of one row, with its multiplier given.
 [[gnu::always_inline]] inline void updateRow(double *row, const PendingUpdate &u, double mult)
 {
-  row[u.entering] = row[u.leaving];
-  row[u.leaving] = 0.0;
   if (mult != 0.0)
     for (int j = 0; j < u.runCount; ++j)
       subtractLines(row + u.runs[2 * j], u.prow + u.runs[2 * j], u.runs[2 * j + 1] - u.runs[2 * j], mult);
+  row[u.entering] = row[u.leaving];
+  row[u.leaving] = 0.0;
 }
 
 // The update of rows [from, to) of a waiting pivot, but for its own row.
@@ -275,6 +267,12 @@ void applyPending(double *a, int from, int to, int stride, const PendingUpdate &
 // only one of them takes part in takes a subtraction of 0 * 0 from the
 // other, which leaves a number as it is (at most a zero's sign changes,
 // see RowPlan), as does a multiplier of 0.
+//
+// `u` moves the entry of its leaving column to its entering column's place
+// after its subtraction, and this pivot's subtraction comes after that: the
+// two places are made over once the line pass is done, from the entry
+// loaded before it, with the same operations. Written before the pass,
+// they would be stores a line load of the pass had to wait for.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 __attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
 #endif
@@ -284,23 +282,30 @@ void clearColumnAfter(double *a, double *b, int m, int stride, int r, int e, int
   const double *prow = static_cast<const double *>(__builtin_assume_aligned(a + std::size_t(r) * stride, 64));
   const double *urow = static_cast<const double *>(__builtin_assume_aligned(u.prow, 64));
   const double br = b[r];
+  const double uLeaving = urow[u.leaving], atEntering = prow[u.entering], atLeaving = prow[u.leaving];
   for (int i = 0; i < m; ++i) {
     if (i == r)
       continue;
     double *row = static_cast<double *>(__builtin_assume_aligned(a + std::size_t(i) * stride, 64));
-    if (i != u.row) {
-      row[u.entering] = row[u.leaving];
-      row[u.leaving] = 0.0;
-    }
     const double mu = u.mult[i], mt = mult[i];
-    if (mu != 0.0 || mt != 0.0) {
+    const double moved = row[u.leaving];
+    if (mu != 0.0 || mt != 0.0)
       for (int j = 0; j < runCount; ++j)
         for (int k = runs[2 * j]; k < runs[2 * j + 1]; k += RowPlan::Line)
           for (int t = 0; t < RowPlan::Line; ++t)
             row[k + t] = (row[k + t] - mu * urow[k + t]) - mt * prow[k + t];
-      if (mt != 0.0)
-        b[i] -= mt * br;
+    if (i != u.row) {
+      double x = mu != 0.0 ? moved - mu * uLeaving : moved;
+      double zero = 0.0;
+      if (mt != 0.0) {
+        x -= mt * atEntering;
+        zero -= mt * atLeaving;
+      }
+      row[u.entering] = x;
+      row[u.leaving] = zero;
     }
+    if (mt != 0.0)
+      b[i] -= mt * br;
     row[e] = row[leaving];
     row[leaving] = 0.0;
   }
@@ -309,16 +314,20 @@ void clearColumnAfter(double *a, double *b, int m, int stride, int r, int e, int
 // Stored column s of rows [from, to) as the waiting pivot `u` will leave
 // it, times `sign`, into `column` (from its start): each entry by the
 // operations its update makes, so the numbers are those of the updated
-// tableau.
+// tableau. After the pivot the entering column holds what the leaving one's
+// stored column had, and the leaving one 0 (see clearColumn()); its own row
+// is up to date.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 __attribute__((optimize("fp-contract=off")))
 #endif
 void pendingColumn(const double *a, int from, int to, int stride, int s, double sign, const PendingUpdate &u,
                    double *column)
 {
-  const bool changes = u.lines[s / RowPlan::Line] != 0;
-  const double pv = u.prow[s];
-  if (s != u.entering && s != u.leaving) {
+  const int source = s == u.entering ? u.leaving : s;
+  const bool zero = s == u.leaving;
+  const bool changes = u.lines[source / RowPlan::Line] != 0;
+  const double pv = u.prow[source];
+  if (source == s && !zero) {
     // Any other column: without a branch per row (a multiplier of 0 leaves
     // the entry as it is, as in the update; its own row's is 0).
     const double *p = a + std::size_t(from) * stride + s;
@@ -333,9 +342,13 @@ void pendingColumn(const double *a, int from, int to, int stride, int s, double 
     return;
   }
   for (int i = from; i < to; ++i) {
-    double v = a[std::size_t(i) * stride + s];
-    if (i != u.row) {
-      v = s == u.entering ? a[std::size_t(i) * stride + u.leaving] : 0.0;
+    double v;
+    if (i == u.row) {
+      v = a[std::size_t(i) * stride + s];
+    } else if (zero) {
+      v = 0.0;
+    } else {
+      v = a[std::size_t(i) * stride + source];
       if (changes && u.mult[i] != 0.0)
         v -= u.mult[i] * pv;
     }
@@ -351,7 +364,8 @@ __attribute__((optimize("fp-contract=off")))
 void updateLevels(double *b, const double *mult, int m, double br)
 {
   for (int i = 0; i < m; ++i)
-    b[i] = mult[i] != 0.0 ? b[i] - mult[i] * br : b[i];
+    if (mult[i] != 0.0)
+      b[i] -= mult[i] * br;
 }
 
 // Row `from` of the tableau, as the waiting pivot `u` will leave it, into
@@ -999,8 +1013,6 @@ void SimplexSolver::pivot(int r, int e, bool mayWait)
     updateLevels(m_b.data(), m_pendingMult.data(), m_rows, m_b[r]);
     m_pendingPivotRow.resize(std::size_t(m_stride));
     std::copy_n(prow, m_stride, m_pendingPivotRow.data());
-    m_pendingPivotRow[pe] = prow[pl];  // laid out as after the pivot (see PendingUpdate)
-    m_pendingPivotRow[pl] = 0.0;
     std::swap(m_pendingRuns, m_planRuns);
     std::swap(m_pendingLines, m_planLines);
     m_pendingRunCount = plan.count;
@@ -1063,6 +1075,7 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
   int sinceProgress = 0;
   int rounds = 0;
   double best = objective();
+  const bool wait = std::size_t(m_rows) * std::size_t(m_stride) * sizeof(double) >= m_waitFrom;
 
   // Back onto the unperturbed problem, on fresh data, and feasible again
   // (the fresh data may also show round-off the updates had hidden).
@@ -1196,7 +1209,7 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
     // Until the first stall the next pivot is chosen by the ordinary rules,
     // which read the tableau only where current() and gatherColumn() see
     // the waiting update; anything else flushes it first.
-    pivot(r, e, m_updatesWait && !m_stallTools && !useBland);
+    pivot(r, e, wait && !m_stallTools && !useBland);
     ++m_iterations;
     if (bland || lastResort)
       ++m_blandPivots;

@@ -38,8 +38,9 @@ struct SimplexSolverTestAccess {
   }
   // The elimination order of a solve that has stalled.
   static void markStalled(SimplexSolver &s) { s.m_stallTools = true; }
-  // Every pivot updates the whole tableau at once.
-  static void updateAtOnce(SimplexSolver &s) { s.m_updatesWait = false; }
+  // Every ordinary pivot's row updates wait for the next pivot, whatever
+  // the size of the tableau, or none do.
+  static void updatesWait(SimplexSolver &s, bool wait) { s.m_waitFrom = wait ? 0 : SIZE_MAX; }
 };
 
 } // namespace vz
@@ -393,7 +394,8 @@ void TestSimplexSolver::waitingUpdatesChangeNoNumber()
   QFETCH(RationModel, model);
   SimplexSolver waiting, atOnce;
   QVERIFY(model.loadInto(waiting) && model.loadInto(atOnce));
-  SimplexSolverTestAccess::updateAtOnce(atOnce);
+  SimplexSolverTestAccess::updatesWait(waiting, true);
+  SimplexSolverTestAccess::updatesWait(atOnce, false);
   waiting.solve();
   atOnce.solve();
   QVERIFY(waiting.iterations() >= 2);

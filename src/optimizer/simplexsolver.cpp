@@ -277,25 +277,60 @@ void applyPending(double *a, int from, int to, int stride, const PendingUpdate &
 __attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
 #endif
 void clearColumnAfter(double *a, double *b, int m, int stride, int r, int e, int leaving, const double *mult,
-                      const int *runs, int runCount, const PendingUpdate &u)
+                      const int *runs, int runCount, const PendingUpdate &u, int *active, double *moved)
 {
   const double *prow = static_cast<const double *>(__builtin_assume_aligned(a + std::size_t(r) * stride, 64));
   const double *urow = static_cast<const double *>(__builtin_assume_aligned(u.prow, 64));
   const double br = b[r];
   const double uLeaving = urow[u.leaving], atEntering = prow[u.entering], atLeaving = prow[u.leaving];
+  auto rowOf = [&](int i) { return static_cast<double *>(__builtin_assume_aligned(a + std::size_t(i) * stride, 64)); };
+  // The rows either pivot changes, and the entries to be moved, taken
+  // before the pass changes them.
+  int count = 0;
+  for (int i = 0; i < m; ++i) {
+    moved[i] = a[std::size_t(i) * stride + u.leaving];
+    active[count] = i;
+    count += i != r && (u.mult[i] != 0.0 || mult[i] != 0.0) ? 1 : 0;
+  }
+  // Four rows at a time: a line of each pivot row is loaded once for the
+  // four, where the loads are what the pass waits on.
+  constexpr int Rows = 4;
+  int k = 0;
+  for (; k + Rows <= count; k += Rows) {
+    double *row[Rows];
+    double mu[Rows], mt[Rows];
+    for (int q = 0; q < Rows; ++q) {
+      row[q] = rowOf(active[k + q]);
+      mu[q] = u.mult[active[k + q]];
+      mt[q] = mult[active[k + q]];
+    }
+    for (int j = 0; j < runCount; ++j)
+      for (int c = runs[2 * j]; c < runs[2 * j + 1]; c += RowPlan::Line) {
+        double up[RowPlan::Line], tp[RowPlan::Line];
+        for (int t = 0; t < RowPlan::Line; ++t) {
+          up[t] = urow[c + t];
+          tp[t] = prow[c + t];
+        }
+        for (int q = 0; q < Rows; ++q)
+          for (int t = 0; t < RowPlan::Line; ++t)
+            row[q][c + t] = (row[q][c + t] - mu[q] * up[t]) - mt[q] * tp[t];
+      }
+  }
+  for (; k < count; ++k) {
+    double *row = rowOf(active[k]);
+    const double mu = u.mult[active[k]], mt = mult[active[k]];
+    for (int j = 0; j < runCount; ++j)
+      for (int c = runs[2 * j]; c < runs[2 * j + 1]; c += RowPlan::Line)
+        for (int t = 0; t < RowPlan::Line; ++t)
+          row[c + t] = (row[c + t] - mu * urow[c + t]) - mt * prow[c + t];
+  }
   for (int i = 0; i < m; ++i) {
     if (i == r)
       continue;
-    double *row = static_cast<double *>(__builtin_assume_aligned(a + std::size_t(i) * stride, 64));
+    double *row = rowOf(i);
     const double mu = u.mult[i], mt = mult[i];
-    const double moved = row[u.leaving];
-    if (mu != 0.0 || mt != 0.0)
-      for (int j = 0; j < runCount; ++j)
-        for (int k = runs[2 * j]; k < runs[2 * j + 1]; k += RowPlan::Line)
-          for (int t = 0; t < RowPlan::Line; ++t)
-            row[k + t] = (row[k + t] - mu * urow[k + t]) - mt * prow[k + t];
     if (i != u.row) {
-      double x = mu != 0.0 ? moved - mu * uLeaving : moved;
+      double x = mu != 0.0 ? moved[i] - mu * uLeaving : moved[i];
       double zero = 0.0;
       if (mt != 0.0) {
         x -= mt * atEntering;
@@ -1021,8 +1056,10 @@ void SimplexSolver::pivot(int r, int e, bool mayWait)
     m_pendingLeaving = pl;
   } else if (fused) {
     const int runCount = unionRuns(m_pendingLines.data(), m_planLines.data(), m_stride / RowPlan::Line, m_unionRuns);
+    m_activeRows.resize(std::size_t(m_rows));
+    m_movedEntries.resize(std::size_t(m_rows));
     clearColumnAfter(m_a.data(), m_b.data(), m_rows, m_stride, r, pe, pl, m_column.data(), m_unionRuns.data(),
-                     runCount, pendingUpdate<PendingUpdate>());
+                     runCount, pendingUpdate<PendingUpdate>(), m_activeRows.data(), m_movedEntries.data());
     m_pendingRow = -1;
   } else {
     clearColumn(m_a.data(), m_b.data(), m_rows, m_stride, r, pe, pl, se, plan);

@@ -265,6 +265,8 @@ private:
   std::vector<std::uint8_t> m_pendingLines;
   int m_pendingRunCount = 0;
   std::vector<int> m_unionRuns;  // scratch: the runs of the two pivots' update in one pass
+  std::vector<int> m_activeRows;       // likewise: the rows it changes
+  std::vector<double> m_movedEntries;  // likewise: the waiting pivot's moved entries
   // The size of tableau, in bytes, from which the row updates of the
   // ordinary pivots wait (see pivot()). Below it the pass the waiting saves
   // costs less than the waiting itself: each of the 40 x 20 degenerate

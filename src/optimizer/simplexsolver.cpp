@@ -1112,7 +1112,7 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
   int sinceProgress = 0;
   int rounds = 0;
   double best = objective();
-  const bool wait = std::size_t(m_rows) * std::size_t(m_stride) * sizeof(double) >= m_waitFrom;
+  const bool wait = m_stride >= m_waitFrom;
 
   // Back onto the unperturbed problem, on fresh data, and feasible again
   // (the fresh data may also show round-off the updates had hidden).

@@ -267,15 +267,17 @@ private:
   std::vector<int> m_unionRuns;  // scratch: the runs of the two pivots' update in one pass
   std::vector<int> m_activeRows;       // likewise: the rows it changes
   std::vector<double> m_movedEntries;  // likewise: the waiting pivot's moved entries
-  // The size of tableau, in bytes, from which the row updates of the
-  // ordinary pivots wait (see pivot()). Below it the pass the waiting saves
-  // costs less than the waiting itself: each of the 40 x 20 degenerate
-  // problems (18 to 44 KB) took 7 to 20 per cent longer with it, each of the
-  // 85 x 45 ones (46 to 80 KB) 2 to 10 per cent less, the infeasible
-  // 85 x 45 ones (90 KB and more) about a tenth less. The tests set it to
-  // make every solve wait, or none.
-  static constexpr std::size_t DefaultWaitFrom = 48 * 1024;
-  std::size_t m_waitFrom = DefaultWaitFrom;
+  // The width of a row (stored columns, padded) from which the row updates
+  // of the ordinary pivots wait (see pivot()). What the shared pass saves
+  // grows with the lines of a row; what the waiting costs (the gathered
+  // column corrected, the levels in a pass of their own, the pivot row
+  // copied) does not. Per problem, best of 150 rounds: each 40 x 20
+  // degenerate one (rows of 72 to 96) took 3 to 25 per cent longer with it,
+  // each 30 x 20 one (48 to 64) 15 to 40 per cent, each 85 x 45 one (128 to
+  // 152) 2 to 10 per cent less. The tests set it to make every solve wait,
+  // or none.
+  static constexpr int DefaultWaitFrom = 128;
+  int m_waitFrom = DefaultWaitFrom;
   int m_pivotsSinceRefactor = 0;
   // m_pivotsSinceRefactor when settle() last computed the levels and the
   // criteria afresh without the tableau; -1 when it has not since.

@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <climits>
+
 namespace vz {
 
 // A basis of the tests' choosing, refactorised: round-off alone makes a
@@ -40,7 +42,7 @@ struct SimplexSolverTestAccess {
   static void markStalled(SimplexSolver &s) { s.m_stallTools = true; }
   // Every ordinary pivot's row updates wait for the next pivot, whatever
   // the size of the tableau, or none do.
-  static void updatesWait(SimplexSolver &s, bool wait) { s.m_waitFrom = wait ? 0 : SIZE_MAX; }
+  static void updatesWait(SimplexSolver &s, bool wait) { s.m_waitFrom = wait ? 0 : INT_MAX; }
 };
 
 } // namespace vz

@@ -1000,12 +1000,13 @@ void SimplexSolver::flushPending()
 
 // A pivot the ordinary rules chose (`mayWait`) makes its own row and the
 // levels at once, and leaves the update of the other rows to the next pivot,
-// which makes both in one pass over the tableau: a row then goes through
-// the cache once for two pivots, where the tableau of a large problem does
-// not fit the nearest cache. The rules in between read the tableau only
-// through gatherColumn() and current(), which see the waiting update, and
-// everything else flushes it first (see iterate()). Every entry still takes
-// the same operations in the same order, so the numbers are the same.
+// which makes both in one pass over the tableau (see clearColumnAfter()):
+// the pass waits on its loads and stores, and a line of a row is then
+// loaded and stored once for two pivots. The rules in between read the
+// tableau only through gatherColumn(), the tie-break's copies of the tied
+// rows and current(), which all see the waiting update, and everything else
+// flushes it first (see iterate()). Every entry still takes the same
+// operations in the same order, so the numbers are the same.
 void SimplexSolver::pivot(int r, int e, bool mayWait)
 {
   // FNV-1a over the row, the entering and the leaving column.

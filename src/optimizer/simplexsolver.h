@@ -187,9 +187,8 @@ private:
   template <typename Update>
   Update pendingUpdate() const
   {
-    return Update{m_pendingRow,         m_pendingEntering,     m_pendingLeaving,
-                  m_pendingPivotRow.data(), m_pendingMult.data(), m_pendingRuns.data(),
-                  m_pendingRunCount,    m_pendingLines.data()};
+    return Update{m_pendingRow,         m_pendingEntering,    m_pendingLeaving,      m_pendingPivotRow.data(),
+                  m_pendingMult.data(), m_pendingRuns.data(), m_pendingRunCount,     m_pendingLines.data()};
   }
   bool artificialPositive(int row) const;
   bool anyBelowZero() const;
@@ -255,7 +254,7 @@ private:
   // the next pivot makes in the same pass as its own (see pivot()): its row
   // (-1 when there is none), the stored columns that enter and leave, its
   // row divided through as it stood before those swapped places, each row's
-  // multiplier, and the plan of the update.
+  // multiplier (0 for its own row), and the plan of the update.
   int m_pendingRow = -1;
   int m_pendingEntering = 0;
   int m_pendingLeaving = 0;

@@ -10,7 +10,11 @@
 #include "shell/startupsettings.h"
 
 #include <QFileInfo>
+#include <QProcess>
 #include <QtTest>
+
+#include <cstdio>
+#include <unistd.h>
 
 using namespace vz;
 using namespace vz::test;
@@ -263,6 +267,31 @@ private slots:
     SingleCopyLock next;
     QVERIFY(!next.isAppRunning(QStringLiteral("Vesk_Zyr")));
     QDir::setCurrent(before);
+  }
+
+  // Another process: a live copy keeps this one out, and once it is killed
+  // (no clean-up of its own) its lock is free though its file is left.
+  void lockOfAnotherProcess()
+  {
+    const QString name = QStringLiteral("Vesk_Zyr_other");
+    QProcess other;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("VZ_HOLD_LOCK"), name);
+    other.setProcessEnvironment(env);
+    other.start(QCoreApplication::applicationFilePath(), QStringList());
+    QByteArray said;
+    while (!said.contains("lock held")) {
+      QVERIFY2(other.waitForReadyRead(10000), said.constData());
+      said += other.readAllStandardOutput();
+    }
+    SingleCopyLock here;
+    QVERIFY(here.isAppRunning(name));
+    QVERIFY(!here.holdsLock());
+    other.kill();
+    QVERIFY(other.waitForFinished(10000));
+    QVERIFY(QFileInfo::exists(SingleCopyLock::lockFilePath(name)));
+    QVERIFY(!here.isAppRunning(name));
+    QVERIFY(here.holdsLock());
   }
 
   void commandLineArgument_data()
@@ -709,5 +738,23 @@ private slots:
   }
 };
 
-QTEST_GUILESS_MAIN(TstShellCore)
+int main(int argc, char *argv[])
+{
+  QCoreApplication app(argc, argv);
+  // The other copy of lockOfAnotherProcess: takes the lock and keeps it
+  // until it is killed.
+  const QString held = qEnvironmentVariable("VZ_HOLD_LOCK");
+  if (!held.isEmpty()) {
+    SingleCopyLock lock;
+    if (lock.isAppRunning(held))
+      return 1;
+    std::fputs("lock held\n", stdout);
+    std::fflush(stdout);
+    for (;;)
+      ::pause();
+  }
+  TstShellCore test;
+  QTEST_SET_MAIN_SOURCE_PATH
+  return QTest::qExec(&test, argc, argv);
+}
 #include "tst_shellcore.moc"

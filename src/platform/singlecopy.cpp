@@ -1,8 +1,11 @@
 #include "singlecopy.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -32,8 +35,6 @@ bool SingleCopyLock::isAppRunning(const QString &name)
 {
   if (holdsLock())
     return false;
-  // Nothing is written to the file, so nothing waits for the disk: the lock
-  // is all that counts.
   const int fd = ::open(QFile::encodeName(lockFilePath(name)).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (fd < 0)
     return true;
@@ -42,6 +43,15 @@ bool SingleCopyLock::isAppRunning(const QString &name)
     return true;
   }
   m_fd = fd;
+  // The lock is all that counts here. The owner is still written, unsynced,
+  // in the form QLockFile reads, for a copy of an earlier version judges the
+  // lock by it: it keeps out while this copy runs and takes over once it has
+  // gone (an empty file would keep it out for good).
+  const QString program = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).fileName();
+  const QByteArray owner = QByteArray::number(QCoreApplication::applicationPid()) + '\n' + QFile::encodeName(program)
+                           + '\n' + QSysInfo::machineHostName().toUtf8() + '\n';
+  const bool told = ::ftruncate(fd, 0) == 0 && ::pwrite(fd, owner.constData(), size_t(owner.size()), 0) == owner.size();
+  Q_UNUSED(told);  // the lock holds all the same
   return false;
 }
 

@@ -5,6 +5,7 @@
 // The lock is the system's advisory lock on the open file, which goes with the
 // process however it ends: a copy that died leaves the file, never the lock,
 // and a lock of a live copy never goes stale, however long it has been running.
+// The file names its owner as QLockFile does, which earlier versions read.
 #include <QString>
 
 namespace vz {

@@ -10,6 +10,7 @@
 #include "shell/startupsettings.h"
 
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QtTest>
 
@@ -284,12 +285,21 @@ private slots:
       QVERIFY2(other.waitForReadyRead(10000), said.constData());
       said += other.readAllStandardOutput();
     }
+    const QString path = SingleCopyLock::lockFilePath(name);
     SingleCopyLock here;
     QVERIFY(here.isAppRunning(name));
     QVERIFY(!here.holdsLock());
+    // A copy of an earlier version, which took a QLockFile, keeps out too.
+    QLockFile earlier(path);
+    earlier.setStaleLockTime(0);
+    QVERIFY(!earlier.tryLock(0));
     other.kill();
     QVERIFY(other.waitForFinished(10000));
-    QVERIFY(QFileInfo::exists(SingleCopyLock::lockFilePath(name)));
+    QVERIFY(QFileInfo::exists(path));
+    // Once the copy is gone, the earlier version takes over, and holds ours.
+    QVERIFY(earlier.tryLock(0));
+    QVERIFY(here.isAppRunning(name));
+    earlier.unlock();
     QVERIFY(!here.isAppRunning(name));
     QVERIFY(here.holdsLock());
   }

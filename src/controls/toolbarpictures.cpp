@@ -172,6 +172,22 @@ QIcon toolbarPicture(int number, bool *drawn)
     p.fillRect(QRectF(3, 9, 4, 2), QColor(60, 60, 60));
     p.fillRect(QRectF(8, 9, 5, 2), QColor(150, 190, 240));
     break;
+  case 90:  // solve: run the optimiser
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 130, 40));
+    p.drawPolygon(QPolygonF({QPointF(4, 2.5), QPointF(4, 13.5), QPointF(13, 8)}));
+    break;
+  case 6:  // report editor: a written page under a magnifying glass
+    page(p, QRectF(1.5, 1.5, 9, 12));
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    for (int i = 0; i < 3; ++i)
+      p.drawLine(QPointF(3.5, 4.5 + i * 2), QPointF(8.5 - (i % 2) * 2, 4.5 + i * 2));
+    p.setPen(QPen(QColor(30, 90, 170), 1.5));
+    p.setBrush(QColor(220, 235, 255, 200));
+    p.drawEllipse(QPointF(9.5, 9.5), 3, 3);
+    p.setPen(QPen(QColor(30, 90, 170), 2.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(11.8, 11.8), QPointF(14.5, 14.5));
+    break;
   case 112:  // report: a written page with its figures
     page(p, QRectF(2.5, 1.5, 11, 13));
     p.setPen(QPen(QColor(60, 60, 60), 1));

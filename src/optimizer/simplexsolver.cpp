@@ -67,6 +67,22 @@ int nextBlockReaching(const double *d, const double *penalty, int from, int end,
   return end;
 }
 
+// Per column, the steepest-edge score of an improving one (a criterion
+// with its penalty at or above the tolerance): the criterion squared over
+// the column's weight; -1 for every other column.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void edgeScores(double *__restrict score, const double *__restrict d, const double *__restrict penalty,
+                const double *__restrict norms, int cols)
+{
+  for (int c = 0; c < cols; ++c) {
+    const double v = d[c] + penalty[c];
+    const double s = v * v / norms[c];
+    score[c] = v >= Tol ? s : -1.0;
+  }
+}
+
 // sums[c] += scale * row[c]: a multiply and an add, never fused, on every
 // build.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
@@ -152,6 +168,24 @@ struct RowPlan {
     }
   }
 };
+
+// The largest of 1 and the magnitudes of row[k] * keep[k] over `n` entries
+// (a whole number of vectors of four), keep[k] being 1 or 0. The largest of
+// some numbers is the same in any order, so four lanes at a time.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
+double largestKept(const double *row, const double *keep, int n)
+{
+  typedef double Half __attribute__((vector_size(32), aligned(8), may_alias));
+  Half top = {1.0, 1.0, 1.0, 1.0};
+  for (int k = 0; k + 4 <= n; k += 4) {
+    Half v = *reinterpret_cast<const Half *>(row + k) * *reinterpret_cast<const Half *>(keep + k);
+    v = v < 0.0 ? -v : v;
+    top = v > top ? v : top;
+  }
+  return std::max(std::max(top[0], top[1]), std::max(top[2], top[3]));
+}
 
 // to[k] -= mult * from[k] over `count` entries, a whole number of lines
 // that start on cache lines and do not overlap: a line is one vector
@@ -306,9 +340,9 @@ void SimplexSolver::mapTwins()
   std::vector<double> &value = m_zStored;  // scratch until sized below
   value.resize(std::size_t(cols));
   surveyTable(m_a0.data(), rows, cols, count, rowOf, value.data(), m_scale0.data());
-  m_singleEntry0.resize(std::size_t(cols));
+  m_singleRow0.resize(std::size_t(cols));
   for (int c = 0; c < cols; ++c)
-    m_singleEntry0[c] = count[c] == 1 ? 1 : 0;
+    m_singleRow0[c] = count[c] == 1 ? rowOf[c] : -1;
   // Each pair: the negated column, and the unit column it is stored with.
   std::fill_n(twinOf, cols, -1);
   std::fill_n(taken, cols, 0);
@@ -546,21 +580,25 @@ int SimplexSolver::chooseEntering(bool bland) const
     // positive entry: the best of all, unless it has none, and then the
     // next best; a column is gone through for a positive entry only when it
     // would be chosen.
+    // The scores are taken for all columns at once, a vector at a time,
+    // the divisions with them; a column that does not improve scores -1.
+    std::vector<double> &scores = m_quotients;
+    scores.resize(std::size_t(m_cols));
+    edgeScores(scores.data(), d, penalty, norms.data(), m_cols);
+    const double *score = scores.data();
     std::vector<int> &passed = m_scratch;
     passed.clear();
     for (;;) {
       int best = -1;
       double bestScore = 0.0;
       for (int c = 0; c < m_cols; ++c) {
-        const double v = d[c] + penalty[c];
-        if (v < Tol)
+        if (score[c] < 0.0)
           continue;
         anyCandidate = true;
-        const double score = v * v / norms[c];
-        if (score > bestScore
+        if (score[c] > bestScore
             && (passed.empty() || std::find(passed.begin(), passed.end(), c) == passed.end())) {
           best = c;
-          bestScore = score;
+          bestScore = score[c];
         }
       }
       if (best < 0)
@@ -1011,10 +1049,10 @@ bool SimplexSolver::eliminate(Tableau &a, int n, int stride, const std::vector<i
   order.reserve(std::size_t(m));
   for (int pass = 0; pass < 2; ++pass)
     for (int r = 0; r < m; ++r)
-      if ((singlesFirst ? m_singleEntry0[m_basis[r]] != 0 : m_homeRow[m_basis[r]] < 0) == (pass == 0))
+      if ((singlesFirst ? m_singleRow0[m_basis[r]] >= 0 : m_homeRow[m_basis[r]] < 0) == (pass == 0))
         order.push_back(r);
   const std::size_t singles = singlesFirst ? std::size_t(std::count_if(order.begin(), order.end(), [&](int r) {
-    return m_singleEntry0[m_basis[r]] != 0;
+    return m_singleRow0[m_basis[r]] >= 0;
   })) : 0;
   for (std::size_t step = 0; step < order.size(); ++step) {
     const int r = order[step];
@@ -1122,13 +1160,11 @@ bool SimplexSolver::splitBasis(std::vector<int> &singleOf, std::vector<int> &oth
   rest.clear();
   for (int r = 0; r < m; ++r) {
     const int c = m_basis[r];
-    if (!m_singleEntry0[c]) {
+    const int row = m_singleRow0[c];
+    if (row < 0) {
       others.push_back(r);
       continue;
     }
-    int row = 0;
-    while (m_a0[std::size_t(row) * m_cols + c] == 0.0)
-      ++row;
     if (singleOf[row] >= 0)
       return false;
     singleOf[row] = r;
@@ -1321,12 +1357,13 @@ void SimplexSolver::perturb()
 {
   aboutToChangeTableau();
   std::vector<double> lift(static_cast<std::size_t>(m_rows));
+  // Per stored column, 1, or 0 for one that holds barred columns alone (and
+  // for the padding): the barred ones take no part in a row's scale.
+  std::vector<double> keep(std::size_t(m_stride), 0.0);
+  for (int k = 0; k < m_stored; ++k)
+    keep[k] = m_storedBarred[k] ? 0.0 : 1.0;
   for (int r = 0; r < m_rows; ++r) {
-    double largest = 1.0;
-    const double *row = &m_a[std::size_t(r) * m_stride];
-    for (int k = 0; k < m_stored; ++k)
-      if (!m_storedBarred[k])
-        largest = std::max(largest, std::fabs(row[k]));
+    const double largest = largestKept(&m_a[std::size_t(r) * m_stride], keep.data(), m_stride);
     m_seed = m_seed * 1664525u + 1013904223u;
     const double u = double(m_seed >> 8) / double(1u << 24);
     lift[r] = (1.0 + u) * 1e-6 * largest;
@@ -1334,13 +1371,20 @@ void SimplexSolver::perturb()
   }
   if (!m_perturbed)
     std::fill(m_shift.begin(), m_shift.end(), 0.0);
+  // Each row's shift sums its entries in the basic columns, in the order of
+  // the columns, times their rows' lifts. A zero entry adds a zero, which
+  // leaves the sum as it is: summed without a test per entry, as about
+  // which entries are zero a branch predictor could learn nothing.
   const std::vector<int> basic = basicColumnsInOrder();
+  const int k = int(basic.size());
+  std::vector<double> liftOf(static_cast<std::size_t>(k));
+  for (int j = 0; j < k; ++j)
+    liftOf[j] = lift[m_rowOf[basic[j]]];
   for (int i = 0; i < m_rows; ++i) {
     const double *from = &m_a0[std::size_t(i) * m_cols];
     double sum = 0.0;
-    for (const int c : basic)
-      if (const double v = from[c]; v != 0.0)
-        sum += lift[m_rowOf[c]] * v;
+    for (int j = 0; j < k; ++j)
+      sum += liftOf[j] * from[basic[j]];
     m_shift[i] += sum;
   }
   m_perturbed = true;

@@ -1277,12 +1277,16 @@ bool SimplexSolver::freshCriteria()
   // column holds, against its cost less what the priced rows give it.
   const int k = int(others.size()), w = k + 1;
   std::vector<double> sys(std::size_t(k) * w), scale(static_cast<std::size_t>(k), 1.0);
+  std::vector<int> priced;  // the rows a single-entry column holds, in order
+  priced.reserve(std::size_t(m));
+  for (int i = 0; i < m; ++i)
+    if (singleOf[i] >= 0)
+      priced.push_back(i);
   for (int q = 0; q < k; ++q) {
     const int c = m_basis[others[q]];
     double given = 0.0;
-    for (int i = 0; i < m; ++i)
-      if (singleOf[i] >= 0)
-        given += m_a0[std::size_t(i) * m_cols + c] * y[i];
+    for (const int i : priced)
+      given += m_a0[std::size_t(i) * m_cols + c] * y[i];
     double *row = &sys[std::size_t(q) * w];
     for (int p = 0; p < k; ++p) {
       row[p] = m_a0[std::size_t(rest[p]) * m_cols + c];
@@ -1296,14 +1300,9 @@ bool SimplexSolver::freshCriteria()
   for (int p = 0; p < k; ++p)
     y[rest[p]] = x[p];
   std::fill(m_z.begin(), m_z.end(), 0.0);
-  for (int i = 0; i < m; ++i) {
-    const double yi = y[i];
-    if (yi == 0.0)
-      continue;
-    const double *from = &m_a0[std::size_t(i) * m_cols];
-    for (int c = 0; c < m_cols; ++c)
-      m_z[c] += yi * from[c];
-  }
+  for (int i = 0; i < m; ++i)
+    if (const double yi = y[i]; yi != 0.0)
+      addScaled(m_z.data(), &m_a0[std::size_t(i) * m_cols], yi, m_cols);
   for (int c = 0; c < m_cols; ++c)
     m_d[c] = m_z[c] - m_c[c];
   for (int r = 0; r < m; ++r) {
@@ -1412,21 +1411,25 @@ void SimplexSolver::perturb()
   if (!m_perturbed)
     std::fill(m_shift.begin(), m_shift.end(), 0.0);
   // Each row's shift sums its entries in the basic columns, in the order of
-  // the columns, times their rows' lifts. A zero entry adds a zero, which
-  // leaves the sum as it is: summed without a test per entry, as about
-  // which entries are zero a branch predictor could learn nothing.
+  // the columns, times their rows' lifts. The sums are taken column by
+  // column, every row's at once, each still in the order of the columns:
+  // one chain of additions per row waited on each addition in turn. A zero
+  // entry adds a zero, which leaves a sum as it is (none is ever -0), and a
+  // single-entry column adds to its own row alone.
   const std::vector<int> basic = basicColumnsInOrder();
-  const int k = int(basic.size());
-  std::vector<double> liftOf(static_cast<std::size_t>(k));
-  for (int j = 0; j < k; ++j)
-    liftOf[j] = lift[m_rowOf[basic[j]]];
-  for (int i = 0; i < m_rows; ++i) {
-    const double *from = &m_a0[std::size_t(i) * m_cols];
-    double sum = 0.0;
-    for (int j = 0; j < k; ++j)
-      sum += liftOf[j] * from[basic[j]];
-    m_shift[i] += sum;
+  std::vector<double> sums(static_cast<std::size_t>(m_rows), 0.0);
+  for (const int c : basic) {
+    const double l = lift[m_rowOf[c]];
+    if (const int i = m_singleRow0[c]; i >= 0) {
+      sums[i] += l * m_a0[std::size_t(i) * m_cols + c];
+      continue;
+    }
+    const double *from = &m_a0[std::size_t(c)];
+    for (int i = 0; i < m_rows; ++i, from += m_cols)
+      sums[i] += l * *from;
   }
+  for (int i = 0; i < m_rows; ++i)
+    m_shift[i] += sums[i];
   m_perturbed = true;
   ++m_stalls;
 }

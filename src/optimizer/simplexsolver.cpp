@@ -1602,6 +1602,54 @@ bool SimplexSolver::confirmedInfeasible()
   return infeasible(m_b);
 }
 
+// pivot(r, e) where e is the negated twin of row r's basic column: both
+// are held by one stored column, which reads 0 in every other row, so the
+// pivot entry is -1 and the rows other than r keep every entry as it is
+// (pivot() would only write a zero over a zero there). Only row r changes,
+// and the criteria and the pricing weights as pivot() changes them. The
+// rows left alone are most of the cost of such a pivot: each is a line of
+// its own to fetch.
+void SimplexSolver::pivotOnTwin(int r, int e)
+{
+  for (const std::uint64_t v : {std::uint64_t(r), std::uint64_t(e), std::uint64_t(m_basis[r])}) {
+    m_pathHash ^= v;
+    m_pathHash *= 1099511628211ull;
+  }
+  aboutToChangeTableau();
+  const int pe = m_storedOf[e];
+  const double se = m_sign[e];
+  double *prow = &m_a[std::size_t(r) * m_stride];
+  const double p = se * prow[pe];
+  const bool weights = m_steepest && m_normsValid;
+  const double we = weights ? m_norms[e] : 0.0;
+  const double inv = p != 1.0 ? 1.0 / p : 1.0;
+  m_b[r] *= inv;
+  for (int k = 0; k < m_stride; ++k)
+    prow[k] *= inv;
+  prow[pe] = se;
+  if (const double de = m_d[e]; de != 0.0) {
+    updateCriteria(m_d.data(), m_sign.data(), m_storedOf.data(), prow, de, m_cols);
+    m_d[e] = 0.0;
+  }
+  const int leaving = m_basis[r];
+  if (weights) {
+    double *w = m_norms.data();
+    for (int c = 0; c < m_cols; ++c) {
+      const double t = prow[m_storedOf[c]];
+      w[c] = std::max(w[c], t * t * we);
+    }
+    w[leaving] = std::max(we / (p * p), 1.0);
+  }
+  m_columnIndex = -1;
+  ++m_pivotsSinceRefactor;
+  m_rowOf[leaving] = -1;
+  m_penalty[leaving] = m_barred[leaving] ? -Excluded : 0.0;
+  m_basis[r] = e;
+  m_rowOf[e] = r;
+  m_penalty[e] = -Excluded;
+  m_cb[r] = m_c[e];
+}
+
 void SimplexSolver::driveOutZeroArtificials()
 {
   for (int r = 0; r < m_rows; ++r) {
@@ -1616,7 +1664,7 @@ void SimplexSolver::driveOutZeroArtificials()
     // never stalled keeps its largest-entry choice, the path it always took.
     if (const int twin = m_twin[art]; m_stallTools && twin >= 0 && !m_artificial[twin] && m_rowOf[twin] < 0) {
       m_b[r] = 0.0;
-      pivot(r, twin);
+      pivotOnTwin(r, twin);
       continue;
     }
     int best = -1;

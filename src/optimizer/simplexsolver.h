@@ -178,6 +178,7 @@ private:
   void gatherColumn(int c) const;  // into m_column
   void refreshPenalties();
   void pivot(int r, int e);
+  void pivotOnTwin(int r, int e);
   bool artificialPositive(int row) const;
   bool anyBelowZero() const;
   void driveOutZeroArtificials();

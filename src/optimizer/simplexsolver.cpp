@@ -13,12 +13,15 @@ constexpr double Tol = SimplexSolver::Tolerance;
 constexpr double Excluded = 1e300;
 
 // Pivots since the tableau was loaded or last computed afresh below which it
-// still counts as fresh. After a stall the tableau is computed afresh every
-// RefactorEvery pivots anyway, so a further stall only brings a fresh one
-// when the solve had come a long way before it (one costs as much as some
-// thirty pivots on the large problems, and the round-off of a few dozen
-// pivots is far below the perturbation's lift).
-constexpr int FreshPivots = 150;
+// still counts as fresh when a further stall is met. A solve that never
+// stalls takes its verdict on a tableau updated by up to some four hundred
+// pivots, and after a stall the tableau is computed afresh every
+// RefactorEvery pivots anyway and every verdict on data computed afresh of
+// its own, so a stall brings a fresh tableau only past that. At 150, two in
+// three of the large degenerate 85 x 60 problems computed one afresh at a
+// stall, each costing as much as some fifty pivots, for no verdict and next
+// to no pivot saved.
+constexpr int FreshPivots = 400;
 
 // Pivots after a stall between two tableaux computed afresh, to keep the
 // round-off of a long run from building up. Every verdict is taken on data
@@ -65,6 +68,47 @@ int nextBlockReaching(const double *d, const double *penalty, int from, int end,
       return c;
   }
   return end;
+}
+
+// Per column, the steepest-edge score of an improving one (a criterion
+// with its penalty at or above the tolerance): the criterion squared over
+// the column's weight; -1 for every other column.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void edgeScores(double *__restrict score, const double *__restrict d, const double *__restrict penalty,
+                const double *__restrict norms, int cols)
+{
+  for (int c = 0; c < cols; ++c) {
+    const double v = d[c] + penalty[c];
+    const double s = v * v / norms[c];
+    score[c] = v >= Tol ? s : -1.0;
+  }
+}
+
+// The first column of the largest score, -1 when every score is below
+// zero (see edgeScores()). The largest is found a vector at a time: the
+// largest of some numbers is the same in any order.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
+int firstOfLargest(const double *score, int cols)
+{
+  typedef double Half __attribute__((vector_size(32), aligned(8), may_alias));
+  Half top = {-1.0, -1.0, -1.0, -1.0};
+  int c = 0;
+  for (; c + 4 <= cols; c += 4) {
+    const Half v = *reinterpret_cast<const Half *>(score + c);
+    top = v > top ? v : top;
+  }
+  double largest = std::max(std::max(top[0], top[1]), std::max(top[2], top[3]));
+  for (; c < cols; ++c)
+    largest = std::max(largest, score[c]);
+  if (largest < 0.0)
+    return -1;
+  for (c = 0; score[c] != largest; ++c) {
+  }
+  return c;
 }
 
 // sums[c] += scale * row[c]: a multiply and an add, never fused, on every
@@ -152,6 +196,24 @@ struct RowPlan {
     }
   }
 };
+
+// The largest of 1 and the magnitudes of row[k] * keep[k] over `n` entries
+// (a whole number of vectors of four), keep[k] being 1 or 0. The largest of
+// some numbers is the same in any order, so four lanes at a time.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
+double largestKept(const double *row, const double *keep, int n)
+{
+  typedef double Half __attribute__((vector_size(32), aligned(8), may_alias));
+  Half top = {1.0, 1.0, 1.0, 1.0};
+  for (int k = 0; k + 4 <= n; k += 4) {
+    Half v = *reinterpret_cast<const Half *>(row + k) * *reinterpret_cast<const Half *>(keep + k);
+    v = v < 0.0 ? -v : v;
+    top = v > top ? v : top;
+  }
+  return std::max(std::max(top[0], top[1]), std::max(top[2], top[3]));
+}
 
 // The runs of the lines that either of two plans' rows takes part in, as
 // RowPlan::make() finds them; their count.
@@ -521,9 +583,9 @@ void SimplexSolver::mapTwins()
   std::vector<double> &value = m_zStored;  // scratch until sized below
   value.resize(std::size_t(cols));
   surveyTable(m_a0.data(), rows, cols, count, rowOf, value.data(), m_scale0.data());
-  m_singleEntry0.resize(std::size_t(cols));
+  m_singleRow0.resize(std::size_t(cols));
   for (int c = 0; c < cols; ++c)
-    m_singleEntry0[c] = count[c] == 1 ? 1 : 0;
+    m_singleRow0[c] = count[c] == 1 ? rowOf[c] : -1;
   // Each pair: the negated column, and the unit column it is stored with.
   std::fill_n(twinOf, cols, -1);
   std::fill_n(taken, cols, 0);
@@ -761,21 +823,40 @@ int SimplexSolver::chooseEntering(bool bland) const
     // positive entry: the best of all, unless it has none, and then the
     // next best; a column is gone through for a positive entry only when it
     // would be chosen.
+    // The scores are taken for all columns at once, a vector at a time,
+    // the divisions with them; a column that does not improve scores -1.
+    std::vector<double> &scores = m_quotients;
+    scores.resize(std::size_t(m_cols));
+    edgeScores(scores.data(), d, penalty, norms.data(), m_cols);
+    const double *score = scores.data();
     std::vector<int> &passed = m_scratch;
     passed.clear();
+    // Mostly the best column has a positive entry: the first of the largest
+    // score, found without a branch per column (whether one beats the best
+    // so far follows no pattern a branch predictor could learn).
+    if (const int first = firstOfLargest(score, m_cols); first >= 0) {
+      if (score[first] <= 0.0)
+        return -2;  // improving columns, but none scores above zero
+      bool positive = false;
+      const double sign = m_sign[first];
+      const double *p = m_a.data() + m_storedOf[first];
+      for (int r = 0; r < m_rows && !positive; ++r, p += m_stride)
+        positive = sign * *p >= Tol;
+      if (positive)
+        return first;
+      passed.push_back(first);
+    }
     for (;;) {
       int best = -1;
       double bestScore = 0.0;
       for (int c = 0; c < m_cols; ++c) {
-        const double v = d[c] + penalty[c];
-        if (v < Tol)
+        if (score[c] < 0.0)
           continue;
         anyCandidate = true;
-        const double score = v * v / norms[c];
-        if (score > bestScore
+        if (score[c] > bestScore
             && (passed.empty() || std::find(passed.begin(), passed.end(), c) == passed.end())) {
           best = c;
-          bestScore = score;
+          bestScore = score[c];
         }
       }
       if (best < 0)
@@ -1319,10 +1400,10 @@ bool SimplexSolver::eliminate(Tableau &a, int n, int stride, const std::vector<i
   order.reserve(std::size_t(m));
   for (int pass = 0; pass < 2; ++pass)
     for (int r = 0; r < m; ++r)
-      if ((singlesFirst ? m_singleEntry0[m_basis[r]] != 0 : m_homeRow[m_basis[r]] < 0) == (pass == 0))
+      if ((singlesFirst ? m_singleRow0[m_basis[r]] >= 0 : m_homeRow[m_basis[r]] < 0) == (pass == 0))
         order.push_back(r);
   const std::size_t singles = singlesFirst ? std::size_t(std::count_if(order.begin(), order.end(), [&](int r) {
-    return m_singleEntry0[m_basis[r]] != 0;
+    return m_singleRow0[m_basis[r]] >= 0;
   })) : 0;
   for (std::size_t step = 0; step < order.size(); ++step) {
     const int r = order[step];
@@ -1430,13 +1511,11 @@ bool SimplexSolver::splitBasis(std::vector<int> &singleOf, std::vector<int> &oth
   rest.clear();
   for (int r = 0; r < m; ++r) {
     const int c = m_basis[r];
-    if (!m_singleEntry0[c]) {
+    const int row = m_singleRow0[c];
+    if (row < 0) {
       others.push_back(r);
       continue;
     }
-    int row = 0;
-    while (m_a0[std::size_t(row) * m_cols + c] == 0.0)
-      ++row;
     if (singleOf[row] >= 0)
       return false;
     singleOf[row] = r;
@@ -1509,12 +1588,16 @@ bool SimplexSolver::freshCriteria()
   // column holds, against its cost less what the priced rows give it.
   const int k = int(others.size()), w = k + 1;
   std::vector<double> sys(std::size_t(k) * w), scale(static_cast<std::size_t>(k), 1.0);
+  std::vector<int> priced;  // the rows a single-entry column holds, in order
+  priced.reserve(std::size_t(m));
+  for (int i = 0; i < m; ++i)
+    if (singleOf[i] >= 0)
+      priced.push_back(i);
   for (int q = 0; q < k; ++q) {
     const int c = m_basis[others[q]];
     double given = 0.0;
-    for (int i = 0; i < m; ++i)
-      if (singleOf[i] >= 0)
-        given += m_a0[std::size_t(i) * m_cols + c] * y[i];
+    for (const int i : priced)
+      given += m_a0[std::size_t(i) * m_cols + c] * y[i];
     double *row = &sys[std::size_t(q) * w];
     for (int p = 0; p < k; ++p) {
       row[p] = m_a0[std::size_t(rest[p]) * m_cols + c];
@@ -1528,14 +1611,9 @@ bool SimplexSolver::freshCriteria()
   for (int p = 0; p < k; ++p)
     y[rest[p]] = x[p];
   std::fill(m_z.begin(), m_z.end(), 0.0);
-  for (int i = 0; i < m; ++i) {
-    const double yi = y[i];
-    if (yi == 0.0)
-      continue;
-    const double *from = &m_a0[std::size_t(i) * m_cols];
-    for (int c = 0; c < m_cols; ++c)
-      m_z[c] += yi * from[c];
-  }
+  for (int i = 0; i < m; ++i)
+    if (const double yi = y[i]; yi != 0.0)
+      addScaled(m_z.data(), &m_a0[std::size_t(i) * m_cols], yi, m_cols);
   for (int c = 0; c < m_cols; ++c)
     m_d[c] = m_z[c] - m_c[c];
   for (int r = 0; r < m; ++r) {
@@ -1629,12 +1707,13 @@ void SimplexSolver::perturb()
 {
   aboutToChangeTableau();
   std::vector<double> lift(static_cast<std::size_t>(m_rows));
+  // Per stored column, 1, or 0 for one that holds barred columns alone (and
+  // for the padding): the barred ones take no part in a row's scale.
+  std::vector<double> keep(std::size_t(m_stride), 0.0);
+  for (int k = 0; k < m_stored; ++k)
+    keep[k] = m_storedBarred[k] ? 0.0 : 1.0;
   for (int r = 0; r < m_rows; ++r) {
-    double largest = 1.0;
-    const double *row = &m_a[std::size_t(r) * m_stride];
-    for (int k = 0; k < m_stored; ++k)
-      if (!m_storedBarred[k])
-        largest = std::max(largest, std::fabs(row[k]));
+    const double largest = largestKept(&m_a[std::size_t(r) * m_stride], keep.data(), m_stride);
     m_seed = m_seed * 1664525u + 1013904223u;
     const double u = double(m_seed >> 8) / double(1u << 24);
     lift[r] = (1.0 + u) * 1e-6 * largest;
@@ -1642,15 +1721,26 @@ void SimplexSolver::perturb()
   }
   if (!m_perturbed)
     std::fill(m_shift.begin(), m_shift.end(), 0.0);
+  // Each row's shift sums its entries in the basic columns, in the order of
+  // the columns, times their rows' lifts. The sums are taken column by
+  // column, every row's at once, each still in the order of the columns:
+  // one chain of additions per row waited on each addition in turn. A zero
+  // entry adds a zero, which leaves a sum as it is (none is ever -0), and a
+  // single-entry column adds to its own row alone.
   const std::vector<int> basic = basicColumnsInOrder();
-  for (int i = 0; i < m_rows; ++i) {
-    const double *from = &m_a0[std::size_t(i) * m_cols];
-    double sum = 0.0;
-    for (const int c : basic)
-      if (const double v = from[c]; v != 0.0)
-        sum += lift[m_rowOf[c]] * v;
-    m_shift[i] += sum;
+  std::vector<double> sums(static_cast<std::size_t>(m_rows), 0.0);
+  for (const int c : basic) {
+    const double l = lift[m_rowOf[c]];
+    if (const int i = m_singleRow0[c]; i >= 0) {
+      sums[i] += l * m_a0[std::size_t(i) * m_cols + c];
+      continue;
+    }
+    const double *from = &m_a0[std::size_t(c)];
+    for (int i = 0; i < m_rows; ++i, from += m_cols)
+      sums[i] += l * *from;
   }
+  for (int i = 0; i < m_rows; ++i)
+    m_shift[i] += sums[i];
   m_perturbed = true;
   ++m_stalls;
 }
@@ -1803,7 +1893,11 @@ bool SimplexSolver::confirmedInfeasible()
     }
     return false;
   };
-  if (m_pivotsSinceRefactor > 0) {
+  // Levels computed afresh since the last pivot, off the perturbation (the
+  // Big-M run mostly ends so after a stall, and phase one without a pivot),
+  // are what a second computation would give.
+  const bool fresh = !m_perturbed && m_pivotsSinceRefactor == m_freshPivots;
+  if (m_pivotsSinceRefactor > 0 && !fresh) {
     // Mostly the end is confirmed, and the caller then goes back to the
     // state before phase one: the levels alone tell, at a fraction of a
     // whole tableau. Only a solve that goes on needs the tableau.
@@ -1814,6 +1908,55 @@ bool SimplexSolver::confirmedInfeasible()
       return true;
   }
   return infeasible(m_b);
+}
+
+// pivot(r, e) where e is the negated twin of row r's basic column: both
+// are held by one stored column, which reads 0 in every other row, so the
+// pivot entry is -1 and the rows other than r keep every entry as it is
+// (pivot() would only write a zero over a zero there). Only row r changes,
+// and the criteria and the pricing weights as pivot() changes them. The
+// rows left alone are most of the cost of such a pivot: each is a line of
+// its own to fetch.
+void SimplexSolver::pivotOnTwin(int r, int e)
+{
+  flushPending();  // none waits after a stall; should one, it goes first
+  for (const std::uint64_t v : {std::uint64_t(r), std::uint64_t(e), std::uint64_t(m_basis[r])}) {
+    m_pathHash ^= v;
+    m_pathHash *= 1099511628211ull;
+  }
+  aboutToChangeTableau();
+  const int pe = m_storedOf[e];
+  const double se = m_sign[e];
+  double *prow = &m_a[std::size_t(r) * m_stride];
+  const double p = se * prow[pe];
+  const bool weights = m_steepest && m_normsValid;
+  const double we = weights ? m_norms[e] : 0.0;
+  const double inv = p != 1.0 ? 1.0 / p : 1.0;
+  m_b[r] *= inv;
+  for (int k = 0; k < m_stride; ++k)
+    prow[k] *= inv;
+  prow[pe] = se;
+  if (const double de = m_d[e]; de != 0.0) {
+    updateCriteria(m_d.data(), m_sign.data(), m_storedOf.data(), prow, de, m_cols);
+    m_d[e] = 0.0;
+  }
+  const int leaving = m_basis[r];
+  if (weights) {
+    double *w = m_norms.data();
+    for (int c = 0; c < m_cols; ++c) {
+      const double t = prow[m_storedOf[c]];
+      w[c] = std::max(w[c], t * t * we);
+    }
+    w[leaving] = std::max(we / (p * p), 1.0);
+  }
+  m_columnIndex = -1;
+  ++m_pivotsSinceRefactor;
+  m_rowOf[leaving] = -1;
+  m_penalty[leaving] = m_barred[leaving] ? -Excluded : 0.0;
+  m_basis[r] = e;
+  m_rowOf[e] = r;
+  m_penalty[e] = -Excluded;
+  m_cb[r] = m_c[e];
 }
 
 void SimplexSolver::driveOutZeroArtificials()
@@ -1830,7 +1973,7 @@ void SimplexSolver::driveOutZeroArtificials()
     // never stalled keeps its largest-entry choice, the path it always took.
     if (const int twin = m_twin[art]; m_stallTools && twin >= 0 && !m_artificial[twin] && m_rowOf[twin] < 0) {
       m_b[r] = 0.0;
-      pivot(r, twin);
+      pivotOnTwin(r, twin);
       continue;
     }
     int best = -1;

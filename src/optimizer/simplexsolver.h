@@ -180,6 +180,7 @@ private:
   // `mayWait`: the ordinary rules chose this pivot, and its update of the
   // other rows may wait for the next pivot (see pivot()).
   void pivot(int r, int e, bool mayWait = false);
+  void pivotOnTwin(int r, int e);
   // at(), with a pivot whose row updates wait applied to the entry.
   double current(int r, int c) const;
   void flushPending();
@@ -235,7 +236,7 @@ private:
   bool m_someStoredBarred = false;  // some stored column holds barred columns alone
   mutable std::vector<double> m_zStored;  // scratch: per stored column
   std::vector<double> m_a0;      // the tableau as loaded (see load())
-  std::vector<std::uint8_t> m_singleEntry0;  // per column: one non-zero entry as loaded
+  std::vector<int> m_singleRow0;  // per column: the row of its one non-zero entry as loaded, or -1
   std::vector<double> m_shift;   // the perturbation, as a change of the loaded right-hand sides
   std::vector<double> m_scale0;  // per loaded row: max(1, |b|, largest |entry|)
   std::vector<int> m_stallBasis; // the feasible basis at the first stall, for the last resort

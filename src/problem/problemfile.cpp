@@ -180,6 +180,21 @@ bool samePart(const DbfTable::Image &a, const QList<int> &atA, const DbfTable::I
   }
 }
 
+// Whether two images of a problem file hold the same bytes where they hold
+// the same fields: then every part is the same in both, whatever
+// samePart() would find field by field. The usual save finds the file as
+// this session read it, and one compare of the whole records costs far less
+// than one per field.
+bool sameImage(const DbfTable::Image &a, const QList<int> &atA, const DbfTable::Image &b, const QList<int> &atB)
+{
+  if (a.recordLength != b.recordLength || a.offsets != b.offsets || atA != atB || a.fields.size() != b.fields.size())
+    return false;
+  for (qsizetype f = 0; f < a.fields.size(); ++f)
+    if (a.fields.at(f).length != b.fields.at(f).length)
+      return false;
+  return a.records == b.records;
+}
+
 // No "," among the number text's 11 bytes at `p`: two overlapping words of
 // eight, each tested for a byte equal to "," at once.
 bool noCommaInCell(const char *p)
@@ -690,8 +705,19 @@ bool ProblemFile::applyFlagged(DbfTable::Image &image, RationProblem &work, cons
   // A part we write that it changed is looked at again below.
   bool changedSinceRead[PartCount] = {};
   bool anyChanged = false;
+  // The parts' snapshots mostly share one image: it is compared whole once.
+  const Snapshot *sameAsFile = nullptr;
   for (int p = 0; p < PartCount; ++p) {
-    if (part[p] && policy != ChangedOnDisk::WriteOver && !samePart(image, at, m_read[p].image, m_read[p].at, Part(p))) {
+    if (!part[p] || policy == ChangedOnDisk::WriteOver)
+      continue;
+    const Snapshot &read = m_read[p];
+    const bool shared = sameAsFile && sameAsFile->image.records.isSharedWith(read.image.records)
+                        && sameAsFile->image.offsets == read.image.offsets && sameAsFile->at == read.at;
+    if (shared || sameImage(image, at, read.image, read.at)) {
+      sameAsFile = &read;
+      continue;
+    }
+    if (!samePart(image, at, read.image, read.at, Part(p))) {
       changedSinceRead[p] = true;
       anyChanged = true;
     }

@@ -10,8 +10,11 @@
 #include <QVarLengthArray>
 #include <algorithm>
 #include <array>
-#include <cstdint>
+#include <bit>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace vz {
 
@@ -195,40 +198,37 @@ bool sameImage(const DbfTable::Image &a, const QList<int> &atA, const DbfTable::
   return a.records == b.records;
 }
 
-// No "," among the number text's 11 bytes at `p`: two overlapping words of
-// eight, each tested for a byte equal to "," at once.
-bool noCommaInCell(const char *p)
-{
-  static_assert(NumberTextWidth == 11);
-  auto hasComma = [](const char *q) {
-    std::uint64_t x;
-    std::memcpy(&x, q, sizeof x);
-    x ^= 0x2C2C2C2C2C2C2C2CULL;
-    return ((x - 0x0101010101010101ULL) & ~x & 0x8080808080808080ULL) != 0;
-  };
-  return !hasComma(p) && !hasComma(p + 3);
-}
-
 using Commas = QVarLengthArray<qsizetype, 1024>;
 
-// Where each "," of a stored matrix row lies. A cell is number text, 11
-// wide, so the next "," is looked for there first; a library search from
-// every cell cost more than all the rest of reading the row.
+// Where each "," of a stored matrix row lies, appended to `out`. Written
+// through a pointer into room for one at every byte, which is cut back
+// after: an append that checks for room at every "," cost more than the
+// search.
 void commasOf(QByteArrayView text, Commas &out)
 {
   const char *begin = text.data();
   const qsizetype size = text.size();
-  for (qsizetype from = 0; from < size;) {
-    qsizetype at = from + NumberTextWidth;
-    if (at >= size || begin[at] != ',' || !noCommaInCell(begin + from)) {
-      const void *hit = std::memchr(begin + from, ',', size_t(size - from));
-      if (!hit)
-        break;
-      at = static_cast<const char *>(hit) - begin;
-    }
-    out.append(at);
-    from = at + 1;
+  const qsizetype from = out.size();
+  // Grown by halves again, not to each row's need: a large matrix would be
+  // copied over at every row.
+  if (out.capacity() < from + size)
+    out.reserve(std::max(from + size, out.capacity() + out.capacity() / 2));
+  out.resize(from + size);
+  qsizetype *put = out.data() + from;
+  qsizetype i = 0;
+#ifdef __SSE2__
+  // Sixteen bytes tested at once; each "," is a bit of the mask.
+  const __m128i comma = _mm_set1_epi8(',');
+  for (; i + 16 <= size; i += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(begin + i));
+    for (unsigned mask = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, comma))); mask != 0; mask &= mask - 1)
+      *put++ = i + std::countr_zero(mask);
   }
+#endif
+  for (; i < size; ++i)
+    if (begin[i] == ',')
+      *put++ = i;
+  out.resize(put - out.data());
 }
 
 // Which parts the raised flags name, in the order of ProblemFile::Part.

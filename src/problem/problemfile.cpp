@@ -63,6 +63,12 @@ public:
     if (m_ok)
       m_ok = m_image.put(m_live.at(m_pos), m_at.at(field), value, m_error);
   }
+  // `bytes` in code page 1254 already; false, nothing stored, where the
+  // field takes no such bytes (then put() the text).
+  bool putBytes(int field, QByteArrayView bytes)
+  {
+    return !m_ok || m_image.putBytes(m_live.at(m_pos), m_at.at(field), bytes);
+  }
   void skip() { ++m_pos; }
   void appendBlank()
   {
@@ -275,6 +281,41 @@ void matrixRowText(const QStringList &row, int cells, QString &text)
     out += cell.size();
     *out++ = u',';
   }
+}
+
+// A matrix row of number text, as matrixRowText() gives it, straight into
+// code page 1254 at `out` (room for `cells` cells of MatrixCellWidth): no
+// text of the row is made. Plain ASCII goes as two runs of eight characters
+// that overlap. False for a cell of another width or a character without a
+// code; the row is then stored the long way, which names that character.
+bool encodeNumberRow(const QStringList &row, int cells, char *out)
+{
+  static_assert(NumberTextWidth == 11 && ProblemFile::MatrixCellWidth == NumberTextWidth + 1);
+  for (int j = 0; j < cells; ++j, out += ProblemFile::MatrixCellWidth) {
+    out[NumberTextWidth] = ',';
+    if (j >= row.size()) {
+      std::memset(out, ' ', NumberTextWidth);
+      continue;
+    }
+    const QString &cell = row.at(j);
+    if (cell.size() != NumberTextWidth)
+      return false;
+#ifdef __SSE2__
+    const QChar *in = cell.constData();
+    const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in));
+    const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + 3));
+    const __m128i high = _mm_and_si128(_mm_or_si128(head, tail), _mm_set1_epi16(short(0xFF80)));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi8(high, _mm_setzero_si128())) == 0xFFFF) {
+      const __m128i bytes = _mm_packus_epi16(head, tail);
+      _mm_storel_epi64(reinterpret_cast<__m128i *>(out), bytes);
+      _mm_storel_epi64(reinterpret_cast<__m128i *>(out + 3), _mm_srli_si128(bytes, 8));
+      continue;
+    }
+#endif
+    if (!cp1254::encodeInto(cell, out))
+      return false;
+  }
+  return true;
 }
 
 } // namespace
@@ -582,11 +623,13 @@ bool ProblemFile::MATRIXKAYDI(DbfTable::Image &image, const QList<int> &at, Rati
   c.start();
   // The cell count comes from the first row; a problem without rows has none.
   const int cells = problem.matrix.isEmpty() ? 0 : int(problem.matrix.first().size());
+  QVarLengthArray<char, MatrixFieldWidth> bytes(qsizetype(cells) * MatrixCellWidth);
   QString text;
-  text.reserve(qsizetype(cells) * MatrixCellWidth);
   for (const QStringList &row : std::as_const(problem.matrix)) {
-    matrixRowText(row, cells, text);
-    c.put(FYmBmat, text);
+    if (!encodeNumberRow(row, cells, bytes.data()) || !c.putBytes(FYmBmat, bytes)) {
+      matrixRowText(row, cells, text);
+      c.put(FYmBmat, text);
+    }
     c.skip();
     if (c.eof())
       c.appendBlank();  // always a record ready for the parameter row

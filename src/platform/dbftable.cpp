@@ -647,7 +647,8 @@ bool DbfTable::rewriteImageFromDisk(const ImageEdit &edit, const QString &target
   if (!commit())
     return false;
   const QString path = d->file.fileName();
-  SaveLock lock(path);
+  // Taken on the table's own handle while it still holds the named file.
+  SaveLock lock(path, d->file.handle());
 
   // Read without flock: our own exclusive lock would refuse a second one.
   // The lock holds the file the path names now; read through it.
@@ -679,6 +680,9 @@ bool DbfTable::rewriteImageFromDisk(const ImageEdit &edit, const QString &target
     return d->fail(tr("%1 yazılamadı: %2").arg(out, why));
   if (!target.isEmpty())
     return true;
+  // The old handle closes once the new file is open and locked; the save
+  // lock, when it is on that handle, goes with it.
+  lock.handOver();
   return reopenReplaced(path, std::move(content));
 }
 

@@ -456,6 +456,14 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
   };
   QVarLengthArray<Held, 128> held;
   Commas commas;  // of every matrix row, one row after another
+  {
+    // Room for the rows of number text there are, made once: grown row by
+    // row, what is found so far would be copied over several times.
+    qsizetype rows = 0;
+    for (int n = 0; n < image.count(); ++n)
+      rows += !image.deleted(n) && !isBlank(image.field(n, at.at(FYmBmat)));
+    commas.reserve(rows * (MaxFeeds + 1) + image.fields.at(at.at(FYmBmat)).length);
+  }
   qsizetype chars = 0;
   qsizetype count = 0;
   qsizetype feedRows = 0, nutrientRows = 0, ratioRows = 0, matrixRows = 0;

@@ -60,8 +60,25 @@ public:
   // The first text the table refuses stops every later one.
   void put(int field, QStringView value)
   {
-    if (m_ok)
-      m_ok = m_image.put(m_live.at(m_pos), m_at.at(field), value, m_error);
+    if (!m_ok)
+      return;
+    const int f = m_at.at(field);
+    const DbfField &def = m_image.fields.at(f);
+    // A save stores some two thousand names, numbers and blanks: a short
+    // text in a character field is stored here, as Image::put() stores it,
+    // without a call for each. Anything else, and a text the code page
+    // refuses, goes to Image::put(), which also names the refused text.
+    const qsizetype len = std::min<qsizetype>(value.size(), def.length);
+    if (def.type == QLatin1Char('C') && len <= ShortText) {
+      char bytes[ShortText];
+      if (cp1254::encodeInto(value.first(len), bytes)) {
+        char *at = m_image.records.data() + qsizetype(m_live.at(m_pos)) * m_image.recordLength + m_image.offsets.at(f);
+        std::memcpy(at, bytes, size_t(len));
+        std::memset(at + len, ' ', size_t(def.length - len));
+        return;
+      }
+    }
+    m_ok = m_image.put(m_live.at(m_pos), f, value, m_error);
   }
   // `bytes` in code page 1254 already; false, nothing stored, where the
   // field takes no such bytes (then put() the text).
@@ -78,6 +95,8 @@ public:
   bool ok() const { return m_ok; }
 
 private:
+  static constexpr qsizetype ShortText = 32;
+
   DbfTable::Image &m_image;
   const QList<int> &m_at;
   QString *m_error;

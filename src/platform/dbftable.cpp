@@ -221,6 +221,7 @@ bool writeContent(const QString &path, const QList<DbfField> &fields, const QLis
 
 struct DbfTable::Impl {
   QFile file;
+  QString openedPath;  // as given; the file may have been taken by its handle
   OpenMode mode = OpenMode::Shared;
   QString error;
   QList<DbfField> fields;
@@ -424,20 +425,30 @@ struct DbfTable::Impl {
     const int op = (mode == OpenMode::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
     if (::flock(file.handle(), op) != 0) {
       if (errno == EWOULDBLOCK)
-        return fail(tr("%1 başka bir kullanıcı tarafından kullanılıyor.").arg(QFileInfo(file.fileName()).fileName()));
-      return fail(tr("%1 kilitlenemedi: %2").arg(QFileInfo(file.fileName()).fileName(), fileErrorReason(errno)));
+        return fail(tr("%1 başka bir kullanıcı tarafından kullanılıyor.").arg(QFileInfo(openedPath).fileName()));
+      return fail(tr("%1 kilitlenemedi: %2").arg(QFileInfo(openedPath).fileName(), fileErrorReason(errno)));
     }
     return true;
   }
 
-  // `written`: the file's bytes when they are known already.
-  bool openFile(const QString &path, QByteArray written = QByteArray())
+  // `written`: the file's bytes when they are known already; `fd`: its
+  // handle when one is open already, which this then owns.
+  bool openFile(const QString &path, QByteArray written = QByteArray(), int fd = -1)
   {
-    file.setFileName(path);
+    openedPath = path;
     // Never made here: a missing table is an error, asked about only then.
     const QIODevice::OpenMode om =
         (mode == OpenMode::ReadOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite) | QIODevice::ExistingOnly;
-    if (!file.open(om)) {
+    bool opened;
+    if (fd >= 0) {
+      opened = file.open(fd, om, QFileDevice::AutoCloseHandle);
+      if (!opened)
+        ::close(fd);
+    } else {
+      file.setFileName(path);
+      opened = file.open(om);
+    }
+    if (!opened) {
       if (!QFileInfo::exists(path))
         return fail(tr("%1 bulunamıyor.").arg(path));
       return fail(tr("%1 açılamadı: %2").arg(path, fileErrorReason(file)));
@@ -578,7 +589,7 @@ bool DbfTable::isOpen() const
 
 QString DbfTable::fileName() const
 {
-  return d->file.fileName();
+  return d->openedPath;
 }
 
 QString DbfTable::errorString() const
@@ -646,7 +657,7 @@ bool DbfTable::rewriteImageFromDisk(const ImageEdit &edit, const QString &target
     return d->fail(tr("Tablo salt okunur açıldı."));
   if (!commit())
     return false;
-  const QString path = d->file.fileName();
+  const QString path = d->openedPath;
   // Taken on the table's own handle while it still holds the named file.
   SaveLock lock(path, d->file.handle());
 
@@ -676,14 +687,17 @@ bool DbfTable::rewriteImageFromDisk(const ImageEdit &edit, const QString &target
   content.prepend(headerBytes(image.fields, count, QDate::currentDate()));
   content.append(FileEnd);
   const QString out = target.isEmpty() ? path : target;
-  if (!writeFileAtomically(out, content, &why))
+  // The table goes on with the handle of the file just written, not a new
+  // open of its path.
+  int replaced = -1;
+  if (!writeFileAtomically(out, content, &why, target.isEmpty() ? &replaced : nullptr))
     return d->fail(tr("%1 yazılamadı: %2").arg(out, why));
   if (!target.isEmpty())
     return true;
   // The old handle closes once the new file is open and locked; the save
   // lock, when it is on that handle, goes with it.
   lock.handOver();
-  return reopenReplaced(path, std::move(content));
+  return reopenReplaced(path, std::move(content), replaced);
 }
 
 DbfTable::Image DbfTable::image() const
@@ -765,14 +779,14 @@ bool DbfTable::rewrite(const QList<DbfRecord> &records)
     return d->fail(tr("Tablo açık değil."));
   if (d->mode == OpenMode::ReadOnly)
     return d->fail(tr("Tablo salt okunur açıldı."));
-  const QString path = d->file.fileName();
+  const QString path = d->openedPath;
   QString why;
   if (!writeContent(path, d->fields, records, &why))
     return d->fail(why);
   return reopenReplaced(path);
 }
 
-bool DbfTable::reopenReplaced(const QString &path, QByteArray written)
+bool DbfTable::reopenReplaced(const QString &path, QByteArray written, int fd)
 {
   // The new file is another inode: open and lock it before letting the old go,
   // so that no one slips in between.
@@ -781,7 +795,7 @@ bool DbfTable::reopenReplaced(const QString &path, QByteArray written)
   fresh->listeners = d->listeners;
   fresh->nextListener = d->nextListener;
   const int indexField = d->indexField;
-  if (!fresh->openFile(path, std::move(written))) {
+  if (!fresh->openFile(path, std::move(written), fd)) {
     close();
     d->error = fresh->error;
     return false;

@@ -196,8 +196,9 @@ public:
 
 private:
   // `written`: the file's bytes as just written, to take instead of reading
-  // them back.
-  bool reopenReplaced(const QString &path, QByteArray written = QByteArray());
+  // them back; `fd`: the new file's handle when the save kept it open (taken
+  // over, closed on failure), else the path is opened.
+  bool reopenReplaced(const QString &path, QByteArray written = QByteArray(), int fd = -1);
   bool goEnd(bool top);
   // Marks ('*') or recalls (' ') the current record; `noRecordText` when there is none.
   bool setDeletedFlag(char flag, const QString &noRecordText);

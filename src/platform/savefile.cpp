@@ -172,6 +172,14 @@ public:
 
   int fd() const { return m_fd; }
 
+  // The handle of the file it was renamed to, now the caller's to close.
+  int release()
+  {
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd;
+  }
+
   // Renames the temporary over `target`; it is no longer ours then, but it
   // stays locked until this object ends.
   bool renameTo(const QByteArray &target, int *err)
@@ -295,6 +303,13 @@ bool readWholeFile(int fd, QByteArray *out, int *err, qsizetype size)
 
 bool writeFileAtomically(const QString &path, const QByteArray &content, QString *error)
 {
+  return writeFileAtomically(path, content, error, nullptr);
+}
+
+bool writeFileAtomically(const QString &path, const QByteArray &content, QString *error, int *replaced)
+{
+  if (replaced)
+    *replaced = -1;
   ignoreFileSizeSignal();
   QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
   int err = 0;
@@ -356,6 +371,8 @@ bool writeFileAtomically(const QString &path, const QByteArray &content, QString
     ::fsync(dfd);
     ::close(dfd);
   }
+  if (replaced)
+    *replaced = temporary.release();
   return true;
 }
 

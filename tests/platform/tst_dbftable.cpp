@@ -379,6 +379,7 @@ private slots:
     QVERIFY2(a.rewriteImageFromDisk(unchanged), qPrintable(a.errorString()));
     QCOMPARE(lockFound(), F_UNLCK);
     QCOMPARE(liveNames(a), (QStringList{end == 0 ? QStringLiteral("c") : QStringLiteral("a"), QStringLiteral("b")}));
+    QCOMPARE(a.fileName(), path);
   }
 
   void seekOnIndex_data()

@@ -364,55 +364,78 @@ struct DbfTable::Impl {
   // Takes `all` over: the records stay in its buffer.
   bool parse(QByteArray all, const QString &path)
   {
-    const QString name = QFileInfo(path).fileName();
+    // Named only in a refusal.
+    const auto name = [&path] { return QFileInfo(path).fileName(); };
     if (all.size() < HeaderSize)
-      return fail(tr("%1 bir dBASE tablosu değil (dosya çok kısa).").arg(name));
+      return fail(tr("%1 bir dBASE tablosu değil (dosya çok kısa).").arg(name()));
     const char *p = all.constData();
     const quint8 version = quint8(p[0]);
     if (version != 0x03 && version != 0x83 && version != 0x8B)
-      return fail(tr("%1 bir dBASE tablosu değil.").arg(name));
+      return fail(tr("%1 bir dBASE tablosu değil.").arg(name()));
     const quint32 cnt = get32(p + 4);
     headerLen = get16(p + 8);
     recordLen = get16(p + 10);
     if (headerLen < HeaderSize + DescriptorSize + 1 || headerLen > all.size())
-      return fail(tr("%1 bir dBASE tablosu değil (başlık bozuk).").arg(name));
+      return fail(tr("%1 bir dBASE tablosu değil (başlık bozuk).").arg(name()));
     const int y = quint8(p[1]), m = quint8(p[2]), d = quint8(p[3]);
     lastUpdate = QDate(1900 + y, m, d);
-    fields.clear();
-    offsets.clear();
+    // The field descriptors, up to the header's end mark. A session reads
+    // the same table again and again (open, every save, the reopen after
+    // it): the fields of the last descriptors this thread read are taken
+    // again when the bytes are the same, not decoded name by name.
+    int end = HeaderSize;
+    while (end + DescriptorSize <= headerLen && p[end] != HeaderEnd)
+      end += DescriptorSize;
+    const QByteArrayView descriptors(p + HeaderSize, end - HeaderSize);
+    struct Layout {
+      QByteArray descriptors;
+      QList<DbfField> fields;
+      QList<int> offsets;
+      int recordEnd = 0;  // where the fields end, after the delete mark
+    };
+    thread_local Layout last;
     int off = 1;
-    for (int at = HeaderSize; at + DescriptorSize <= headerLen && p[at] != HeaderEnd; at += DescriptorSize) {
-      const char *dsc = p + at;
-      DbfField f;
-      f.name = cp1254::decode(QByteArrayView(dsc, qsizetype(strnlen(dsc, 11)))).trimmed();
-      f.type = QChar::fromLatin1(dsc[11]).toUpper();
-      const int lo = quint8(dsc[16]), hi = quint8(dsc[17]);
-      if (f.type == QLatin1Char('C')) {
-        f.length = lo + 256 * hi;
-      } else if (f.type == QLatin1Char('N') || f.type == QLatin1Char('F') || f.type == QLatin1Char('D') ||
-                 f.type == QLatin1Char('L')) {
-        f.length = lo;
-        f.decimals = hi;
-      } else {
-        return fail(tr("%1: \"%2\" alanının türü (%3) desteklenmiyor.").arg(name, f.name, QString(f.type)));
+    if (!descriptors.isEmpty() && descriptors == QByteArrayView(last.descriptors)) {
+      fields = last.fields;
+      offsets = last.offsets;
+      off = last.recordEnd;
+    } else {
+      fields.clear();
+      offsets.clear();
+      for (int at = HeaderSize; at + DescriptorSize <= headerLen && p[at] != HeaderEnd; at += DescriptorSize) {
+        const char *dsc = p + at;
+        DbfField f;
+        f.name = cp1254::decode(QByteArrayView(dsc, qsizetype(strnlen(dsc, 11)))).trimmed();
+        f.type = QChar::fromLatin1(dsc[11]).toUpper();
+        const int lo = quint8(dsc[16]), hi = quint8(dsc[17]);
+        if (f.type == QLatin1Char('C')) {
+          f.length = lo + 256 * hi;
+        } else if (f.type == QLatin1Char('N') || f.type == QLatin1Char('F') || f.type == QLatin1Char('D') ||
+                   f.type == QLatin1Char('L')) {
+          f.length = lo;
+          f.decimals = hi;
+        } else {
+          return fail(tr("%1: \"%2\" alanının türü (%3) desteklenmiyor.").arg(name(), f.name, QString(f.type)));
+        }
+        if (f.length <= 0 || f.name.isEmpty())
+          return fail(tr("%1 bir dBASE tablosu değil (alan tanımı bozuk).").arg(name()));
+        // A width we would not write back the same would make the table
+        // unreadable at the first save; refuse it now instead.
+        if ((f.type == QLatin1Char('D') && f.length != 8) || (f.type == QLatin1Char('L') && f.length != 1))
+          return fail(tr("%1: \"%2\" alanının genişliği (%3) desteklenmiyor; tablo açılmadı.")
+                          .arg(name(), f.name, QString::number(f.length)));
+        fields.append(f);
+        offsets.append(off);
+        off += f.length;
       }
-      if (f.length <= 0 || f.name.isEmpty())
-        return fail(tr("%1 bir dBASE tablosu değil (alan tanımı bozuk).").arg(name));
-      // A width we would not write back the same would make the table
-      // unreadable at the first save; refuse it now instead.
-      if ((f.type == QLatin1Char('D') && f.length != 8) || (f.type == QLatin1Char('L') && f.length != 1))
-        return fail(tr("%1: \"%2\" alanının genişliği (%3) desteklenmiyor; tablo açılmadı.")
-                        .arg(name, f.name, QString::number(f.length)));
-      fields.append(f);
-      offsets.append(off);
-      off += f.length;
+      last = {descriptors.toByteArray(), fields, offsets, off};
     }
     if (fields.isEmpty())
-      return fail(tr("%1 bir dBASE tablosu değil (alan yok).").arg(name));
+      return fail(tr("%1 bir dBASE tablosu değil (alan yok).").arg(name()));
     if (off != recordLen)
-      return fail(tr("%1: kayıt uzunluğu (%2) alanların toplamıyla (%3) uyuşmuyor.").arg(name, QString::number(recordLen), QString::number(off)));
+      return fail(tr("%1: kayıt uzunluğu (%2) alanların toplamıyla (%3) uyuşmuyor.").arg(name(), QString::number(recordLen), QString::number(off)));
     if (qint64(headerLen) + qint64(cnt) * recordLen > all.size())
-      return fail(tr("%1 eksik: başlıktaki %2 kayıt dosyada yok (dosya kesilmiş).").arg(name, QString::number(cnt)));
+      return fail(tr("%1 eksik: başlıktaki %2 kayıt dosyada yok (dosya kesilmiş).").arg(name(), QString::number(cnt)));
     count = int(cnt);
     all.truncate(headerLen + qsizetype(count) * recordLen);
     all.remove(0, headerLen);  // moves the start, copies nothing

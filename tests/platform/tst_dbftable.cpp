@@ -382,6 +382,33 @@ private slots:
     QCOMPARE(a.fileName(), path);
   }
 
+  // Tables read one after another each get the fields their own header
+  // gives, when one differs from the one read before by a name, a type or
+  // a width, and when it is the same again.
+  void eachTableGetsItsOwnFields()
+  {
+    const QList<DbfField> base = mixedFields();
+    QList<DbfField> renamed = base, retyped = base, wider = base;
+    renamed[0].name = QStringLiteral("ADI");
+    retyped[1] = {QStringLiteral("FIYAT"), QLatin1Char('C'), 11, 0};
+    wider[4].length = 1019;
+    const QList<QList<DbfField>> layouts = {base, renamed, retyped, wider, base, wider};
+    for (int i = 0; i < layouts.size(); ++i) {
+      const QString path = file(QStringLiteral("layout%1.dbf").arg(i));
+      QVERIFY(DbfTable::writeTable(path, layouts.at(i), {{false, {QStringLiteral("x")}}}));
+      DbfTable t;
+      QVERIFY2(t.open(path), qPrintable(t.errorString()));
+      QCOMPARE(t.fieldCount(), layouts.at(i).size());
+      for (int f = 0; f < layouts.at(i).size(); ++f) {
+        QCOMPARE(t.fields().at(f).name, layouts.at(i).at(f).name);
+        QCOMPARE(t.fields().at(f).type, layouts.at(i).at(f).type);
+        QCOMPARE(t.fields().at(f).length, layouts.at(i).at(f).length);
+      }
+      QCOMPARE(t.image().recordLength, 1 + 15 + 11 + 8 + 1 + layouts.at(i).at(4).length);
+      QCOMPARE(t.fieldGet(0).trimmed(), QStringLiteral("x"));
+    }
+  }
+
   void seekOnIndex_data()
   {
     QTest::addColumn<QString>("key");

@@ -83,9 +83,9 @@ QByteArray headerBytes(const QList<DbfField> &fields, quint32 count, const QDate
     const DbfField &f = fields.at(i);
     char *d = p + HeaderSize + DescriptorSize * i;
     // Written as the name is held, byte for byte in code page 1254: a table
-    // from an older program may carry Turkish letters ("ÇİNKO").
-    const QByteArray name = cp1254::encode(f.name);
-    std::memcpy(d, name.constData(), size_t(std::min<qsizetype>(name.size(), 10)));
+    // from an older program may carry Turkish letters ("ÇİNKO"). At most
+    // ten, straight into the descriptor.
+    cp1254::encodeInto(QStringView(f.name).first(std::min<qsizetype>(f.name.size(), 10)), d);
     d[11] = char(f.type.toLatin1());
     if (f.type == QLatin1Char('C')) {
       // Clipper: the length's high byte lives in the decimals byte.

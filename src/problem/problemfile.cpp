@@ -374,10 +374,12 @@ bool ProblemFile::open(const QString &path)
   }
   // Reading by position below relies on every field being where we expect it;
   // a table from elsewhere may order them differently, so check by name.
-  const QList<DbfField> want = problemFields();
+  static const QList<DbfField> want = problemFields();
+  const QList<DbfField> &have = m_table.fields();
   for (int i = 0; i < want.size(); ++i) {
-    const int at = m_table.fieldIndex(want.at(i).name);
-    if (at < 0 || m_table.fields().at(at).type != QLatin1Char('C')) {
+    // A file of ours holds each field where the list has it, spelt as it is.
+    const int at = i < have.size() && have.at(i).name == want.at(i).name ? i : m_table.fieldIndex(want.at(i).name);
+    if (at < 0 || have.at(at).type != QLatin1Char('C')) {
       m_error = tr("%1 bir Vesk_Zyr 2.0 problem dosyası değil: \"%2\" alanı yok.")
                     .arg(QFileInfo(path).fileName(), want.at(i).name);
       m_table.close();

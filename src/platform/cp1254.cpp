@@ -110,6 +110,33 @@ inline bool narrow16(const char16_t *in, char *out)
   _mm_storeu_si128(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(lo, hi));
   return true;
 }
+
+// A text of eight to sixteen (a name, a number text): its first eight and
+// its last eight, which overlap, tested together and moved together.
+inline bool widenShort(const unsigned char *in, char16_t *out, qsizetype n)
+{
+  const __m128i head = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(in));
+  const __m128i tail = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(in + n - 8));
+  if (_mm_movemask_epi8(_mm_unpacklo_epi64(head, tail)) != 0)
+    return false;
+  const __m128i zero = _mm_setzero_si128();
+  _mm_storeu_si128(reinterpret_cast<__m128i *>(out), _mm_unpacklo_epi8(head, zero));
+  _mm_storeu_si128(reinterpret_cast<__m128i *>(out + n - 8), _mm_unpacklo_epi8(tail, zero));
+  return true;
+}
+
+inline bool narrowShort(const char16_t *in, char *out, qsizetype n)
+{
+  const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in));
+  const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + n - 8));
+  const __m128i high = _mm_and_si128(_mm_or_si128(head, tail), _mm_set1_epi16(short(0xFF80)));
+  if (_mm_movemask_epi8(_mm_cmpeq_epi8(high, _mm_setzero_si128())) != 0xFFFF)
+    return false;
+  const __m128i bytes = _mm_packus_epi16(head, tail);
+  _mm_storel_epi64(reinterpret_cast<__m128i *>(out), bytes);
+  _mm_storel_epi64(reinterpret_cast<__m128i *>(out + n - 8), _mm_srli_si128(bytes, 8));
+  return true;
+}
 #endif
 
 // The ASCII run at the start of `n` characters, moved by `wide` (sixteen)
@@ -144,7 +171,7 @@ void decodeInto(QByteArrayView bytes, char16_t *out)
   const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
   const qsizetype n = bytes.size();
 #ifdef __SSE2__
-  qsizetype i = moveAscii(in, out, n, widen16, widen8);
+  qsizetype i = n >= 8 && n < 16 ? (widenShort(in, out, n) ? n : 0) : moveAscii(in, out, n, widen16, widen8);
 #else
   qsizetype i = moveAscii(in, out, n, widen8, widen8);
 #endif
@@ -229,7 +256,7 @@ bool encodeInto(QStringView text, char *out)
   const char16_t *in = text.utf16();
   const qsizetype n = text.size();
 #ifdef __SSE2__
-  qsizetype i = moveAscii(in, out, n, narrow16, narrow8);
+  qsizetype i = n >= 8 && n < 16 ? (narrowShort(in, out, n) ? n : 0) : moveAscii(in, out, n, narrow16, narrow8);
 #else
   qsizetype i = moveAscii(in, out, n, narrow8, narrow8);
 #endif

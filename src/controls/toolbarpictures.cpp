@@ -53,6 +53,20 @@ void glyph(QPainter &p, const QString &text, const QColor &colour)
   p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, text);
 }
 
+void questionMark(QPainter &p, const QColor &colour)
+{
+  QPainterPath hook;
+  hook.moveTo(5.4, 5.6);
+  hook.arcTo(QRectF(5.4, 3.4, 5.2, 4.4), 180, -260);
+  hook.lineTo(8, 9.4);
+  p.setPen(QPen(colour, 2.0, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(hook);
+  p.setPen(Qt::NoPen);
+  p.setBrush(colour);
+  p.drawEllipse(QPointF(8, 12), 1.15, 1.15);
+}
+
 } // namespace
 
 QIcon toolbarPicture(int number, bool *drawn)
@@ -133,7 +147,11 @@ QIcon toolbarPicture(int number, bool *drawn)
     p.setBrush(Qt::white);
     p.drawRect(QRectF(6.5, 1.5, 8, 13));
     break;
-  case 120: glyph(p, QStringLiteral("?"), QColor(20, 70, 190)); break;
+  case 120:  // help: a question mark drawn, not written, for the main window's
+             // tool bar has it at every start, and writing it would load a
+             // bold face of the font for this one character
+    questionMark(p, QColor(20, 70, 190));
+    break;
   case 127: arrow(p, true, false); break;
   case 128: arrow(p, false, false); break;
   case 129: arrow(p, true, true); break;

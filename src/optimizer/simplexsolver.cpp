@@ -153,6 +153,27 @@ struct RowPlan {
   }
 };
 
+// The runs of the lines that either of two plans' rows takes part in, as
+// RowPlan::make() finds them; their count.
+int unionRuns(const std::uint8_t *x, const std::uint8_t *y, int lineCount, std::vector<int> &runs)
+{
+  runs.resize(std::size_t(lineCount) + 1);
+  int count = 0;
+  for (int l = 0; l < lineCount;) {
+    if (!(x[l] | y[l])) {
+      ++l;
+      continue;
+    }
+    const int start = l;
+    while (l < lineCount && (x[l] | y[l]))
+      ++l;
+    runs[2 * count] = start * RowPlan::Line;
+    runs[2 * count + 1] = l * RowPlan::Line;
+    ++count;
+  }
+  return count;
+}
+
 // to[k] -= mult * from[k] over `count` entries, a whole number of lines
 // that start on cache lines and do not overlap: a line is one vector
 // instruction, or two, with no checks for overlap and no loose ends.
@@ -199,6 +220,199 @@ void clearColumn(double *a, double *b, int m, int stride, int r, int e, int leav
     row[e] = row[leaving];
     row[leaving] = 0.0;
   }
+}
+
+// A pivot whose update of the other rows waits (see SimplexSolver::pivot()):
+// its row, the stored columns that enter and leave, its row divided through
+// as it stood before those swapped places, each row's multiplier (the row's
+// entry in the entering column before the pivot, times its sign; 0 for its
+// own row) and the plan of the update.
+struct PendingUpdate {
+  int row;
+  int entering;
+  int leaving;
+  const double *prow;
+  const double *mult;
+  const int *runs;
+  int runCount;
+  const std::uint8_t *lines;
+};
+
+// What clearColumn() makes of one row, with its multiplier given.
+[[gnu::always_inline]] inline void updateRow(double *row, const PendingUpdate &u, double mult)
+{
+  if (mult != 0.0)
+    for (int j = 0; j < u.runCount; ++j)
+      subtractLines(row + u.runs[2 * j], u.prow + u.runs[2 * j], u.runs[2 * j + 1] - u.runs[2 * j], mult);
+  row[u.entering] = row[u.leaving];
+  row[u.leaving] = 0.0;
+}
+
+// The update of rows [from, to) of a waiting pivot, but for its own row.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void applyPending(double *a, int from, int to, int stride, const PendingUpdate &u)
+{
+  for (int i = from; i < to; ++i)
+    if (i != u.row)
+      updateRow(static_cast<double *>(__builtin_assume_aligned(a + std::size_t(i) * stride, 64)), u, u.mult[i]);
+}
+
+// clearColumn() after the waiting pivot `u`, the two updates made in one
+// pass: each line of a row is loaded and stored once for both. Row r has
+// taken `u`'s update already; `mult` holds each row's multiplier for this
+// pivot, its entry in column e after `u` (see pendingColumn()), and `runs`
+// the lines that either pivot row holds a non-zero entry in. A line that
+// only one of them takes part in takes a subtraction of 0 * 0 from the
+// other, which leaves a number as it is (at most a zero's sign changes,
+// see RowPlan), as does a multiplier of 0.
+//
+// `u` moves the entry of its leaving column to its entering column's place
+// after its subtraction, and this pivot's subtraction comes after that: the
+// two places are made over once the line pass is done, from the entry
+// loaded before it, with the same operations. Written before the pass,
+// they would be stores a line load of the pass had to wait for.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void clearColumnAfter(double *a, double *b, int m, int stride, int r, int e, int leaving, const double *mult,
+                      const int *runs, int runCount, const PendingUpdate &u, int *active, double *moved)
+{
+  const double *prow = static_cast<const double *>(__builtin_assume_aligned(a + std::size_t(r) * stride, 64));
+  const double *urow = static_cast<const double *>(__builtin_assume_aligned(u.prow, 64));
+  const double br = b[r];
+  const double uLeaving = urow[u.leaving], atEntering = prow[u.entering], atLeaving = prow[u.leaving];
+  auto rowOf = [&](int i) { return static_cast<double *>(__builtin_assume_aligned(a + std::size_t(i) * stride, 64)); };
+  // The rows either pivot changes, and the entries to be moved, taken
+  // before the pass changes them.
+  int count = 0;
+  for (int i = 0; i < m; ++i) {
+    moved[i] = a[std::size_t(i) * stride + u.leaving];
+    active[count] = i;
+    count += i != r && (u.mult[i] != 0.0 || mult[i] != 0.0) ? 1 : 0;
+  }
+  // Four rows at a time: a line of each pivot row is loaded once for the
+  // four, where the loads are what the pass waits on.
+  constexpr int Rows = 4;
+  int k = 0;
+  for (; k + Rows <= count; k += Rows) {
+    double *row[Rows];
+    double mu[Rows], mt[Rows];
+    for (int q = 0; q < Rows; ++q) {
+      row[q] = rowOf(active[k + q]);
+      mu[q] = u.mult[active[k + q]];
+      mt[q] = mult[active[k + q]];
+    }
+    for (int j = 0; j < runCount; ++j)
+      for (int c = runs[2 * j]; c < runs[2 * j + 1]; c += RowPlan::Line) {
+        double up[RowPlan::Line], tp[RowPlan::Line];
+        for (int t = 0; t < RowPlan::Line; ++t) {
+          up[t] = urow[c + t];
+          tp[t] = prow[c + t];
+        }
+        for (int q = 0; q < Rows; ++q)
+          for (int t = 0; t < RowPlan::Line; ++t)
+            row[q][c + t] = (row[q][c + t] - mu[q] * up[t]) - mt[q] * tp[t];
+      }
+  }
+  for (; k < count; ++k) {
+    double *row = rowOf(active[k]);
+    const double mu = u.mult[active[k]], mt = mult[active[k]];
+    for (int j = 0; j < runCount; ++j)
+      for (int c = runs[2 * j]; c < runs[2 * j + 1]; c += RowPlan::Line)
+        for (int t = 0; t < RowPlan::Line; ++t)
+          row[c + t] = (row[c + t] - mu * urow[c + t]) - mt * prow[c + t];
+  }
+  for (int i = 0; i < m; ++i) {
+    if (i == r)
+      continue;
+    double *row = rowOf(i);
+    const double mu = u.mult[i], mt = mult[i];
+    if (i != u.row) {
+      double x = mu != 0.0 ? moved[i] - mu * uLeaving : moved[i];
+      double zero = 0.0;
+      if (mt != 0.0) {
+        x -= mt * atEntering;
+        zero -= mt * atLeaving;
+      }
+      row[u.entering] = x;
+      row[u.leaving] = zero;
+    }
+    if (mt != 0.0)
+      b[i] -= mt * br;
+    row[e] = row[leaving];
+    row[leaving] = 0.0;
+  }
+}
+
+// Stored column s of rows [from, to) as the waiting pivot `u` will leave
+// it, times `sign`, into `column` (from its start): each entry by the
+// operations its update makes, so the numbers are those of the updated
+// tableau. After the pivot the entering column holds what the leaving one's
+// stored column had, and the leaving one 0 (see clearColumn()); its own row
+// is up to date.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((optimize("fp-contract=off")))
+#endif
+void pendingColumn(const double *a, int from, int to, int stride, int s, double sign, const PendingUpdate &u,
+                   double *column)
+{
+  const int source = s == u.entering ? u.leaving : s;
+  const bool zero = s == u.leaving;
+  const bool changes = u.lines[source / RowPlan::Line] != 0;
+  const double pv = u.prow[source];
+  if (source == s && !zero) {
+    // Any other column: without a branch per row (a multiplier of 0 leaves
+    // the entry as it is, as in the update; its own row's is 0).
+    const double *p = a + std::size_t(from) * stride + s;
+    if (!changes)
+      for (int i = from; i < to; ++i, p += stride)
+        column[i - from] = sign * *p;
+    else
+      for (int i = from; i < to; ++i, p += stride) {
+        const double m = u.mult[i];
+        column[i - from] = sign * (m != 0.0 ? *p - m * pv : *p);
+      }
+    return;
+  }
+  for (int i = from; i < to; ++i) {
+    double v;
+    if (i == u.row) {
+      v = a[std::size_t(i) * stride + s];
+    } else if (zero) {
+      v = 0.0;
+    } else {
+      v = a[std::size_t(i) * stride + source];
+      if (changes && u.mult[i] != 0.0)
+        v -= u.mult[i] * pv;
+    }
+    column[i - from] = sign * v;
+  }
+}
+
+// b[i] -= mult[i] * br for every row whose multiplier is not 0 (the pivot
+// row's is kept as 0), as clearColumn() does.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((optimize("fp-contract=off")))
+#endif
+void updateLevels(double *b, const double *mult, int m, double br)
+{
+  for (int i = 0; i < m; ++i)
+    if (mult[i] != 0.0)
+      b[i] -= mult[i] * br;
+}
+
+// Row `from` of the tableau, as the waiting pivot `u` will leave it, into
+// `to`.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void pendingRow(double *to, const double *a, int from, int stride, const PendingUpdate &u)
+{
+  std::copy_n(a + std::size_t(from) * stride, stride, to);
+  if (from != u.row)
+    updateRow(static_cast<double *>(__builtin_assume_aligned(to, 64)), u, u.mult[from]);
 }
 
 // Per column of a row-major table of m rows by n columns: how many of its
@@ -272,6 +486,7 @@ bool SimplexSolver::load(int rows, int cols, std::vector<double> entries, std::v
   m_a.resize(std::size_t(rows) * m_stride);
   fillStoredRows();
   m_columnIndex = -1;
+  m_pendingRow = -1;
   m_b = std::move(rhs);
   m_b0 = m_b;
   m_shift.assign(std::size_t(rows), 0.0);
@@ -648,6 +863,16 @@ void SimplexSolver::gatherColumn(int c) const
   int *listed = m_ratioRows.data();
   int count = 0;
   const double sign = m_sign[c];
+  if (m_pendingRow >= 0) {
+    pendingColumn(m_a.data(), 0, m_rows, m_stride, m_storedOf[c], sign, pendingUpdate<PendingUpdate>(), column);
+    for (int r = 0; r < m_rows; ++r) {
+      listed[count] = r;
+      count += column[r] < Tol ? 0 : 1;
+    }
+    m_qualifying = count;
+    m_columnIndex = c;
+    return;
+  }
   const double *p = m_a.data() + m_storedOf[c];
   for (int r = 0; r < m_rows; ++r, p += m_stride) {
     const double v = sign * *p;
@@ -707,19 +932,36 @@ int SimplexSolver::ratioTest(int e, bool bland) const
   // some stored column holds barred columns alone, barred columns are passed
   // over: they cannot enter, and the degenerate solves were tuned so.
   const bool passBarred = m_perturbed && m_someStoredBarred;
+  // With a pivot waiting, the tied rows are read from copies that have
+  // taken its update.
+  std::vector<const double *> &rowAt = m_tiedRowsAt;
+  rowAt.resize(tied.size());
+  if (m_pendingRow >= 0) {
+    m_tiedRows.resize(tied.size() * std::size_t(m_stride));
+    const PendingUpdate u = pendingUpdate<PendingUpdate>();
+    for (std::size_t k = 0; k < tied.size(); ++k) {
+      double *copy = &m_tiedRows[k * std::size_t(m_stride)];
+      pendingRow(copy, m_a.data(), tied[k], m_stride, u);
+      rowAt[k] = copy;
+    }
+  } else {
+    for (std::size_t k = 0; k < tied.size(); ++k)
+      rowAt[k] = &m_a[std::size_t(tied[k]) * m_stride];
+  }
+  auto tiedAt = [&](std::size_t k, int c) { return m_sign[c] * rowAt[k][m_storedOf[c]]; };
   auto decide = [&](int c) -> int {
     if (passBarred && m_barred[c])
       return -1;
-    const double first = at(tied.front(), c) / at(tied.front(), e);
+    const double first = tiedAt(0, c) / tiedAt(0, e);
     bool differs = false;
     for (std::size_t k = 1; k < tied.size() && !differs; ++k)
-      differs = std::fabs(at(tied[k], c) / at(tied[k], e) - first) >= Tol;
+      differs = std::fabs(tiedAt(k, c) / tiedAt(k, e) - first) >= Tol;
     if (!differs)
       return -1;
     int chosen = tied.front();
     double low = first;
     for (std::size_t k = 1; k < tied.size(); ++k) {
-      const double v = at(tied[k], c) / at(tied[k], e);
+      const double v = tiedAt(k, c) / tiedAt(k, e);
       if (low - v >= Tol) {
         chosen = tied[k];
         low = v;
@@ -736,7 +978,36 @@ int SimplexSolver::ratioTest(int e, bool bland) const
   return best;
 }
 
-void SimplexSolver::pivot(int r, int e)
+double SimplexSolver::current(int r, int c) const
+{
+  if (m_pendingRow < 0)
+    return at(r, c);
+  double v;
+  pendingColumn(m_a.data(), r, r + 1, m_stride, m_storedOf[c], m_sign[c], pendingUpdate<PendingUpdate>(), &v);
+  return v;
+}
+
+// The waiting pivot's update of the other rows, before anything but the
+// ordinary rules reads the tableau.
+void SimplexSolver::flushPending()
+{
+  if (m_pendingRow < 0)
+    return;
+  applyPending(m_a.data(), 0, m_rows, m_stride, pendingUpdate<PendingUpdate>());
+  m_pendingRow = -1;
+  m_columnIndex = -1;
+}
+
+// A pivot the ordinary rules chose (`mayWait`) makes its own row and the
+// levels at once, and leaves the update of the other rows to the next pivot,
+// which makes both in one pass over the tableau (see clearColumnAfter()):
+// the pass waits on its loads and stores, and a line of a row is then
+// loaded and stored once for two pivots. The rules in between read the
+// tableau only through gatherColumn(), the tie-break's copies of the tied
+// rows and current(), which all see the waiting update, and everything else
+// flushes it first (see iterate()). Every entry still takes the same
+// operations in the same order, so the numbers are the same.
+void SimplexSolver::pivot(int r, int e, bool mayWait)
 {
   // FNV-1a over the row, the entering and the leaving column.
   for (const std::uint64_t v : {std::uint64_t(r), std::uint64_t(e), std::uint64_t(m_basis[r])}) {
@@ -744,9 +1015,15 @@ void SimplexSolver::pivot(int r, int e)
     m_pathHash *= 1099511628211ull;
   }
   aboutToChangeTableau();
+  const bool fused = m_pendingRow >= 0;
+  const bool wait = !fused && mayWait;
+  if (wait || fused)
+    gatherColumn(e);  // the multipliers, as the tableau stands (after the waiting pivot)
   const int pe = m_storedOf[e];
   const double se = m_sign[e];
   double *prow = &m_a[std::size_t(r) * m_stride];
+  if (fused)
+    applyPending(m_a.data(), r, r + 1, m_stride, pendingUpdate<PendingUpdate>());
   const double p = se * prow[pe];
   // The pricing weights after a stall (see chooseEntering()) follow the
   // pivot by the pivot row alone, as the devex rule has it: a column's
@@ -765,7 +1042,29 @@ void SimplexSolver::pivot(int r, int e)
   prow[pe] = se;  // column e reads 1 in the pivot row
   const int leaving = m_basis[r];
   const int pl = m_storedOf[leaving];
-  clearColumn(m_a.data(), m_b.data(), m_rows, m_stride, r, pe, pl, se, plan);
+  if (wait) {
+    std::swap(m_pendingMult, m_column);
+    m_columnIndex = -1;
+    m_pendingMult[r] = 0.0;  // its row is done
+    updateLevels(m_b.data(), m_pendingMult.data(), m_rows, m_b[r]);
+    m_pendingPivotRow.resize(std::size_t(m_stride));
+    std::copy_n(prow, m_stride, m_pendingPivotRow.data());
+    std::swap(m_pendingRuns, m_planRuns);
+    std::swap(m_pendingLines, m_planLines);
+    m_pendingRunCount = plan.count;
+    m_pendingRow = r;
+    m_pendingEntering = pe;
+    m_pendingLeaving = pl;
+  } else if (fused) {
+    const int runCount = unionRuns(m_pendingLines.data(), m_planLines.data(), m_stride / RowPlan::Line, m_unionRuns);
+    m_activeRows.resize(std::size_t(m_rows));
+    m_movedEntries.resize(std::size_t(m_rows));
+    clearColumnAfter(m_a.data(), m_b.data(), m_rows, m_stride, r, pe, pl, m_column.data(), m_unionRuns.data(),
+                     runCount, pendingUpdate<PendingUpdate>(), m_activeRows.data(), m_movedEntries.data());
+    m_pendingRow = -1;
+  } else {
+    clearColumn(m_a.data(), m_b.data(), m_rows, m_stride, r, pe, pl, se, plan);
+  }
   // The criteria and the weights are kept per column, each read through its
   // stored column.
   const double de = m_d[e];
@@ -814,6 +1113,7 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
   int sinceProgress = 0;
   int rounds = 0;
   double best = objective();
+  const bool wait = m_stride >= m_waitFrom;
 
   // Back onto the unperturbed problem, on fresh data, and feasible again
   // (the fresh data may also show round-off the updates had hidden).
@@ -826,6 +1126,7 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
     lastResort = true;
   };
   auto onStall = [&]() -> bool {
+    flushPending();
     if (!m_stallTools) {
       // The first stall of the solve: the steepest edge from here on. Only
       // should that stall as well does the rest come in.
@@ -872,6 +1173,7 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
   const int startedAt = m_iterations;
   for (;;) {
     if (m_iterations >= m_iterationLimit) {
+      flushPending();
       if (m_perturbed && m_someStoredBarred)
         refactor();  // the last state on fresh data
       return LoopEnd::IterationLimit;
@@ -879,12 +1181,14 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
     // The criterion row is carried through the pivots; recompute it now and
     // then, and always before taking a stop for an optimum.
     if (++sinceRefresh >= 64) {
+      flushPending();
       computeCriterion();
       sinceRefresh = 0;
     }
     // After a stall the run may be long: keep round-off from building up
     // (see RefactorEvery).
     if (stalled && ++sinceRefactor >= RefactorEvery) {
+      flushPending();
       refactor();
       sinceRefactor = 0;
       sinceRefresh = 0;
@@ -895,6 +1199,7 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
     if (e >= 0)
       r = ratioTest(e, useBland);
     if (e < 0 || r < 0) {
+      flushPending();
       if (e < 0 && m_iterations != startedAt) {
         computeCriterion();
         sinceRefresh = 0;
@@ -938,8 +1243,11 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
       if (e < 0 || r < 0)
         return LoopEnd::Unbounded;
     }
-    const bool degenerate = std::max(m_b[r], 0.0) / at(r, e) < Tol;
-    pivot(r, e);
+    const bool degenerate = std::max(m_b[r], 0.0) / current(r, e) < Tol;
+    // Until the first stall the next pivot is chosen by the ordinary rules,
+    // which read the tableau only where current() and gatherColumn() see
+    // the waiting update; anything else flushes it first.
+    pivot(r, e, wait && !m_stallTools && !useBland);
     ++m_iterations;
     if (bland || lastResort)
       ++m_blandPivots;

@@ -1,14 +1,27 @@
 #include "singlecopy.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QLockFile>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace vz {
 
 SingleCopyLock::SingleCopyLock() = default;
 
-SingleCopyLock::~SingleCopyLock() = default;
+SingleCopyLock::~SingleCopyLock()
+{
+  // The file stays: removing it would let a copy that opened it just before
+  // lock a file no longer in the folder while a third copy creates a new one.
+  if (m_fd >= 0)
+    ::close(m_fd);
+}
 
 QString SingleCopyLock::lockFilePath(const QString &name)
 {
@@ -22,18 +35,29 @@ bool SingleCopyLock::isAppRunning(const QString &name)
 {
   if (holdsLock())
     return false;
-  auto lock = std::make_unique<QLockFile>(lockFilePath(name));
-  // A running copy may hold the lock for days; only a dead owner frees it.
-  lock->setStaleLockTime(0);
-  if (!lock->tryLock(0))
+  const int fd = ::open(QFile::encodeName(lockFilePath(name)).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (fd < 0)
     return true;
-  m_lock = std::move(lock);
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    ::close(fd);
+    return true;
+  }
+  m_fd = fd;
+  // The lock is all that counts here. The owner is still written, unsynced,
+  // in the form QLockFile reads, for a copy of an earlier version judges the
+  // lock by it: it keeps out while this copy runs and takes over once it has
+  // gone (an empty file would keep it out for good).
+  const QString program = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).fileName();
+  const QByteArray owner = QByteArray::number(QCoreApplication::applicationPid()) + '\n' + QFile::encodeName(program)
+                           + '\n' + QSysInfo::machineHostName().toUtf8() + '\n';
+  const bool told = ::ftruncate(fd, 0) == 0 && ::pwrite(fd, owner.constData(), size_t(owner.size()), 0) == owner.size();
+  Q_UNUSED(told);  // the lock holds all the same
   return false;
 }
 
 bool SingleCopyLock::holdsLock() const
 {
-  return m_lock && m_lock->isLocked();
+  return m_fd >= 0;
 }
 
 } // namespace vz

@@ -1,13 +1,12 @@
 #pragma once
 // Only one copy of the program may run per user: the first copy takes a lock
-// file named after the program in the user's runtime folder (the temporary
-// folder when there is none) and holds it until the process ends. A lock left
-// by a copy that died is taken over; a lock of a live copy never goes stale,
-// however long that copy has been running.
+// on a file named after the program in the user's runtime folder (the
+// temporary folder when there is none) and holds it until the process ends.
+// The lock is the system's advisory lock on the open file, which goes with the
+// process however it ends: a copy that died leaves the file, never the lock,
+// and a lock of a live copy never goes stale, however long it has been running.
+// The file names its owner as QLockFile does, which earlier versions read.
 #include <QString>
-#include <memory>
-
-class QLockFile;
 
 namespace vz {
 
@@ -27,7 +26,7 @@ public:
   static QString lockFilePath(const QString &name);
 
 private:
-  std::unique_ptr<QLockFile> m_lock;
+  int m_fd = -1;
 };
 
 } // namespace vz

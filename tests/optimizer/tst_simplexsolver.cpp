@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <climits>
+
 namespace vz {
 
 // A basis of the tests' choosing, refactorised: round-off alone makes a
@@ -38,6 +40,9 @@ struct SimplexSolverTestAccess {
   }
   // The elimination order of a solve that has stalled.
   static void markStalled(SimplexSolver &s) { s.m_stallTools = true; }
+  // Every ordinary pivot's row updates wait for the next pivot, whatever
+  // the size of the tableau, or none do.
+  static void updatesWait(SimplexSolver &s, bool wait) { s.m_waitFrom = wait ? 0 : INT_MAX; }
 };
 
 } // namespace vz
@@ -106,6 +111,8 @@ private slots:
   void longEdgeBelowTheTolerance();
   void freshLevelsAndCriteriaAreTheRefactorisedOnes_data();
   void freshLevelsAndCriteriaAreTheRefactorisedOnes();
+  void waitingUpdatesChangeNoNumber_data();
+  void waitingUpdatesChangeNoNumber();
 };
 
 void TestSimplexSolver::workedExample()
@@ -341,6 +348,78 @@ void TestSimplexSolver::singularBasisFallsBack()
   // And the solve goes on from there to the optimum.
   QCOMPARE(s.solve(), SimplexSolver::Status::Optimal);
   QVERIFY(std::fabs(s.objective() - 15.0) < 1e-9);
+}
+
+void TestSimplexSolver::waitingUpdatesChangeNoNumber_data()
+{
+  // An ordinary pivot leaves its update of the other rows to the next one
+  // (see SimplexSolver::pivot()), and what reads the tableau in between
+  // sees it applied or flushes it. A solve must take the same path to the
+  // same numbers as one whose every pivot updates the whole tableau at
+  // once. Each case meets the waiting update somewhere else: every pivot on
+  // the row of the one before (one row), the tie-break of the ratio test
+  // and rows a pivot leaves alone (sparse and degenerate problems), the
+  // criteria computed afresh on a long run, a stall, phase one.
+  QTest::addColumn<RationModel>("model");
+  QTest::newRow("one row") << programme({1, 10, 2}, {{{1, 2, 1.5}, Lower, 4}});
+  QTest::newRow("tied quotients") << programme({-1, -1, 0}, {{{1, 1, 0}, Upper, 2}, {{2, 0, 1}, Upper, 4}, {{0, 1, 1}, Upper, 2}});
+  // The first problem whose solve shows `meets`.
+  std::mt19937 rng(4242u);
+  using Solved = const SimplexSolver &;
+  auto pick = [&](const std::function<RationProblem()> &make, const std::function<bool(Solved)> &meets) {
+    for (;;) {
+      const RationModel m = RationModel::build(make());
+      SimplexSolver s;
+      if (m.stop() != RationModel::Stop::None || !m.loadInto(s))
+        continue;
+      s.solve();
+      if (meets(s))
+        return m;
+    }
+  };
+  auto any = [](Solved) { return true; };
+  auto stalled = [](Solved s) { return s.pivotsBeforeStall() < s.iterations(); };
+  for (int k = 0; k < 4; ++k)
+    QTest::newRow(qPrintable(QStringLiteral("sparse 30 x 20 #%1").arg(k)))
+        << pick([&] { return vz::test::randomProblem(rng, {30, 20, 3, false, false}); }, any);
+  QTest::newRow("degenerate 40 x 20") << pick([&] { return vz::test::randomProblem(rng, {40, 20, 2, false, true}); }, any);
+  QTest::newRow("long run") << pick([&] { return vz::test::degenerateProblem(rng, 85, 45, true); },
+                                    [&](Solved s) { return !stalled(s) && s.pivotsBeforeStall() > 130; });
+  QTest::newRow("stall") << pick([&] { return vz::test::degenerateProblem(rng, 85, 45); },
+                                 [&](Solved s) { return stalled(s) && s.pivotsBeforeStall() > 20; });
+  QTest::newRow("phase one") << pick([&] { return vz::test::degenerateProblem(rng, 85, 45, true); },
+                                     [](Solved s) { return s.ranPhaseOne(); });
+}
+
+void TestSimplexSolver::waitingUpdatesChangeNoNumber()
+{
+  QFETCH(RationModel, model);
+  SimplexSolver waiting, atOnce;
+  QVERIFY(model.loadInto(waiting) && model.loadInto(atOnce));
+  SimplexSolverTestAccess::updatesWait(waiting, true);
+  SimplexSolverTestAccess::updatesWait(atOnce, false);
+  waiting.solve();
+  atOnce.solve();
+  QVERIFY(waiting.iterations() >= 2);
+  QCOMPARE(waiting.status(), atOnce.status());
+  QCOMPARE(waiting.iterations(), atOnce.iterations());
+  QCOMPARE(waiting.pivotsBeforeStall(), atOnce.pivotsBeforeStall());
+  QCOMPARE(waiting.pivotPathHash(), atOnce.pivotPathHash());
+  // Exactly the same numbers; only the sign of a zero may differ, which
+  // nothing reads.
+  auto same = [](double x, double y) { return x == y; };
+  QVERIFY(same(waiting.objective(), atOnce.objective()));
+  for (int r = 0; r < waiting.rows(); ++r) {
+    QCOMPARE(waiting.basicColumn(r), atOnce.basicColumn(r));
+    QVERIFY2(same(waiting.rhs(r), atOnce.rhs(r)), qPrintable(QStringLiteral("level of row %1").arg(r)));
+    for (int c = 0; c < waiting.cols(); ++c)
+      QVERIFY2(same(waiting.entry(r, c), atOnce.entry(r, c)),
+               qPrintable(QStringLiteral("row %1, column %2: %3 against %4")
+                              .arg(r).arg(c).arg(waiting.entry(r, c), 0, 'g', 17).arg(atOnce.entry(r, c), 0, 'g', 17)));
+  }
+  for (int c = 0; c < waiting.cols(); ++c)
+    QVERIFY2(same(waiting.criterion(c), atOnce.criterion(c)) && same(waiting.z(c), atOnce.z(c)),
+             qPrintable(QStringLiteral("criterion of column %1").arg(c)));
 }
 
 QTEST_GUILESS_MAIN(TestSimplexSolver)

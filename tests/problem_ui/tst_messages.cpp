@@ -3,6 +3,10 @@
 #include "problem/ui/actalert.h"
 #include "problem/ui/messages.h"
 #include "problem/ui/qtinteraction.h"
+#include "problem/ui/soundmodule.h"
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -68,6 +72,9 @@ private slots:
   void toneSamples_data();
   void toneSamples();
   void toneSamplesEdges();
+  void soundModule_data();
+  void soundModule();
+  void soundModuleBesideProgram();
   void pleaseWaitShowAndRemove();
   void pleaseWaitGoneAfterFailingCommand();
 };
@@ -239,6 +246,59 @@ void TstMessages::toneSamplesEdges()
   const QByteArray quiet = vz::toneSamples({{0, 2}}, 18200);
   QCOMPARE(quiet.size(), qsizetype(2000 * 2));
   QCOMPARE(quiet, QByteArray(quiet.size(), '\0'));
+}
+
+// The beeps' module is loaded on the first beep; anything else in its place
+// leaves the bell to stand in, with the reason at hand and nothing broken.
+void TstMessages::soundModule_data()
+{
+  QTest::addColumn<QString>("file");  // in the scratch folder unless absolute
+  QTest::addColumn<bool>("loads");
+  QTest::newRow("the build's module") << QStringLiteral(VZ_SOUND_MODULE_FILE) << true;
+  QTest::newRow("missing") << QStringLiteral("vz_sound.so") << false;
+  QTest::newRow("a file that is no library") << QStringLiteral("text.so") << false;
+  QTest::newRow("a library without the entry point")
+      << QLibraryInfo::path(QLibraryInfo::LibrariesPath) + QStringLiteral("/libQt6Core.so.6") << false;
+}
+
+void TstMessages::soundModule()
+{
+  QFETCH(QString, file);
+  QFETCH(bool, loads);
+  QTemporaryDir scratch;
+  {
+    QFile text(scratch.filePath(QStringLiteral("text.so")));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("no code here\n");
+  }
+  const QString path = QFileInfo(file).isAbsolute() ? file : scratch.filePath(file);
+  setSoundModulePath(path);
+  QCOMPARE(soundModulePath(), path);
+  QString error;
+  const PlayTonesEntry entry = soundModuleEntry(&error);
+  QCOMPARE(entry != nullptr, loads);
+  QCOMPARE(error.isEmpty(), loads);
+  if (loads) {
+    // Where the machine has a sound device the tones play; elsewhere the
+    // module declines and the bell stands in. Either way the call returns.
+    playTones(doneBeepTones());
+  } else {
+    QVERIFY(!playTones(errBeepTones()));
+    QVERIFY(!playTones(doneBeepTones()));
+  }
+  setSoundModulePath(QString());
+}
+
+// The program looks for the module in its own folder: the build puts it there.
+void TstMessages::soundModuleBesideProgram()
+{
+  const QFileInfo module(QStringLiteral(VZ_SOUND_MODULE_FILE));
+  const QFileInfo program(QStringLiteral(VZ_PROGRAM_FILE));
+  QVERIFY(module.exists());
+  QCOMPARE(module.absolutePath(), program.absolutePath());
+  setSoundModulePath(QString());
+  QCOMPARE(QFileInfo(soundModulePath()).fileName(), module.fileName());
+  QCOMPARE(QFileInfo(soundModulePath()).absolutePath(), QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
 }
 
 void TstMessages::pleaseWaitShowAndRemove()

@@ -10,7 +10,12 @@
 #include "shell/startupsettings.h"
 
 #include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
 #include <QtTest>
+
+#include <cstdio>
+#include <unistd.h>
 
 using namespace vz;
 using namespace vz::test;
@@ -263,6 +268,40 @@ private slots:
     SingleCopyLock next;
     QVERIFY(!next.isAppRunning(QStringLiteral("Vesk_Zyr")));
     QDir::setCurrent(before);
+  }
+
+  // Another process: a live copy keeps this one out, and once it is killed
+  // (no clean-up of its own) its lock is free though its file is left.
+  void lockOfAnotherProcess()
+  {
+    const QString name = QStringLiteral("Vesk_Zyr_other");
+    QProcess other;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("VZ_HOLD_LOCK"), name);
+    other.setProcessEnvironment(env);
+    other.start(QCoreApplication::applicationFilePath(), QStringList());
+    QByteArray said;
+    while (!said.contains("lock held")) {
+      QVERIFY2(other.waitForReadyRead(10000), said.constData());
+      said += other.readAllStandardOutput();
+    }
+    const QString path = SingleCopyLock::lockFilePath(name);
+    SingleCopyLock here;
+    QVERIFY(here.isAppRunning(name));
+    QVERIFY(!here.holdsLock());
+    // A copy of an earlier version, which took a QLockFile, keeps out too.
+    QLockFile earlier(path);
+    earlier.setStaleLockTime(0);
+    QVERIFY(!earlier.tryLock(0));
+    other.kill();
+    QVERIFY(other.waitForFinished(10000));
+    QVERIFY(QFileInfo::exists(path));
+    // Once the copy is gone, the earlier version takes over, and holds ours.
+    QVERIFY(earlier.tryLock(0));
+    QVERIFY(here.isAppRunning(name));
+    earlier.unlock();
+    QVERIFY(!here.isAppRunning(name));
+    QVERIFY(here.holdsLock());
   }
 
   void commandLineArgument_data()
@@ -709,5 +748,23 @@ private slots:
   }
 };
 
-QTEST_GUILESS_MAIN(TstShellCore)
+int main(int argc, char *argv[])
+{
+  QCoreApplication app(argc, argv);
+  // The other copy of lockOfAnotherProcess: takes the lock and keeps it
+  // until it is killed.
+  const QString held = qEnvironmentVariable("VZ_HOLD_LOCK");
+  if (!held.isEmpty()) {
+    SingleCopyLock lock;
+    if (lock.isAppRunning(held))
+      return 1;
+    std::fputs("lock held\n", stdout);
+    std::fflush(stdout);
+    for (;;)
+      ::pause();
+  }
+  TstShellCore test;
+  QTEST_SET_MAIN_SOURCE_PATH
+  return QTest::qExec(&test, argc, argv);
+}
 #include "tst_shellcore.moc"

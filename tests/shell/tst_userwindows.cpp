@@ -456,6 +456,47 @@ private slots:
     QCOMPARE(m_ui->texts(QStringLiteral("error")).size(), 1);
   }
 
+  // Step 6 alongside the main window: the table is made on a worker thread,
+  // but its messages wait for finish(), and come once; a table to convert is
+  // converted at once, before anything else.
+  void usersTableAlongside()
+  {
+    StartupSettings s;
+    s.programDir = dir() + QStringLiteral("/yan");
+    QVERIFY(QDir().mkpath(s.programDir));
+    {
+      ShellApp::UsersTableCheck check(s, *m_ui);
+      check.finish();
+      QVERIFY(m_ui->shown.isEmpty());
+      QVERIFY(UsersTable(s.programDir).checkLogOn(QStringLiteral("DAXU"), QStringLiteral("MV83")).ok);
+    }
+
+    s.programDir = dir() + QStringLiteral("/yok");
+    {
+      ShellApp::UsersTableCheck unfinished(s, *m_ui);
+    }
+    QVERIFY(m_ui->shown.isEmpty());
+    {
+      ShellApp::UsersTableCheck check(s, *m_ui);
+      QVERIFY(m_ui->shown.isEmpty());
+      check.finish();
+      check.finish();
+    }
+    QCOMPARE(m_ui->texts(QStringLiteral("error")).size(), 1);
+    QCOMPARE(m_ui->shown.size(), 1);
+
+    m_ui->shown.clear();
+    s.programDir = dir() + QStringLiteral("/eski2");
+    QVERIFY(QDir().mkpath(s.programDir));
+    const QString table = s.programDir + QStringLiteral("/KULLANICIID.DBF");
+    QVERIFY(writeLegacyTable(table, {{QStringLiteral("DAXU"), QStringLiteral("MV83")}}));
+    ShellApp::UsersTableCheck check(s, *m_ui);
+    QVERIFY(!UsersTable(s.programDir).needsConversion());
+    check.finish();
+    QVERIFY(m_ui->shown.isEmpty());
+    QVERIFY(!fileBytes(table).contains("MV83"));
+  }
+
   // A table of the Windows program: converting it shows its progress; one
   // that cannot be converted is told once, as a warning, and still serves.
   void plainTableAtStart()

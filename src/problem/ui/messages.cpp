@@ -1,14 +1,10 @@
 #include "messages.h"
 #include "controls/windowicons.h"
+#include "soundmodule.h"
 #include <QApplication>
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
-#include <QEventLoop>
-#include <QMediaDevices>
+#include <QDir>
+#include <QLibrary>
 #include <QMessageBox>
-#include <QTimer>
 #include <QPushButton>
 
 namespace vz {
@@ -94,42 +90,60 @@ void UYARI(QWidget *owner, const QString &caption, const QString &text)
   TEXTBOX(owner, orDefault(caption, "Uyarı..."), text, MbIconExclamation | MbOk);
 }
 
+namespace {
+
+struct SoundModule {
+  QString path;  // empty: the program's own
+  bool tried = false;
+  PlayTonesEntry entry = nullptr;
+  QString error;
+};
+
+SoundModule &soundModule()
+{
+  static SoundModule module;
+  return module;
+}
+
+} // namespace
+
+QString soundModulePath()
+{
+  const QString &set = soundModule().path;
+  return set.isEmpty() ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VZ_SOUND_MODULE_NAME))
+                       : set;
+}
+
+void setSoundModulePath(const QString &path)
+{
+  // A module loaded before stays loaded: nothing of it is running now, and
+  // unloading code the process once called buys nothing.
+  soundModule() = SoundModule{path, false, nullptr, QString()};
+}
+
+PlayTonesEntry soundModuleEntry(QString *error)
+{
+  SoundModule &module = soundModule();
+  if (!module.tried) {
+    // Tried once: a missing module stays missing for the rest of the run.
+    module.tried = true;
+    QLibrary library(soundModulePath());
+    module.entry = reinterpret_cast<PlayTonesEntry>(library.resolve(PlayTonesEntryName));
+    if (!module.entry)
+      module.error = library.errorString();
+  }
+  if (error)
+    *error = module.error;
+  return module.entry;
+}
+
 bool playTones(const QList<Tone> &tones)
 {
-  const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  QAudioFormat format;
-  if (!device.isNull()) {
-    format = device.preferredFormat();
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (!device.isFormatSupported(format)) {
-      format.setSampleRate(44100);
-      format.setChannelCount(1);
-    }
-  }
-  if (device.isNull() || !device.isFormatSupported(format)) {
-    QApplication::beep();
-    return false;
-  }
-  QBuffer samples;
-  samples.setData(toneSamples(tones, format.sampleRate(), format.channelCount()));
-  samples.open(QIODevice::ReadOnly);
-  QAudioSink sink(device, format);
-  QEventLoop loop;
-  QObject::connect(&sink, &QAudioSink::stateChanged, &loop, [&](QAudio::State state) {
-    if (state == QAudio::IdleState || state == QAudio::StoppedState)
-      loop.quit();
-  });
-  // Never longer than the sound and a little more, whatever the device does.
-  QTimer::singleShot(int(format.durationForBytes(samples.size()) / 1000) + 500, &loop, &QEventLoop::quit);
-  sink.start(&samples);
-  if (sink.error() != QAudio::NoError) {
-    QApplication::beep();
-    return false;
-  }
-  // The sound is short; what the user types meanwhile waits for it.
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
-  sink.stop();
-  return true;
+  const PlayTonesEntry play = soundModuleEntry();
+  if (play && play(tones, &toneSamples))
+    return true;
+  QApplication::beep();
+  return false;
 }
 
 void ERRBEEP() { playTones(errBeepTones()); }

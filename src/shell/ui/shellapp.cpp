@@ -78,14 +78,52 @@ UsersTable::State ShellApp::ensureUsersTable(const QString &programDir, QString 
   return state;
 }
 
-void ShellApp::checkUsersTable(const StartupSettings &settings, Interaction &ui)
+namespace {
+
+void tellUsersTable(UsersTable::State state, const QString &message, Interaction &ui)
 {
-  QString message;
-  switch (ensureUsersTable(settings.programDir, &message)) {
+  switch (state) {
   case UsersTable::State::Ready: break;
   case UsersTable::State::NotConverted: ui.warning(message); break;
   case UsersTable::State::Unusable: ui.errorMessage(message); break;
   }
+}
+
+} // namespace
+
+void ShellApp::checkUsersTable(const StartupSettings &settings, Interaction &ui)
+{
+  QString message;
+  const UsersTable::State state = ensureUsersTable(settings.programDir, &message);
+  tellUsersTable(state, message, ui);
+}
+
+ShellApp::UsersTableCheck::UsersTableCheck(const StartupSettings &settings, Interaction &ui) : m_ui(ui)
+{
+  if (UsersTable(settings.programDir).needsConversion()) {
+    checkUsersTable(settings, ui);
+    return;
+  }
+  m_pending = std::async(std::launch::async, [dir = settings.programDir] {
+    Outcome out;
+    out.state = UsersTable(dir).ensure(&out.message);
+    return out;
+  });
+}
+
+ShellApp::UsersTableCheck::~UsersTableCheck()
+{
+  // A start that ends before finish() still lets the table's writing end.
+  if (m_pending.valid())
+    m_pending.wait();
+}
+
+void ShellApp::UsersTableCheck::finish()
+{
+  if (!m_pending.valid())
+    return;
+  const Outcome out = m_pending.get();
+  tellUsersTable(out.state, out.message, m_ui);
 }
 
 QString ShellApp::refusedText()
@@ -130,9 +168,10 @@ int ShellApp::start(QApplication &app)
   if (outcome.status != ShellStartup::Status::Run)
     return 1;
 
-  checkUsersTable(outcome.settings, ui);
+  UsersTableCheck usersTable(outcome.settings, ui);
   QPointer<SPLASHSCREEN> splash;
   if (outcome.settings.splashAtStart) {
+    usersTable.finish();
     // It closes and deletes itself when its timer ends, whatever runs then.
     splash = new SPLASHSCREEN;
     splash->SHOW();
@@ -140,7 +179,9 @@ int ShellApp::start(QApplication &app)
 
   QtFileCommandDialogs dialogs;
   const std::unique_ptr<STANDARDSHELLWINDOW> window =
-      buildMainWindow(outcome, ui, dialogs, [&ui, &dialogs](STANDARDSHELLWINDOW *w) {
+      buildMainWindow(outcome, ui, dialogs, [&ui, &dialogs, &usersTable](STANDARDSHELLWINDOW *w) {
+        // Its messages come first and have no owner; the problem file's follow.
+        usersTable.finish();
         ui.setOwner(w);
         dialogs.setOwner(w);
       });

@@ -3,6 +3,7 @@
 #include "shell/shellstartup.h"
 #include "shell/userstable.h"
 #include <functional>
+#include <future>
 #include <memory>
 
 class QApplication;
@@ -36,6 +37,30 @@ public:
   // UsersTable::ensure run off the window thread, with a progress window while
   // more than one password is converted; returns when it is done.
   static UsersTable::State ensureUsersTable(const QString &programDir, QString *message);
+
+  // Step 6 run alongside what follows, up to the first thing the user sees:
+  // a table to write (at a first start) or to read waits for the disk, so it
+  // is done on a worker thread while the main window is made. finish() waits
+  // for it and then tells what checkUsersTable tells, so the messages still
+  // come before any other. A table of plain passwords is converted at once,
+  // as checkUsersTable does: its progress shows.
+  class UsersTableCheck {
+  public:
+    UsersTableCheck(const StartupSettings &settings, Interaction &ui);
+    ~UsersTableCheck();
+    UsersTableCheck(const UsersTableCheck &) = delete;
+    UsersTableCheck &operator=(const UsersTableCheck &) = delete;
+    // Once; later calls do nothing.
+    void finish();
+
+  private:
+    struct Outcome {
+      UsersTable::State state = UsersTable::State::Unusable;
+      QString message;
+    };
+    Interaction &m_ui;
+    std::future<Outcome> m_pending;
+  };
 
   // Step 13: the log-on when the option asks for it. False when it failed or
   // was cancelled: the program then ends. Three wrong presses are told first

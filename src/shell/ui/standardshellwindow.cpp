@@ -103,8 +103,6 @@ STANDARDSHELLWINDOW::STANDARDSHELLWINDOW(Interaction &ui, FileCommandDialogs &di
   showTime();
   tick->start(1000);
 
-  HELPOPEN();
-
   m_menu = new EMPTYSHELLMENU(this);
   connect(m_menu, &EMPTYSHELLMENU::commandChosen, this, [this](const QByteArray &event) { routeEvent(event); });
   addToolBar(Qt::TopToolBarArea, m_menu->toolBar());
@@ -553,11 +551,16 @@ void STANDARDSHELLWINDOW::WINDOWICON()
 
 void STANDARDSHELLWINDOW::HELPOPEN()
 {
-  m_help = new HelpWindow(this);
+  // Made on the first help asked for, not with the main window: its pictures
+  // and page browser are a seventh of a start's work, for a window many
+  // sessions never open.
+  if (!m_help)
+    m_help = new HelpWindow(this);
 }
 
 void STANDARDSHELLWINDOW::showHelpTopic(const QString &topic)
 {
+  HELPOPEN();
   m_help->showTopic(topic);
 }
 

@@ -49,6 +49,7 @@ public:
   EMPTYSHELLMENU *mainMenu() const { return m_menu; }
   Interaction &interaction() const { return m_ui; }
   ProblemFileCommands &fileCommands() const { return *m_files; }
+  // Null until help is first asked for.
   HelpWindow *helpDisplay() const { return m_help; }
   QLabel *clock() const { return m_clock; }
 

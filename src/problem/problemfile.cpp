@@ -80,6 +80,29 @@ public:
     }
     m_ok = m_image.put(m_live.at(m_pos), f, value, m_error);
   }
+  // `fields` fields from `first` on as put() of nothing leaves each: blanks
+  // of its width. Most records past a short list are blanked so, and where
+  // the table holds the fields side by side as character fields, as ours
+  // does, that is one run of blanks.
+  void blank(int first, int fields)
+  {
+    if (!m_ok)
+      return;
+    const int from = m_at.at(first);
+    int end = m_image.offsets.at(from);
+    for (int f = first; f < first + fields; ++f) {
+      const int k = m_at.at(f);
+      const DbfField &def = m_image.fields.at(k);
+      if (def.type != QLatin1Char('C') || m_image.offsets.at(k) != end) {
+        for (int g = first; g < first + fields; ++g)
+          put(g, QStringView());
+        return;
+      }
+      end += def.length;
+    }
+    char *at = m_image.records.data() + qsizetype(m_live.at(m_pos)) * m_image.recordLength;
+    std::memset(at + m_image.offsets.at(from), ' ', size_t(end - m_image.offsets.at(from)));
+  }
   // `bytes` in code page 1254 already; false, nothing stored, where the
   // field takes no such bytes (then put() the text).
   bool putBytes(int field, QByteArrayView bytes)
@@ -121,8 +144,7 @@ bool writeList(DbfTable::Image &image, const QList<int> &at, QString *error, qsi
       c.appendBlank();
   }
   while (!c.eof()) {
-    for (int f = 0; f < fieldCount; ++f)
-      c.put(firstField + f, QStringView());  // blanks of the field's width
+    c.blank(firstField, fieldCount);
     c.skip();
   }
   return c.ok();

@@ -377,12 +377,13 @@ private slots:
 
   void onlyFlaggedFieldsChange_data()
   {
-    QTest::addColumn<int>("part");  // 0 feeds, 1 amounts, 2 nutrients, 3 ratios, 4 matrix, 5 params
+    QTest::addColumn<int>("part");  // 0 feeds, 1 amounts, 2 nutrients, 3 ratios, 4 matrix, 5 params, 6 no ratios
     QTest::addColumn<QList<int>>("fields");
     QTest::newRow("feedstuffs") << 0 << QList<int>{0, 1, 2, 3, 4};
     QTest::newRow("amounts") << 1 << QList<int>{5};
     QTest::newRow("nutrients") << 2 << QList<int>{6, 7, 8, 9, 10};
     QTest::newRow("ratios") << 3 << QList<int>{11, 12, 13, 14, 15};
+    QTest::newRow("ratios removed") << 6 << QList<int>{11, 12, 13, 14, 15};
     QTest::newRow("matrix") << 4 << QList<int>{16};
     QTest::newRow("parameters") << 5 << QList<int>{16};
   }
@@ -405,6 +406,7 @@ private slots:
     case 3: p.ratios.append(p.ratios.first()); p.changed.ratios = true; break;
     case 4: p.matrix[2][4] = num(0.5); p.changed.matrix = true; break;
     case 5: p.animalDescription.clear(); p.changed.params = true; break;
+    case 6: p.ratios.clear(); p.changed.ratios = true; break;
     }
     QVERIFY2(f.PROBDBFUPDATE(p), qPrintable(f.errorString()));
     QVERIFY(!p.changed.any());
@@ -426,6 +428,10 @@ private slots:
       QCOMPARE(after.records.at(3).at(0), PadR(QString(), 15));
       QCOMPARE(after.records.at(4).at(4), blank());
       QCOMPARE(after.records.at(4).at(5), before.records.at(4).at(5));
+    }
+    if (part == 6) {  // the one ratio's record blank in the ratio fields, and only there
+      QCOMPARE(after.records.at(0).at(11), PadR(QString(), 15));
+      QCOMPARE(after.records.at(0).at(15), blank());
     }
     if (part == 0)
       QCOMPARE(load(path).feeds, p.feeds);  // matrix columns were not deleted here

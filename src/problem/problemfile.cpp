@@ -44,8 +44,17 @@ class Cursor {
 public:
   Cursor(DbfTable::Image &image, const QList<int> &at, QString *error) : m_image(image), m_at(at), m_error(error)
   {
-    m_live.reserve(image.count() + 1);
-    for (int i = 0; i < image.count(); ++i)
+    // Mostly no record is deleted: the live records are then every record,
+    // in order, and are listed only otherwise.
+    m_count = image.count();
+    int n = 0;
+    while (n < m_count && !image.deleted(n))
+      ++n;
+    if (n == m_count)
+      return;
+    m_listed = true;
+    m_live.reserve(m_count + 1);
+    for (int i = 0; i < m_count; ++i)
       if (!image.deleted(i))
         m_live.append(i);
   }
@@ -53,10 +62,10 @@ public:
   void start()
   {
     m_pos = 0;
-    if (m_live.isEmpty())
+    if (liveCount() == 0)
       appendBlank();
   }
-  bool eof() const { return m_pos >= m_live.size(); }
+  bool eof() const { return m_pos >= liveCount(); }
   // The first text the table refuses stops every later one.
   void put(int field, QStringView value)
   {
@@ -72,13 +81,13 @@ public:
     if (def.type == QLatin1Char('C') && len <= ShortText) {
       char bytes[ShortText];
       if (cp1254::encodeInto(value.first(len), bytes)) {
-        char *at = m_image.records.data() + qsizetype(m_live.at(m_pos)) * m_image.recordLength + m_image.offsets.at(f);
+        char *at = m_image.records.data() + qsizetype(record()) * m_image.recordLength + m_image.offsets.at(f);
         std::memcpy(at, bytes, size_t(len));
         std::memset(at + len, ' ', size_t(def.length - len));
         return;
       }
     }
-    m_ok = m_image.put(m_live.at(m_pos), f, value, m_error);
+    m_ok = m_image.put(record(), f, value, m_error);
   }
   // `fields` fields from `first` on as put() of nothing leaves each: blanks
   // of its width. Most records past a short list are blanked so, and where
@@ -100,20 +109,23 @@ public:
       }
       end += def.length;
     }
-    char *at = m_image.records.data() + qsizetype(m_live.at(m_pos)) * m_image.recordLength;
+    char *at = m_image.records.data() + qsizetype(record()) * m_image.recordLength;
     std::memset(at + m_image.offsets.at(from), ' ', size_t(end - m_image.offsets.at(from)));
   }
   // `bytes` in code page 1254 already; false, nothing stored, where the
   // field takes no such bytes (then put() the text).
   bool putBytes(int field, QByteArrayView bytes)
   {
-    return !m_ok || m_image.putBytes(m_live.at(m_pos), m_at.at(field), bytes);
+    return !m_ok || m_image.putBytes(record(), m_at.at(field), bytes);
   }
   void skip() { ++m_pos; }
   void appendBlank()
   {
     m_image.appendBlank();
-    m_live.append(m_image.count() - 1);
+    if (m_listed)
+      m_live.append(m_image.count() - 1);
+    else
+      ++m_count;
   }
   bool ok() const { return m_ok; }
 
@@ -123,7 +135,12 @@ private:
   DbfTable::Image &m_image;
   const QList<int> &m_at;
   QString *m_error;
-  QList<int> m_live;
+  int record() const { return m_listed ? m_live.at(m_pos) : m_pos; }  // where the cursor stands
+  qsizetype liveCount() const { return m_listed ? m_live.size() : m_count; }
+
+  QList<int> m_live;  // the live records, when some record is deleted
+  bool m_listed = false;
+  int m_count = 0;  // of the records, when none is deleted
   int m_pos = 0;
   bool m_ok = true;
 };

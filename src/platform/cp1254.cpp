@@ -205,7 +205,7 @@ TextBlock::~TextBlock()
     m_block.data_ptr().d_ptr()->ref_.fetchAndSubRelaxed(int(m_texts));
 }
 
-QString TextBlock::take(qsizetype length)
+inline QString TextBlock::take(qsizetype length)
 {
   Q_ASSERT(room(length) <= m_left && m_texts > 0);
   // Holds one of the references counted in by the constructor.
@@ -220,8 +220,14 @@ QString TextBlock::take(qsizetype length)
 QString TextBlock::add(QByteArrayView bytes)
 {
   Q_ASSERT(room(bytes.size()) <= m_left && m_texts > 0);
-  decodeInto(bytes, m_free);
-  return take(bytes.size());
+  // Most fields are a name or a number text of plain ASCII: taken here,
+  // without the call.
+  const qsizetype n = bytes.size();
+#ifdef __SSE2__
+  if (!(n >= 8 && n < 16 && widenShort(reinterpret_cast<const unsigned char *>(bytes.data()), m_free, n)))
+#endif
+    decodeInto(bytes, m_free);
+  return take(n);
 }
 
 void TextBlock::addSplit(QByteArrayView bytes, const qsizetype *ends, qsizetype count, QString *out)

@@ -87,7 +87,8 @@ private slots:
   // Plain ASCII is moved many characters at a time, and the end of a text
   // by a run that overlaps the one before: a Turkish letter or a character
   // without a code must be met wherever it stands, in a text of any length
-  // (lengths around the runs of eight and sixteen, and a matrix row's).
+  // (lengths around the runs of eight and sixteen, and a matrix row's),
+  // decoded alone or into a block.
   void everyPlaceOfEveryLength_data()
   {
     QTest::addColumn<int>("length");
@@ -107,6 +108,16 @@ private slots:
       if (at >= 0) {
         bytes[at] = '\xFE';
         text[at] = QChar(0x015F);  // ş
+      }
+      {
+        // After another text, so that the block's memory holds nothing of
+        // this one before it is decoded.
+        vz::cp1254::TextBlock block(2 * vz::cp1254::TextBlock::room(length), 2);
+        const QString other = block.add(QByteArray(length, 'y'));
+        const QString added = block.add(bytes);
+        QCOMPARE(added, text);
+        QCOMPARE(added.utf16()[length], u'\0');
+        QCOMPARE(other, QString(length, QLatin1Char('y')));
       }
       QCOMPARE(vz::cp1254::decode(bytes), text);
       bool lossless = false;

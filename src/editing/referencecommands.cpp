@@ -245,7 +245,7 @@ bool AMAT_OLUSTUR_GR(const QString &programDir, RationProblem &problem, Interact
   for (int pos : std::as_const(positions)) {
     QStringList row;
     for (int n : chosenFeeds)
-      row.append(rt::PadR(m.feeds.at(n - 1).cells.value(pos), CellWidth));
+      row.append(rt::PadR(m.feeds.at(n - 1).cell(pos), CellWidth));
     problem.matrix.append(row);
   }
 
@@ -356,7 +356,7 @@ bool AMAT_YMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
       const QString nutrient = problem.nutrientNames.value(r);
       const int column = m.nutrientColumn(nutrient);
       if (column >= 0) {
-        row[cell] = rt::PadR(f.cells.value(column), CellWidth);
+        row[cell] = rt::PadR(f.cell(column), CellWidth);
         continue;
       }
       if (nutrient == QLatin1String("KMT") || skipped.contains(nutrient))
@@ -380,7 +380,7 @@ bool AMAT_YMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
         if (r < problem.nutrients.size())
           problem.nutrients[r][BmName] = rt::PadR(pairedName, NameWidth);
         renamed = true;
-        row[cell] = rt::PadR(f.cells.value(answer.selected - 1), CellWidth);
+        row[cell] = rt::PadR(f.cell(answer.selected - 1), CellWidth);
         break;
       }
     }
@@ -450,7 +450,7 @@ bool AMAT_BMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
       const QString feed = problem.feedNames.at(c);
       const QList<int> records = recordsFor(m, feed);
       if (records.size() == 1) {
-        row[c] = rt::PadR(m.feeds.at(records.first()).cells.value(pos), CellWidth);
+        row[c] = rt::PadR(m.feeds.at(records.first()).cell(pos), CellWidth);
         continue;
       }
       if (skipped.contains(c))
@@ -476,7 +476,7 @@ bool AMAT_BMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
         continue;
       }
       renamed = true;
-      row[c] = rt::PadR(m.feeds.at(record).cells.value(pos), CellWidth);
+      row[c] = rt::PadR(m.feeds.at(record).cell(pos), CellWidth);
     }
   }
 

@@ -164,7 +164,7 @@ bool read(const QString &path, ReferenceMatrix *out, QString *error)
       f.recNo = n + 1;
       f.name = r.values.value(0);
       f.price = r.values.value(1);
-      f.cells = r.values.mid(2);
+      f.record = r.values;
       m.feeds.append(f);
     }
     m.records.append(r.values);

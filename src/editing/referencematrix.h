@@ -20,9 +20,15 @@ struct ReferenceFeed {
   int recNo = 0;       // physical record number in the table
   QString name;        // YM_ADI at full width (25)
   QString price;       // FIATI at full width (11)
-  QStringList cells;   // one per nutrient column, at full width (11)
+  // The whole record, name and price first: the same list as the matrix's
+  // record, for a copy of the nutrient cells would double what a matrix of
+  // thousands of feedstuffs holds.
+  QStringList record;
 
   QString trimmedName() const;  // blanks removed at both ends
+  // The cell of nutrient column `column` (0-based), at full width (11); an
+  // empty text past the record's end.
+  QString cell(qsizetype column) const { return column >= 0 ? record.value(column + 2) : QString(); }
 };
 
 // The whole table as read: fields, the units record and the feedstuffs.

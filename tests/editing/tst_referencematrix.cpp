@@ -187,7 +187,7 @@ void TestReferenceMatrix::readsUnitsAndFeedstuffs()
   QCOMPARE(m.feeds.at(1).recNo, 4);
   QCOMPARE(m.feeds.at(0).name, QStringLiteral(" Arpa").leftJustified(25));
   QCOMPARE(m.feeds.at(0).price, QStringLiteral("      5.500"));
-  QCOMPARE(m.feeds.at(0).cells.at(1), QStringLiteral("   124.0000"));
+  QCOMPARE(m.feeds.at(0).cell(1), QStringLiteral("   124.0000"));
   QCOMPARE(m.feedIndex(QStringLiteral("Arpa")), 0);  // the first of two equal names
   QCOMPARE(m.nutrientColumn(QStringLiteral("KMO")), 0);
   QCOMPARE(m.nutrientColumn(QStringLiteral("KM")), -1);  // whole names only

@@ -83,9 +83,9 @@ QByteArray headerBytes(const QList<DbfField> &fields, quint32 count, const QDate
     const DbfField &f = fields.at(i);
     char *d = p + HeaderSize + DescriptorSize * i;
     // Written as the name is held, byte for byte in code page 1254: a table
-    // from an older program may carry Turkish letters ("ÇİNKO").
-    const QByteArray name = cp1254::encode(f.name);
-    std::memcpy(d, name.constData(), size_t(std::min<qsizetype>(name.size(), 10)));
+    // from an older program may carry Turkish letters ("ÇİNKO"). At most
+    // ten, straight into the descriptor.
+    cp1254::encodeInto(QStringView(f.name).first(std::min<qsizetype>(f.name.size(), 10)), d);
     d[11] = char(f.type.toLatin1());
     if (f.type == QLatin1Char('C')) {
       // Clipper: the length's high byte lives in the decimals byte.
@@ -221,6 +221,7 @@ bool writeContent(const QString &path, const QList<DbfField> &fields, const QLis
 
 struct DbfTable::Impl {
   QFile file;
+  QString openedPath;  // as given; the file may have been taken by its handle
   OpenMode mode = OpenMode::Shared;
   QString error;
   QList<DbfField> fields;
@@ -363,55 +364,78 @@ struct DbfTable::Impl {
   // Takes `all` over: the records stay in its buffer.
   bool parse(QByteArray all, const QString &path)
   {
-    const QString name = QFileInfo(path).fileName();
+    // Named only in a refusal.
+    const auto name = [&path] { return QFileInfo(path).fileName(); };
     if (all.size() < HeaderSize)
-      return fail(tr("%1 bir dBASE tablosu değil (dosya çok kısa).").arg(name));
+      return fail(tr("%1 bir dBASE tablosu değil (dosya çok kısa).").arg(name()));
     const char *p = all.constData();
     const quint8 version = quint8(p[0]);
     if (version != 0x03 && version != 0x83 && version != 0x8B)
-      return fail(tr("%1 bir dBASE tablosu değil.").arg(name));
+      return fail(tr("%1 bir dBASE tablosu değil.").arg(name()));
     const quint32 cnt = get32(p + 4);
     headerLen = get16(p + 8);
     recordLen = get16(p + 10);
     if (headerLen < HeaderSize + DescriptorSize + 1 || headerLen > all.size())
-      return fail(tr("%1 bir dBASE tablosu değil (başlık bozuk).").arg(name));
+      return fail(tr("%1 bir dBASE tablosu değil (başlık bozuk).").arg(name()));
     const int y = quint8(p[1]), m = quint8(p[2]), d = quint8(p[3]);
     lastUpdate = QDate(1900 + y, m, d);
-    fields.clear();
-    offsets.clear();
+    // The field descriptors, up to the header's end mark. A session reads
+    // the same table again and again (open, every save, the reopen after
+    // it): the fields of the last descriptors this thread read are taken
+    // again when the bytes are the same, not decoded name by name.
+    int end = HeaderSize;
+    while (end + DescriptorSize <= headerLen && p[end] != HeaderEnd)
+      end += DescriptorSize;
+    const QByteArrayView descriptors(p + HeaderSize, end - HeaderSize);
+    struct Layout {
+      QByteArray descriptors;
+      QList<DbfField> fields;
+      QList<int> offsets;
+      int recordEnd = 0;  // where the fields end, after the delete mark
+    };
+    thread_local Layout last;
     int off = 1;
-    for (int at = HeaderSize; at + DescriptorSize <= headerLen && p[at] != HeaderEnd; at += DescriptorSize) {
-      const char *dsc = p + at;
-      DbfField f;
-      f.name = cp1254::decode(QByteArrayView(dsc, qsizetype(strnlen(dsc, 11)))).trimmed();
-      f.type = QChar::fromLatin1(dsc[11]).toUpper();
-      const int lo = quint8(dsc[16]), hi = quint8(dsc[17]);
-      if (f.type == QLatin1Char('C')) {
-        f.length = lo + 256 * hi;
-      } else if (f.type == QLatin1Char('N') || f.type == QLatin1Char('F') || f.type == QLatin1Char('D') ||
-                 f.type == QLatin1Char('L')) {
-        f.length = lo;
-        f.decimals = hi;
-      } else {
-        return fail(tr("%1: \"%2\" alanının türü (%3) desteklenmiyor.").arg(name, f.name, QString(f.type)));
+    if (!descriptors.isEmpty() && descriptors == QByteArrayView(last.descriptors)) {
+      fields = last.fields;
+      offsets = last.offsets;
+      off = last.recordEnd;
+    } else {
+      fields.clear();
+      offsets.clear();
+      for (int at = HeaderSize; at + DescriptorSize <= headerLen && p[at] != HeaderEnd; at += DescriptorSize) {
+        const char *dsc = p + at;
+        DbfField f;
+        f.name = cp1254::decode(QByteArrayView(dsc, qsizetype(strnlen(dsc, 11)))).trimmed();
+        f.type = QChar::fromLatin1(dsc[11]).toUpper();
+        const int lo = quint8(dsc[16]), hi = quint8(dsc[17]);
+        if (f.type == QLatin1Char('C')) {
+          f.length = lo + 256 * hi;
+        } else if (f.type == QLatin1Char('N') || f.type == QLatin1Char('F') || f.type == QLatin1Char('D') ||
+                   f.type == QLatin1Char('L')) {
+          f.length = lo;
+          f.decimals = hi;
+        } else {
+          return fail(tr("%1: \"%2\" alanının türü (%3) desteklenmiyor.").arg(name(), f.name, QString(f.type)));
+        }
+        if (f.length <= 0 || f.name.isEmpty())
+          return fail(tr("%1 bir dBASE tablosu değil (alan tanımı bozuk).").arg(name()));
+        // A width we would not write back the same would make the table
+        // unreadable at the first save; refuse it now instead.
+        if ((f.type == QLatin1Char('D') && f.length != 8) || (f.type == QLatin1Char('L') && f.length != 1))
+          return fail(tr("%1: \"%2\" alanının genişliği (%3) desteklenmiyor; tablo açılmadı.")
+                          .arg(name(), f.name, QString::number(f.length)));
+        fields.append(f);
+        offsets.append(off);
+        off += f.length;
       }
-      if (f.length <= 0 || f.name.isEmpty())
-        return fail(tr("%1 bir dBASE tablosu değil (alan tanımı bozuk).").arg(name));
-      // A width we would not write back the same would make the table
-      // unreadable at the first save; refuse it now instead.
-      if ((f.type == QLatin1Char('D') && f.length != 8) || (f.type == QLatin1Char('L') && f.length != 1))
-        return fail(tr("%1: \"%2\" alanının genişliği (%3) desteklenmiyor; tablo açılmadı.")
-                        .arg(name, f.name, QString::number(f.length)));
-      fields.append(f);
-      offsets.append(off);
-      off += f.length;
+      last = {descriptors.toByteArray(), fields, offsets, off};
     }
     if (fields.isEmpty())
-      return fail(tr("%1 bir dBASE tablosu değil (alan yok).").arg(name));
+      return fail(tr("%1 bir dBASE tablosu değil (alan yok).").arg(name()));
     if (off != recordLen)
-      return fail(tr("%1: kayıt uzunluğu (%2) alanların toplamıyla (%3) uyuşmuyor.").arg(name, QString::number(recordLen), QString::number(off)));
+      return fail(tr("%1: kayıt uzunluğu (%2) alanların toplamıyla (%3) uyuşmuyor.").arg(name(), QString::number(recordLen), QString::number(off)));
     if (qint64(headerLen) + qint64(cnt) * recordLen > all.size())
-      return fail(tr("%1 eksik: başlıktaki %2 kayıt dosyada yok (dosya kesilmiş).").arg(name, QString::number(cnt)));
+      return fail(tr("%1 eksik: başlıktaki %2 kayıt dosyada yok (dosya kesilmiş).").arg(name(), QString::number(cnt)));
     count = int(cnt);
     all.truncate(headerLen + qsizetype(count) * recordLen);
     all.remove(0, headerLen);  // moves the start, copies nothing
@@ -424,20 +448,30 @@ struct DbfTable::Impl {
     const int op = (mode == OpenMode::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
     if (::flock(file.handle(), op) != 0) {
       if (errno == EWOULDBLOCK)
-        return fail(tr("%1 başka bir kullanıcı tarafından kullanılıyor.").arg(QFileInfo(file.fileName()).fileName()));
-      return fail(tr("%1 kilitlenemedi: %2").arg(QFileInfo(file.fileName()).fileName(), fileErrorReason(errno)));
+        return fail(tr("%1 başka bir kullanıcı tarafından kullanılıyor.").arg(QFileInfo(openedPath).fileName()));
+      return fail(tr("%1 kilitlenemedi: %2").arg(QFileInfo(openedPath).fileName(), fileErrorReason(errno)));
     }
     return true;
   }
 
-  // `written`: the file's bytes when they are known already.
-  bool openFile(const QString &path, QByteArray written = QByteArray())
+  // `written`: the file's bytes when they are known already; `fd`: its
+  // handle when one is open already, which this then owns.
+  bool openFile(const QString &path, QByteArray written = QByteArray(), int fd = -1)
   {
-    file.setFileName(path);
+    openedPath = path;
     // Never made here: a missing table is an error, asked about only then.
     const QIODevice::OpenMode om =
         (mode == OpenMode::ReadOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite) | QIODevice::ExistingOnly;
-    if (!file.open(om)) {
+    bool opened;
+    if (fd >= 0) {
+      opened = file.open(fd, om, QFileDevice::AutoCloseHandle);
+      if (!opened)
+        ::close(fd);
+    } else {
+      file.setFileName(path);
+      opened = file.open(om);
+    }
+    if (!opened) {
       if (!QFileInfo::exists(path))
         return fail(tr("%1 bulunamıyor.").arg(path));
       return fail(tr("%1 açılamadı: %2").arg(path, fileErrorReason(file)));
@@ -578,7 +612,7 @@ bool DbfTable::isOpen() const
 
 QString DbfTable::fileName() const
 {
-  return d->file.fileName();
+  return d->openedPath;
 }
 
 QString DbfTable::errorString() const
@@ -656,8 +690,9 @@ bool DbfTable::rewriteImageFromDisk(const ImageEdit &edit, const QString &target
     return d->fail(tr("Tablo salt okunur açıldı."));
   if (!commit())
     return false;
-  const QString path = d->file.fileName();
-  SaveLock lock(path);
+  const QString path = d->openedPath;
+  // Taken on the table's own handle while it still holds the named file.
+  SaveLock lock(path, d->file.handle());
 
   // Read without flock: our own exclusive lock would refuse a second one.
   // The lock holds the file the path names now; read through it.
@@ -685,11 +720,17 @@ bool DbfTable::rewriteImageFromDisk(const ImageEdit &edit, const QString &target
   content.prepend(headerBytes(image.fields, count, QDate::currentDate()));
   content.append(FileEnd);
   const QString out = target.isEmpty() ? path : target;
-  if (!writeFileAtomically(out, content, &why))
+  // The table goes on with the handle of the file just written, not a new
+  // open of its path.
+  int replaced = -1;
+  if (!writeFileAtomically(out, content, &why, target.isEmpty() ? &replaced : nullptr))
     return d->fail(tr("%1 yazılamadı: %2").arg(out, why));
   if (!target.isEmpty())
     return true;
-  return reopenReplaced(path, std::move(content));
+  // The old handle closes once the new file is open and locked; the save
+  // lock, when it is on that handle, goes with it.
+  lock.handOver();
+  return reopenReplaced(path, std::move(content), replaced);
 }
 
 DbfTable::Image DbfTable::image() const
@@ -728,6 +769,18 @@ bool DbfTable::Image::put(int n, int f, QStringView value, QString *error)
   return true;
 }
 
+bool DbfTable::Image::putBytes(int n, int f, QByteArrayView bytes)
+{
+  const DbfField &field = fields.at(f);
+  if (field.type != QLatin1Char('C'))
+    return false;
+  char *at = records.data() + qsizetype(n) * recordLength + offsets.at(f);
+  const qsizetype len = std::min<qsizetype>(bytes.size(), field.length);
+  std::memcpy(at, bytes.data(), size_t(len));
+  std::memset(at + len, ' ', size_t(field.length - len));
+  return true;
+}
+
 void DbfTable::Image::appendBlank()
 {
   records.append(QByteArray(recordLength, ' '));
@@ -759,14 +812,14 @@ bool DbfTable::rewrite(const QList<DbfRecord> &records)
     return d->fail(tr("Tablo açık değil."));
   if (d->mode == OpenMode::ReadOnly)
     return d->fail(tr("Tablo salt okunur açıldı."));
-  const QString path = d->file.fileName();
+  const QString path = d->openedPath;
   QString why;
   if (!writeContent(path, d->fields, records, &why))
     return d->fail(why);
   return reopenReplaced(path);
 }
 
-bool DbfTable::reopenReplaced(const QString &path, QByteArray written)
+bool DbfTable::reopenReplaced(const QString &path, QByteArray written, int fd)
 {
   // The new file is another inode: open and lock it before letting the old go,
   // so that no one slips in between.
@@ -775,7 +828,7 @@ bool DbfTable::reopenReplaced(const QString &path, QByteArray written)
   fresh->listeners = d->listeners;
   fresh->nextListener = d->nextListener;
   const int indexField = d->indexField;
-  if (!fresh->openFile(path, std::move(written))) {
+  if (!fresh->openFile(path, std::move(written), fd)) {
     close();
     d->error = fresh->error;
     return false;

@@ -125,6 +125,9 @@ public:
     // or padded to the field); false and `error` set for a text outside code
     // page 1254, nothing stored then.
     bool put(int n, int f, QStringView value, QString *error);
+    // The same for text already in code page 1254, in a character field;
+    // false, nothing stored, for a field of another type.
+    bool putBytes(int n, int f, QByteArrayView bytes);
     void appendBlank();  // a live record of blanks
     QList<DbfRecord> decoded() const;  // every record as text
   };
@@ -193,8 +196,9 @@ public:
 
 private:
   // `written`: the file's bytes as just written, to take instead of reading
-  // them back.
-  bool reopenReplaced(const QString &path, QByteArray written = QByteArray());
+  // them back; `fd`: the new file's handle when the save kept it open (taken
+  // over, closed on failure), else the path is opened.
+  bool reopenReplaced(const QString &path, QByteArray written = QByteArray(), int fd = -1);
   bool goEnd(bool top);
   // Marks ('*') or recalls (' ') the current record; `noRecordText` when there is none.
   bool setDeletedFlag(char flag, const QString &noRecordText);

@@ -104,11 +104,18 @@ void ignoreFileSizeSignal()
 
 // Follows symbolic links to the file they end at, which need not exist yet:
 // a save through a link writes the linked file and leaves the link alone.
-bool followLinks(QByteArray *path, int *err)
+// `end` gets that file's status, as stat() gives it, and `endErr` 0, or the
+// errno of a file that is not there.
+bool followLinks(QByteArray *path, struct stat *end, int *endErr, int *err)
 {
   for (int hops = 0; hops < 40; ++hops) {
-    struct stat st;
-    if (::lstat(path->constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+    struct stat &st = *end;
+    if (::lstat(path->constData(), &st) != 0) {
+      *endErr = errno;
+      return true;
+    }
+    *endErr = 0;
+    if (!S_ISLNK(st.st_mode))
       return true;
     QByteArray to(PATH_MAX, Qt::Uninitialized);
     const ssize_t n = ::readlink(path->constData(), to.data(), size_t(to.size()));
@@ -164,6 +171,14 @@ public:
   }
 
   int fd() const { return m_fd; }
+
+  // The handle of the file it was renamed to, now the caller's to close.
+  int release()
+  {
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd;
+  }
 
   // Renames the temporary over `target`; it is no longer ours then, but it
   // stays locked until this object ends.
@@ -288,17 +303,27 @@ bool readWholeFile(int fd, QByteArray *out, int *err, qsizetype size)
 
 bool writeFileAtomically(const QString &path, const QByteArray &content, QString *error)
 {
+  return writeFileAtomically(path, content, error, nullptr);
+}
+
+bool writeFileAtomically(const QString &path, const QByteArray &content, QString *error, int *replaced)
+{
+  if (replaced)
+    *replaced = -1;
   ignoreFileSizeSignal();
   QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
   int err = 0;
-  if (!followLinks(&target, &err))
+  // The status of the file the links end at, which is no link: what stat()
+  // would give, without asking again.
+  struct stat old;
+  int oldErr = 0;
+  if (!followLinks(&target, &old, &oldErr, &err))
     return fail(error, err);
   const QByteArray dir = folderOf(target);
 
-  struct stat old;
-  const bool exists = ::stat(target.constData(), &old) == 0;
-  if (!exists && errno != ENOENT)
-    return fail(error, errno);
+  const bool exists = oldErr == 0;
+  if (!exists && oldErr != ENOENT)
+    return fail(error, oldErr);
   if (exists) {
     if (S_ISDIR(old.st_mode))
       return fail(error, EISDIR);
@@ -346,6 +371,8 @@ bool writeFileAtomically(const QString &path, const QByteArray &content, QString
     ::fsync(dfd);
     ::close(dfd);
   }
+  if (replaced)
+    *replaced = temporary.release();
   return true;
 }
 

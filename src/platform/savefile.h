@@ -21,6 +21,12 @@ namespace vz {
 //   save writes them; one that no save holds any more (left by a killed save)
 //   is removed. No other file is ever removed.
 bool writeFileAtomically(const QString &path, const QByteArray &content, QString *error = nullptr);
+// The same; when the file was replaced through a temporary file,
+// `replaced` gets the new file's handle, open read-write and still holding
+// the temporary's exclusive flock, for a caller that keeps the file open:
+// no second open of what was just written. The caller closes it. -1 when
+// nothing was written or the file was written in place.
+bool writeFileAtomically(const QString &path, const QByteArray &content, QString *error, int *replaced);
 
 // Every byte of the open file `fd`, read from its start in as few calls as
 // its size allows (`size` when the caller knows it already; a size that

@@ -11,42 +11,85 @@
 
 namespace vz {
 
-// An open-file-description write lock on a byte far past any data, so it
-// neither meets the sessions' flock nor anyone's records. A save renames a new
-// file over the old, so a waiter that wakes on the replaced file tries again on
-// the new one.
+namespace {
+
+// The lock's byte: far past any data, so it neither meets the sessions'
+// flock nor anyone's records.
+struct flock lockByte(short type)
+{
+  struct flock fl = {};
+  fl.l_type = type;
+  fl.l_whence = SEEK_SET;
+  fl.l_start = off_t(1) << 40;
+  fl.l_len = 1;
+  return fl;
+}
+
+} // namespace
+
+// An open-file-description write lock on the byte above. A save renames a
+// new file over the old, so a waiter that wakes on the replaced file tries
+// again on the new one.
 SaveLock::SaveLock(const QString &path)
 {
+  lockOpened(QFile::encodeName(path));
+}
+
+SaveLock::SaveLock(const QString &path, int fd)
+{
   const QByteArray name = QFile::encodeName(path);
+  // A handle opened read-only takes no write lock: the path is opened then.
+  if (fd >= 0 && lockHandle(fd)) {
+    if (holdsNamedFile(fd, name)) {
+      m_fd = fd;
+      m_borrowed = true;
+      return;
+    }
+    const struct flock fl = lockByte(F_UNLCK);
+    ::fcntl(fd, F_OFD_SETLK, &fl);
+  }
+  lockOpened(name);
+}
+
+void SaveLock::lockOpened(const QByteArray &name)
+{
   for (int attempt = 0; attempt < 100; ++attempt) {
     m_fd = ::open(name.constData(), O_RDWR | O_CLOEXEC);
     if (m_fd < 0)
       m_fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     if (m_fd < 0)
       return;
-    struct flock fl = {};
-    fl.l_type = F_WRLCK;
-    fl.l_whence = SEEK_SET;
-    fl.l_start = off_t(1) << 40;
-    fl.l_len = 1;
-    int rc;
-    do
-      rc = ::fcntl(m_fd, F_OFD_SETLKW, &fl);
-    while (rc != 0 && errno == EINTR);
-    if (rc != 0) {
+    if (!lockHandle(m_fd)) {
       ::close(m_fd);
       m_fd = -1;
       return;
     }
-    struct stat held, now;
-    if (::fstat(m_fd, &held) == 0 && ::stat(name.constData(), &now) == 0 && held.st_ino == now.st_ino
-        && held.st_dev == now.st_dev) {
-      m_size = qsizetype(held.st_size);
+    if (holdsNamedFile(m_fd, name))
       return;
-    }
     ::close(m_fd);
     m_fd = -1;
   }
+}
+
+bool SaveLock::lockHandle(int fd)
+{
+  const struct flock fl = lockByte(F_WRLCK);
+  int rc;
+  do
+    rc = ::fcntl(fd, F_OFD_SETLKW, &fl);
+  while (rc != 0 && errno == EINTR);
+  return rc == 0;
+}
+
+bool SaveLock::holdsNamedFile(int fd, const QByteArray &name)
+{
+  struct stat held, now;
+  if (::fstat(fd, &held) == 0 && ::stat(name.constData(), &now) == 0 && held.st_ino == now.st_ino
+      && held.st_dev == now.st_dev) {
+    m_size = qsizetype(held.st_size);
+    return true;
+  }
+  return false;
 }
 
 bool SaveLock::readAll(QByteArray *out, int *err) const
@@ -54,10 +97,22 @@ bool SaveLock::readAll(QByteArray *out, int *err) const
   return readWholeFile(m_fd, out, err, m_size);
 }
 
+void SaveLock::handOver()
+{
+  if (m_borrowed)
+    m_fd = -1;
+}
+
 SaveLock::~SaveLock()
 {
-  if (m_fd >= 0)
+  if (m_fd < 0)
+    return;
+  if (m_borrowed) {
+    const struct flock fl = lockByte(F_UNLCK);
+    ::fcntl(m_fd, F_OFD_SETLK, &fl);
+  } else {
     ::close(m_fd);
+  }
 }
 
 } // namespace vz

@@ -14,6 +14,11 @@ public:
   // a file system without such locks, gives no lock (isHeld() false): the save
   // then goes on unserialised.
   explicit SaveLock(const QString &path);
+  // The same taken on `fd`, the caller's own read-write handle of `path`,
+  // while the path still names the file it holds: no second open. Should the
+  // path name another file by now (another session saved), the lock is taken
+  // on that one as above. The handle must stay open while the lock is held.
+  SaveLock(const QString &path, int fd);
   ~SaveLock();
   SaveLock(const SaveLock &) = delete;
   SaveLock &operator=(const SaveLock &) = delete;
@@ -26,8 +31,19 @@ public:
   // set when it cannot be read; only while isHeld().
   bool readAll(QByteArray *out, int *err) const;
 
+  // The caller's handle the lock was taken on is about to be closed, which
+  // lets the lock go with it: this object no longer touches the handle.
+  void handOver();
+
 private:
+  void lockOpened(const QByteArray &name);
+  // The lock on `fd`; false when it cannot be taken there.
+  bool lockHandle(int fd);
+  // Whether `fd` holds the file `name` names now; keeps its size then.
+  bool holdsNamedFile(int fd, const QByteArray &name);
+
   int m_fd = -1;
+  bool m_borrowed = false;  // m_fd is the caller's, to unlock but not close
   qsizetype m_size = -1;  // the file's size when the lock was taken
 };
 

@@ -10,8 +10,11 @@
 #include <QVarLengthArray>
 #include <algorithm>
 #include <array>
-#include <cstdint>
+#include <bit>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace vz {
 
@@ -41,8 +44,17 @@ class Cursor {
 public:
   Cursor(DbfTable::Image &image, const QList<int> &at, QString *error) : m_image(image), m_at(at), m_error(error)
   {
-    m_live.reserve(image.count() + 1);
-    for (int i = 0; i < image.count(); ++i)
+    // Mostly no record is deleted: the live records are then every record,
+    // in order, and are listed only otherwise.
+    m_count = image.count();
+    int n = 0;
+    while (n < m_count && !image.deleted(n))
+      ++n;
+    if (n == m_count)
+      return;
+    m_listed = true;
+    m_live.reserve(m_count + 1);
+    for (int i = 0; i < m_count; ++i)
       if (!image.deleted(i))
         m_live.append(i);
   }
@@ -50,29 +62,85 @@ public:
   void start()
   {
     m_pos = 0;
-    if (m_live.isEmpty())
+    if (liveCount() == 0)
       appendBlank();
   }
-  bool eof() const { return m_pos >= m_live.size(); }
+  bool eof() const { return m_pos >= liveCount(); }
   // The first text the table refuses stops every later one.
   void put(int field, QStringView value)
   {
-    if (m_ok)
-      m_ok = m_image.put(m_live.at(m_pos), m_at.at(field), value, m_error);
+    if (!m_ok)
+      return;
+    const int f = m_at.at(field);
+    const DbfField &def = m_image.fields.at(f);
+    // A save stores some two thousand names, numbers and blanks: a short
+    // text in a character field is stored here, as Image::put() stores it,
+    // without a call for each. Anything else, and a text the code page
+    // refuses, goes to Image::put(), which also names the refused text.
+    const qsizetype len = std::min<qsizetype>(value.size(), def.length);
+    if (def.type == QLatin1Char('C') && len <= ShortText) {
+      char bytes[ShortText];
+      if (cp1254::encodeInto(value.first(len), bytes)) {
+        char *at = m_image.records.data() + qsizetype(record()) * m_image.recordLength + m_image.offsets.at(f);
+        std::memcpy(at, bytes, size_t(len));
+        std::memset(at + len, ' ', size_t(def.length - len));
+        return;
+      }
+    }
+    m_ok = m_image.put(record(), f, value, m_error);
+  }
+  // `fields` fields from `first` on as put() of nothing leaves each: blanks
+  // of its width. Most records past a short list are blanked so, and where
+  // the table holds the fields side by side as character fields, as ours
+  // does, that is one run of blanks.
+  void blank(int first, int fields)
+  {
+    if (!m_ok)
+      return;
+    const int from = m_at.at(first);
+    int end = m_image.offsets.at(from);
+    for (int f = first; f < first + fields; ++f) {
+      const int k = m_at.at(f);
+      const DbfField &def = m_image.fields.at(k);
+      if (def.type != QLatin1Char('C') || m_image.offsets.at(k) != end) {
+        for (int g = first; g < first + fields; ++g)
+          put(g, QStringView());
+        return;
+      }
+      end += def.length;
+    }
+    char *at = m_image.records.data() + qsizetype(record()) * m_image.recordLength;
+    std::memset(at + m_image.offsets.at(from), ' ', size_t(end - m_image.offsets.at(from)));
+  }
+  // `bytes` in code page 1254 already; false, nothing stored, where the
+  // field takes no such bytes (then put() the text).
+  bool putBytes(int field, QByteArrayView bytes)
+  {
+    return !m_ok || m_image.putBytes(record(), m_at.at(field), bytes);
   }
   void skip() { ++m_pos; }
   void appendBlank()
   {
     m_image.appendBlank();
-    m_live.append(m_image.count() - 1);
+    if (m_listed)
+      m_live.append(m_image.count() - 1);
+    else
+      ++m_count;
   }
   bool ok() const { return m_ok; }
 
 private:
+  static constexpr qsizetype ShortText = 32;
+
   DbfTable::Image &m_image;
   const QList<int> &m_at;
   QString *m_error;
-  QList<int> m_live;
+  int record() const { return m_listed ? m_live.at(m_pos) : m_pos; }  // where the cursor stands
+  qsizetype liveCount() const { return m_listed ? m_live.size() : m_count; }
+
+  QList<int> m_live;  // the live records, when some record is deleted
+  bool m_listed = false;
+  int m_count = 0;  // of the records, when none is deleted
   int m_pos = 0;
   bool m_ok = true;
 };
@@ -93,8 +161,7 @@ bool writeList(DbfTable::Image &image, const QList<int> &at, QString *error, qsi
       c.appendBlank();
   }
   while (!c.eof()) {
-    for (int f = 0; f < fieldCount; ++f)
-      c.put(firstField + f, QStringView());  // blanks of the field's width
+    c.blank(firstField, fieldCount);
     c.skip();
   }
   return c.ok();
@@ -180,40 +247,52 @@ bool samePart(const DbfTable::Image &a, const QList<int> &atA, const DbfTable::I
   }
 }
 
-// No "," among the number text's 11 bytes at `p`: two overlapping words of
-// eight, each tested for a byte equal to "," at once.
-bool noCommaInCell(const char *p)
+// Whether two images of a problem file hold the same bytes where they hold
+// the same fields: then every part is the same in both, whatever
+// samePart() would find field by field. The usual save finds the file as
+// this session read it, and one compare of the whole records costs far less
+// than one per field.
+bool sameImage(const DbfTable::Image &a, const QList<int> &atA, const DbfTable::Image &b, const QList<int> &atB)
 {
-  static_assert(NumberTextWidth == 11);
-  auto hasComma = [](const char *q) {
-    std::uint64_t x;
-    std::memcpy(&x, q, sizeof x);
-    x ^= 0x2C2C2C2C2C2C2C2CULL;
-    return ((x - 0x0101010101010101ULL) & ~x & 0x8080808080808080ULL) != 0;
-  };
-  return !hasComma(p) && !hasComma(p + 3);
+  if (a.recordLength != b.recordLength || a.offsets != b.offsets || atA != atB || a.fields.size() != b.fields.size())
+    return false;
+  for (qsizetype f = 0; f < a.fields.size(); ++f)
+    if (a.fields.at(f).length != b.fields.at(f).length)
+      return false;
+  return a.records == b.records;
 }
 
 using Commas = QVarLengthArray<qsizetype, 1024>;
 
-// Where each "," of a stored matrix row lies. A cell is number text, 11
-// wide, so the next "," is looked for there first; a library search from
-// every cell cost more than all the rest of reading the row.
+// Where each "," of a stored matrix row lies, appended to `out`. Written
+// through a pointer into room for one at every byte, which is cut back
+// after: an append that checks for room at every "," cost more than the
+// search.
 void commasOf(QByteArrayView text, Commas &out)
 {
   const char *begin = text.data();
   const qsizetype size = text.size();
-  for (qsizetype from = 0; from < size;) {
-    qsizetype at = from + NumberTextWidth;
-    if (at >= size || begin[at] != ',' || !noCommaInCell(begin + from)) {
-      const void *hit = std::memchr(begin + from, ',', size_t(size - from));
-      if (!hit)
-        break;
-      at = static_cast<const char *>(hit) - begin;
-    }
-    out.append(at);
-    from = at + 1;
+  const qsizetype from = out.size();
+  // Grown by halves again, not to each row's need: a large matrix would be
+  // copied over at every row.
+  if (out.capacity() < from + size)
+    out.reserve(std::max(from + size, out.capacity() + out.capacity() / 2));
+  out.resize(from + size);
+  qsizetype *put = out.data() + from;
+  qsizetype i = 0;
+#ifdef __SSE2__
+  // Sixteen bytes tested at once; each "," is a bit of the mask.
+  const __m128i comma = _mm_set1_epi8(',');
+  for (; i + 16 <= size; i += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(begin + i));
+    for (unsigned mask = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, comma))); mask != 0; mask &= mask - 1)
+      *put++ = i + std::countr_zero(mask);
   }
+#endif
+  for (; i < size; ++i)
+    if (begin[i] == ',')
+      *put++ = i;
+  out.resize(put - out.data());
 }
 
 // Which parts the raised flags name, in the order of ProblemFile::Part.
@@ -262,6 +341,41 @@ void matrixRowText(const QStringList &row, int cells, QString &text)
   }
 }
 
+// A matrix row of number text, as matrixRowText() gives it, straight into
+// code page 1254 at `out` (room for `cells` cells of MatrixCellWidth): no
+// text of the row is made. Plain ASCII goes as two runs of eight characters
+// that overlap. False for a cell of another width or a character without a
+// code; the row is then stored the long way, which names that character.
+bool encodeNumberRow(const QStringList &row, int cells, char *out)
+{
+  static_assert(NumberTextWidth == 11 && ProblemFile::MatrixCellWidth == NumberTextWidth + 1);
+  for (int j = 0; j < cells; ++j, out += ProblemFile::MatrixCellWidth) {
+    out[NumberTextWidth] = ',';
+    if (j >= row.size()) {
+      std::memset(out, ' ', NumberTextWidth);
+      continue;
+    }
+    const QString &cell = row.at(j);
+    if (cell.size() != NumberTextWidth)
+      return false;
+#ifdef __SSE2__
+    const QChar *in = cell.constData();
+    const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in));
+    const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + 3));
+    const __m128i high = _mm_and_si128(_mm_or_si128(head, tail), _mm_set1_epi16(short(0xFF80)));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi8(high, _mm_setzero_si128())) == 0xFFFF) {
+      const __m128i bytes = _mm_packus_epi16(head, tail);
+      _mm_storel_epi64(reinterpret_cast<__m128i *>(out), bytes);
+      _mm_storel_epi64(reinterpret_cast<__m128i *>(out + 3), _mm_srli_si128(bytes, 8));
+      continue;
+    }
+#endif
+    if (!cp1254::encodeInto(cell, out))
+      return false;
+  }
+  return true;
+}
+
 } // namespace
 
 QList<DbfField> ProblemFile::problemFields()
@@ -299,10 +413,12 @@ bool ProblemFile::open(const QString &path)
   }
   // Reading by position below relies on every field being where we expect it;
   // a table from elsewhere may order them differently, so check by name.
-  const QList<DbfField> want = problemFields();
+  static const QList<DbfField> want = problemFields();
+  const QList<DbfField> &have = m_table.fields();
   for (int i = 0; i < want.size(); ++i) {
-    const int at = m_table.fieldIndex(want.at(i).name);
-    if (at < 0 || m_table.fields().at(at).type != QLatin1Char('C')) {
+    // A file of ours holds each field where the list has it, spelt as it is.
+    const int at = i < have.size() && have.at(i).name == want.at(i).name ? i : m_table.fieldIndex(want.at(i).name);
+    if (at < 0 || have.at(at).type != QLatin1Char('C')) {
       m_error = tr("%1 bir Vesk_Zyr 2.0 problem dosyası değil: \"%2\" alanı yok.")
                     .arg(QFileInfo(path).fileName(), want.at(i).name);
       m_table.close();
@@ -400,6 +516,14 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
   };
   QVarLengthArray<Held, 128> held;
   Commas commas;  // of every matrix row, one row after another
+  {
+    // Room for the rows of number text there are, made once: grown row by
+    // row, what is found so far would be copied over several times.
+    qsizetype rows = 0;
+    for (int n = 0; n < image.count(); ++n)
+      rows += !image.deleted(n) && !isBlank(image.field(n, at.at(FYmBmat)));
+    commas.reserve(rows * (MaxFeeds + 1) + image.fields.at(at.at(FYmBmat)).length);
+  }
   qsizetype chars = 0;
   qsizetype count = 0;
   qsizetype feedRows = 0, nutrientRows = 0, ratioRows = 0, matrixRows = 0;
@@ -567,11 +691,13 @@ bool ProblemFile::MATRIXKAYDI(DbfTable::Image &image, const QList<int> &at, Rati
   c.start();
   // The cell count comes from the first row; a problem without rows has none.
   const int cells = problem.matrix.isEmpty() ? 0 : int(problem.matrix.first().size());
+  QVarLengthArray<char, MatrixFieldWidth> bytes(qsizetype(cells) * MatrixCellWidth);
   QString text;
-  text.reserve(qsizetype(cells) * MatrixCellWidth);
   for (const QStringList &row : std::as_const(problem.matrix)) {
-    matrixRowText(row, cells, text);
-    c.put(FYmBmat, text);
+    if (!encodeNumberRow(row, cells, bytes.data()) || !c.putBytes(FYmBmat, bytes)) {
+      matrixRowText(row, cells, text);
+      c.put(FYmBmat, text);
+    }
     c.skip();
     if (c.eof())
       c.appendBlank();  // always a record ready for the parameter row
@@ -690,8 +816,19 @@ bool ProblemFile::applyFlagged(DbfTable::Image &image, RationProblem &work, cons
   // A part we write that it changed is looked at again below.
   bool changedSinceRead[PartCount] = {};
   bool anyChanged = false;
+  // The parts' snapshots mostly share one image: it is compared whole once.
+  const Snapshot *sameAsFile = nullptr;
   for (int p = 0; p < PartCount; ++p) {
-    if (part[p] && policy != ChangedOnDisk::WriteOver && !samePart(image, at, m_read[p].image, m_read[p].at, Part(p))) {
+    if (!part[p] || policy == ChangedOnDisk::WriteOver)
+      continue;
+    const Snapshot &read = m_read[p];
+    const bool shared = sameAsFile && sameAsFile->image.records.isSharedWith(read.image.records)
+                        && sameAsFile->image.offsets == read.image.offsets && sameAsFile->at == read.at;
+    if (shared || sameImage(image, at, read.image, read.at)) {
+      sameAsFile = &read;
+      continue;
+    }
+    if (!samePart(image, at, read.image, read.at, Part(p))) {
       changedSinceRead[p] = true;
       anyChanged = true;
     }

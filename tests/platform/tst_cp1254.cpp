@@ -84,6 +84,58 @@ private slots:
       QCOMPARE(texts, (QStringList{QStringLiteral("Şeker"), QStringLiteral("ARPA 12345678"), QStringLiteral("  0.5")}));
   }
 
+  // Plain ASCII is moved many characters at a time, and the end of a text
+  // by a run that overlaps the one before: a Turkish letter or a character
+  // without a code must be met wherever it stands, in a text of any length
+  // (lengths around the runs of eight and sixteen, and a matrix row's),
+  // decoded alone or into a block.
+  void everyPlaceOfEveryLength_data()
+  {
+    QTest::addColumn<int>("length");
+    for (int length : {1, 7, 8, 9, 11, 15, 16, 17, 23, 24, 31, 32, 33, 1020})
+      QTest::newRow(qPrintable(QString::number(length))) << length;
+  }
+  void everyPlaceOfEveryLength()
+  {
+    QFETCH(int, length);
+    QByteArray ascii(length, Qt::Uninitialized);
+    for (int i = 0; i < length; ++i)
+      ascii[i] = char('0' + i % 40);
+    for (int at = -1; at < length; ++at) {
+      // A Turkish letter at `at` (none for -1): decoded and encoded back.
+      QByteArray bytes = ascii;
+      QString text = QString::fromLatin1(ascii);
+      if (at >= 0) {
+        bytes[at] = '\xFE';
+        text[at] = QChar(0x015F);  // ş
+      }
+      {
+        // After another text, so that the block's memory holds nothing of
+        // this one before it is decoded.
+        vz::cp1254::TextBlock block(2 * vz::cp1254::TextBlock::room(length), 2);
+        const QString other = block.add(QByteArray(length, 'y'));
+        const QString added = block.add(bytes);
+        QCOMPARE(added, text);
+        QCOMPARE(added.utf16()[length], u'\0');
+        QCOMPARE(other, QString(length, QLatin1Char('y')));
+      }
+      QCOMPARE(vz::cp1254::decode(bytes), text);
+      bool lossless = false;
+      QCOMPARE(vz::cp1254::encode(text, &lossless), bytes);
+      QVERIFY(lossless);
+      if (at < 0)
+        continue;
+      // A character without a code there: reported, and the text around it
+      // still encoded.
+      text[at] = QChar(0x0416);
+      bytes[at] = '?';
+      QCOMPARE(vz::cp1254::encode(text, &lossless), bytes);
+      QVERIFY2(!lossless, qPrintable(QStringLiteral("missed at %1").arg(at)));
+      char out[1024];
+      QVERIFY(!vz::cp1254::encodeInto(text, out));
+    }
+  }
+
   void unmappableIsReported()
   {
     bool lossless = true;

@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 using namespace vz;
 
 namespace {
@@ -316,6 +319,94 @@ private slots:
     a.close();
     b.close();
     QVERIFY(b.open(path, DbfTable::OpenMode(second)));  // the lock went with close
+  }
+
+  // A save holds the save lock of the file its path names from its read of
+  // the file to its rename: on the table's own handle, or on the new file
+  // when another session's save replaced the one this session opened. Any
+  // other handle of the file finds it taken, as another session's save
+  // would. It is let go however the save ends, so that no later save, this
+  // session's or another's, waits for it.
+  void saveLockSpansTheSave_data()
+  {
+    QTest::addColumn<bool>("replacedMeanwhile");
+    QTest::addColumn<int>("end");
+    const char *ends[] = {"saved", "edit refused", "saved elsewhere"};
+    for (bool replaced : {false, true})
+      for (int end = 0; end < 3; ++end)
+        QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(replaced ? "replaced meanwhile" : "as opened", ends[end])))
+            << replaced << end;
+  }
+  void saveLockSpansTheSave()
+  {
+    QFETCH(bool, replacedMeanwhile);
+    QFETCH(int, end);
+    const QString path = file(QStringLiteral("savelock.dbf"));
+    makeNames(path, {QStringLiteral("a"), QStringLiteral("b")});
+    const DbfTable::ImageEdit unchanged = [](DbfTable::Image &, QString *) { return true; };
+    DbfTable a;
+    QVERIFY(a.open(path));
+    if (replacedMeanwhile) {
+      DbfTable b;
+      QVERIFY(b.open(path));
+      QVERIFY2(b.rewriteImageFromDisk(unchanged), qPrintable(b.errorString()));
+    }
+    // The lock another handle of the file the path names finds there.
+    auto lockFound = [&path] {
+      const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
+      struct flock fl = {};
+      fl.l_type = F_WRLCK;
+      fl.l_whence = SEEK_SET;
+      fl.l_start = off_t(1) << 40;
+      fl.l_len = 1;
+      const bool asked = fd >= 0 && ::fcntl(fd, F_OFD_GETLK, &fl) == 0;
+      if (fd >= 0)
+        ::close(fd);
+      return asked ? int(fl.l_type) : -1;
+    };
+    int during = -1;
+    const bool saved = a.rewriteImageFromDisk(
+        [&](DbfTable::Image &image, QString *error) {
+          during = lockFound();
+          if (end == 1)
+            *error = QStringLiteral("refused");
+          return end != 1 && image.put(0, 0, u"c", error);
+        },
+        end == 2 ? file(QStringLiteral("savelock-copy.dbf")) : QString());
+    QCOMPARE(saved, end != 1);
+    QCOMPARE(during, F_WRLCK);
+    QCOMPARE(lockFound(), F_UNLCK);
+    QVERIFY2(a.rewriteImageFromDisk(unchanged), qPrintable(a.errorString()));
+    QCOMPARE(lockFound(), F_UNLCK);
+    QCOMPARE(liveNames(a), (QStringList{end == 0 ? QStringLiteral("c") : QStringLiteral("a"), QStringLiteral("b")}));
+    QCOMPARE(a.fileName(), path);
+  }
+
+  // Tables read one after another each get the fields their own header
+  // gives, when one differs from the one read before by a name, a type or
+  // a width, and when it is the same again.
+  void eachTableGetsItsOwnFields()
+  {
+    const QList<DbfField> base = mixedFields();
+    QList<DbfField> renamed = base, retyped = base, wider = base;
+    renamed[0].name = QStringLiteral("ADI");
+    retyped[1] = {QStringLiteral("FIYAT"), QLatin1Char('C'), 11, 0};
+    wider[4].length = 1019;
+    const QList<QList<DbfField>> layouts = {base, renamed, retyped, wider, base, wider};
+    for (int i = 0; i < layouts.size(); ++i) {
+      const QString path = file(QStringLiteral("layout%1.dbf").arg(i));
+      QVERIFY(DbfTable::writeTable(path, layouts.at(i), {{false, {QStringLiteral("x")}}}));
+      DbfTable t;
+      QVERIFY2(t.open(path), qPrintable(t.errorString()));
+      QCOMPARE(t.fieldCount(), layouts.at(i).size());
+      for (int f = 0; f < layouts.at(i).size(); ++f) {
+        QCOMPARE(t.fields().at(f).name, layouts.at(i).at(f).name);
+        QCOMPARE(t.fields().at(f).type, layouts.at(i).at(f).type);
+        QCOMPARE(t.fields().at(f).length, layouts.at(i).at(f).length);
+      }
+      QCOMPARE(t.image().recordLength, 1 + 15 + 11 + 8 + 1 + layouts.at(i).at(4).length);
+      QCOMPARE(t.fieldGet(0).trimmed(), QStringLiteral("x"));
+    }
   }
 
   void seekOnIndex_data()

@@ -377,12 +377,13 @@ private slots:
 
   void onlyFlaggedFieldsChange_data()
   {
-    QTest::addColumn<int>("part");  // 0 feeds, 1 amounts, 2 nutrients, 3 ratios, 4 matrix, 5 params
+    QTest::addColumn<int>("part");  // 0 feeds, 1 amounts, 2 nutrients, 3 ratios, 4 matrix, 5 params, 6 no ratios
     QTest::addColumn<QList<int>>("fields");
     QTest::newRow("feedstuffs") << 0 << QList<int>{0, 1, 2, 3, 4};
     QTest::newRow("amounts") << 1 << QList<int>{5};
     QTest::newRow("nutrients") << 2 << QList<int>{6, 7, 8, 9, 10};
     QTest::newRow("ratios") << 3 << QList<int>{11, 12, 13, 14, 15};
+    QTest::newRow("ratios removed") << 6 << QList<int>{11, 12, 13, 14, 15};
     QTest::newRow("matrix") << 4 << QList<int>{16};
     QTest::newRow("parameters") << 5 << QList<int>{16};
   }
@@ -405,6 +406,7 @@ private slots:
     case 3: p.ratios.append(p.ratios.first()); p.changed.ratios = true; break;
     case 4: p.matrix[2][4] = num(0.5); p.changed.matrix = true; break;
     case 5: p.animalDescription.clear(); p.changed.params = true; break;
+    case 6: p.ratios.clear(); p.changed.ratios = true; break;
     }
     QVERIFY2(f.PROBDBFUPDATE(p), qPrintable(f.errorString()));
     QVERIFY(!p.changed.any());
@@ -426,6 +428,10 @@ private slots:
       QCOMPARE(after.records.at(3).at(0), PadR(QString(), 15));
       QCOMPARE(after.records.at(4).at(4), blank());
       QCOMPARE(after.records.at(4).at(5), before.records.at(4).at(5));
+    }
+    if (part == 6) {  // the one ratio's record blank in the ratio fields, and only there
+      QCOMPARE(after.records.at(0).at(11), PadR(QString(), 15));
+      QCOMPARE(after.records.at(0).at(15), blank());
     }
     if (part == 0)
       QCOMPARE(load(path).feeds, p.feeds);  // matrix columns were not deleted here
@@ -481,6 +487,36 @@ private slots:
     QCOMPARE(ind.typed.at(6).at(16).toString(), QString());
   }
 
+  // A matrix row is stored as its cells, each followed by ",", as many as
+  // the first row has: number text, and any other cell as it is. What the
+  // independent reader finds is what the row was.
+  void matrixCellsAreStoredAsTheyAre_data()
+  {
+    QTest::addColumn<QStringList>("row");     // the second row, of three cells in the first
+    QTest::addColumn<QString>("stored");
+    const QString a = num(1.25), b = num(2.5), c = num(3.75);
+    QTest::newRow("number text") << QStringList{a, b, c} << a + ',' + b + ',' + c + ',';
+    QTest::newRow("a Turkish letter in number text")
+        << QStringList{a, PadL(QStringLiteral("2,5ş"), 11), c} << a + ',' + PadL(QStringLiteral("2,5ş"), 11) + ',' + c + ',';
+    QTest::newRow("narrower and empty cells") << QStringList{a, QStringLiteral("2.5"), QString()} << a + QStringLiteral(",2.5,,");
+    QTest::newRow("a wider cell") << QStringList{a, QStringLiteral("12345678.1234"), c}
+                                  << a + QStringLiteral(",12345678.1234,") + c + ',';
+    QTest::newRow("cells missing") << QStringList{a} << a + ',' + blank() + ',' + blank() + ',';
+    QTest::newRow("cells over") << QStringList{a, b, c, a} << a + ',' + b + ',' + c + ',';
+  }
+  void matrixCellsAreStoredAsTheyAre()
+  {
+    QFETCH(QStringList, row);
+    QFETCH(QString, stored);
+    RationProblem p = sampleProblem(3, 2);
+    p.matrix[1] = row;
+    const QString path = saveFresh(p);
+    const auto ind = test::readWithDbfread(path);
+    QVERIFY2(ind.ok, qPrintable(ind.error));
+    QCOMPARE(ind.records.at(0).at(16), PadR(matrixText(p.matrix.at(0)), 1020));
+    QCOMPARE(ind.records.at(1).at(16), PadR(stored, 1020));
+  }
+
   void refusedSavesWriteNothing_data()
   {
     QTest::addColumn<int>("kind");
@@ -489,6 +525,7 @@ private slots:
     QTest::newRow("parameter row too long") << 1 << QStringLiteral("1020");
     QTest::newRow("text outside code page 1254") << 2 << QStringLiteral("\"Ячмень\"");
     QTest::newRow("matrix cell outside code page 1254") << 3 << QStringLiteral("\"0.5Ж\"");
+    QTest::newRow("number-wide matrix cell outside code page 1254") << 4 << QStringLiteral("\"0.5Ж\"");
   }
   void refusedSavesWriteNothing()
   {
@@ -505,6 +542,8 @@ private slots:
       p.feeds[0][YmName] = QStringLiteral("Ячмень");
     if (kind == 3)
       p.matrix[1][2] = QStringLiteral("     0.5Ж");
+    if (kind == 4)
+      p.matrix[1][2] = PadL(QStringLiteral("0.5Ж"), 11);
     p.changed = allRaised();
     QVERIFY(!f.PROBDBFUPDATE(p));
     QVERIFY2(f.errorString().contains(named), qPrintable(f.errorString()));

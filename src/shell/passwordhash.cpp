@@ -26,20 +26,31 @@ struct Sodium {
   decltype(&::crypto_pwhash_str_alg) hash = nullptr;
   decltype(&::crypto_pwhash_str_verify) verify = nullptr;
   bool ready = false;
+  QString error;
 };
+
+QByteArray &libraryName()
+{
+  static QByteArray name(VZ_SODIUM_SONAME);
+  return name;
+}
 
 Sodium openSodium()
 {
   Sodium s;
   // Never closed: the functions are used for the rest of the process.
-  void *library = dlopen(VZ_SODIUM_SONAME, RTLD_NOW | RTLD_LOCAL);
-  if (!library)
+  void *library = dlopen(libraryName().constData(), RTLD_NOW | RTLD_LOCAL);
+  if (!library) {
+    s.error = QString::fromLocal8Bit(dlerror());
     return s;
+  }
   const auto init = reinterpret_cast<decltype(&::sodium_init)>(dlsym(library, "sodium_init"));
   s.hash = reinterpret_cast<decltype(&::crypto_pwhash_str_alg)>(dlsym(library, "crypto_pwhash_str_alg"));
   s.verify = reinterpret_cast<decltype(&::crypto_pwhash_str_verify)>(
       dlsym(library, "crypto_pwhash_str_verify"));
   s.ready = init && s.hash && s.verify && init() >= 0;
+  if (!s.ready)
+    s.error = QString::fromLocal8Bit(libraryName()) + QStringLiteral(" kullanılamıyor.");
   return s;
 }
 
@@ -116,6 +127,16 @@ bool PasswordHash::matches(const QString &typed, const QString &stored)
 void PasswordHash::checkNobody(const QString &typed)
 {
   verify(QByteArray(DummyHash), typed);
+}
+
+void PasswordHash::useLibrary(const QByteArray &fileName)
+{
+  libraryName() = fileName;
+}
+
+QString PasswordHash::unavailable()
+{
+  return sodium().error;
 }
 
 int PasswordHash::computations()

@@ -4,6 +4,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <dlfcn.h>
 #include <sodium.h>
 
 namespace vz {
@@ -18,10 +19,51 @@ const char DummyHash[] = "$argon2id$v=19$m=65536,t=2,p=1$erBNImJNFIpICB0xtB3sxA$
 std::atomic<int> g_computations{0};
 std::atomic<int> g_onWindowThread{0};
 
+// libsodium is opened on the first hash or check (a log-on, a new password),
+// not linked: a start that only shows the window then neither loads it nor
+// binds its symbols. Only the header's constants and types are compiled in.
+struct Sodium {
+  decltype(&::crypto_pwhash_str_alg) hash = nullptr;
+  decltype(&::crypto_pwhash_str_verify) verify = nullptr;
+  bool ready = false;
+  QString error;
+};
+
+QByteArray &libraryName()
+{
+  static QByteArray name(VZ_SODIUM_SONAME);
+  return name;
+}
+
+Sodium openSodium()
+{
+  Sodium s;
+  // Never closed: the functions are used for the rest of the process.
+  void *library = dlopen(libraryName().constData(), RTLD_NOW | RTLD_LOCAL);
+  if (!library) {
+    s.error = QString::fromLocal8Bit(dlerror());
+    return s;
+  }
+  const auto init = reinterpret_cast<decltype(&::sodium_init)>(dlsym(library, "sodium_init"));
+  s.hash = reinterpret_cast<decltype(&::crypto_pwhash_str_alg)>(dlsym(library, "crypto_pwhash_str_alg"));
+  s.verify = reinterpret_cast<decltype(&::crypto_pwhash_str_verify)>(
+      dlsym(library, "crypto_pwhash_str_verify"));
+  s.ready = init && s.hash && s.verify && init() >= 0;
+  if (!s.ready)
+    s.error = QString::fromLocal8Bit(libraryName()) + QStringLiteral(" kullanılamıyor.");
+  return s;
+}
+
+// Checks run on worker threads too; the static's first use is serialised.
+const Sodium &sodium()
+{
+  static const Sodium s = openSodium();
+  return s;
+}
+
 bool sodiumReady()
 {
-  static const bool ready = sodium_init() >= 0;
-  return ready;
+  return sodium().ready;
 }
 
 void counted()
@@ -38,7 +80,7 @@ bool verify(const QByteArray &hash, const QString &typed)
     return false;
   counted();
   const QByteArray password = PasswordHash::comparable(typed).toUtf8();
-  return crypto_pwhash_str_verify(hash.constData(), password.constData(),
+  return sodium().verify(hash.constData(), password.constData(),
                                   static_cast<unsigned long long>(password.size())) == 0;
 }
 
@@ -66,7 +108,7 @@ QString PasswordHash::make(const QString &typed)
   counted();
   const QByteArray password = comparable(typed).toUtf8();
   char out[crypto_pwhash_STRBYTES];
-  if (crypto_pwhash_str_alg(out, password.constData(), static_cast<unsigned long long>(password.size()),
+  if (sodium().hash(out, password.constData(), static_cast<unsigned long long>(password.size()),
                             crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE,
                             crypto_pwhash_ALG_ARGON2ID13) != 0)
     return QString();
@@ -85,6 +127,16 @@ bool PasswordHash::matches(const QString &typed, const QString &stored)
 void PasswordHash::checkNobody(const QString &typed)
 {
   verify(QByteArray(DummyHash), typed);
+}
+
+void PasswordHash::useLibrary(const QByteArray &fileName)
+{
+  libraryName() = fileName;
+}
+
+QString PasswordHash::unavailable()
+{
+  return sodium().error;
 }
 
 int PasswordHash::computations()

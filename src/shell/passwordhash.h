@@ -29,6 +29,12 @@ public:
   // The same cost as a check, for a user that does not exist; never true.
   static void checkNobody(const QString &typed);
   static bool isHash(const QString &stored);
+  // Why no password can be hashed or checked in this process (the hashing
+  // library could not be opened or set up); empty when they can.
+  static QString unavailable();
+  // The hashing library the first hash or check opens, by file name; for
+  // tests of a missing one. No effect once a hash or check has run.
+  static void useLibrary(const QByteArray &fileName);
 
   // The hash of the default user's password, made once and carried, so that
   // the first start writes its table without hashing.

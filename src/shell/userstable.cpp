@@ -106,6 +106,9 @@ int findUser(const Table &table, const QString &name)
 
 QString hashError()
 {
+  const QString missing = PasswordHash::unavailable();
+  if (!missing.isEmpty())
+    return QStringLiteral("Parola şifrelenemedi: ") + missing;
   return QStringLiteral("Parola şifrelenemedi (bellek yetersiz).");
 }
 
@@ -249,6 +252,13 @@ UsersTable::LogOnCheck UsersTable::checkLogOn(const QString &name, const QString
   Table table;
   if (!readTable(path(), &table, &check.error))
     return check;
+  // Without the hashing library no password can be checked: nobody gets in,
+  // and the user is told why rather than that the password is wrong.
+  const QString missing = PasswordHash::unavailable();
+  if (!missing.isEmpty()) {
+    check.error = QStringLiteral("Parolalar denetlenemiyor: ") + missing;
+    return check;
+  }
   const int row = findUser(table, name);
   if (row < 0) {
     PasswordHash::checkNobody(password);

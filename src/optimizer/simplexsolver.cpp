@@ -1103,20 +1103,27 @@ int SimplexSolver::ratioTest(int e, bool bland) const
     for (std::size_t k = 0; k < tied.size(); ++k)
       rowAt[k] = &m_a[std::size_t(tied[k]) * m_stride];
   }
-  auto tiedAt = [&](std::size_t k, int c) { return m_sign[c] * rowAt[k][m_storedOf[c]]; };
+  // Each tied row's pivot entry, read once for all the columns compared.
+  std::vector<double> &pivots = m_tiedPivots;
+  pivots.resize(tied.size());
+  for (std::size_t k = 0; k < tied.size(); ++k)
+    pivots[k] = m_sign[e] * rowAt[k][m_storedOf[e]];
+  const double *piv = pivots.data();
   auto decide = [&](int c) -> int {
     if (passBarred && m_barred[c])
       return -1;
-    const double first = tiedAt(0, c) / tiedAt(0, e);
+    const double sign = m_sign[c];
+    const int at = m_storedOf[c];
+    const double first = sign * rowAt[0][at] / piv[0];
     bool differs = false;
     for (std::size_t k = 1; k < tied.size() && !differs; ++k)
-      differs = std::fabs(tiedAt(k, c) / tiedAt(k, e) - first) >= Tol;
+      differs = std::fabs(sign * rowAt[k][at] / piv[k] - first) >= Tol;
     if (!differs)
       return -1;
     int chosen = tied.front();
     double low = first;
     for (std::size_t k = 1; k < tied.size(); ++k) {
-      const double v = tiedAt(k, c) / tiedAt(k, e);
+      const double v = sign * rowAt[k][at] / piv[k];
       if (low - v >= Tol) {
         chosen = tied[k];
         low = v;

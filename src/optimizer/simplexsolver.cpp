@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 namespace vz {
@@ -109,6 +110,62 @@ int firstOfLargest(const double *score, int cols)
   for (c = 0; score[c] != largest; ++c) {
   }
   return c;
+}
+
+// Per row, the ratio test's quotient of a row the column qualifies (an
+// entry not below the tolerance), and infinity for any other row, which
+// then never comes first; the smallest of them comes back. The quotients
+// are the very divisions the ratio test makes, four at a time (written out
+// in vectors: a division under a condition is never vectorised, lest it
+// trap).
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
+double rowQuotients(double *__restrict q, const double *__restrict b, const double *__restrict column, int rows)
+{
+  typedef double Quad __attribute__((vector_size(32), aligned(8), may_alias));
+  constexpr double Inf = std::numeric_limits<double>::infinity();
+  const Quad zero = {0.0, 0.0, 0.0, 0.0};
+  const Quad inf = {Inf, Inf, Inf, Inf};
+  Quad least4 = inf;
+  int r = 0;
+  for (; r + 4 <= rows; r += 4) {
+    const Quad bv = *reinterpret_cast<const Quad *>(b + r);
+    const Quad cv = *reinterpret_cast<const Quad *>(column + r);
+    Quad v = (bv < zero ? zero : bv) / cv;
+    v = cv < Tol ? inf : v;
+    *reinterpret_cast<Quad *>(q + r) = v;
+    least4 = v < least4 ? v : least4;
+  }
+  double least = Inf;
+  for (int k = 0; k < 4; ++k)
+    least = least4[k] < least ? least4[k] : least;
+  for (; r < rows; ++r) {
+    q[r] = column[r] < Tol ? Inf : std::max(b[r], 0.0) / column[r];
+    least = q[r] < least ? q[r] : least;
+  }
+  return least;
+}
+
+// The rows whose quotient is not clear of `least` by the tolerance, as the
+// ratio test compares them (q - least >= Tol); a row of the least quotient
+// is always one of them.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
+int rowsNearLeast(const double *q, int rows, double least)
+{
+  typedef double Quad __attribute__((vector_size(32), aligned(8), may_alias));
+  typedef std::int64_t QuadMask __attribute__((vector_size(32)));
+  const Quad low = {least, least, least, least};
+  QuadMask clear = {0, 0, 0, 0};  // minus the rows clear of it
+  int r = 0;
+  for (; r + 4 <= rows; r += 4)
+    clear += *reinterpret_cast<const Quad *>(q + r) - low >= Tol;
+  int near = r + int(clear[0] + clear[1] + clear[2] + clear[3]);
+  for (; r < rows; ++r)
+    near += q[r] - least >= Tol ? 0 : 1;
+  return near;
 }
 
 // sums[c] += scale * row[c]: a multiply and an add, never fused, on every
@@ -967,34 +1024,51 @@ void SimplexSolver::gatherColumn(int c) const
 
 int SimplexSolver::ratioTest(int e, bool bland) const
 {
-  // The qualifying rows are listed as the column is gathered; their
-  // quotients are then taken in one pass, and the ties found among them.
+  // The qualifying rows are listed as the column is gathered; the quotients
+  // are then taken for all rows at once, and the ties found among them.
   std::vector<double> &quotients = m_quotients;
   quotients.resize(std::size_t(m_rows));
   gatherColumn(e);
   const double *column = m_column.data();
   const int *listed = m_ratioRows.data();
   const int count = m_qualifying;
-  int best = -1;
-  double bestQ = 0.0;
-  double *q = quotients.data();
-  for (int k = 0; k < count; ++k) {
-    const int r = listed[k];
-    q[k] = std::max(m_b[r], 0.0) / column[r];
-    if (best < 0 || bestQ - q[k] >= Tol) {
-      best = r;
-      bestQ = q[k];
+  if (count <= 1)
+    return count == 1 ? listed[0] : -1;
+  // Mostly one row's quotient is below every other's by the tolerance or
+  // more: the scan below would take that row whatever came before it, keep
+  // it against all that come after, and find no row tied with it. That is
+  // checked over all rows at once, with the same divisions and the same
+  // comparisons; only near-ties need the scan.
+  {
+    const double least = rowQuotients(quotients.data(), m_b.data(), column, m_rows);
+    if (least < std::numeric_limits<double>::infinity()
+        && rowsNearLeast(quotients.data(), m_rows, least) == 1) {
+      int r = 0;
+      while (quotients[r] != least)
+        ++r;
+      return r;
     }
   }
-  if (best < 0)
-    return -1;
+  // The first smallest quotient, a smaller one taken only when it is
+  // smaller by the tolerance or more.
+  const double *q = quotients.data();
+  int best = listed[0];
+  double bestQ = q[best];
+  for (int k = 1; k < count; ++k) {
+    const int r = listed[k];
+    if (bestQ - q[r] >= Tol) {
+      best = r;
+      bestQ = q[r];
+    }
+  }
 
   std::vector<int> &tied = m_scratch;
   tied.resize(std::size_t(count));
   int ties = 0;
   for (int k = 0; k < count; ++k) {
-    tied[std::size_t(ties)] = listed[k];
-    ties += std::fabs(q[k] - bestQ) < Tol ? 1 : 0;
+    const int r = listed[k];
+    tied[std::size_t(ties)] = r;
+    ties += std::fabs(q[r] - bestQ) < Tol ? 1 : 0;
   }
   tied.resize(std::size_t(ties));
   if (tied.size() <= 1)
@@ -1029,20 +1103,27 @@ int SimplexSolver::ratioTest(int e, bool bland) const
     for (std::size_t k = 0; k < tied.size(); ++k)
       rowAt[k] = &m_a[std::size_t(tied[k]) * m_stride];
   }
-  auto tiedAt = [&](std::size_t k, int c) { return m_sign[c] * rowAt[k][m_storedOf[c]]; };
+  // Each tied row's pivot entry, read once for all the columns compared.
+  std::vector<double> &pivots = m_tiedPivots;
+  pivots.resize(tied.size());
+  for (std::size_t k = 0; k < tied.size(); ++k)
+    pivots[k] = m_sign[e] * rowAt[k][m_storedOf[e]];
+  const double *piv = pivots.data();
   auto decide = [&](int c) -> int {
     if (passBarred && m_barred[c])
       return -1;
-    const double first = tiedAt(0, c) / tiedAt(0, e);
+    const double sign = m_sign[c];
+    const int at = m_storedOf[c];
+    const double first = sign * rowAt[0][at] / piv[0];
     bool differs = false;
     for (std::size_t k = 1; k < tied.size() && !differs; ++k)
-      differs = std::fabs(tiedAt(k, c) / tiedAt(k, e) - first) >= Tol;
+      differs = std::fabs(sign * rowAt[k][at] / piv[k] - first) >= Tol;
     if (!differs)
       return -1;
     int chosen = tied.front();
     double low = first;
     for (std::size_t k = 1; k < tied.size(); ++k) {
-      const double v = tiedAt(k, c) / tiedAt(k, e);
+      const double v = sign * rowAt[k][at] / piv[k];
       if (low - v >= Tol) {
         chosen = tied[k];
         low = v;

@@ -312,6 +312,7 @@ private:
   mutable int m_qualifying = 0;    // its rows at or above Tolerance, listed first in m_ratioRows
   mutable std::vector<const double *> m_tiedRowsAt;  // scratch: the rows the ratio test's tie-break reads
   mutable Tableau m_tiedRows;      // likewise: copies of them, when a pivot's update waits
+  mutable std::vector<double> m_tiedPivots;  // likewise: their entries in the entering column
 
   Status m_status = Status::NotSolved;
   int m_iterations = 0;

@@ -38,6 +38,8 @@ struct SimplexSolverTestAccess {
       s.m_rowOf[s.m_basis[r]] = r;
     s.refreshPenalties();
   }
+  // The row the ratio test takes for column e, by the ordinary rules.
+  static int leavingRow(const SimplexSolver &s, int e) { return s.ratioTest(e, false); }
   // The elimination order of a solve that has stalled.
   static void markStalled(SimplexSolver &s) { s.m_stallTools = true; }
   // Every ordinary pivot's row updates wait for the next pivot, whatever
@@ -113,6 +115,8 @@ private slots:
   void freshLevelsAndCriteriaAreTheRefactorisedOnes();
   void waitingUpdatesChangeNoNumber_data();
   void waitingUpdatesChangeNoNumber();
+  void ratioTestRow_data();
+  void ratioTestRow();
 };
 
 void TestSimplexSolver::workedExample()
@@ -551,4 +555,57 @@ void TestSimplexSolver::freshLevelsAndCriteriaAreTheRefactorisedOnes()
     QCOMPARE(s.z(s.basicColumn(r)), s.basicCost(r));
     QCOMPARE(s.criterion(s.basicColumn(r)), 0.0);
   }
+}
+
+void TestSimplexSolver::ratioTestRow_data()
+{
+  QTest::addColumn<std::vector<double>>("levels");
+  QTest::addColumn<std::vector<double>>("column");
+  QTest::addColumn<int>("expected");
+  // Each row's slack is basic, so tied rows differ first in the slack of
+  // the lowest of them, whose scaled entry there is the only one above
+  // zero: the second tied row in order leaves. Seven rows take the last
+  // ones past a whole vector of four.
+  const double t = SimplexSolver::Tolerance;
+  QTest::newRow("one clear least") << std::vector<double>{4, 2, 6} << std::vector<double>{1, 1, 1} << 1;
+  QTest::newRow("clear least last of seven")
+      << std::vector<double>{9, 9, 9, 9, 9, 9, 1} << std::vector<double>{1, 1, 1, 1, 1, 1, 1} << 6;
+  QTest::newRow("entry below the tolerance passed over")
+      << std::vector<double>{0, 5, 3, 8, 9} << std::vector<double>{0.5 * t, 1, 1, 1, 1} << 2;
+  QTest::newRow("no entry qualifies") << std::vector<double>{1, 1, 1} << std::vector<double>{0, -2, 0.5 * t} << -1;
+  QTest::newRow("one entry qualifies") << std::vector<double>{0, 7, 0} << std::vector<double>{-1, 2, 0} << 1;
+  QTest::newRow("equal quotients") << std::vector<double>{2, 4, 2} << std::vector<double>{1, 2, 1} << 1;
+  // The least quotient first, another within the tolerance after it: a
+  // tie, and the other row leaves.
+  QTest::newRow("least tied within the tolerance")
+      << std::vector<double>{1, 1 + 0.5 * t, 3, 5, 6} << std::vector<double>{1, 1, 1, 1, 1} << 1;
+  // The first row stays the smallest against the two after it (neither is
+  // below it by the tolerance), and is tied with both, though the second
+  // is more than the tolerance above the least.
+  QTest::newRow("ties measured from the first smallest")
+      << std::vector<double>{1 + 0.7 * t, 1 + 1.2 * t, 1} << std::vector<double>{1, 1, 1} << 1;
+  // A smaller one by the tolerance or more replaces the first smallest.
+  QTest::newRow("smaller by the tolerance replaces")
+      << std::vector<double>{1 + 2 * t, 9, 9, 9, 9, 1, 9} << std::vector<double>{1, 1, 1, 1, 1, 1, 1} << 5;
+}
+
+void TestSimplexSolver::ratioTestRow()
+{
+  QFETCH(std::vector<double>, levels);
+  QFETCH(std::vector<double>, column);
+  QFETCH(int, expected);
+  // Column 0 enters; a slack per row after it, each basic in its row.
+  const int rows = int(levels.size()), cols = rows + 1;
+  std::vector<double> entries(std::size_t(rows) * cols, 0.0);
+  std::vector<int> basis(static_cast<std::size_t>(rows));
+  for (int r = 0; r < rows; ++r) {
+    entries[std::size_t(r) * cols] = column[r];
+    entries[std::size_t(r) * cols + r + 1] = 1.0;
+    basis[r] = r + 1;
+  }
+  std::vector<double> costs(static_cast<std::size_t>(cols), 0.0);
+  costs[0] = -1.0;
+  SimplexSolver s;
+  QVERIFY(s.load(rows, cols, entries, levels, costs, basis, std::vector<std::uint8_t>(std::size_t(cols), 0), 1));
+  QCOMPARE(SimplexSolverTestAccess::leavingRow(s, 0), expected);
 }

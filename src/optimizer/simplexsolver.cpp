@@ -882,6 +882,16 @@ int SimplexSolver::chooseEntering(bool bland) const
     // would be chosen.
     // The scores are taken for all columns at once, a vector at a time,
     // the divisions with them; a column that does not improve scores -1.
+    // No pivot waits after a stall: the stored column is read as it is, up
+    // to its first positive entry.
+    auto positiveStored = [this](int c) {
+      const double sign = m_sign[c];
+      const double *p = m_a.data() + m_storedOf[c];
+      for (int r = 0; r < m_rows; ++r, p += m_stride)
+        if (sign * *p >= Tol)
+          return true;
+      return false;
+    };
     std::vector<double> &scores = m_quotients;
     scores.resize(std::size_t(m_cols));
     edgeScores(scores.data(), d, penalty, norms.data(), m_cols);
@@ -894,12 +904,7 @@ int SimplexSolver::chooseEntering(bool bland) const
     if (const int first = firstOfLargest(score, m_cols); first >= 0) {
       if (score[first] <= 0.0)
         return -2;  // improving columns, but none scores above zero
-      bool positive = false;
-      const double sign = m_sign[first];
-      const double *p = m_a.data() + m_storedOf[first];
-      for (int r = 0; r < m_rows && !positive; ++r, p += m_stride)
-        positive = sign * *p >= Tol;
-      if (positive)
+      if (positiveStored(first))
         return first;
       passed.push_back(first);
     }
@@ -918,12 +923,7 @@ int SimplexSolver::chooseEntering(bool bland) const
       }
       if (best < 0)
         return anyCandidate ? -2 : -1;
-      bool positive = false;
-      const double sign = m_sign[best];
-      const double *p = m_a.data() + m_storedOf[best];
-      for (int r = 0; r < m_rows && !positive; ++r, p += m_stride)
-        positive = sign * *p >= Tol;
-      if (positive)
+      if (positiveStored(best))
         return best;
       passed.push_back(best);
     }
@@ -1171,11 +1171,7 @@ void SimplexSolver::flushPending()
 // operations in the same order, so the numbers are the same.
 void SimplexSolver::pivot(int r, int e, bool mayWait)
 {
-  // FNV-1a over the row, the entering and the leaving column.
-  for (const std::uint64_t v : {std::uint64_t(r), std::uint64_t(e), std::uint64_t(m_basis[r])}) {
-    m_pathHash ^= v;
-    m_pathHash *= 1099511628211ull;
-  }
+  notePivot(r, e);
   aboutToChangeTableau();
   const bool fused = m_pendingRow >= 0;
   const bool wait = !fused && mayWait;
@@ -1227,26 +1223,42 @@ void SimplexSolver::pivot(int r, int e, bool mayWait)
   } else {
     clearColumn(m_a.data(), m_b.data(), m_rows, m_stride, r, pe, pl, se, plan);
   }
+  followPivotRow(prow, e, leaving, p, weights, we);
+  swapStored(pe, pl, r);
+  enterBasis(r, e, leaving);
+}
+
+void SimplexSolver::notePivot(int r, int e)
+{
+  // FNV-1a over the row, the entering and the leaving column.
+  for (const std::uint64_t v : {std::uint64_t(r), std::uint64_t(e), std::uint64_t(m_basis[r])}) {
+    m_pathHash ^= v;
+    m_pathHash *= 1099511628211ull;
+  }
+}
+
+void SimplexSolver::followPivotRow(const double *prow, int e, int leaving, double p, bool weights, double we)
+{
   // The criteria and the weights are kept per column, each read through its
   // stored column.
-  const double de = m_d[e];
-  if (de != 0.0) {
+  if (const double de = m_d[e]; de != 0.0) {
     updateCriteria(m_d.data(), m_sign.data(), m_storedOf.data(), prow, de, m_cols);
     m_d[e] = 0.0;
   }
-
   if (weights) {
     double *w = m_norms.data();
     for (int c = 0; c < m_cols; ++c) {
       const double t = prow[m_storedOf[c]];
       w[c] = std::max(w[c], t * t * we);
     }
-    w[m_basis[r]] = std::max(we / (p * p), 1.0);
+    w[leaving] = std::max(we / (p * p), 1.0);
   }
-
   m_columnIndex = -1;
   ++m_pivotsSinceRefactor;
-  swapStored(pe, pl, r);
+}
+
+void SimplexSolver::enterBasis(int r, int e, int leaving)
+{
   m_rowOf[leaving] = -1;
   m_penalty[leaving] = m_barred[leaving] ? -Excluded : 0.0;
   m_basis[r] = e;
@@ -2001,10 +2013,7 @@ bool SimplexSolver::confirmedInfeasible()
 void SimplexSolver::pivotOnTwin(int r, int e)
 {
   flushPending();  // none waits after a stall; should one, it goes first
-  for (const std::uint64_t v : {std::uint64_t(r), std::uint64_t(e), std::uint64_t(m_basis[r])}) {
-    m_pathHash ^= v;
-    m_pathHash *= 1099511628211ull;
-  }
+  notePivot(r, e);
   aboutToChangeTableau();
   const int pe = m_storedOf[e];
   const double se = m_sign[e];
@@ -2017,27 +2026,9 @@ void SimplexSolver::pivotOnTwin(int r, int e)
   for (int k = 0; k < m_stride; ++k)
     prow[k] *= inv;
   prow[pe] = se;
-  if (const double de = m_d[e]; de != 0.0) {
-    updateCriteria(m_d.data(), m_sign.data(), m_storedOf.data(), prow, de, m_cols);
-    m_d[e] = 0.0;
-  }
   const int leaving = m_basis[r];
-  if (weights) {
-    double *w = m_norms.data();
-    for (int c = 0; c < m_cols; ++c) {
-      const double t = prow[m_storedOf[c]];
-      w[c] = std::max(w[c], t * t * we);
-    }
-    w[leaving] = std::max(we / (p * p), 1.0);
-  }
-  m_columnIndex = -1;
-  ++m_pivotsSinceRefactor;
-  m_rowOf[leaving] = -1;
-  m_penalty[leaving] = m_barred[leaving] ? -Excluded : 0.0;
-  m_basis[r] = e;
-  m_rowOf[e] = r;
-  m_penalty[e] = -Excluded;
-  m_cb[r] = m_c[e];
+  followPivotRow(prow, e, leaving, p, weights, we);
+  enterBasis(r, e, leaving);
 }
 
 void SimplexSolver::driveOutZeroArtificials()

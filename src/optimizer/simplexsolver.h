@@ -181,6 +181,12 @@ private:
   // other rows may wait for the next pivot (see pivot()).
   void pivot(int r, int e, bool mayWait = false);
   void pivotOnTwin(int r, int e);
+  // What every pivot does beside its rows: its step in the path hash; the
+  // criteria and (after a stall) the pricing weights followed by the pivot
+  // row, divided through; the basis taking e in row r for `leaving`.
+  void notePivot(int r, int e);
+  void followPivotRow(const double *prow, int e, int leaving, double p, bool weights, double we);
+  void enterBasis(int r, int e, int leaving);
   // at(), with a pivot whose row updates wait applied to the entry.
   double current(int r, int c) const;
   void flushPending();

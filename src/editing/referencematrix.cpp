@@ -148,13 +148,16 @@ bool read(const QString &path, ReferenceMatrix *out, QString *error)
       return false;
     }
   }
-  // One pass over the records as read; deleted ones are hidden.
-  const QList<DbfRecord> all = table.allRecords();
+  // One pass over the records as read; deleted ones are hidden. Each
+  // record's list is handed on, not copied: a copy counts a reference in
+  // the list, which in a matrix of thousands of records is no longer in the
+  // cache by then.
+  QList<DbfRecord> all = table.allRecords();
   table.close();
   m.records.reserve(all.size());
   m.feeds.reserve(all.size());
   for (int n = 0; n < all.size(); ++n) {
-    const DbfRecord &r = all.at(n);
+    DbfRecord &r = all[n];
     if (r.deleted)
       continue;
     if (m.records.isEmpty()) {
@@ -165,9 +168,9 @@ bool read(const QString &path, ReferenceMatrix *out, QString *error)
       f.name = r.values.value(0);
       f.price = r.values.value(1);
       f.record = r.values;
-      m.feeds.append(f);
+      m.feeds.append(std::move(f));
     }
-    m.records.append(r.values);
+    m.records.append(std::move(r.values));
   }
   if (out)
     *out = std::move(m);

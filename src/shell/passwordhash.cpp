@@ -40,8 +40,11 @@ Sodium openSodium()
   Sodium s;
   // Never closed: the functions are used for the rest of the process.
   void *library = dlopen(libraryName().constData(), RTLD_NOW | RTLD_LOCAL);
+  const QString name = QString::fromLocal8Bit(libraryName());
   if (!library) {
-    s.error = QString::fromLocal8Bit(dlerror());
+    // The loader's own words stay as the reason, inside a sentence the user
+    // reads in the program's language.
+    s.error = QStringLiteral("parola kitaplığı %1 açılamadı (%2).").arg(name, QString::fromLocal8Bit(dlerror()));
     return s;
   }
   const auto init = reinterpret_cast<decltype(&::sodium_init)>(dlsym(library, "sodium_init"));
@@ -50,7 +53,7 @@ Sodium openSodium()
       dlsym(library, "crypto_pwhash_str_verify"));
   s.ready = init && s.hash && s.verify && init() >= 0;
   if (!s.ready)
-    s.error = QString::fromLocal8Bit(libraryName()) + QStringLiteral(" kullanılamıyor.");
+    s.error = QStringLiteral("parola kitaplığı %1 kullanılamıyor.").arg(name);
   return s;
 }
 

@@ -44,6 +44,9 @@ private slots:
     const UsersTable::LogOnCheck check = users.checkLogOn(name, password);
     QVERIFY(!check.ok);
     QVERIFY2(check.error.contains(QStringLiteral("libvz-no-such-library.so.0")), qPrintable(check.error));
+    // Said in the program's language, the loader's words only as the reason.
+    QVERIFY2(check.error.contains(QStringLiteral("parola kitaplığı libvz-no-such-library.so.0 açılamadı (")),
+             qPrintable(check.error));
 
     LogOnRule rule(m_dir.path());
     const LogOnRule::Press press = rule.press(name, password);

@@ -34,7 +34,7 @@ QStringList nutrientRow(const QString &name, const QString &unit)
 
 QStringList feedRow(const ReferenceFeed &f)
 {
-  return {rt::PadR(f.trimmedName(), NameWidth), rt::PadR(f.price, CellWidth), blank11(), blank11(), blank11()};
+  return {rt::PadR(f.trimmedName(), NameWidth), rt::PadR(f.price(), CellWidth), blank11(), blank11(), blank11()};
 }
 
 // The reference matrix of the program directory, or nothing after the
@@ -89,8 +89,8 @@ QList<int> recordsFor(const ReferenceMatrix &m, const QString &feedName)
   QList<int> out;
   if (feedName.isEmpty() || storedName(feedName) != feedName)
     return out;
-  for (int i = 0; i < m.feeds.size(); ++i)
-    if (storedName(m.feeds.at(i).name) == feedName)
+  for (int i = 0; i < m.feedCount(); ++i)
+    if (storedName(m.feed(i).name()) == feedName)
       out.append(i);
   return out;
 }
@@ -104,7 +104,7 @@ bool heldElsewhere(const QStringList &feedNames, const QString &name, int except
   return false;
 }
 
-// Asks which of the reference records `candidates` (indexes into m.feeds)
+// Asks which of the reference records `candidates` (indexes of feedstuffs of m)
 // problem feedstuff `c` is; a name another feedstuff holds is refused and
 // asked again. On a pair the feedstuff takes the record's whole name (its
 // table row the 15 characters a problem keeps) and `record` is set.
@@ -113,7 +113,7 @@ NamePairing pairFeed(RationProblem &problem, int c, const ReferenceMatrix &m, co
 {
   QStringList names;
   for (int i : candidates)
-    names.append(m.feeds.at(i).trimmedName());
+    names.append(m.feed(i).trimmedName());
   for (;;) {
     const NamePairing answer = ui.askNamePairing(problem.feedNames.at(c), names);
     if (answer.kind != NamePairing::Kind::Pair)
@@ -136,7 +136,7 @@ NamePairing pairFeed(RationProblem &problem, int c, const ReferenceMatrix &m, co
 // One line of the message that names the chosen records not added.
 QString notAddedLine(const ReferenceFeed &f, const QString &reason)
 {
-  const QString name = f.trimmedName().isEmpty() ? QStringLiteral("(%1. kayıt, adsız)").arg(f.recNo) : f.trimmedName();
+  const QString name = f.trimmedName().isEmpty() ? QStringLiteral("(%1. kayıt, adsız)").arg(f.recNo()) : f.trimmedName();
   return name + QStringLiteral(": ") + reason;
 }
 
@@ -183,8 +183,8 @@ bool AMAT_OLUSTUR_GR(const QString &programDir, RationProblem &problem, Interact
     positions.prepend(kmo);
 
   QStringList items;
-  for (const ReferenceFeed &f : std::as_const(m.feeds))
-    items.append(f.name);
+  for (int i = 0; i < m.feedCount(); ++i)
+    items.append(m.feed(i).name());
   const QList<int> picked = ui.chooseMany(QStringLiteral("Yem Maddesi Seçimi"), items, false);
   if (picked.isEmpty())
     return false;
@@ -195,7 +195,7 @@ bool AMAT_OLUSTUR_GR(const QString &programDir, RationProblem &problem, Interact
   QStringList keptNames;
   QStringList notAdded;
   for (int n : picked) {
-    const ReferenceFeed &f = m.feeds.at(n - 1);
+    const ReferenceFeed f = m.feed(n - 1);
     const QString name = f.trimmedName();
     if (name.isEmpty()) {
       notAdded.append(notAddedLine(f, noNameReason()));
@@ -227,7 +227,7 @@ bool AMAT_OLUSTUR_GR(const QString &programDir, RationProblem &problem, Interact
   problem.feeds.clear();
   problem.feedNames.clear();
   for (int n : chosenFeeds) {
-    const ReferenceFeed &f = m.feeds.at(n - 1);
+    const ReferenceFeed f = m.feed(n - 1);
     problem.feeds.append(feedRow(f));
     problem.feedNames.append(f.trimmedName());
   }
@@ -245,7 +245,7 @@ bool AMAT_OLUSTUR_GR(const QString &programDir, RationProblem &problem, Interact
   for (int pos : std::as_const(positions)) {
     QStringList row;
     for (int n : chosenFeeds)
-      row.append(rt::PadR(m.feeds.at(n - 1).cell(pos), CellWidth));
+      row.append(rt::PadR(m.feed(n - 1).cell(pos), CellWidth));
     problem.matrix.append(row);
   }
 
@@ -269,8 +269,8 @@ bool AMAT_YMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
   const QStringList columns = m.nutrientColumns();
 
   QStringList items;
-  for (const ReferenceFeed &f : std::as_const(m.feeds))
-    items.append(f.name);
+  for (int i = 0; i < m.feedCount(); ++i)
+    items.append(m.feed(i).name());
   const QList<int> chosen = ui.chooseMany(QStringLiteral("Yem Maddesi Ekle"), items, false);
   if (chosen.isEmpty())
     return false;
@@ -280,12 +280,12 @@ bool AMAT_YMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
   // the one record those characters give, or, when several records give them,
   // the one the user names in the pairing dialog (asked once per feedstuff).
   const RationProblem before = problem;
-  QList<int> toAdd;  // indexes into m.feeds, in table order
+  QList<int> toAdd;  // indexes of feedstuffs of m, in table order
   QStringList notAdded;
   QStringList after = problem.feedNames;
   QList<int> asked;  // problem feedstuffs already asked about in this run
   for (int n : chosen) {
-    const ReferenceFeed &f = m.feeds.at(n - 1);
+    const ReferenceFeed f = m.feed(n - 1);
     const QString name = f.trimmedName();
     if (name.isEmpty()) {
       notAdded.append(notAddedLine(f, noNameReason()));
@@ -342,7 +342,7 @@ bool AMAT_YMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
   int appended = 0;
 
   for (int i : std::as_const(toAdd)) {
-    const ReferenceFeed &f = m.feeds.at(i);
+    const ReferenceFeed f = m.feed(i);
     problem.feedNames.append(f.trimmedName());
     problem.feeds.append(feedRow(f));
     ++appended;
@@ -450,7 +450,7 @@ bool AMAT_BMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
       const QString feed = problem.feedNames.at(c);
       const QList<int> records = recordsFor(m, feed);
       if (records.size() == 1) {
-        row[c] = rt::PadR(m.feeds.at(records.first()).cell(pos), CellWidth);
+        row[c] = rt::PadR(m.feed(records.first()).cell(pos), CellWidth);
         continue;
       }
       if (skipped.contains(c))
@@ -460,10 +460,10 @@ bool AMAT_BMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
       // otherwise any record may be its pair.
       QList<int> candidates;
       for (int i : records)
-        if (!heldElsewhere(problem.feedNames, m.feeds.at(i).trimmedName(), c))
+        if (!heldElsewhere(problem.feedNames, m.feed(i).trimmedName(), c))
           candidates.append(i);
       if (candidates.isEmpty())
-        for (int i = 0; i < m.feeds.size(); ++i)
+        for (int i = 0; i < m.feedCount(); ++i)
           candidates.append(i);
       int record = -1;
       const NamePairing answer = pairFeed(problem, c, m, candidates, ui, &record);
@@ -476,7 +476,7 @@ bool AMAT_BMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
         continue;
       }
       renamed = true;
-      row[c] = rt::PadR(m.feeds.at(record).cell(pos), CellWidth);
+      row[c] = rt::PadR(m.feed(record).cell(pos), CellWidth);
     }
   }
 

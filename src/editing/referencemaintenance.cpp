@@ -172,7 +172,7 @@ bool ColumnEditor::replace(ColumnOperation op, const QString &name, int position
       failure = QStringLiteral("Mevcut RM dosyası açılamıyor");
       return false;
     }
-    QList<DbfField> fields = m.fields;
+    QList<DbfField> fields = m.fields();
     const DbfField added{name, QLatin1Char('C'), refmatrix::CellWidth, 0};
     if (op != ColumnOperation::Delete && m.fieldNames().contains(name, Qt::CaseInsensitive)) {
       failure = name + QStringLiteral(" Besin maddesi RM dosyasında mevcut.");
@@ -194,11 +194,11 @@ bool ColumnEditor::replace(ColumnOperation op, const QString &name, int position
     // The records keep their order; fields are matched by name, so a new
     // column starts blank (its unit too) and a deleted one is dropped.
     QHash<QString, int> oldPos;
-    for (int i = 0; i < m.fields.size(); ++i)
-      oldPos.insert(m.fields.at(i).name, i);
+    for (int i = 0; i < m.fields().size(); ++i)
+      oldPos.insert(m.fields().at(i).name, i);
     QList<DbfRecord> records;
-    records.reserve(m.records.size());
-    for (const QStringList &r : std::as_const(m.records)) {
+    records.reserve(m.recordCount());
+    for (const QStringList &r : m.records()) {
       DbfRecord out;
       for (const DbfField &f : std::as_const(fields)) {
         const int i = oldPos.value(f.name, -1);

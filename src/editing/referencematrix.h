@@ -11,33 +11,88 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace vz {
 
 class Interaction;
+class ReferenceMatrix;
+struct ReferenceRecords;
 
-// One feedstuff record of the reference matrix, as stored.
-struct ReferenceFeed {
-  int recNo = 0;       // physical record number in the table
-  QString name;        // YM_ADI at full width (25)
-  QString price;       // FIATI at full width (11)
-  // The whole record, name and price first: the same list as the matrix's
-  // record, for a copy of the nutrient cells would double what a matrix of
-  // thousands of feedstuffs holds.
-  QStringList record;
+namespace refmatrix {
+bool read(const QString &path, ReferenceMatrix *out, QString *error);
+}
 
+// One feedstuff record of the reference matrix, as stored, decoded whole
+// when taken from the matrix: its texts share one block, so that taking
+// every cell of a record costs one allocation, not one a cell. It stays
+// valid after the matrix is gone.
+class ReferenceFeed {
+public:
+  ReferenceFeed();
+  ~ReferenceFeed();
+  ReferenceFeed(const ReferenceFeed &);
+  ReferenceFeed &operator=(const ReferenceFeed &);
+
+  int recNo() const { return m_recNo; }  // physical record number in the table
+  QString name() const;     // YM_ADI at full width (25)
+  QString price() const;    // FIATI at full width (11)
   QString trimmedName() const;  // blanks removed at both ends
   // The cell of nutrient column `column` (0-based), at full width (11); an
   // empty text past the record's end.
-  QString cell(qsizetype column) const { return column >= 0 ? record.value(column + 2) : QString(); }
+  QString cell(qsizetype column) const;
+
+private:
+  friend class ReferenceMatrix;
+  ReferenceFeed(std::shared_ptr<const ReferenceRecords> records, int row);
+  QString field(qsizetype field) const;
+
+  std::shared_ptr<const ReferenceRecords> m_records;  // for the fields' places
+  int m_recNo = 0;
+  QString m_text;  // every field in turn, each followed by its end mark
 };
 
-// The whole table as read: fields, the units record and the feedstuffs.
-struct ReferenceMatrix {
-  QString path;
-  QList<DbfField> fields;       // in file order
-  QStringList unitsRecord;      // every field of the first record at full width; empty when the table has none
-  QList<ReferenceFeed> feeds;   // the records after the first
-  QList<QStringList> records;   // every live record at full width, the units record first
+// The whole table as read: fields, the units record and the feedstuffs. The
+// records are held as the file stores them, one byte a character, and each
+// text is decoded when asked for: a matrix of thousands of feedstuffs holds
+// hundreds of thousands of cells, and a text object for each held several
+// times the file's size, more than the caches keep. Copies share the
+// records.
+class ReferenceMatrix {
+public:
+  ReferenceMatrix();
+  ~ReferenceMatrix();
+  ReferenceMatrix(const ReferenceMatrix &);
+  ReferenceMatrix &operator=(const ReferenceMatrix &);
+  ReferenceMatrix(ReferenceMatrix &&) noexcept;
+  ReferenceMatrix &operator=(ReferenceMatrix &&) noexcept;
+
+  // A matrix of `records` (the units record first) as a table of `fields`
+  // would store them: each text cut or padded to its field, a missing one
+  // blank.
+  static ReferenceMatrix fromRecords(const QList<DbfField> &fields, const QList<QStringList> &records);
+
+  QString path() const { return m_path; }
+  const QList<DbfField> &fields() const;  // in file order
+
+  // The live records, the units record first, in record order.
+  int recordCount() const;
+  // Field `field` (0-based) of live record `record` (0-based) at full width;
+  // an empty text outside the table.
+  QString value(int record, int field) const;
+  QStringList record(int record) const;
+  // Every live record at once, their texts sharing one block of memory.
+  QList<QStringList> records() const;
+  // True when `other` holds the same fields and the same live records, byte
+  // for byte as stored.
+  bool sameRecords(const ReferenceMatrix &other) const;
+
+  // The feedstuffs: the live records after the first.
+  int feedCount() const;
+  ReferenceFeed feed(int index) const;
+  // The name of feedstuff `index` at full width, without decoding the rest
+  // of its record.
+  QString feedName(int index) const;
 
   QStringList fieldNames() const;
   // The nutrient columns: the field names from the third on, in field order.
@@ -50,6 +105,11 @@ struct ReferenceMatrix {
   // The first feedstuff whose trimmed name equals `name` exactly, -1 when none.
   int feedIndex(const QString &trimmedName) const;
   QStringList trimmedFeedNames() const;
+
+private:
+  friend bool refmatrix::read(const QString &, ReferenceMatrix *, QString *);
+  QString m_path;
+  std::shared_ptr<const ReferenceRecords> m_records;  // null for a matrix never read
 };
 
 namespace refmatrix {

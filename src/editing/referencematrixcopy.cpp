@@ -39,11 +39,10 @@ bool ReferenceMatrixCopy::open(const QString &path, QString *error)
     return false;
   }
   m_path = path;
-  m_fields = m.fields;
-  m_records = m.records;
+  m_fields = m.fields();
+  m_records = m.records();
   // What the file holds now, before anything is added to the copy.
-  m_diskFields = m.fields;
-  m_diskRecords = m.records;
+  m_disk = m;
   // A table without records still needs its units record first: without it
   // the first feedstuff typed in would stand where "BIRIM" belongs and be
   // renamed to it. It reaches the file with the first save.
@@ -163,7 +162,7 @@ ReferenceMatrixCopy::SaveOutcome ReferenceMatrixCopy::save(QString *error, bool 
         return false;
       }
       // A file gone counts as changed: writing it anew is the user's choice.
-      if (!QFileInfo::exists(m_path) || !sameFields(disk.fields, m_diskFields) || disk.records != m_diskRecords) {
+      if (!QFileInfo::exists(m_path) || !sameFields(disk.fields(), m_disk.fields()) || !disk.sameRecords(m_disk)) {
         outcome = SaveOutcome::ChangedOnDisk;
         return false;
       }
@@ -178,8 +177,8 @@ ReferenceMatrixCopy::SaveOutcome ReferenceMatrixCopy::save(QString *error, bool 
     return true;
   });
   if (outcome == SaveOutcome::Saved) {
-    m_diskFields = m_fields;
-    m_diskRecords = m_records;
+    // As the file now stores them, for the next save's check.
+    m_disk = ReferenceMatrix::fromRecords(m_fields, m_records);
     m_changed = false;
   }
   return outcome;

@@ -5,6 +5,7 @@
 // through a temporary file) only when the user saves on closing. Records and
 // fields are counted from 1, as the window counts them; record 1 is the units
 // record.
+#include "editing/referencematrix.h"
 #include "platform/dbftable.h"
 #include "problem/interaction.h"
 
@@ -95,8 +96,7 @@ private:
   QList<QStringList> m_records;  // every field at full width
   // The file as it was when the copy was read or last saved: a save that
   // finds it otherwise on disk asks first.
-  QList<DbfField> m_diskFields;
-  QList<QStringList> m_diskRecords;
+  ReferenceMatrix m_disk;
   bool m_changed = false;
   QString m_openError;
 };

@@ -166,6 +166,8 @@ qsizetype moveAscii(const In *in, Out *out, qsizetype n, const Wide &wide, const
   return i;
 }
 
+} // namespace
+
 void decodeInto(QByteArrayView bytes, char16_t *out)
 {
   const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
@@ -179,13 +181,22 @@ void decodeInto(QByteArrayView bytes, char16_t *out)
     out[i] = Table[in[i]];
 }
 
-} // namespace
-
 QString decode(QByteArrayView bytes)
 {
   QString out(bytes.size(), Qt::Uninitialized);
   decodeInto(bytes, reinterpret_cast<char16_t *>(out.data()));
   return out;
+}
+
+QString sharedPart(const QString &block, qsizetype from, qsizetype length)
+{
+  Q_ASSERT(block.data_ptr().isMutable() && from >= 0 && from + length < block.size()
+           && block.at(from + length) == QChar(u'\0'));
+  // A copy of the block's pointer holds one more reference to it.
+  QString::DataPointer part = block.data_ptr();
+  part.ptr += from;
+  part.size = length;
+  return QString(std::move(part));
 }
 
 TextBlock::TextBlock(qsizetype chars, qsizetype texts) : m_block(chars, Qt::Uninitialized), m_left(chars), m_texts(texts)

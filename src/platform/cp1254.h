@@ -11,6 +11,8 @@ namespace vz::cp1254 {
 // Never fails: every byte has a character (the seven undefined bytes map to
 // the C1 control of the same value, so they come back unchanged).
 QString decode(QByteArrayView bytes);
+// The same into `out`, which takes bytes.size() characters.
+void decodeInto(QByteArrayView bytes, char16_t *out);
 
 // A character with no code in 1254 becomes '?'; `lossless` (when given) is set
 // to false in that case.
@@ -21,6 +23,12 @@ bool encodeInto(QStringView text, char *out);
 
 // True when every character of `text` has a code in 1254.
 bool canEncode(QStringView text);
+
+// The `length` characters of `block` from `from` as a text that shares
+// `block`'s memory instead of copying it; the character after them must be
+// the end mark ('\0') that every QString carries. For the fields of a record
+// decoded together: each taken costs a reference, not an allocation.
+QString sharedPart(const QString &block, qsizetype from, qsizetype length);
 
 // Many short texts decoded into one block of memory: a large table holds
 // thousands of fields, and one allocation each (and one release each when they

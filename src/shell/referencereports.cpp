@@ -80,16 +80,16 @@ QString ReferenceReports::buildPriceList(const ReferenceMatrix &m)
   out.addLine(blanks(10) + QStringLiteral("YEM MADDESİ ADI") + blanks(4) + QStringLiteral("FİYATI"));
   out.addLine(blanks(5) + QString(40, QLatin1Char('-')));
   out.addBlankLine();
-  for (const QStringList &record : m.records)
-    out.addLine(blanks(10) + rt::PadR(record.value(0), FirstNameWidth) + QLatin1Char(' ')
-                + rt::PadL(record.value(1), CellWidth));
+  for (int r = 0; r < m.recordCount(); ++r)
+    out.addLine(blanks(10) + rt::PadR(m.value(r, 0), FirstNameWidth) + QLatin1Char(' ')
+                + rt::PadL(m.value(r, 1), CellWidth));
   return out.text();
 }
 
 QString ReferenceReports::buildMatrixReport(const ReferenceMatrix &m)
 {
   ReportWriter out;
-  const int fieldCount = int(m.fields.size());
+  const int fieldCount = int(m.fields().size());
   int column = 1;  // the last field (1-based) placed in a block
   for (int block = 1; column < fieldCount; ++block) {
     const bool first = block == 1;
@@ -108,14 +108,14 @@ QString ReferenceReports::buildMatrixReport(const ReferenceMatrix &m)
     QString heading;
     for (int s = 0; s < Slots; ++s) {
       const int f = slotFields.at(s);
-      const QString name = f >= 0 ? m.fields.at(f).name : QString();
+      const QString name = f >= 0 ? m.fields().at(f).name : QString();
       heading += QLatin1Char(' ');
       heading += first && s == 0 ? rt::PadR(name, MatrixNameHeadingWidth) : rt::PadL(name, CellWidth);
     }
 
     int page = 0;
     int line = 99;
-    for (const QStringList &record : m.records) {
+    for (int r = 0; r < m.recordCount(); ++r) {
       if (line > LastRowLine) {
         ++page;
         if (page > 1) {
@@ -134,7 +134,7 @@ QString ReferenceReports::buildMatrixReport(const ReferenceMatrix &m)
       }
       QStringList cells;
       for (int f : std::as_const(slotFields))
-        cells.append(f >= 0 ? record.value(f) : blanks(CellWidth));
+        cells.append(f >= 0 ? m.value(r, f) : blanks(CellWidth));
       out.addLine(QStringLiteral("  ") + cells.join(QLatin1Char(' ')));
       ++line;
     }

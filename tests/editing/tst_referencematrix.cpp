@@ -97,7 +97,7 @@ void TestReferenceMatrix::createWritesTheUnitsRecord()
   ReferenceMatrix m;
   QVERIFY(refmatrix::read(created, &m));
   QCOMPARE(m.nutrientColumns(), refmatrix::standardNutrientColumns());
-  QVERIFY(m.feeds.isEmpty());  // a new matrix holds no feedstuff
+  QCOMPARE(m.feedCount(), 0);  // a new matrix holds no feedstuff
   QCOMPARE(m.units(), QStringList(42, QString()));
 }
 
@@ -116,7 +116,7 @@ void TestReferenceMatrix::createKeepsAnExistingMatrix()
   QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("MATKUMAD.DBF"))));
   ReferenceMatrix m;
   QVERIFY(refmatrix::read(path, &m));
-  QCOMPARE(m.feeds.size(), 1);
+  QCOMPARE(m.feedCount(), 1);
 }
 
 void TestReferenceMatrix::createFailureIsReported()
@@ -182,16 +182,16 @@ void TestReferenceMatrix::readsUnitsAndFeedstuffs()
   QVERIFY(refmatrix::read(path, &m));
   QCOMPARE(m.nutrientColumns(), (QStringList{QStringLiteral("KMO"), QStringLiteral("HP"), QStringLiteral("KMO2")}));
   QCOMPARE(m.units(), (QStringList{QStringLiteral("%"), QStringLiteral("g/Kg"), QString()}));
-  QCOMPARE(m.feeds.size(), 2);  // the deleted record is not seen
-  QCOMPARE(m.feeds.at(0).recNo, 2);
-  QCOMPARE(m.feeds.at(1).recNo, 4);
-  QCOMPARE(m.feeds.at(0).name, QStringLiteral(" Arpa").leftJustified(25));
-  QCOMPARE(m.feeds.at(0).price, QStringLiteral("      5.500"));
-  QCOMPARE(m.feeds.at(0).cell(1), QStringLiteral("   124.0000"));
+  QCOMPARE(m.feedCount(), 2);  // the deleted record is not seen
+  QCOMPARE(m.feed(0).recNo(), 2);
+  QCOMPARE(m.feed(1).recNo(), 4);
+  QCOMPARE(m.feed(0).name(), QStringLiteral(" Arpa").leftJustified(25));
+  QCOMPARE(m.feed(0).price(), QStringLiteral("      5.500"));
+  QCOMPARE(m.feed(0).cell(1), QStringLiteral("   124.0000"));
   QCOMPARE(m.feedIndex(QStringLiteral("Arpa")), 0);  // the first of two equal names
   QCOMPARE(m.nutrientColumn(QStringLiteral("KMO")), 0);
   QCOMPARE(m.nutrientColumn(QStringLiteral("KM")), -1);  // whole names only
-  QCOMPARE(m.records.size(), 3);
+  QCOMPARE(m.recordCount(), 3);
 
   QString error;
   QVERIFY(!refmatrix::read(dir.filePath(QStringLiteral("YOK.DBF")), &m, &error));

@@ -131,7 +131,7 @@ void TestShippedMatrix::unitsOfTheRequirementRows()
   QCOMPARE(m.units().at(c), unit);
   const int f = m.feedIndex(feed);
   QVERIFY(f >= 0);
-  const double value = m.feeds.at(f).cell(c).toDouble();
+  const double value = m.feed(f).cell(c).toDouble();
   QVERIFY2(value >= low && value <= high, qPrintable(QString::number(value)));
 }
 

@@ -140,9 +140,7 @@ void TestReferenceReports::golden()
 void TestReferenceReports::blockLayout()
 {
   // 44 fields: eight blocks (fields 1, 3-7; then six a block; block 8 only VITE).
-  ReferenceMatrix m;
-  m.fields = KMM_STRCREATE();
-  m.records = {QStringList{QStringLiteral("BIRIM")}};
+  ReferenceMatrix m = ReferenceMatrix::fromRecords(KMM_STRCREATE(), {QStringList{QStringLiteral("BIRIM")}});
   const QString text = ReferenceReports::buildMatrixReport(m);
   QCOMPARE(text.count(QChar(0x0C)), 8);
   QVERIFY(text.contains(QStringLiteral("Sayfa  8.1")));
@@ -151,8 +149,8 @@ void TestReferenceReports::blockLayout()
   QVERIFY(text.contains(QStringLiteral(" ") + rt::PadL(QStringLiteral("VITE"), 11) + QString(88, QLatin1Char(' ')) + QStringLiteral("\r\n")));
 
   // Only the name and the price: one block with the names alone.
-  m.fields = KMM_STRCREATE().mid(0, 2);
-  m.records = {QStringList{rt::PadR(QStringLiteral("BIRIM"), 25), QString(11, QLatin1Char(' '))}};
+  m = ReferenceMatrix::fromRecords(KMM_STRCREATE().mid(0, 2),
+                                   {QStringList{rt::PadR(QStringLiteral("BIRIM"), 25), QString(11, QLatin1Char(' '))}});
   const QString small = ReferenceReports::buildMatrixReport(m);
   QCOMPARE(small.count(QChar(0x0C)), 1);
   QVERIFY(small.contains(QStringLiteral("  ") + rt::PadR(QStringLiteral("BIRIM"), 25) + QString(73, QLatin1Char(' ')) + QStringLiteral("\r\n")));
@@ -180,15 +178,14 @@ void TestReferenceReports::headingsStandOverTheirCells()
   QFETCH(QString, field);
   QFETCH(int, headingEnd);
   QFETCH(int, cellEnd);
-  ReferenceMatrix m;
-  m.fields = KMM_STRCREATE();
+  const QList<DbfField> fields = KMM_STRCREATE();
   QStringList units{rt::PadR(QStringLiteral("BIRIM"), 25), QString(11, QLatin1Char(' '))};
   QStringList feed{rt::PadR(QStringLiteral("Yonca Kuru Otu Tam Çiçek"), 25), rt::PadL(QStringLiteral("4.000"), 11)};
-  for (int i = 2; i < m.fields.size(); ++i) {
-    units.append(rt::PadL(m.fields.at(i).name.left(5).toLower(), 11));
+  for (int i = 2; i < fields.size(); ++i) {
+    units.append(rt::PadL(fields.at(i).name.left(5).toLower(), 11));
     feed.append(rt::PadL(QStringLiteral("%1.5000").arg(i), 11));
   }
-  m.records = {units, feed};
+  const ReferenceMatrix m = ReferenceMatrix::fromRecords(fields, {units, feed});
   const QStringList lines = ReferenceReports::buildMatrixReport(m).split(QStringLiteral("\r\n"));
   const int label = int(lines.indexOf(QRegularExpression(QStringLiteral(" +Sayfa +%1\\.1 *").arg(block))));
   QVERIFY(label > 0);
@@ -198,7 +195,7 @@ void TestReferenceReports::headingsStandOverTheirCells()
   QVERIFY2(at > 0, qPrintable(heading));
   QCOMPARE(at + int(field.size()), headingEnd);
   int fieldIndex = 0;
-  while (m.fields.at(fieldIndex).name != field)
+  while (m.fields().at(fieldIndex).name != field)
     ++fieldIndex;
   const QString value = feed.at(fieldIndex);
   QCOMPARE(row.mid(cellEnd - 11, 11), value);

@@ -379,6 +379,83 @@ private slots:
     QCOMPARE(bytesOf(path()), withColumn);
   }
 
+  // What another session saved is seen whatever it changed in the live
+  // records, down to one letter; a record that is not live (deleted, or
+  // dropped when deleted) is no change.
+  void saveComparesTheLiveRecords_data()
+  {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("deletedAtStart");  // a deleted record behind "Arpa" when the copy is read
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("nothing") << "none" << false << false;
+    QTest::newRow("a Turkish letter") << "turkish" << false << true;
+    QTest::newRow("the first letter of a name") << "first" << false << true;
+    QTest::newRow("a unit") << "unit" << false << true;
+    QTest::newRow("the last character of the last cell") << "last" << false << true;
+    QTest::newRow("a record marked deleted") << "delete" << false << true;
+    QTest::newRow("a record appended") << "append" << false << true;
+    QTest::newRow("a deleted record appended") << "appendDeleted" << false << false;
+    QTest::newRow("nothing, with a deleted record") << "none" << true << false;
+    QTest::newRow("the deleted record dropped") << "drop" << true << false;
+    QTest::newRow("the deleted record recalled") << "recall" << true << true;
+  }
+
+  void saveComparesTheLiveRecords()
+  {
+    QFETCH(QString, change);
+    QFETCH(bool, deletedAtStart);
+    QFETCH(bool, asked);
+    QList<DbfRecord> records = referenceRecords();
+    const DbfRecord deleted{true, {QStringLiteral("Silinmiş"), cell("1.000")}};
+    if (deletedAtStart) {
+      records.insert(2, deleted);
+      QVERIFY(writeReference(m_dir.path(), records));
+    }
+    ReferenceMatrixCopy mine;
+    QVERIFY(mine.open(path()));
+    ScriptedInteraction ui;
+    QCOMPARE(mine.ENDEDIT(3, 4, QStringLiteral("95"), ui), ReferenceMatrixCopy::EditOutcome::Stored);
+
+    // The other session's save.
+    const int last = int(records.size()) - 1;
+    if (change == QLatin1String("turkish"))
+      records[deletedAtStart ? 3 : 2].values[0] = QStringLiteral("Misir");  // was "Mısır"
+    else if (change == QLatin1String("first"))
+      records[1].values[0] = QStringLiteral("arpa");
+    else if (change == QLatin1String("unit"))
+      records[0].values[3] = QStringLiteral("g/kg");
+    else if (change == QLatin1String("last"))
+      records[last].values[7] = cell("1");
+    else if (change == QLatin1String("delete"))
+      records[4].deleted = true;
+    else if (change == QLatin1String("append"))
+      records.append({false, {QStringLiteral("Yulaf"), cell("5.500")}});
+    else if (change == QLatin1String("appendDeleted"))
+      records.append({true, {QStringLiteral("Yulaf"), cell("5.500")}});
+    else if (change == QLatin1String("drop"))
+      records.removeAt(2);
+    else if (change == QLatin1String("recall"))
+      records[2].deleted = false;
+    QVERIFY(writeReference(m_dir.path(), records));
+    const QByteArray theirs = bytesOf(path());
+
+    using Outcome = ReferenceMatrixCopy::SaveOutcome;
+    QCOMPARE(mine.save(), asked ? Outcome::ChangedOnDisk : Outcome::Saved);
+    if (asked) {
+      QCOMPARE(bytesOf(path()), theirs);
+      QVERIFY(mine.changed());
+    } else {
+      ReferenceMatrixCopy reread;
+      QVERIFY(reread.open(path()));
+      QCOMPARE(reread.recordCount(), 6);  // a deleted record is not written back
+      QCOMPARE(reread.cell(3, 4), cell("95.0000"));
+    }
+    // After its own save the copy knows the file as saved: no question,
+    // unless the other change is still there to be written over.
+    mine.ENDEDIT(4, 4, QStringLiteral("190"), ui);
+    QCOMPARE(mine.save(), asked ? Outcome::ChangedOnDisk : Outcome::Saved);
+  }
+
   // The column dialog of a file it cannot read says so once, on its first
   // "&Tamam", and closes.
   void columnEditorWithoutFileClosesAtOnce()

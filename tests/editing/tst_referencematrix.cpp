@@ -27,6 +27,11 @@ private slots:
   void locateWhateverTheCase_data();
   void locateWhateverTheCase();
   void readsUnitsAndFeedstuffs();
+  void liveRecordsInRecordOrder_data();
+  void liveRecordsInRecordOrder();
+  void turkishLettersAsStored();
+  void nothingPastTheRecord();
+  void textsOutliveTheMatrix();
   void turkishColumnNameThroughEveryWriter();
   void emptyMatrixGetsItsUnitsRecord();
   void narrowColumnRefusedAtOpen_data();
@@ -196,6 +201,196 @@ void TestReferenceMatrix::readsUnitsAndFeedstuffs()
   QString error;
   QVERIFY(!refmatrix::read(dir.filePath(QStringLiteral("YOK.DBF")), &m, &error));
   QVERIFY(!error.isEmpty());
+}
+
+void TestReferenceMatrix::liveRecordsInRecordOrder_data()
+{
+  // The table as stored: each letter a record named by it, '*' marking the
+  // record before it deleted ("*A B" is A deleted, then B).
+  QTest::addColumn<QString>("table");
+  QTest::addColumn<QString>("units");     // the units record's name, empty when none is live
+  QTest::addColumn<QString>("feeds");     // the feedstuffs' names in order
+  QTest::addColumn<QList<int>>("recNos");  // their physical record numbers
+  QTest::newRow("no record") << "" << "" << "" << QList<int>{};
+  QTest::newRow("units record only") << "U" << "U" << "" << QList<int>{};
+  QTest::newRow("every record deleted") << "*U *A" << "" << "" << QList<int>{};
+  QTest::newRow("deleted before the units record") << "*X U A B" << "U" << "AB" << QList<int>{3, 4};
+  QTest::newRow("deleted between feedstuffs") << "U A *X *Y B" << "U" << "AB" << QList<int>{2, 5};
+  QTest::newRow("deleted at the end") << "U A B *X" << "U" << "AB" << QList<int>{2, 3};
+  QTest::newRow("none deleted") << "U A B C" << "U" << "ABC" << QList<int>{2, 3, 4};
+}
+
+void TestReferenceMatrix::liveRecordsInRecordOrder()
+{
+  QFETCH(QString, table);
+  QFETCH(QString, units);
+  QFETCH(QString, feeds);
+  QFETCH(QList<int>, recNos);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("MATKUMAD.DBF"));
+  const QList<DbfField> fields = KMM_STRCREATE().mid(0, 4);  // YM_ADI, FIATI, KMO, HP
+  QList<DbfRecord> records;
+  for (const QString &word : table.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    const QString name = word.right(1);
+    // Each cell names its record and its column, so a cell of another
+    // record or column shows.
+    records.append({word.startsWith(QLatin1Char('*')),
+                    {name, rt::PadL(name + QStringLiteral("1"), 11), rt::PadL(name + QStringLiteral("2"), 11),
+                     rt::PadL(name + QStringLiteral("3"), 11)}});
+  }
+  QVERIFY(DbfTable::writeTable(path, fields, records));
+  ReferenceMatrix m;
+  QVERIFY(refmatrix::read(path, &m));
+
+  QCOMPARE(m.recordCount(), (units.isEmpty() ? 0 : 1) + feeds.size());
+  QCOMPARE(m.feedCount(), feeds.size());
+  const QStringList wantedUnits = units.isEmpty() ? QStringList(2, QString())
+                                                 : QStringList{units + QStringLiteral("2"), units + QStringLiteral("3")};
+  QCOMPARE(m.units(), wantedUnits);
+  QCOMPARE(m.value(0, 0), units.isEmpty() ? QString() : rt::PadR(units, 25));
+  const QList<QStringList> all = m.records();
+  QCOMPARE(all.size(), m.recordCount());
+  for (int r = 0; r < m.recordCount(); ++r) {
+    QCOMPARE(m.record(r), all.at(r));
+    QCOMPARE(all.at(r).size(), fields.size());
+    for (int f = 0; f < fields.size(); ++f)
+      QCOMPARE(m.value(r, f), all.at(r).at(f));
+  }
+  QStringList trimmed;
+  for (int i = 0; i < feeds.size(); ++i) {
+    const QString name = feeds.mid(i, 1);
+    const ReferenceFeed f = m.feed(i);
+    QCOMPARE(f.recNo(), recNos.at(i));
+    QCOMPARE(f.name(), rt::PadR(name, 25));
+    QCOMPARE(m.feedName(i), f.name());
+    QCOMPARE(f.trimmedName(), name);
+    QCOMPARE(f.price(), rt::PadL(name + QStringLiteral("1"), 11));
+    QCOMPARE(f.cell(0), rt::PadL(name + QStringLiteral("2"), 11));
+    QCOMPARE(f.cell(1), rt::PadL(name + QStringLiteral("3"), 11));
+    QCOMPARE(m.record(i + 1), (QStringList{f.name(), f.price(), f.cell(0), f.cell(1)}));
+    QCOMPARE(m.feedIndex(name), i);
+    trimmed.append(name);
+  }
+  QCOMPARE(m.trimmedFeedNames(), trimmed);
+  QCOMPARE(m.feedIndex(QStringLiteral("X")), -1);  // a deleted record is no feedstuff
+  QCOMPARE(m.feedIndex(QStringLiteral("U")), -1);  // nor is the units record
+  // Past the last feedstuff: nothing, not the record after it on disk.
+  const ReferenceFeed past = m.feed(int(feeds.size()));
+  QCOMPARE(past.recNo(), 0);
+  QVERIFY(past.name().isEmpty() && past.cell(0).isEmpty());
+  QVERIFY(m.feedName(int(feeds.size())).isEmpty());
+  QVERIFY(m.record(m.recordCount()).isEmpty());
+}
+
+void TestReferenceMatrix::turkishLettersAsStored()
+{
+  // Every letter of code page 1254 above ASCII and an undefined byte
+  // (0x81), in names and cells: decoded as stored, and found by name.
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("MATKUMAD.DBF"));
+  const QString units = QStringLiteral("µg/Kg ‰");
+  const QString name = QStringLiteral("  Çiğ Süt Şekeri İç ıöü");
+  const QString other = QStringLiteral("ĞÜŞÖÇ\u0081 € „");
+  const QString cell = QStringLiteral("ğ ş ı Ğ İ");
+  QVERIFY(DbfTable::writeTable(path, KMM_STRCREATE().mid(0, 3),
+                               {{false, {QStringLiteral("BIRIM"), QString(), units}},
+                                {false, {name, QStringLiteral("5.000"), cell}},
+                                {false, {other, QStringLiteral("1.000"), QStringLiteral("Ş")}}}));
+  ReferenceMatrix m;
+  QVERIFY(refmatrix::read(path, &m));
+  QCOMPARE(m.units(), QStringList{units});
+  QCOMPARE(m.feed(0).name(), rt::PadR(name, 25));
+  QCOMPARE(m.feed(0).trimmedName(), name.trimmed());
+  QCOMPARE(m.feed(0).cell(0), rt::PadR(cell, 11));
+  QCOMPARE(m.feed(1).cell(0), rt::PadR(QStringLiteral("Ş"), 11));
+  QCOMPARE(m.feed(1).trimmedName(), other);
+  QCOMPARE(m.trimmedFeedNames(), (QStringList{name.trimmed(), other}));
+  QCOMPARE(m.feedIndex(name.trimmed()), 0);
+  QCOMPARE(m.feedIndex(other), 1);
+  // Names that are not stored: one letter changed, a letter the code page
+  // has not (the same letters otherwise), blanks left on.
+  QCOMPARE(m.feedIndex(QStringLiteral("Çiğ Süt Şekeri İç iöü")), -1);
+  QCOMPARE(m.feedIndex(QStringLiteral("Çiğ Süt Şekeri İç ıöü\u0100")), -1);
+  QCOMPARE(m.feedIndex(name), -1);
+  QCOMPARE(m.feedIndex(QString()), -1);
+}
+
+void TestReferenceMatrix::nothingPastTheRecord()
+{
+  // A matrix of the name, the price and one nutrient: a cell asked past the
+  // record's end is empty, as is any text of a matrix never read.
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("MATKUMAD.DBF"));
+  QVERIFY(DbfTable::writeTable(path, KMM_STRCREATE().mid(0, 3),
+                               {{false, {QStringLiteral("BIRIM")}}, {false, {QStringLiteral("Arpa"), QString(), QStringLiteral("88")}}}));
+  ReferenceMatrix m;
+  QVERIFY(refmatrix::read(path, &m));
+  const ReferenceFeed f = m.feed(0);
+  QCOMPARE(f.cell(0), rt::PadR(QStringLiteral("88"), 11));
+  QVERIFY(f.cell(1).isNull());
+  QVERIFY(f.cell(-1).isNull());
+  QVERIFY(m.value(1, 3).isNull());
+  QVERIFY(m.value(1, -1).isNull());
+  QVERIFY(m.value(-1, 0).isNull());
+  QVERIFY(m.value(2, 0).isNull());
+  QCOMPARE(m.nutrientColumn(QStringLiteral("HP")), -1);
+
+  const ReferenceMatrix none;
+  QCOMPARE(none.recordCount(), 0);
+  QCOMPARE(none.feedCount(), 0);
+  QVERIFY(none.fields().isEmpty());
+  QVERIFY(none.value(0, 0).isNull());
+  QVERIFY(none.records().isEmpty());
+  QCOMPARE(none.feedIndex(QString()), -1);
+  QVERIFY(none.feed(0).name().isNull());
+  QVERIFY(none.sameRecords(ReferenceMatrix()));
+  QVERIFY(!none.sameRecords(m));
+  QVERIFY(!m.sameRecords(none));
+  QVERIFY(m.sameRecords(m));
+}
+
+void TestReferenceMatrix::textsOutliveTheMatrix()
+{
+  // The texts handed out share what the matrix read: each must stay as it
+  // was when the matrix and the feedstuff it came from are gone, and a
+  // change of one must not reach another.
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("MATKUMAD.DBF"));
+  QVERIFY(DbfTable::writeTable(path, KMM_STRCREATE().mid(0, 4),
+                               {{false, {QStringLiteral("BIRIM")}},
+                                {false, {QStringLiteral("Arpa"), QStringLiteral("5.000"), QStringLiteral("88"),
+                                         QStringLiteral("124")}}}));
+  QString name, first, second;
+  QStringList record;
+  ReferenceFeed kept;
+  {
+    ReferenceMatrix m;
+    QVERIFY(refmatrix::read(path, &m));
+    kept = m.feed(0);
+    {
+      const ReferenceFeed f = m.feed(0);
+      name = f.name();
+      first = f.cell(0);
+      second = f.cell(1);
+    }
+    record = m.record(1);
+  }
+  QCOMPARE(kept.recNo(), 2);
+  QCOMPARE(kept.cell(1), rt::PadR(QStringLiteral("124"), 11));
+  kept = ReferenceFeed();
+  QVERIFY(kept.cell(1).isNull());
+  // Grown in place where nothing else shares its memory, a text must not
+  // write over the cell behind it.
+  first.append(QStringLiteral("xyz"));
+  name[0] = QLatin1Char('B');
+  QCOMPARE(first, rt::PadR(QStringLiteral("88"), 11) + QStringLiteral("xyz"));
+  QCOMPARE(second, rt::PadR(QStringLiteral("124"), 11));
+  QCOMPARE(name, rt::PadR(QStringLiteral("Brpa"), 25));
+  record[2].append(QLatin1Char('!'));
+  QCOMPARE(record, (QStringList{rt::PadR(QStringLiteral("Arpa"), 25), rt::PadR(QStringLiteral("5.000"), 11),
+                                rt::PadR(QStringLiteral("88"), 11) + QLatin1Char('!'), rt::PadR(QStringLiteral("124"), 11)}));
+  // Every text ends as a QString ends, for the calls that read up to it.
+  QCOMPARE(second.utf16()[second.size()], u'\0');
 }
 
 void TestReferenceMatrix::turkishColumnNameThroughEveryWriter()

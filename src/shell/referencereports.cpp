@@ -90,6 +90,9 @@ QString ReferenceReports::buildMatrixReport(const ReferenceMatrix &m)
 {
   ReportWriter out;
   const int fieldCount = int(m.fields().size());
+  // Each block prints a few columns of every record: the records are
+  // decoded once for all the blocks.
+  const QList<QStringList> records = m.records();
   int column = 1;  // the last field (1-based) placed in a block
   for (int block = 1; column < fieldCount; ++block) {
     const bool first = block == 1;
@@ -115,7 +118,7 @@ QString ReferenceReports::buildMatrixReport(const ReferenceMatrix &m)
 
     int page = 0;
     int line = 99;
-    for (int r = 0; r < m.recordCount(); ++r) {
+    for (const QStringList &record : records) {
       if (line > LastRowLine) {
         ++page;
         if (page > 1) {
@@ -134,7 +137,7 @@ QString ReferenceReports::buildMatrixReport(const ReferenceMatrix &m)
       }
       QStringList cells;
       for (int f : std::as_const(slotFields))
-        cells.append(f >= 0 ? m.value(r, f) : blanks(CellWidth));
+        cells.append(f >= 0 ? record.value(f) : blanks(CellWidth));
       out.addLine(QStringLiteral("  ") + cells.join(QLatin1Char(' ')));
       ++line;
     }

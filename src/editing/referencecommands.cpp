@@ -224,10 +224,13 @@ bool AMAT_OLUSTUR_GR(const QString &programDir, RationProblem &problem, Interact
       return false;
   }
 
+  // Each chosen record decoded once for its row and all its cells.
+  QList<ReferenceFeed> chosen;
+  for (int n : chosenFeeds)
+    chosen.append(m.feed(n - 1));
   problem.feeds.clear();
   problem.feedNames.clear();
-  for (int n : chosenFeeds) {
-    const ReferenceFeed f = m.feed(n - 1);
+  for (const ReferenceFeed &f : std::as_const(chosen)) {
     problem.feeds.append(feedRow(f));
     problem.feedNames.append(f.trimmedName());
   }
@@ -244,8 +247,8 @@ bool AMAT_OLUSTUR_GR(const QString &programDir, RationProblem &problem, Interact
   problem.matrix = {QStringList(chosenFeeds.size(), one())};
   for (int pos : std::as_const(positions)) {
     QStringList row;
-    for (int n : chosenFeeds)
-      row.append(rt::PadR(m.feed(n - 1).cell(pos), CellWidth));
+    for (const ReferenceFeed &f : std::as_const(chosen))
+      row.append(rt::PadR(f.cell(pos), CellWidth));
     problem.matrix.append(row);
   }
 

@@ -45,15 +45,6 @@ const QList<DbfField> &noFields()
   return none;
 }
 
-} // namespace
-
-ReferenceFeed::ReferenceFeed() = default;
-ReferenceFeed::~ReferenceFeed() = default;
-ReferenceFeed::ReferenceFeed(const ReferenceFeed &) = default;
-ReferenceFeed &ReferenceFeed::operator=(const ReferenceFeed &) = default;
-
-namespace {
-
 // Live record `row` decoded field by field into one text, each field
 // followed by the end mark every QString carries, so that each can be
 // handed out sharing it (fieldStart()).
@@ -73,13 +64,19 @@ QString decodeRecord(const ReferenceRecords &records, int row)
 }
 
 // Where field `f` starts in a decodeRecord() text: behind the fields before
-// it and their end marks.
+// it and their end marks (the fields lie one after another from the delete
+// mark on, as a table stores them).
 qsizetype fieldStart(const DbfTable::Image &image, qsizetype f)
 {
   return image.offsets.at(f) - 1 + f;
 }
 
 } // namespace
+
+ReferenceFeed::ReferenceFeed() = default;
+ReferenceFeed::~ReferenceFeed() = default;
+ReferenceFeed::ReferenceFeed(const ReferenceFeed &) = default;
+ReferenceFeed &ReferenceFeed::operator=(const ReferenceFeed &) = default;
 
 ReferenceFeed::ReferenceFeed(std::shared_ptr<const ReferenceRecords> records, int row)
     : m_records(std::move(records)), m_recNo(m_records->live.at(row) + 1), m_text(decodeRecord(*m_records, row))

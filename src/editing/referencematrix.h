@@ -83,8 +83,8 @@ public:
   QStringList record(int record) const;
   // Every live record at once, their texts sharing one block of memory.
   QList<QStringList> records() const;
-  // True when `other` holds the same fields and the same live records, byte
-  // for byte as stored.
+  // True when `other` holds the same live records, byte for byte as stored,
+  // in records of the same layout (the fields' names are not compared).
   bool sameRecords(const ReferenceMatrix &other) const;
 
   // The feedstuffs: the live records after the first.

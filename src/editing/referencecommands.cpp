@@ -90,7 +90,7 @@ QList<int> recordsFor(const ReferenceMatrix &m, const QString &feedName)
   if (feedName.isEmpty() || storedName(feedName) != feedName)
     return out;
   for (int i = 0; i < m.feedCount(); ++i)
-    if (storedName(m.feed(i).name()) == feedName)
+    if (storedName(m.feedName(i)) == feedName)
       out.append(i);
   return out;
 }
@@ -184,7 +184,7 @@ bool AMAT_OLUSTUR_GR(const QString &programDir, RationProblem &problem, Interact
 
   QStringList items;
   for (int i = 0; i < m.feedCount(); ++i)
-    items.append(m.feed(i).name());
+    items.append(m.feedName(i));
   const QList<int> picked = ui.chooseMany(QStringLiteral("Yem Maddesi Seçimi"), items, false);
   if (picked.isEmpty())
     return false;
@@ -273,7 +273,7 @@ bool AMAT_YMEKLE_GR(const QString &programDir, RationProblem &problem, Interacti
 
   QStringList items;
   for (int i = 0; i < m.feedCount(); ++i)
-    items.append(m.feed(i).name());
+    items.append(m.feedName(i));
   const QList<int> chosen = ui.chooseMany(QStringLiteral("Yem Maddesi Ekle"), items, false);
   if (chosen.isEmpty())
     return false;

@@ -121,7 +121,7 @@ private slots:
     const QStyleOptionToolBar option = toolBarOption(area, line, rect);
     const QImage expected = paintToolBar(m_fusion.get(), option, nullptr);
     QCOMPARE(paintToolBar(toolBarEdgeStyle(), option, nullptr), expected);
-    // Over a half-transparent painter and a clip, as a bar painted in pieces is.
+    // Over a half-transparent painter and a clip, as a bar repainted in strips is.
     const auto dimmedAndClipped = [&rect](QPainter &painter) {
       painter.setOpacity(0.5);
       painter.setClipRect(rect.adjusted(3, 1, -40, 0));
@@ -130,7 +130,7 @@ private slots:
              paintToolBar(m_fusion.get(), option, nullptr, dimmedAndClipped));
   }
 
-  // Where lines and rectangles part (scaled or smoothed painting), and for a
+  // Where lines and rectangles differ (scaled or smoothed painting), and for a
   // bar that is not a main window's, Fusion paints it itself.
   void otherPaintingLeftToFusion_data()
   {

@@ -1,4 +1,5 @@
 #include "jqtoolbar.h"
+#include "toolbaredges.h"
 #include "toolbarpictures.h"
 #include <QAction>
 #include <QToolButton>
@@ -11,6 +12,7 @@ JQTOOLBAR::JQTOOLBAR(QWidget *parent) : QToolBar(parent)
   setMovable(false);
   setFloatable(false);
   setIconSize(QSize(16, 16));
+  paintToolBarEdgesOnGuiThread(this);
 }
 
 void JQTOOLBAR::APPENDITEM(int image, QAction *action)

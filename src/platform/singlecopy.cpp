@@ -9,6 +9,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vz {
@@ -50,7 +51,14 @@ bool SingleCopyLock::isAppRunning(const QString &name)
   const QString program = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).fileName();
   const QByteArray owner = QByteArray::number(QCoreApplication::applicationPid()) + '\n' + QFile::encodeName(program)
                            + '\n' + QSysInfo::machineHostName().toUtf8() + '\n';
-  const bool told = ::ftruncate(fd, 0) == 0 && ::pwrite(fd, owner.constData(), size_t(owner.size()), 0) == owner.size();
+  // Written over the last owner and only then cut to length, so the file is
+  // never seen empty; one of the same length (the usual case) is not cut at
+  // all. A file cut to nothing and written again is, on ext4, pushed to disk
+  // when closed, which cost every start a flush.
+  bool told = ::pwrite(fd, owner.constData(), size_t(owner.size()), 0) == owner.size();
+  struct stat written;
+  if (told && (::fstat(fd, &written) != 0 || written.st_size != owner.size()))
+    told = ::ftruncate(fd, owner.size()) == 0;
   Q_UNUSED(told);  // the lock holds all the same
   return false;
 }

@@ -181,7 +181,7 @@ QList<WindowRow> windowTable()
          auto *edit = new QLineEdit(QStringLiteral("29.02.2024"), &f.owner);
          return new DLGPECALENDAR(&f.owner, edit, true, 2);
        }},
-      {"PADWIN", [](Fixture &f) { return new PADWIN(f.ui, f.editorDialogs, f.printer); }},
+      {"PADWIN", [](Fixture &f) { return new PADWIN(f.ui, f.editorDialogs, [&f] { return &f.printer; }); }},
       {"file dialog", [](Fixture &f) {
          auto *dialog = new QFileDialog(&f.owner, QStringLiteral("Aç..."), f.dir.path() + QStringLiteral("/Data"));
          dialog->setOptions(QFileDialog::DontUseNativeDialog);

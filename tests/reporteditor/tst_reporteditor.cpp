@@ -6,6 +6,7 @@
 #include "scriptedinteraction.h"
 #include "shell/textreportfile.h"
 #include "shell/ui/padwin.h"
+#include "shell/ui/printmodule.h"
 #include "shell/ui/reporteditor.h"
 #include "shell/ui/reporteditordialogs.h"
 #include "shell/ui/reporteditormenu.h"
@@ -16,6 +17,8 @@
 #include <QMimeData>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -72,8 +75,14 @@ public:
     calls << QStringLiteral("margins");
     return marginAnswers.isEmpty() ? std::nullopt : marginAnswers.dequeue();
   }
-  bool askPrint(QWidget *, QPrinter &) override { return false; }
-  void printerSetup(QWidget *, QPrinter &) override {}
+  QList<QPrinter *> printsAsked;    // the printer of each print dialog
+  QList<QPrinter *> setUpsAsked;    // and of each printer set-up
+  bool askPrint(QWidget *, QPrinter &printer) override
+  {
+    printsAsked << &printer;
+    return false;
+  }
+  void printerSetup(QWidget *, QPrinter &printer) override { setUpsAsked << &printer; }
 };
 
 QByteArray readAll(const QString &path)
@@ -107,6 +116,7 @@ void typeAtLine(PADWIN *pad, int line, const QString &text)
 class TestReportEditor : public QObject {
   Q_OBJECT
 private slots:
+  void initTestCase();
   void init();
   void cleanup();
 
@@ -136,6 +146,9 @@ private slots:
   void rulerNumbersInches_data();
   void rulerNumbersInches();
   void printsPagesHoldingTheReport();
+  void printingGoesThroughPrintModule_data();
+  void printingGoesThroughPrintModule();
+  void printModuleBesideProgram();
 
 private:
   PADWIN *openCopyOfFixture(const QString &name = QStringLiteral("RAPOR.TXT"));
@@ -148,6 +161,12 @@ private:
   std::unique_ptr<ScriptedDialogs> m_dialogs;
   ReportEditor *m_editor = nullptr;
 };
+
+void TestReportEditor::initTestCase()
+{
+  // The program finds the module in its own folder; a test is elsewhere.
+  setPrintModulePath(QStringLiteral(VZ_PRINT_MODULE_FILE));
+}
 
 void TestReportEditor::init()
 {
@@ -777,6 +796,65 @@ void TestReportEditor::printsPagesHoldingTheReport()
   QCOMPARE(rows, 3 * 56);
   for (int n = 1; n <= 3; ++n)
     QVERIFY(pages.at(n - 1).contains(QStringLiteral("Sayfa %1").arg(n)));
+}
+
+// The printer and the print dialogs come from the print module, loaded on
+// the first print: without it the user is told why and nothing else happens.
+void TestReportEditor::printingGoesThroughPrintModule_data()
+{
+  QTest::addColumn<QString>("file");  // in the scratch folder unless absolute
+  QTest::addColumn<bool>("loads");
+  QTest::newRow("the build's module") << QStringLiteral(VZ_PRINT_MODULE_FILE) << true;
+  QTest::newRow("missing") << QStringLiteral("vz_print.so") << false;
+  QTest::newRow("a library without the entry point")
+      << QLibraryInfo::path(QLibraryInfo::LibrariesPath) + QStringLiteral("/libQt6Core.so.6") << false;
+}
+
+void TestReportEditor::printingGoesThroughPrintModule()
+{
+  QFETCH(QString, file);
+  QFETCH(bool, loads);
+  const QString path = QFileInfo(file).isAbsolute() ? file : m_dir->filePath(file);
+  setPrintModulePath(path);
+  QCOMPARE(printModulePath(), path);
+  PADWIN *pad = openCopyOfFixture();
+  QVERIFY(pad);
+  // Opening a report asks the print system nothing.
+  QVERIFY(m_dialogs->printsAsked.isEmpty());
+  m_editor->runCommand("FILEPRINT");
+  m_editor->runCommand("FILEPRINTERSETUP");
+  m_editor->runCommand("FILEPRINT");
+  const QStringList errors = m_ui->texts(QStringLiteral("error"));
+  if (loads) {
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
+    // One printer, shared by every print and the set-up.
+    QCOMPARE(m_dialogs->printsAsked.size(), 2);
+    QVERIFY(m_dialogs->printsAsked.at(0));
+    QCOMPARE(m_dialogs->printsAsked.at(1), m_dialogs->printsAsked.at(0));
+    QCOMPARE(m_dialogs->setUpsAsked, QList<QPrinter *>{m_dialogs->printsAsked.at(0)});
+  } else {
+    QVERIFY(m_dialogs->printsAsked.isEmpty());
+    QVERIFY(m_dialogs->setUpsAsked.isEmpty());
+    QCOMPARE(errors.size(), 3);
+    for (const QString &error : errors)
+      QVERIFY2(error.startsWith(QStringLiteral("Yazdırma modülü açılamadı")), qPrintable(error));
+    // The window goes on as it was.
+    QVERIFY(!pad->LCHANGE());
+    QCOMPARE(m_editor->windows().size(), 1);
+  }
+  setPrintModulePath(QStringLiteral(VZ_PRINT_MODULE_FILE));
+}
+
+// The program looks for the module in its own folder: the build puts it there.
+void TestReportEditor::printModuleBesideProgram()
+{
+  const QFileInfo module(QStringLiteral(VZ_PRINT_MODULE_FILE));
+  const QFileInfo program(QStringLiteral(VZ_PROGRAM_FILE));
+  QVERIFY(module.exists());
+  QCOMPARE(module.absolutePath(), program.absolutePath());
+  setPrintModulePath(QString());
+  QCOMPARE(QFileInfo(printModulePath()).fileName(), module.fileName());
+  setPrintModulePath(QStringLiteral(VZ_PRINT_MODULE_FILE));
 }
 
 QTEST_MAIN(TestReportEditor)

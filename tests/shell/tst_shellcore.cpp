@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <QtTest>
 
 #include <cstdio>
@@ -26,6 +27,14 @@ QByteArray bytesOf(const QString &path)
 {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The owner's lines as QLockFile writes them: process id, program, host.
+QByteArray expectedOwner()
+{
+  return QByteArray::number(QCoreApplication::applicationPid()) + '\n'
+         + QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).fileName()) + '\n'
+         + QSysInfo::machineHostName().toUtf8() + '\n';
 }
 
 } // namespace
@@ -302,6 +311,48 @@ private slots:
     earlier.unlock();
     QVERIFY(!here.isAppRunning(name));
     QVERIFY(here.holdsLock());
+  }
+
+  // The lock file names its owner, whatever an earlier owner left in it.
+  void lockFileNamesOwnerWhole_data()
+  {
+    QTest::addColumn<QByteArray>("before");
+    const QByteArray owner = expectedOwner();
+    QTest::newRow("new file") << QByteArray();
+    QTest::newRow("empty file") << QByteArray("");
+    QTest::newRow("longer owner") << QByteArray("123456789\nanother-program\na-much-longer-host-name.example\n");
+    QTest::newRow("shorter owner") << QByteArray("7\nvz\nh\n");
+    QTest::newRow("same length") << QByteArray(owner.size(), 'x');
+  }
+
+  void lockFileNamesOwnerWhole()
+  {
+    QFETCH(QByteArray, before);
+    const QString name = QStringLiteral("Vesk_Zyr_owner");
+    const QString path = SingleCopyLock::lockFilePath(name);
+    QFile::remove(path);
+    if (!before.isNull()) {
+      QFile f(path);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      QCOMPARE(f.write(before), before.size());
+    }
+    {
+      SingleCopyLock lock;
+      QVERIFY(!lock.isAppRunning(name));
+      QFile f(path);
+      QVERIFY(f.open(QIODevice::ReadOnly));
+      QCOMPARE(f.readAll(), expectedOwner());
+      // What a copy of an earlier version reads there: a live owner.
+      QLockFile earlier(path);
+      earlier.setStaleLockTime(0);
+      QVERIFY(!earlier.tryLock(0));
+      qint64 pid = 0;
+      QString host, program;
+      QVERIFY(earlier.getLockInfo(&pid, &host, &program));
+      QCOMPARE(pid, QCoreApplication::applicationPid());
+      QCOMPARE(host, QSysInfo::machineHostName());
+    }
+    QFile::remove(path);
   }
 
   void commandLineArgument_data()

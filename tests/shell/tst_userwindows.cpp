@@ -456,7 +456,7 @@ private slots:
     QCOMPARE(m_ui->texts(QStringLiteral("error")).size(), 1);
   }
 
-  // Step 6 alongside the main window: the table is made on a worker thread,
+  // Step 6 alongside the main window: a new table is made on a worker thread,
   // but its messages wait for finish(), and come once; a table to convert is
   // converted at once, before anything else.
   void usersTableAlongside()
@@ -472,6 +472,35 @@ private slots:
     }
 
     s.programDir = dir() + QStringLiteral("/yok");
+    {
+      ShellApp::UsersTableCheck unfinished(s, *m_ui);
+    }
+    QVERIFY(m_ui->shown.isEmpty());
+    {
+      ShellApp::UsersTableCheck check(s, *m_ui);
+      QVERIFY(m_ui->shown.isEmpty());
+      check.finish();
+      check.finish();
+    }
+    QCOMPARE(m_ui->texts(QStringLiteral("error")).size(), 1);
+    QCOMPARE(m_ui->shown.size(), 1);
+
+    // An existing table is read again at finish(), on this thread: a sound one
+    // says nothing, a broken one is told once, and neither before finish().
+    m_ui->shown.clear();
+    s.programDir = dir() + QStringLiteral("/yan");
+    {
+      ShellApp::UsersTableCheck again(s, *m_ui);
+      again.finish();
+    }
+    QVERIFY(m_ui->shown.isEmpty());
+    s.programDir = dir() + QStringLiteral("/bozuk");
+    QVERIFY(QDir().mkpath(s.programDir));
+    {
+      QFile broken(s.programDir + QStringLiteral("/KULLANICIID.DBF"));
+      QVERIFY(broken.open(QIODevice::WriteOnly));
+      broken.write("no table here\n");
+    }
     {
       ShellApp::UsersTableCheck unfinished(s, *m_ui);
     }

@@ -1,5 +1,6 @@
 #include "emptyshellmenu.h"
 
+#include "controls/toolbaredges.h"
 #include "controls/toolbarpictures.h"
 #include "shell/menuids.h"
 
@@ -180,6 +181,7 @@ EMPTYSHELLMENU::EMPTYSHELLMENU(QWidget *owner) : QObject(owner), m_owner(owner)
   m_toolBar->setObjectName(QStringLiteral("EmptyShellMenuToolBar"));
   m_toolBar->setMovable(false);
   m_toolBar->setIconSize(QSize(16, 16));
+  paintToolBarEdgesOnGuiThread(m_toolBar);
   // The program's own pictures, drawn: the desktop's icons for the two
   // without one cost a tenth of the start, decoding every size of each.
   struct Button {

@@ -4,6 +4,7 @@
 #include "controls/myfont.h"
 #include "controls/windowicons.h"
 #include "padwincontmenu.h"
+#include "printmodule.h"
 #include "platform/rtext.h"
 #include "platform/savefile.h"
 #include "problem/appsession.h"
@@ -42,8 +43,8 @@ constexpr double RulerFactor = 1.181019332162;
 
 } // namespace
 
-PADWIN::PADWIN(Interaction &ui, ReportEditorDialogs &dialogs, QPrinter &printer, QWidget *parent)
-    : QWidget(parent), m_ui(ui), m_dialogs(dialogs), m_printer(printer)
+PADWIN::PADWIN(Interaction &ui, ReportEditorDialogs &dialogs, PrinterSource printer, QWidget *parent)
+    : QWidget(parent), m_ui(ui), m_dialogs(dialogs), m_printer(std::move(printer))
 {
   setWindowIcon(IDI_COCPADICON());
   // The main window leaves report windows alone when it closes the problem's
@@ -311,8 +312,9 @@ void PADWIN::SELECTALL()
 
 void PADWIN::FILEPRINT()
 {
-  if (m_dialogs.askPrint(this, m_printer))
-    printTo(m_printer);
+  QPrinter *printer = m_printer ? m_printer() : nullptr;
+  if (printer && m_dialogs.askPrint(this, *printer))
+    printTo(*printer);
 }
 
 void PADWIN::SETFONT()
@@ -459,10 +461,14 @@ void PADWIN::printTo(QPrinter &printer) const
       QTextCursor(b).mergeBlockFormat(f);
   }
 
+  // Every printer comes from the print module, so it is loaded by now.
+  const PrintEntries *print = printModule();
+  if (!print)
+    return;
   QPainter painter(&printer);
   if (!painter.isActive())
     return;
-  const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+  const QRectF page = print->pageRect(printer);
   const double naturalScale = double(printer.logicalDpiX()) / PixelsPerInch;
   // Lay the text out as wide as the page allows, up to the 10-inch line;
   // a wider layout is shrunk to the page rather than wrapped.

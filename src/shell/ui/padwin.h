@@ -14,6 +14,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QPrinter;
 class QTextDocument;
 
@@ -30,8 +32,10 @@ public:
   static constexpr int RulerHeight = 25;
   static constexpr int LineTwips = 14400;  // the 10-inch text line
 
-  // `printer` is the one that printing and the printer set-up share.
-  PADWIN(Interaction &ui, ReportEditorDialogs &dialogs, QPrinter &printer, QWidget *parent = nullptr);
+  // `printer` gives the printer that printing and the printer set-up share,
+  // asked for on the first print; null when there is none to print on.
+  using PrinterSource = std::function<QPrinter *()>;
+  PADWIN(Interaction &ui, ReportEditorDialogs &dialogs, PrinterSource printer, QWidget *parent = nullptr);
   ~PADWIN() override;
 
   int NWIDTH = 0;            // the text line's length in pixels as the ruler draws it
@@ -115,7 +119,7 @@ private:
 
   Interaction &m_ui;
   ReportEditorDialogs &m_dialogs;
-  QPrinter &m_printer;
+  PrinterSource m_printer;
   ED_CONT_MENU *m_contextMenu;
   QString m_name;
   bool m_changed = false;

@@ -2,6 +2,7 @@
 
 #include "controls/windowicons.h"
 #include "padwin.h"
+#include "printmodule.h"
 #include "problem/appsession.h"
 #include "reporteditordialogs.h"
 #include "reporteditormenu.h"
@@ -14,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QToolBar>
 
 namespace vz {
@@ -29,11 +31,19 @@ ReportEditor::ReportEditor(QMainWindow *mainWindow, QMdiArea *area, Interaction 
   }
 }
 
-QPrinter &ReportEditor::printer()
+QPrinter *ReportEditor::printer()
 {
-  if (!m_printer)
-    m_printer = std::make_unique<QPrinter>();
-  return *m_printer;
+  if (!m_printer) {
+    QString why;
+    const PrintEntries *print = printModule(&why);
+    if (!print) {
+      m_ui.errorMessage(QStringLiteral("Yazdırma modülü açılamadı; yazdırılamıyor.\n\n%1").arg(why),
+                        QStringLiteral("Yazdırma Hatası"));
+      return nullptr;
+    }
+    m_printer.reset(print->newPrinter());
+  }
+  return m_printer.get();
 }
 
 ReportEditor::~ReportEditor()
@@ -214,7 +224,7 @@ void ReportEditor::bringForward(PADWIN *pad)
   }
   // Loaded into a scratch window first, so a file that cannot be read now
   // leaves the text on screen as it was.
-  PADWIN probe(m_ui, *m_dialogs, printer());
+  PADWIN probe(m_ui, *m_dialogs, [this] { return printer(); });
   probe.setCFNAME(pad->CFNAME());
   QString error;
   if (!probe.load(&error)) {
@@ -231,7 +241,7 @@ PADWIN *ReportEditor::newEditWindow(const QString &name)
 {
   if (!m_area)
     return nullptr;
-  auto *pad = new PADWIN(m_ui, *m_dialogs, printer());
+  auto *pad = new PADWIN(m_ui, *m_dialogs, [this] { return printer(); });
   pad->setCFNAME(name);
   QString error;
   if (!pad->load(&error)) {
@@ -306,7 +316,8 @@ QToolBar *ReportEditor::reportToolBar() const
 
 void ReportEditor::FILEPRINTERSETUP()
 {
-  m_dialogs->printerSetup(m_mainWindow, printer());
+  if (QPrinter *shared = printer())
+    m_dialogs->printerSetup(m_mainWindow, *shared);
 }
 
 void ReportEditor::RE_CONTEXTHELP()

@@ -20,10 +20,10 @@
 
 #include <QList>
 #include <QPointer>
-#include <QPrinter>
 #include <memory>
 
 class QMainWindow;
+class QPrinter;
 class QMdiArea;
 class QMdiSubWindow;
 class QAction;
@@ -67,9 +67,11 @@ public:
   QList<PADWIN *> windows() const;
   PADWIN *activeWindow() const;
   const ReportEditorState &state() const { return m_state; }
-  // Made when first needed: a printer asks the print system for its default
-  // destination, which costs the start a tenth of a second.
-  QPrinter &printer();
+  // Made on the first print or printer set-up, by the print module: a
+  // printer asks the print system for its default destination, which costs a
+  // tenth of a second. Null, the user told why, when the module cannot be
+  // loaded.
+  QPrinter *printer();
 
 public slots:
   void REPORTPAD() { reportPad(); }

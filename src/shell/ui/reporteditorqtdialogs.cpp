@@ -1,6 +1,7 @@
 #include "reporteditorqtdialogs.h"
 
 #include "padwinmargindialog.h"
+#include "printmodule.h"
 #include "problem/appsession.h"
 #include "qtfilecommanddialogs.h"
 
@@ -10,9 +11,6 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QLineEdit>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 
 namespace vz {
 
@@ -96,18 +94,18 @@ std::optional<ReportEditorDialogs::Margins> ReportEditorQtDialogs::askMargins(QW
   return Margins{dialog.ODCSLELM()->text(), dialog.ODCSLERM()->text()};
 }
 
+// The dialogs are the print module's: every printer comes from it, so it is
+// loaded by the time one is asked for.
 bool ReportEditorQtDialogs::askPrint(QWidget *owner, QPrinter &printer)
 {
-  QPrintDialog dialog(&printer, owner);
-  dialog.setLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
-  return dialog.exec() == QDialog::Accepted;
+  const PrintEntries *print = printModule();
+  return print && print->askPrint(owner, printer);
 }
 
 void ReportEditorQtDialogs::printerSetup(QWidget *owner, QPrinter &printer)
 {
-  QPageSetupDialog dialog(&printer, owner);
-  dialog.setLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
-  dialog.exec();
+  if (const PrintEntries *print = printModule())
+    print->printerSetup(owner, printer);
 }
 
 } // namespace vz

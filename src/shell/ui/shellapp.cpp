@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QProgressDialog>
@@ -100,11 +101,16 @@ void ShellApp::checkUsersTable(const StartupSettings &settings, Interaction &ui)
 
 ShellApp::UsersTableCheck::UsersTableCheck(const StartupSettings &settings, Interaction &ui) : m_ui(ui)
 {
-  if (UsersTable(settings.programDir).needsConversion()) {
+  const UsersTable table(settings.programDir);
+  if (table.needsConversion()) {
     checkUsersTable(settings, ui);
     return;
   }
-  m_pending = std::async(std::launch::async, [dir = settings.programDir] {
+  // Only a first start has a table to write, worth a thread of its own while
+  // the window is built; an existing table is read again in finish(), in less
+  // time than a thread takes to start.
+  const auto policy = QFileInfo::exists(table.path()) ? std::launch::deferred : std::launch::async;
+  m_pending = std::async(policy, [dir = settings.programDir] {
     Outcome out;
     out.state = UsersTable(dir).ensure(&out.message);
     return out;
@@ -113,8 +119,9 @@ ShellApp::UsersTableCheck::UsersTableCheck(const StartupSettings &settings, Inte
 
 ShellApp::UsersTableCheck::~UsersTableCheck()
 {
-  // A start that ends before finish() still lets the table's writing end.
-  if (m_pending.valid())
+  // A start that ends before finish() still lets the table's writing end;
+  // a table only to be read again is left unread.
+  if (m_pending.valid() && m_pending.wait_for(std::chrono::seconds(0)) != std::future_status::deferred)
     m_pending.wait();
 }
 

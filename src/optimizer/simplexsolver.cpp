@@ -882,15 +882,11 @@ int SimplexSolver::chooseEntering(bool bland) const
     // would be chosen.
     // The scores are taken for all columns at once, a vector at a time,
     // the divisions with them; a column that does not improve scores -1.
-    // No pivot waits after a stall: the stored column is read as it is, up
-    // to its first positive entry.
+    // A column is gathered whole, as the waiting update leaves it: the
+    // chosen one is the one the ratio test reads next.
     auto positiveStored = [this](int c) {
-      const double sign = m_sign[c];
-      const double *p = m_a.data() + m_storedOf[c];
-      for (int r = 0; r < m_rows; ++r, p += m_stride)
-        if (sign * *p >= Tol)
-          return true;
-      return false;
+      gatherColumn(c);
+      return m_qualifying > 0;
     };
     std::vector<double> &scores = m_quotients;
     scores.resize(std::size_t(m_cols));
@@ -1160,13 +1156,15 @@ void SimplexSolver::flushPending()
   m_columnIndex = -1;
 }
 
-// A pivot the ordinary rules chose (`mayWait`) makes its own row and the
+// A pivot of the main loop, before or after a stall, but not by Bland's
+// rule (`mayWait`), makes its own row and the
 // levels at once, and leaves the update of the other rows to the next pivot,
 // which makes both in one pass over the tableau (see clearColumnAfter()):
 // the pass waits on its loads and stores, and a line of a row is then
 // loaded and stored once for two pivots. The rules in between read the
-// tableau only through gatherColumn(), the tie-break's copies of the tied
-// rows and current(), which all see the waiting update, and everything else
+// tableau only through gatherColumn() (the steepest edge's test for a
+// positive entry as well), the tie-break's copies of the tied rows and
+// current(), which all see the waiting update, and everything else
 // flushes it first (see iterate()). Every entry still takes the same
 // operations in the same order, so the numbers are the same.
 void SimplexSolver::pivot(int r, int e, bool mayWait)
@@ -1368,6 +1366,9 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
       sinceRefresh = 0;
     }
     const bool useBland = bland || lastResort;
+    // The edge lengths computed afresh read the whole tableau.
+    if (m_steepest && !m_normsValid)
+      flushPending();
     int e = chooseEntering(useBland);
     int r = -1;
     if (e >= 0)
@@ -1418,10 +1419,10 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
         return LoopEnd::Unbounded;
     }
     const bool degenerate = std::max(m_b[r], 0.0) / current(r, e) < Tol;
-    // Until the first stall the next pivot is chosen by the ordinary rules,
-    // which read the tableau only where current() and gatherColumn() see
-    // the waiting update; anything else flushes it first.
-    pivot(r, e, wait && !m_stallTools && !useBland);
+    // The next pivot's choice reads the tableau only where current(),
+    // gatherColumn() and the tie-break's copies see the waiting update;
+    // anything else flushes it first.
+    pivot(r, e, wait && !useBland);
     ++m_iterations;
     if (bland || lastResort)
       ++m_blandPivots;
@@ -2012,7 +2013,7 @@ bool SimplexSolver::confirmedInfeasible()
 // its own to fetch.
 void SimplexSolver::pivotOnTwin(int r, int e)
 {
-  flushPending();  // none waits after a stall; should one, it goes first
+  flushPending();
   notePivot(r, e);
   aboutToChangeTableau();
   const int pe = m_storedOf[e];

@@ -177,8 +177,8 @@ private:
   int longEdge() const;
   void gatherColumn(int c) const;  // into m_column
   void refreshPenalties();
-  // `mayWait`: the ordinary rules chose this pivot, and its update of the
-  // other rows may wait for the next pivot (see pivot()).
+  // `mayWait`: the main loop chose this pivot, and its update of the other
+  // rows may wait for the next pivot (see pivot()).
   void pivot(int r, int e, bool mayWait = false);
   void pivotOnTwin(int r, int e);
   // What every pivot does beside its rows: its step in the path hash; the

@@ -191,6 +191,40 @@ void updateCriteria(double *__restrict d, const double *__restrict sign, const i
     d[c] -= de * (sign[c] * prow[storedOf[c]]);
 }
 
+// updateCriteria() and, in the same pass, the pricing weights after a stall
+// (see SimplexSolver::pivot()): each column's weight grows to its entry in
+// the pivot row squared times the entering column's weight `we`, when that
+// is more. Both read the pivot row through the same stored column, which
+// is then gathered once.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void updateCriteriaAndWeights(double *__restrict d, double *__restrict w, const double *__restrict sign,
+                              const int *__restrict storedOf, const double *__restrict prow, double de, double we,
+                              int cols)
+{
+  for (int c = 0; c < cols; ++c) {
+    const double t = prow[storedOf[c]];
+    d[c] -= de * (sign[c] * t);
+    const double grown = t * t * we;
+    w[c] = w[c] < grown ? grown : w[c];
+  }
+}
+
+// The weights alone, as updateCriteriaAndWeights() grows them.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void growWeights(double *__restrict w, const int *__restrict storedOf, const double *__restrict prow, double we,
+                 int cols)
+{
+  for (int c = 0; c < cols; ++c) {
+    const double t = prow[storedOf[c]];
+    const double grown = t * t * we;
+    w[c] = w[c] < grown ? grown : w[c];
+  }
+}
+
 // Multiplies `lineCount` lines of eight entries by `inv` and marks the lines
 // that hold an entry other than zero.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
@@ -1239,18 +1273,17 @@ void SimplexSolver::followPivotRow(const double *prow, int e, int leaving, doubl
 {
   // The criteria and the weights are kept per column, each read through its
   // stored column.
-  if (const double de = m_d[e]; de != 0.0) {
+  const double de = m_d[e];
+  if (weights && de != 0.0)
+    updateCriteriaAndWeights(m_d.data(), m_norms.data(), m_sign.data(), m_storedOf.data(), prow, de, we, m_cols);
+  else if (weights)
+    growWeights(m_norms.data(), m_storedOf.data(), prow, we, m_cols);
+  else if (de != 0.0)
     updateCriteria(m_d.data(), m_sign.data(), m_storedOf.data(), prow, de, m_cols);
+  if (de != 0.0)
     m_d[e] = 0.0;
-  }
-  if (weights) {
-    double *w = m_norms.data();
-    for (int c = 0; c < m_cols; ++c) {
-      const double t = prow[m_storedOf[c]];
-      w[c] = std::max(w[c], t * t * we);
-    }
-    w[leaving] = std::max(we / (p * p), 1.0);
-  }
+  if (weights)
+    m_norms[leaving] = std::max(we / (p * p), 1.0);
   m_columnIndex = -1;
   ++m_pivotsSinceRefactor;
 }

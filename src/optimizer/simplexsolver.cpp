@@ -71,45 +71,40 @@ int nextBlockReaching(const double *d, const double *penalty, int from, int end,
   return end;
 }
 
-// Per column, the steepest-edge score of an improving one (a criterion
-// with its penalty at or above the tolerance): the criterion squared over
-// the column's weight; -1 for every other column.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
-#endif
-void edgeScores(double *__restrict score, const double *__restrict d, const double *__restrict penalty,
-                const double *__restrict norms, int cols)
+// The improving columns (a criterion with its penalty at or above the
+// tolerance), in the order of the columns, into `listed`; their count.
+// Most columns are basic, barred or not improving: a block of them without
+// an improving one is passed over with one test (see nextBlockReaching()),
+// and only the others are scored (see edgeScores()).
+int improvingColumns(int *listed, const double *d, const double *penalty, int cols)
 {
-  for (int c = 0; c < cols; ++c) {
-    const double v = d[c] + penalty[c];
-    const double s = v * v / norms[c];
-    score[c] = v >= Tol ? s : -1.0;
-  }
+  int count = 0;
+  auto consider = [&](int c) {
+    listed[count] = c;
+    count += d[c] + penalty[c] >= Tol ? 1 : 0;
+  };
+  const int blocksEnd = cols / CriterionBlock * CriterionBlock;
+  for (int c = 0; (c = nextBlockReaching(d, penalty, c, blocksEnd, Tol)) < blocksEnd; c += CriterionBlock)
+    for (int k = c; k < c + CriterionBlock; ++k)
+      consider(k);
+  for (int c = blocksEnd; c < cols; ++c)
+    consider(c);
+  return count;
 }
 
-// The first column of the largest score, -1 when every score is below
-// zero (see edgeScores()). The largest is found a vector at a time: the
-// largest of some numbers is the same in any order.
+// Per listed column, its steepest-edge score: the criterion with its
+// penalty squared over the column's weight.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx512f", "avx2", "default")))
+__attribute__((optimize("fp-contract=off")))
 #endif
-int firstOfLargest(const double *score, int cols)
+void edgeScores(double *__restrict score, const int *__restrict listed, int count, const double *__restrict d,
+                const double *__restrict penalty, const double *__restrict norms)
 {
-  typedef double Half __attribute__((vector_size(32), aligned(8), may_alias));
-  Half top = {-1.0, -1.0, -1.0, -1.0};
-  int c = 0;
-  for (; c + 4 <= cols; c += 4) {
-    const Half v = *reinterpret_cast<const Half *>(score + c);
-    top = v > top ? v : top;
+  for (int k = 0; k < count; ++k) {
+    const int c = listed[k];
+    const double v = d[c] + penalty[c];
+    score[k] = v * v / norms[c];
   }
-  double largest = std::max(std::max(top[0], top[1]), std::max(top[2], top[3]));
-  for (; c < cols; ++c)
-    largest = std::max(largest, score[c]);
-  if (largest < 0.0)
-    return -1;
-  for (c = 0; score[c] != largest; ++c) {
-  }
-  return c;
 }
 
 // Per row, the ratio test's quotient of a row the column qualifies (an
@@ -913,48 +908,46 @@ int SimplexSolver::chooseEntering(bool bland) const
     // The best score, the first of equal ones, among the columns with a
     // positive entry: the best of all, unless it has none, and then the
     // next best; a column is gone through for a positive entry only when it
-    // would be chosen.
-    // The scores are taken for all columns at once, a vector at a time,
-    // the divisions with them; a column that does not improve scores -1.
+    // would be chosen. Only the improving columns are scored, the
+    // divisions with them.
     // A column is gathered whole, as the waiting update leaves it: the
     // chosen one is the one the ratio test reads next.
     auto positiveStored = [this](int c) {
       gatherColumn(c);
       return m_qualifying > 0;
     };
+    std::vector<int> &listed = m_improving;
+    listed.resize(std::size_t(m_cols));
+    const int count = improvingColumns(listed.data(), d, penalty, m_cols);
+    if (count == 0)
+      return -1;
     std::vector<double> &scores = m_quotients;
-    scores.resize(std::size_t(m_cols));
-    edgeScores(scores.data(), d, penalty, norms.data(), m_cols);
+    scores.resize(std::size_t(count));
+    edgeScores(scores.data(), listed.data(), count, d, penalty, norms.data());
     const double *score = scores.data();
-    std::vector<int> &passed = m_scratch;
-    passed.clear();
     // Mostly the best column has a positive entry: the first of the largest
-    // score, found without a branch per column (whether one beats the best
-    // so far follows no pattern a branch predictor could learn).
-    if (const int first = firstOfLargest(score, m_cols); first >= 0) {
-      if (score[first] <= 0.0)
-        return -2;  // improving columns, but none scores above zero
-      if (positiveStored(first))
-        return first;
-      passed.push_back(first);
-    }
+    // score.
+    int first = 0;
+    for (int k = 1; k < count; ++k)
+      first = score[k] > score[first] ? k : first;
+    if (score[first] <= 0.0)
+      return -2;  // improving columns, but none scores above zero
+    if (positiveStored(listed[first]))
+      return listed[first];
+    std::vector<int> &passed = m_scratch;
+    passed.assign(1, first);
     for (;;) {
       int best = -1;
       double bestScore = 0.0;
-      for (int c = 0; c < m_cols; ++c) {
-        if (score[c] < 0.0)
-          continue;
-        anyCandidate = true;
-        if (score[c] > bestScore
-            && (passed.empty() || std::find(passed.begin(), passed.end(), c) == passed.end())) {
-          best = c;
-          bestScore = score[c];
+      for (int k = 0; k < count; ++k)
+        if (score[k] > bestScore && std::find(passed.begin(), passed.end(), k) == passed.end()) {
+          best = k;
+          bestScore = score[k];
         }
-      }
       if (best < 0)
-        return anyCandidate ? -2 : -1;
-      if (positiveStored(best))
-        return best;
+        return -2;
+      if (positiveStored(listed[best]))
+        return listed[best];
       passed.push_back(best);
     }
   }

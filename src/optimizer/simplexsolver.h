@@ -313,6 +313,7 @@ private:
   mutable std::vector<int> m_scratch;
   mutable std::vector<int> m_ratioRows;  // scratch: the rows a ratio test qualifies
   mutable std::vector<double> m_quotients;
+  mutable std::vector<int> m_improving;  // scratch: the columns the steepest edge scores
   mutable std::vector<double> m_column;
   mutable int m_columnIndex = -1;  // the column m_column holds, -1 after a change
   mutable int m_qualifying = 0;    // its rows at or above Tolerance, listed first in m_ratioRows

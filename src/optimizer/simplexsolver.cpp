@@ -1332,6 +1332,14 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
       m_pivotsBeforeStall = m_iterations;
       m_steepest = true;
       m_normsValid = false;
+      // Stalled at a feasible point under the Big-M costs: the corner is
+      // left under the true costs, perturbed at once (see solve()). The
+      // steepest edge under the Big-M costs mostly met a second stall
+      // there after a run of degenerate pivots (of 2000 feasible 85 x 45
+      // problems, 387626 pivots in all against 400710, of 2000 85 x 60 ones
+      // 478314 against 492421).
+      if (mayEndFeasible && !hasPositiveArtificial())
+        return true;
       degenerateRun = 0;
       sinceProgress = 0;
       best = objective();

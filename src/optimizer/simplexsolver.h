@@ -26,13 +26,14 @@
 //    along it for hundreds, and every verdict is taken on levels and
 //    criteria computed afresh from the loaded data (from the basic columns
 //    alone, or with the whole tableau where rows below zero need dual
-//    pivots). A further stall met at a feasible point
-//    under the Big-M costs ends the Big-M run there (the true costs then
-//    start perturbed), and otherwise is met by a small bounded perturbation
-//    of the right-hand sides, under which no pivot is degenerate; from then
-//    on the tableau is recomputed every so many pivots, and before any
-//    verdict the perturbation is taken off on freshly computed data and the
-//    few rows it leaves below zero are mended by dual pivots. A solve that
+//    pivots). A stall met at a feasible point under the Big-M costs, the
+//    first one as well, ends the Big-M run there (the true costs then
+//    start perturbed); a further stall otherwise is met by a small bounded
+//    perturbation of the right-hand sides, under which no pivot is
+//    degenerate; from then on the tableau is recomputed every so many
+//    pivots, and before any verdict the perturbation is taken off on
+//    freshly computed data and the few rows it leaves below zero are
+//    mended by dual pivots. A solve that
 //    never stalled is mended the same way, and only then, when it ends with
 //    a basic variable below zero. Bland's rule is the last resort, should
 //    that fail; an iteration limit ends the run in any case;

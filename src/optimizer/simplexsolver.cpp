@@ -494,6 +494,31 @@ void clearColumnAfter(double *a, double *b, int m, int stride, int r, int e, int
   }
 }
 
+// column[k] = sign * (mult[k] != 0 ? p[k * stride] - mult[k] * pv :
+// p[k * stride]) for `count` rows: every row's entry is computed and kept
+// or not, four rows at a time, where a branch per row followed no pattern
+// the predictor could learn (and the compiler would not compute a
+// subtraction the condition may not need, lest it trap).
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void changedColumn(const double *p, int stride, const double *mult, int count, double pv, double sign,
+                   double *column)
+{
+  typedef double Quad __attribute__((vector_size(32), aligned(8), may_alias));
+  const Quad zero = {0.0, 0.0, 0.0, 0.0};
+  const std::size_t step = std::size_t(stride);
+  int k = 0;
+  for (; k + 4 <= count; k += 4, p += 4 * step) {
+    const Quad x = {p[0], p[step], p[2 * step], p[3 * step]};
+    const Quad m = *reinterpret_cast<const Quad *>(mult + k);
+    const Quad moved = x - m * pv;
+    *reinterpret_cast<Quad *>(column + k) = sign * (m != zero ? moved : x);
+  }
+  for (; k < count; ++k, p += step)
+    column[k] = sign * (mult[k] != 0.0 ? *p - mult[k] * pv : *p);
+}
+
 // Stored column s of rows [from, to) as the waiting pivot `u` will leave
 // it, times `sign`, into `column` (from its start): each entry by the
 // operations its update makes, so the numbers are those of the updated
@@ -511,17 +536,14 @@ void pendingColumn(const double *a, int from, int to, int stride, int s, double 
   const bool changes = u.lines[source / RowPlan::Line] != 0;
   const double pv = u.prow[source];
   if (source == s && !zero) {
-    // Any other column: without a branch per row (a multiplier of 0 leaves
-    // the entry as it is, as in the update; its own row's is 0).
+    // Any other column: a multiplier of 0 leaves the entry as it is, as in
+    // the update; its own row's is 0.
     const double *p = a + std::size_t(from) * stride + s;
     if (!changes)
       for (int i = from; i < to; ++i, p += stride)
         column[i - from] = sign * *p;
     else
-      for (int i = from; i < to; ++i, p += stride) {
-        const double m = u.mult[i];
-        column[i - from] = sign * (m != 0.0 ? *p - m * pv : *p);
-      }
+      changedColumn(p, stride, u.mult + from, to - from, pv, sign, column);
     return;
   }
   for (int i = from; i < to; ++i) {

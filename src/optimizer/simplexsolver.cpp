@@ -925,13 +925,12 @@ void SimplexSolver::refreshPenalties()
 
 int SimplexSolver::chooseEntering(bool bland) const
 {
-  // The column is copied out once here: the ratio test reads it again.
+  // The column is copied out once here, as a waiting update leaves it, its
+  // rows at or above the tolerance counted as it is: the ratio test reads
+  // the chosen one again.
   auto hasPositiveEntry = [this](int c) {
     gatherColumn(c);
-    for (int r = 0; r < m_rows; ++r)
-      if (m_column[r] >= Tol)
-        return true;
-    return false;
+    return m_qualifying > 0;
   };
   // Basic and barred columns carry a huge negative penalty, so the scans
   // below need no branch per column to pass them over.
@@ -972,12 +971,6 @@ int SimplexSolver::chooseEntering(bool bland) const
     // next best; a column is gone through for a positive entry only when it
     // would be chosen. Only the improving columns are scored, the
     // divisions with them.
-    // A column is gathered whole, as the waiting update leaves it: the
-    // chosen one is the one the ratio test reads next.
-    auto positiveStored = [this](int c) {
-      gatherColumn(c);
-      return m_qualifying > 0;
-    };
     std::vector<int> &listed = m_improving;
     listed.resize(std::size_t(m_cols));
     const int count = improvingColumns(listed.data(), d, penalty, m_cols);
@@ -994,7 +987,7 @@ int SimplexSolver::chooseEntering(bool bland) const
       first = score[k] > score[first] ? k : first;
     if (score[first] <= 0.0)
       return -2;  // improving columns, but none scores above zero
-    if (positiveStored(listed[first]))
+    if (hasPositiveEntry(listed[first]))
       return listed[first];
     std::vector<int> &passed = m_scratch;
     passed.assign(1, first);
@@ -1008,7 +1001,7 @@ int SimplexSolver::chooseEntering(bool bland) const
         }
       if (best < 0)
         return -2;
-      if (positiveStored(listed[best]))
+      if (hasPositiveEntry(listed[best]))
         return listed[best];
       passed.push_back(best);
     }

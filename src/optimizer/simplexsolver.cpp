@@ -1239,11 +1239,11 @@ void SimplexSolver::flushPending()
 }
 
 // A pivot of the main loop, before or after a stall, but not by Bland's
-// rule (`mayWait`), makes its own row and the
-// levels at once, and leaves the update of the other rows to the next pivot,
-// which makes both in one pass over the tableau (see clearColumnAfter()):
-// the pass waits on its loads and stores, and a line of a row is then
-// loaded and stored once for two pivots. The rules in between read the
+// rule (`mayWait`), makes its own row and the levels at once, and leaves
+// the update of the other rows to the next pivot, which makes both in one
+// pass over the tableau (see clearColumnAfter()): the pass waits on its
+// loads and stores, and a line of a row is then loaded and stored once for
+// two pivots. The rules in between read the
 // tableau only through gatherColumn() (the steepest edge's test for a
 // positive entry as well), the tie-break's copies of the tied rows and
 // current(), which all see the waiting update, and everything else
@@ -2102,7 +2102,7 @@ bool SimplexSolver::confirmedInfeasible()
 // its own to fetch.
 void SimplexSolver::pivotOnTwin(int r, int e)
 {
-  flushPending();
+  flushPending();  // row r is changed in place
   notePivot(r, e);
   aboutToChangeTableau();
   const int pe = m_storedOf[e];

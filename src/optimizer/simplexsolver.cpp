@@ -71,45 +71,40 @@ int nextBlockReaching(const double *d, const double *penalty, int from, int end,
   return end;
 }
 
-// Per column, the steepest-edge score of an improving one (a criterion
-// with its penalty at or above the tolerance): the criterion squared over
-// the column's weight; -1 for every other column.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
-#endif
-void edgeScores(double *__restrict score, const double *__restrict d, const double *__restrict penalty,
-                const double *__restrict norms, int cols)
+// The improving columns (a criterion with its penalty at or above the
+// tolerance), in the order of the columns, into `listed`; their count.
+// Most columns are basic, barred or not improving: a block of them without
+// an improving one is passed over with one test (see nextBlockReaching()),
+// and only the others are scored (see edgeScores()).
+int improvingColumns(int *listed, const double *d, const double *penalty, int cols)
 {
-  for (int c = 0; c < cols; ++c) {
-    const double v = d[c] + penalty[c];
-    const double s = v * v / norms[c];
-    score[c] = v >= Tol ? s : -1.0;
-  }
+  int count = 0;
+  auto consider = [&](int c) {
+    listed[count] = c;
+    count += d[c] + penalty[c] >= Tol ? 1 : 0;
+  };
+  const int blocksEnd = cols / CriterionBlock * CriterionBlock;
+  for (int c = 0; (c = nextBlockReaching(d, penalty, c, blocksEnd, Tol)) < blocksEnd; c += CriterionBlock)
+    for (int k = c; k < c + CriterionBlock; ++k)
+      consider(k);
+  for (int c = blocksEnd; c < cols; ++c)
+    consider(c);
+  return count;
 }
 
-// The first column of the largest score, -1 when every score is below
-// zero (see edgeScores()). The largest is found a vector at a time: the
-// largest of some numbers is the same in any order.
+// Per listed column, its steepest-edge score: the criterion with its
+// penalty squared over the column's weight.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx512f", "avx2", "default")))
+__attribute__((optimize("fp-contract=off")))
 #endif
-int firstOfLargest(const double *score, int cols)
+void edgeScores(double *__restrict score, const int *__restrict listed, int count, const double *__restrict d,
+                const double *__restrict penalty, const double *__restrict norms)
 {
-  typedef double Half __attribute__((vector_size(32), aligned(8), may_alias));
-  Half top = {-1.0, -1.0, -1.0, -1.0};
-  int c = 0;
-  for (; c + 4 <= cols; c += 4) {
-    const Half v = *reinterpret_cast<const Half *>(score + c);
-    top = v > top ? v : top;
+  for (int k = 0; k < count; ++k) {
+    const int c = listed[k];
+    const double v = d[c] + penalty[c];
+    score[k] = v * v / norms[c];
   }
-  double largest = std::max(std::max(top[0], top[1]), std::max(top[2], top[3]));
-  for (; c < cols; ++c)
-    largest = std::max(largest, score[c]);
-  if (largest < 0.0)
-    return -1;
-  for (c = 0; score[c] != largest; ++c) {
-  }
-  return c;
 }
 
 // Per row, the ratio test's quotient of a row the column qualifies (an
@@ -189,6 +184,40 @@ void updateCriteria(double *__restrict d, const double *__restrict sign, const i
 {
   for (int c = 0; c < cols; ++c)
     d[c] -= de * (sign[c] * prow[storedOf[c]]);
+}
+
+// updateCriteria() and, in the same pass, the pricing weights after a stall
+// (see SimplexSolver::pivot()): each column's weight grows to its entry in
+// the pivot row squared times the entering column's weight `we`, when that
+// is more. Both read the pivot row through the same stored column, which
+// is then gathered once.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void updateCriteriaAndWeights(double *__restrict d, double *__restrict w, const double *__restrict sign,
+                              const int *__restrict storedOf, const double *__restrict prow, double de, double we,
+                              int cols)
+{
+  for (int c = 0; c < cols; ++c) {
+    const double t = prow[storedOf[c]];
+    d[c] -= de * (sign[c] * t);
+    const double grown = t * t * we;
+    w[c] = w[c] < grown ? grown : w[c];
+  }
+}
+
+// The weights alone, as updateCriteriaAndWeights() grows them.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void growWeights(double *__restrict w, const int *__restrict storedOf, const double *__restrict prow, double we,
+                 int cols)
+{
+  for (int c = 0; c < cols; ++c) {
+    const double t = prow[storedOf[c]];
+    const double grown = t * t * we;
+    w[c] = w[c] < grown ? grown : w[c];
+  }
 }
 
 // Multiplies `lineCount` lines of eight entries by `inv` and marks the lines
@@ -391,7 +420,8 @@ void applyPending(double *a, int from, int to, int stride, const PendingUpdate &
 // after its subtraction, and this pivot's subtraction comes after that: the
 // two places are made over once the line pass is done, from the entry
 // loaded before it, with the same operations. Written before the pass,
-// they would be stores a line load of the pass had to wait for.
+// they would be stores a line load of the pass had to wait for. `active`
+// is scratch of m rows, `moved` of 2m.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 __attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
 #endif
@@ -443,26 +473,77 @@ void clearColumnAfter(double *a, double *b, int m, int stride, int r, int e, int
         for (int t = 0; t < RowPlan::Line; ++t)
           row[c + t] = (row[c + t] - mu * urow[c + t]) - mt * prow[c + t];
   }
-  for (int i = 0; i < m; ++i) {
+  // The two places and the levels: every row's operations are made, four
+  // rows at a time, and their results kept or not by its multipliers,
+  // where a branch per row followed no pattern the predictor could learn.
+  // Row r keeps its level; `moved` takes the entering column's entries,
+  // and its second half the leaving column's.
+  typedef double Quad __attribute__((vector_size(32), aligned(8), may_alias));
+  const Quad none = {0.0, 0.0, 0.0, 0.0};
+  double *zeros = moved + m;
+  int i = 0;
+  for (; i + 4 <= m; i += 4) {
+    const Quad mu = *reinterpret_cast<const Quad *>(u.mult + i);
+    const Quad mt = *reinterpret_cast<const Quad *>(mult + i);
+    const Quad was = *reinterpret_cast<const Quad *>(moved + i);
+    const Quad lifted = was - mu * uLeaving;
+    const Quad x = mu != none ? lifted : was;
+    const Quad xt = x - mt * atEntering, zt = none - mt * atLeaving;
+    *reinterpret_cast<Quad *>(moved + i) = mt != none ? xt : x;
+    *reinterpret_cast<Quad *>(zeros + i) = mt != none ? zt : none;
+    const Quad level = *reinterpret_cast<const Quad *>(b + i);
+    const Quad lowered = level - mt * br;
+    *reinterpret_cast<Quad *>(b + i) = mt != none ? lowered : level;
+  }
+  for (; i < m; ++i) {
+    const double mu = u.mult[i], mt = mult[i];
+    double x = mu != 0.0 ? moved[i] - mu * uLeaving : moved[i];
+    double zero = 0.0;
+    if (mt != 0.0) {
+      x -= mt * atEntering;
+      zero -= mt * atLeaving;
+      b[i] -= mt * br;
+    }
+    moved[i] = x;
+    zeros[i] = zero;
+  }
+  b[r] = br;
+  for (i = 0; i < m; ++i) {
     if (i == r)
       continue;
     double *row = rowOf(i);
-    const double mu = u.mult[i], mt = mult[i];
     if (i != u.row) {
-      double x = mu != 0.0 ? moved[i] - mu * uLeaving : moved[i];
-      double zero = 0.0;
-      if (mt != 0.0) {
-        x -= mt * atEntering;
-        zero -= mt * atLeaving;
-      }
-      row[u.entering] = x;
-      row[u.leaving] = zero;
+      row[u.entering] = moved[i];
+      row[u.leaving] = zeros[i];
     }
-    if (mt != 0.0)
-      b[i] -= mt * br;
     row[e] = row[leaving];
     row[leaving] = 0.0;
   }
+}
+
+// column[k] = sign * (mult[k] != 0 ? p[k * stride] - mult[k] * pv :
+// p[k * stride]) for `count` rows: every row's entry is computed and kept
+// or not, four rows at a time, where a branch per row followed no pattern
+// the predictor could learn (and the compiler would not compute a
+// subtraction the condition may not need, lest it trap).
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+#endif
+void changedColumn(const double *p, int stride, const double *mult, int count, double pv, double sign,
+                   double *column)
+{
+  typedef double Quad __attribute__((vector_size(32), aligned(8), may_alias));
+  const Quad zero = {0.0, 0.0, 0.0, 0.0};
+  const std::size_t step = std::size_t(stride);
+  int k = 0;
+  for (; k + 4 <= count; k += 4, p += 4 * step) {
+    const Quad x = {p[0], p[step], p[2 * step], p[3 * step]};
+    const Quad m = *reinterpret_cast<const Quad *>(mult + k);
+    const Quad moved = x - m * pv;
+    *reinterpret_cast<Quad *>(column + k) = sign * (m != zero ? moved : x);
+  }
+  for (; k < count; ++k, p += step)
+    column[k] = sign * (mult[k] != 0.0 ? *p - mult[k] * pv : *p);
 }
 
 // Stored column s of rows [from, to) as the waiting pivot `u` will leave
@@ -482,17 +563,14 @@ void pendingColumn(const double *a, int from, int to, int stride, int s, double 
   const bool changes = u.lines[source / RowPlan::Line] != 0;
   const double pv = u.prow[source];
   if (source == s && !zero) {
-    // Any other column: without a branch per row (a multiplier of 0 leaves
-    // the entry as it is, as in the update; its own row's is 0).
+    // Any other column: a multiplier of 0 leaves the entry as it is, as in
+    // the update; its own row's is 0.
     const double *p = a + std::size_t(from) * stride + s;
     if (!changes)
       for (int i = from; i < to; ++i, p += stride)
         column[i - from] = sign * *p;
     else
-      for (int i = from; i < to; ++i, p += stride) {
-        const double m = u.mult[i];
-        column[i - from] = sign * (m != 0.0 ? *p - m * pv : *p);
-      }
+      changedColumn(p, stride, u.mult + from, to - from, pv, sign, column);
     return;
   }
   for (int i = from; i < to; ++i) {
@@ -511,13 +589,26 @@ void pendingColumn(const double *a, int from, int to, int stride, int s, double 
 }
 
 // b[i] -= mult[i] * br for every row whose multiplier is not 0 (the pivot
-// row's is kept as 0), as clearColumn() does.
+// row's is kept as 0), as clearColumn() does. Every row's is computed and
+// kept or not, a vector at a time: which rows have a multiplier follows no
+// pattern a branch predictor could learn.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((optimize("fp-contract=off")))
+__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
 #endif
-void updateLevels(double *b, const double *mult, int m, double br)
+void updateLevels(double *__restrict b, const double *__restrict mult, int m, double br)
 {
-  for (int i = 0; i < m; ++i)
+  // Written out in vectors: the compiler would not compute a subtraction
+  // the condition may not need (lest it trap).
+  typedef double Quad __attribute__((vector_size(32), aligned(8), may_alias));
+  const Quad zero = {0.0, 0.0, 0.0, 0.0};
+  int i = 0;
+  for (; i + 4 <= m; i += 4) {
+    const Quad bv = *reinterpret_cast<const Quad *>(b + i);
+    const Quad mv = *reinterpret_cast<const Quad *>(mult + i);
+    const Quad moved = bv - mv * br;
+    *reinterpret_cast<Quad *>(b + i) = mv != zero ? moved : bv;
+  }
+  for (; i < m; ++i)
     if (mult[i] != 0.0)
       b[i] -= mult[i] * br;
 }
@@ -834,13 +925,12 @@ void SimplexSolver::refreshPenalties()
 
 int SimplexSolver::chooseEntering(bool bland) const
 {
-  // The column is copied out once here: the ratio test reads it again.
+  // The column is copied out once here, as a waiting update leaves it, its
+  // rows at or above the tolerance counted as it is: the ratio test reads
+  // the chosen one again.
   auto hasPositiveEntry = [this](int c) {
     gatherColumn(c);
-    for (int r = 0; r < m_rows; ++r)
-      if (m_column[r] >= Tol)
-        return true;
-    return false;
+    return m_qualifying > 0;
   };
   // Basic and barred columns carry a huge negative penalty, so the scans
   // below need no branch per column to pass them over.
@@ -879,52 +969,40 @@ int SimplexSolver::chooseEntering(bool bland) const
     // The best score, the first of equal ones, among the columns with a
     // positive entry: the best of all, unless it has none, and then the
     // next best; a column is gone through for a positive entry only when it
-    // would be chosen.
-    // The scores are taken for all columns at once, a vector at a time,
-    // the divisions with them; a column that does not improve scores -1.
-    // No pivot waits after a stall: the stored column is read as it is, up
-    // to its first positive entry.
-    auto positiveStored = [this](int c) {
-      const double sign = m_sign[c];
-      const double *p = m_a.data() + m_storedOf[c];
-      for (int r = 0; r < m_rows; ++r, p += m_stride)
-        if (sign * *p >= Tol)
-          return true;
-      return false;
-    };
+    // would be chosen. Only the improving columns are scored, the
+    // divisions with them.
+    std::vector<int> &listed = m_improving;
+    listed.resize(std::size_t(m_cols));
+    const int count = improvingColumns(listed.data(), d, penalty, m_cols);
+    if (count == 0)
+      return -1;
     std::vector<double> &scores = m_quotients;
-    scores.resize(std::size_t(m_cols));
-    edgeScores(scores.data(), d, penalty, norms.data(), m_cols);
+    scores.resize(std::size_t(count));
+    edgeScores(scores.data(), listed.data(), count, d, penalty, norms.data());
     const double *score = scores.data();
-    std::vector<int> &passed = m_scratch;
-    passed.clear();
     // Mostly the best column has a positive entry: the first of the largest
-    // score, found without a branch per column (whether one beats the best
-    // so far follows no pattern a branch predictor could learn).
-    if (const int first = firstOfLargest(score, m_cols); first >= 0) {
-      if (score[first] <= 0.0)
-        return -2;  // improving columns, but none scores above zero
-      if (positiveStored(first))
-        return first;
-      passed.push_back(first);
-    }
+    // score.
+    int first = 0;
+    for (int k = 1; k < count; ++k)
+      first = score[k] > score[first] ? k : first;
+    if (score[first] <= 0.0)
+      return -2;  // improving columns, but none scores above zero
+    if (hasPositiveEntry(listed[first]))
+      return listed[first];
+    std::vector<int> &passed = m_scratch;
+    passed.assign(1, first);
     for (;;) {
       int best = -1;
       double bestScore = 0.0;
-      for (int c = 0; c < m_cols; ++c) {
-        if (score[c] < 0.0)
-          continue;
-        anyCandidate = true;
-        if (score[c] > bestScore
-            && (passed.empty() || std::find(passed.begin(), passed.end(), c) == passed.end())) {
-          best = c;
-          bestScore = score[c];
+      for (int k = 0; k < count; ++k)
+        if (score[k] > bestScore && std::find(passed.begin(), passed.end(), k) == passed.end()) {
+          best = k;
+          bestScore = score[k];
         }
-      }
       if (best < 0)
-        return anyCandidate ? -2 : -1;
-      if (positiveStored(best))
-        return best;
+        return -2;
+      if (hasPositiveEntry(listed[best]))
+        return listed[best];
       passed.push_back(best);
     }
   }
@@ -1160,13 +1238,15 @@ void SimplexSolver::flushPending()
   m_columnIndex = -1;
 }
 
-// A pivot the ordinary rules chose (`mayWait`) makes its own row and the
-// levels at once, and leaves the update of the other rows to the next pivot,
-// which makes both in one pass over the tableau (see clearColumnAfter()):
-// the pass waits on its loads and stores, and a line of a row is then
-// loaded and stored once for two pivots. The rules in between read the
-// tableau only through gatherColumn(), the tie-break's copies of the tied
-// rows and current(), which all see the waiting update, and everything else
+// A pivot of the main loop, before or after a stall, but not by Bland's
+// rule (`mayWait`), makes its own row and the levels at once, and leaves
+// the update of the other rows to the next pivot, which makes both in one
+// pass over the tableau (see clearColumnAfter()): the pass waits on its
+// loads and stores, and a line of a row is then loaded and stored once for
+// two pivots. The rules in between read the
+// tableau only through gatherColumn() (the steepest edge's test for a
+// positive entry as well), the tie-break's copies of the tied rows and
+// current(), which all see the waiting update, and everything else
 // flushes it first (see iterate()). Every entry still takes the same
 // operations in the same order, so the numbers are the same.
 void SimplexSolver::pivot(int r, int e, bool mayWait)
@@ -1216,7 +1296,7 @@ void SimplexSolver::pivot(int r, int e, bool mayWait)
   } else if (fused) {
     const int runCount = unionRuns(m_pendingLines.data(), m_planLines.data(), m_stride / RowPlan::Line, m_unionRuns);
     m_activeRows.resize(std::size_t(m_rows));
-    m_movedEntries.resize(std::size_t(m_rows));
+    m_movedEntries.resize(2 * std::size_t(m_rows));
     clearColumnAfter(m_a.data(), m_b.data(), m_rows, m_stride, r, pe, pl, m_column.data(), m_unionRuns.data(),
                      runCount, pendingUpdate<PendingUpdate>(), m_activeRows.data(), m_movedEntries.data());
     m_pendingRow = -1;
@@ -1241,18 +1321,17 @@ void SimplexSolver::followPivotRow(const double *prow, int e, int leaving, doubl
 {
   // The criteria and the weights are kept per column, each read through its
   // stored column.
-  if (const double de = m_d[e]; de != 0.0) {
+  const double de = m_d[e];
+  if (weights && de != 0.0)
+    updateCriteriaAndWeights(m_d.data(), m_norms.data(), m_sign.data(), m_storedOf.data(), prow, de, we, m_cols);
+  else if (weights)
+    growWeights(m_norms.data(), m_storedOf.data(), prow, we, m_cols);
+  else if (de != 0.0)
     updateCriteria(m_d.data(), m_sign.data(), m_storedOf.data(), prow, de, m_cols);
+  if (de != 0.0)
     m_d[e] = 0.0;
-  }
-  if (weights) {
-    double *w = m_norms.data();
-    for (int c = 0; c < m_cols; ++c) {
-      const double t = prow[m_storedOf[c]];
-      w[c] = std::max(w[c], t * t * we);
-    }
-    w[leaving] = std::max(we / (p * p), 1.0);
-  }
+  if (weights)
+    m_norms[leaving] = std::max(we / (p * p), 1.0);
   m_columnIndex = -1;
   ++m_pivotsSinceRefactor;
 }
@@ -1308,6 +1387,14 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
       m_pivotsBeforeStall = m_iterations;
       m_steepest = true;
       m_normsValid = false;
+      // Stalled at a feasible point under the Big-M costs: the corner is
+      // left under the true costs, perturbed at once (see solve()). The
+      // steepest edge under the Big-M costs mostly met a second stall
+      // there after a run of degenerate pivots (of 2000 feasible 85 x 45
+      // problems, 387626 pivots in all against 400710, of 2000 85 x 60 ones
+      // 478314 against 492421).
+      if (mayEndFeasible && !hasPositiveArtificial())
+        return true;
       degenerateRun = 0;
       sinceProgress = 0;
       best = objective();
@@ -1368,6 +1455,9 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
       sinceRefresh = 0;
     }
     const bool useBland = bland || lastResort;
+    // The edge lengths computed afresh read the whole tableau.
+    if (m_steepest && !m_normsValid)
+      flushPending();
     int e = chooseEntering(useBland);
     int r = -1;
     if (e >= 0)
@@ -1418,10 +1508,10 @@ SimplexSolver::LoopEnd SimplexSolver::iterate(bool mayEndFeasible, bool perturbA
         return LoopEnd::Unbounded;
     }
     const bool degenerate = std::max(m_b[r], 0.0) / current(r, e) < Tol;
-    // Until the first stall the next pivot is chosen by the ordinary rules,
-    // which read the tableau only where current() and gatherColumn() see
-    // the waiting update; anything else flushes it first.
-    pivot(r, e, wait && !m_stallTools && !useBland);
+    // The next pivot's choice reads the tableau only where current(),
+    // gatherColumn() and the tie-break's copies see the waiting update;
+    // anything else flushes it first.
+    pivot(r, e, wait && !useBland);
     ++m_iterations;
     if (bland || lastResort)
       ++m_blandPivots;
@@ -2012,7 +2102,7 @@ bool SimplexSolver::confirmedInfeasible()
 // its own to fetch.
 void SimplexSolver::pivotOnTwin(int r, int e)
 {
-  flushPending();  // none waits after a stall; should one, it goes first
+  flushPending();  // row r is changed in place
   notePivot(r, e);
   aboutToChangeTableau();
   const int pe = m_storedOf[e];

@@ -26,13 +26,14 @@
 //    along it for hundreds, and every verdict is taken on levels and
 //    criteria computed afresh from the loaded data (from the basic columns
 //    alone, or with the whole tableau where rows below zero need dual
-//    pivots). A further stall met at a feasible point
-//    under the Big-M costs ends the Big-M run there (the true costs then
-//    start perturbed), and otherwise is met by a small bounded perturbation
-//    of the right-hand sides, under which no pivot is degenerate; from then
-//    on the tableau is recomputed every so many pivots, and before any
-//    verdict the perturbation is taken off on freshly computed data and the
-//    few rows it leaves below zero are mended by dual pivots. A solve that
+//    pivots). A stall met at a feasible point under the Big-M costs, the
+//    first one as well, ends the Big-M run there (the true costs then
+//    start perturbed); a further stall otherwise is met by a small bounded
+//    perturbation of the right-hand sides, under which no pivot is
+//    degenerate; from then on the tableau is recomputed every so many
+//    pivots, and before any verdict the perturbation is taken off on
+//    freshly computed data and the few rows it leaves below zero are
+//    mended by dual pivots. A solve that
 //    never stalled is mended the same way, and only then, when it ends with
 //    a basic variable below zero. Bland's rule is the last resort, should
 //    that fail; an iteration limit ends the run in any case;
@@ -177,8 +178,8 @@ private:
   int longEdge() const;
   void gatherColumn(int c) const;  // into m_column
   void refreshPenalties();
-  // `mayWait`: the ordinary rules chose this pivot, and its update of the
-  // other rows may wait for the next pivot (see pivot()).
+  // `mayWait`: the main loop chose this pivot, and its update of the other
+  // rows may wait for the next pivot (see pivot()).
   void pivot(int r, int e, bool mayWait = false);
   void pivotOnTwin(int r, int e);
   // What every pivot does beside its rows: its step in the path hash; the
@@ -313,6 +314,7 @@ private:
   mutable std::vector<int> m_scratch;
   mutable std::vector<int> m_ratioRows;  // scratch: the rows a ratio test qualifies
   mutable std::vector<double> m_quotients;
+  mutable std::vector<int> m_improving;  // scratch: the columns the steepest edge scores
   mutable std::vector<double> m_column;
   mutable int m_columnIndex = -1;  // the column m_column holds, -1 after a change
   mutable int m_qualifying = 0;    // its rows at or above Tolerance, listed first in m_ratioRows

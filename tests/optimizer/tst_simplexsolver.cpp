@@ -393,6 +393,15 @@ void TestSimplexSolver::waitingUpdatesChangeNoNumber_data()
                                  [&](Solved s) { return stalled(s) && s.pivotsBeforeStall() > 20; });
   QTest::newRow("phase one") << pick([&] { return vz::test::degenerateProblem(rng, 85, 45, true); },
                                      [](Solved s) { return s.ranPhaseOne(); });
+  // After a stall the steepest edge's test for a positive entry, the edge
+  // lengths computed afresh, the perturbation and the tableau computed
+  // afresh all meet a waiting update as well.
+  QTest::newRow("perturbed, then phase one")
+      << pick([&] { return vz::test::degenerateProblem(rng, 85, 45, true); },
+              [&](Solved s) { return s.stalls() > 0 && s.ranPhaseOne(); });
+  QTest::newRow("refactorised after a stall")
+      << pick([&] { return vz::test::degenerateProblem(rng, 85, 60); },
+              [&](Solved s) { return stalled(s) && s.refactorisations() > 0; });
 }
 
 void TestSimplexSolver::waitingUpdatesChangeNoNumber()

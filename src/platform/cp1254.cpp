@@ -257,6 +257,42 @@ QString TextBlock::add(QStringView text)
   return take(text.size());
 }
 
+TextRelease::~TextRelease()
+{
+  // A release, as every letting go of a reference is: whoever lets go of
+  // the block last sees what was written to it.
+  if (m_count > 0)
+    m_block->ref_.fetchAndSubRelease(m_count);
+}
+
+void TextRelease::add(QStringList &texts)
+{
+  // Only a list no other shares: its texts are nobody else's to look at
+  // (and going through them then copies nothing).
+  if (!texts.isDetached())
+    return;
+  for (QString &text : texts) {
+    auto &held = text.data_ptr();
+    if (!held.d)
+      continue;
+    if (held.d == m_block) {
+      // Its reference is counted here; the text itself lets go of nothing.
+      held.d = nullptr;
+      ++m_count;
+    } else if (!m_block && held.d->isShared()) {
+      m_block = held.d;  // the first text of a shared block keeps its reference
+    }
+  }
+}
+
+void TextRelease::add(QList<QStringList> &lists)
+{
+  if (!lists.isDetached())
+    return;
+  for (QStringList &texts : lists)
+    add(texts);
+}
+
 bool encodeInto(QStringView text, char *out)
 {
   const char16_t *in = text.utf16();

@@ -230,24 +230,28 @@ QString TextBlock::add(QByteArrayView bytes)
   return take(n);
 }
 
-void TextBlock::addSplit(QByteArrayView bytes, const qsizetype *ends, qsizetype count, QString *out)
+QStringList TextBlock::addSplit(QByteArrayView bytes, const qsizetype *ends, qsizetype count)
 {
   if (count == 0)
-    return;
+    return QStringList();
   const qsizetype length = ends[count - 1] + 1;
   Q_ASSERT(length <= bytes.size() && length <= m_left && count <= m_texts);
   decodeInto(bytes.first(length), m_free);
+  QArrayDataPointer<QString> list(QTypedArrayData<QString>::allocate(count));
+  QString *const out = list.data();
   auto *const header = m_block.data_ptr().d_ptr();
   qsizetype from = 0;
   for (qsizetype i = 0; i < count; ++i) {
     m_free[ends[i]] = u'\0';
     // Each holds one of the references counted in by the constructor.
-    out[i] = QString(QString::DataPointer(header, m_free + from, ends[i] - from));
+    new (out + i) QString(QString::DataPointer(header, m_free + from, ends[i] - from));
     from = ends[i] + 1;
   }
+  list.size = count;
   m_free += length;
   m_left -= length;
   m_texts -= count;
+  return QStringList(std::move(list));
 }
 
 QString TextBlock::add(QStringView text)

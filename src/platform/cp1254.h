@@ -48,8 +48,9 @@ public:
   // `bytes` cut into `count` texts at the separators that `ends` gives the
   // places of (rising, the last one the end of what is taken), all decoded
   // in one pass: each separator's room takes the end mark of the text before
-  // it. Each text counts as one added.
-  void addSplit(QByteArrayView bytes, const qsizetype *ends, qsizetype count, QString *out);
+  // it. Each text counts as one added. The list is made at its size with
+  // the texts in it, not of empty texts that are then replaced.
+  QStringList addSplit(QByteArrayView bytes, const qsizetype *ends, qsizetype count);
 
 private:
   QString take(qsizetype length);

@@ -593,9 +593,7 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
     if (h.ratio)
       problem.ratios.append(texts(FBmAdiA, BmoColumns));
     if (h.matrixRow) {
-      QStringList cells(h.commaCount);
-      block.addSplit(bytes(FYmBmat), commas.constData() + h.commasFrom, h.commaCount, cells.data());
-      rows.append(std::move(cells));
+      rows.append(block.addSplit(bytes(FYmBmat), commas.constData() + h.commasFrom, h.commaCount));
     }
   }
 

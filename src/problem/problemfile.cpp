@@ -78,13 +78,16 @@ public:
     // text in a character field is stored here, as Image::put() stores it,
     // without a call for each. Anything else, and a text the code page
     // refuses, goes to Image::put(), which also names the refused text.
+    // The text goes straight into the record: should the code page refuse
+    // it, the save stops and the image is dropped, so what was half stored
+    // there is never written. The texts of an opened file fill their fields,
+    // which then take no blanks.
     const qsizetype len = std::min<qsizetype>(value.size(), def.length);
     if (def.type == QLatin1Char('C') && len <= ShortText) {
-      char bytes[ShortText];
-      if (cp1254::encodeInto(value.first(len), bytes)) {
-        char *at = m_image.records.data() + qsizetype(record()) * m_image.recordLength + m_image.offsets.at(f);
-        std::memcpy(at, bytes, size_t(len));
-        std::memset(at + len, ' ', size_t(def.length - len));
+      char *at = m_image.records.data() + qsizetype(record()) * m_image.recordLength + m_image.offsets.at(f);
+      if (cp1254::encodeInto(value.first(len), at)) {
+        if (len < def.length)
+          std::memset(at + len, ' ', size_t(def.length - len));
         return;
       }
     }

@@ -230,6 +230,27 @@ QString TextBlock::add(QByteArrayView bytes)
   return take(n);
 }
 
+void TextBlock::add(const QByteArrayView *fields, qsizetype count, QString *out)
+{
+  Q_ASSERT(count <= m_texts);
+  auto *const header = m_block.data_ptr().d_ptr();
+  for (qsizetype k = 0; k < count; ++k) {
+    const QByteArrayView bytes = fields[k];
+    const qsizetype n = bytes.size();
+    Q_ASSERT(room(n) <= m_left && out[k].isNull());
+#ifdef __SSE2__
+    if (!(n >= 8 && n < 16 && widenShort(reinterpret_cast<const unsigned char *>(bytes.data()), m_free, n)))
+#endif
+      decodeInto(bytes, m_free);
+    m_free[n] = u'\0';
+    // Holds one of the references counted in by the constructor.
+    out[k].data_ptr() = QString::DataPointer(header, m_free, n);
+    m_free += room(n);
+    m_left -= room(n);
+  }
+  m_texts -= count;
+}
+
 QStringList TextBlock::addSplit(QByteArrayView bytes, const qsizetype *ends, qsizetype count)
 {
   if (count == 0)

@@ -45,6 +45,9 @@ public:
   // past the room or the count given is a programming error.
   QString add(QByteArrayView bytes);
   QString add(QStringView text);
+  // The `count` fields' texts, each decoded as add() decodes it, into `out`,
+  // whose texts are null: a record's fields of one part in one call.
+  void add(const QByteArrayView *fields, qsizetype count, QString *out);
   // `bytes` cut into `count` texts at the separators that `ends` gives the
   // places of (rising, the last one the end of what is taken), all decoded
   // in one pass: each separator's room takes the end mark of the text before

@@ -585,10 +585,13 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
     auto bytes = [&](int f) { return image.field(h.record, at.at(f)); };
     // Lists are made at their size and filled in place, not appended to.
     auto texts = [&](int from, int fields) {
-      QStringList row(fields);
-      QString *out = row.data();
+      constexpr int MostFields = 5;
+      static_assert(YmColumns <= MostFields && BmColumns <= MostFields && BmoColumns <= MostFields);
+      QByteArrayView views[MostFields];
       for (int f = from; f < from + fields; ++f)
-        *out++ = block.add(bytes(f));
+        views[f - from] = bytes(f);
+      QStringList row(fields);
+      block.add(views, fields, row.data());
       return row;
     };
     if (h.feed) {

@@ -214,12 +214,21 @@ private slots:
       {
         // After another text, so that the block's memory holds nothing of
         // this one before it is decoded.
-        vz::cp1254::TextBlock block(2 * vz::cp1254::TextBlock::room(length), 2);
+        // Added alone, and as one of a record's fields.
+        vz::cp1254::TextBlock block(4 * vz::cp1254::TextBlock::room(length), 4);
         const QString other = block.add(QByteArray(length, 'y'));
         const QString added = block.add(bytes);
         QCOMPARE(added, text);
         QCOMPARE(added.utf16()[length], u'\0');
         QCOMPARE(other, QString(length, QLatin1Char('y')));
+        const QByteArray zs(length, 'z');
+        const QByteArrayView fields[] = {bytes, zs};
+        QString both[2];
+        block.add(fields, 2, both);
+        QCOMPARE(both[0], text);
+        QCOMPARE(both[0].utf16()[length], u'\0');
+        QCOMPARE(both[1], QString(length, QLatin1Char('z')));
+        QCOMPARE(added, text);
       }
       QCOMPARE(vz::cp1254::decode(bytes), text);
       bool lossless = false;

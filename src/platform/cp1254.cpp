@@ -241,24 +241,49 @@ QString TextBlock::add(QByteArrayView bytes)
   return take(n);
 }
 
-void TextBlock::addSplit(QByteArrayView bytes, const qsizetype *ends, qsizetype count, QString *out)
+void TextBlock::add(const QByteArrayView *fields, qsizetype count, QString *out)
+{
+  Q_ASSERT(count <= m_texts);
+  auto *const header = m_block.data_ptr().d_ptr();
+  for (qsizetype k = 0; k < count; ++k) {
+    const QByteArrayView bytes = fields[k];
+    const qsizetype n = bytes.size();
+    Q_ASSERT(room(n) <= m_left && out[k].isNull());
+#ifdef __SSE2__
+    if (!(n >= 8 && n < 16 && widenShort(reinterpret_cast<const unsigned char *>(bytes.data()), m_free, n)))
+#endif
+      decodeInto(bytes, m_free);
+    m_free[n] = u'\0';
+    // Holds one of the references counted in by the constructor.
+    out[k].data_ptr() = QString::DataPointer(header, m_free, n);
+    m_free += room(n);
+    m_left -= room(n);
+  }
+  m_texts -= count;
+}
+
+QStringList TextBlock::addSplit(QByteArrayView bytes, const qsizetype *ends, qsizetype count)
 {
   if (count == 0)
-    return;
+    return QStringList();
   const qsizetype length = ends[count - 1] + 1;
   Q_ASSERT(length <= bytes.size() && length <= m_left && count <= m_texts);
   decodeInto(bytes.first(length), m_free);
+  QArrayDataPointer<QString> list(QTypedArrayData<QString>::allocate(count));
+  QString *const out = list.data();
   auto *const header = m_block.data_ptr().d_ptr();
   qsizetype from = 0;
   for (qsizetype i = 0; i < count; ++i) {
     m_free[ends[i]] = u'\0';
     // Each holds one of the references counted in by the constructor.
-    out[i] = QString(QString::DataPointer(header, m_free + from, ends[i] - from));
+    new (out + i) QString(QString::DataPointer(header, m_free + from, ends[i] - from));
     from = ends[i] + 1;
   }
+  list.size = count;
   m_free += length;
   m_left -= length;
   m_texts -= count;
+  return QStringList(std::move(list));
 }
 
 QString TextBlock::add(QStringView text)
@@ -266,6 +291,42 @@ QString TextBlock::add(QStringView text)
   Q_ASSERT(room(text.size()) <= m_left && m_texts > 0);
   std::copy(text.utf16(), text.utf16() + text.size(), m_free);
   return take(text.size());
+}
+
+TextRelease::~TextRelease()
+{
+  // A release, as every letting go of a reference is: whoever lets go of
+  // the block last sees what was written to it.
+  if (m_count > 0)
+    m_block->ref_.fetchAndSubRelease(m_count);
+}
+
+void TextRelease::add(QStringList &texts)
+{
+  // Only a list no other shares: its texts are nobody else's to look at
+  // (and going through them then copies nothing).
+  if (!texts.isDetached())
+    return;
+  for (QString &text : texts) {
+    auto &held = text.data_ptr();
+    if (!held.d)
+      continue;
+    if (held.d == m_block) {
+      // Its reference is counted here; the text itself lets go of nothing.
+      held.d = nullptr;
+      ++m_count;
+    } else if (!m_block && held.d->isShared()) {
+      m_block = held.d;  // the first text of a shared block keeps its reference
+    }
+  }
+}
+
+void TextRelease::add(QList<QStringList> &lists)
+{
+  if (!lists.isDetached())
+    return;
+  for (QStringList &texts : lists)
+    add(texts);
 }
 
 bool encodeInto(QStringView text, char *out)

@@ -4,7 +4,9 @@
 // our own 256-entry table so that every byte round-trips, whatever codecs the
 // Qt build carries.
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace vz::cp1254 {
 
@@ -51,11 +53,15 @@ public:
   // past the room or the count given is a programming error.
   QString add(QByteArrayView bytes);
   QString add(QStringView text);
+  // The `count` fields' texts, each decoded as add() decodes it, into `out`,
+  // whose texts are null: a record's fields of one part in one call.
+  void add(const QByteArrayView *fields, qsizetype count, QString *out);
   // `bytes` cut into `count` texts at the separators that `ends` gives the
   // places of (rising, the last one the end of what is taken), all decoded
   // in one pass: each separator's room takes the end mark of the text before
-  // it. Each text counts as one added.
-  void addSplit(QByteArrayView bytes, const qsizetype *ends, qsizetype count, QString *out);
+  // it. Each text counts as one added. The list is made at its size with
+  // the texts in it, not of empty texts that are then replaced.
+  QStringList addSplit(QByteArrayView bytes, const qsizetype *ends, qsizetype count);
 
 private:
   QString take(qsizetype length);
@@ -64,6 +70,28 @@ private:
   char16_t *m_free = nullptr;  // where the next text goes
   qsizetype m_left = 0;
   qsizetype m_texts = 0;  // references to the block taken for texts not yet added
+};
+
+// Lets go of many texts at once, before the lists that hold them go: each
+// text of a block holds a reference to it, and a list letting go of its
+// texts one by one makes a locked instruction of each. The texts handed here
+// that share one block with the first such text are counted instead, and
+// let go of in one when this object goes; that first text keeps its own
+// reference till then, so the block never goes early. Other texts, and
+// lists that another list shares, are left as they are.
+class TextRelease {
+public:
+  TextRelease() = default;
+  ~TextRelease();
+  TextRelease(const TextRelease &) = delete;
+  TextRelease &operator=(const TextRelease &) = delete;
+
+  void add(QStringList &texts);
+  void add(QList<QStringList> &lists);
+
+private:
+  QArrayData *m_block = nullptr;
+  int m_count = 0;
 };
 
 } // namespace vz::cp1254

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -29,6 +30,18 @@ constexpr char HeaderEnd = 0x0D;
 constexpr char FileEnd = 0x1A;
 constexpr unsigned char Version = 0x03;         // dBASE III without memo
 constexpr unsigned char LanguageDriver = 0xCA;  // Windows Turkish
+
+// The date a write stamps into the header, from the C library's local time,
+// which reads the time zone once: QDate::currentDate() looks at the zone's
+// file again at every call, which cost a save more than its header.
+QDate today()
+{
+  const time_t now = time(nullptr);
+  struct tm local;
+  if (!localtime_r(&now, &local))
+    return QDate::currentDate();
+  return QDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
 
 quint16 get16(const char *p)
 {
@@ -207,7 +220,7 @@ bool encodeRecords(const QList<DbfField> &fields, const QList<DbfRecord> &record
 
 QByteArray buildFile(const QList<DbfField> &fields, const QList<DbfRecord> &records, QString *error)
 {
-  QByteArray out = headerBytes(fields, quint32(records.size()), QDate::currentDate());
+  QByteArray out = headerBytes(fields, quint32(records.size()), today());
   if (!encodeRecords(fields, records, &out, error))
     return QByteArray();
   out.append(FileEnd);
@@ -286,15 +299,15 @@ struct DbfTable::Impl {
   bool writeHeaderCount()
   {
     char buf[8];
-    const QDate today = QDate::currentDate();
+    const QDate date = today();
     buf[0] = char(Version);
-    buf[1] = char(std::clamp(today.year() - 1900, 0, 255));
-    buf[2] = char(today.month());
-    buf[3] = char(today.day());
+    buf[1] = char(std::clamp(date.year() - 1900, 0, 255));
+    buf[2] = char(date.month());
+    buf[3] = char(date.day());
     put32(buf + 4, quint32(count));
     if (!writeAt(1, buf + 1, 7))
       return false;
-    lastUpdate = today;
+    lastUpdate = date;
     headerDirty = false;
     return true;
   }
@@ -717,7 +730,7 @@ bool DbfTable::rewriteImageFromDisk(const ImageEdit &edit, const QString &target
   // The header goes where the old one was read, in the same buffer.
   const quint32 count = quint32(image.count());
   QByteArray content = std::move(image.records);
-  content.prepend(headerBytes(image.fields, count, QDate::currentDate()));
+  content.prepend(headerBytes(image.fields, count, today()));
   content.append(FileEnd);
   const QString out = target.isEmpty() ? path : target;
   // The table goes on with the handle of the file just written, not a new

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdint>
 #include <cstring>
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -77,13 +78,16 @@ public:
     // text in a character field is stored here, as Image::put() stores it,
     // without a call for each. Anything else, and a text the code page
     // refuses, goes to Image::put(), which also names the refused text.
+    // The text goes straight into the record: should the code page refuse
+    // it, the save stops and the image is dropped, so what was half stored
+    // there is never written. The texts of an opened file fill their fields,
+    // which then take no blanks.
     const qsizetype len = std::min<qsizetype>(value.size(), def.length);
     if (def.type == QLatin1Char('C') && len <= ShortText) {
-      char bytes[ShortText];
-      if (cp1254::encodeInto(value.first(len), bytes)) {
-        char *at = m_image.records.data() + qsizetype(record()) * m_image.recordLength + m_image.offsets.at(f);
-        std::memcpy(at, bytes, size_t(len));
-        std::memset(at + len, ' ', size_t(def.length - len));
+      char *at = m_image.records.data() + qsizetype(record()) * m_image.recordLength + m_image.offsets.at(f);
+      if (cp1254::encodeInto(value.first(len), at)) {
+        if (len < def.length)
+          std::memset(at + len, ' ', size_t(def.length - len));
         return;
       }
     }
@@ -205,11 +209,20 @@ bool fieldMap(const QList<DbfField> &fields, QList<int> *at, QString *error)
 }
 
 // Every byte a blank: the first one, and each the same as the one before
-// (one library compare, not a loop by the byte, over a matrix field).
+// (one library compare, not a loop by the byte, over a matrix field). A
+// name or a number, 8 to 16 bytes, is two words that overlap, without a call:
+// an opened file asks it of most of its fields.
 bool isBlank(QByteArrayView bytes)
 {
-  return bytes.isEmpty()
-         || (bytes.front() == ' ' && std::memcmp(bytes.data(), bytes.data() + 1, size_t(bytes.size() - 1)) == 0);
+  const qsizetype n = bytes.size();
+  if (n >= 8 && n <= 16) {
+    constexpr std::uint64_t blanks = 0x2020202020202020u;
+    std::uint64_t head, tail;
+    std::memcpy(&head, bytes.data(), sizeof head);
+    std::memcpy(&tail, bytes.data() + n - 8, sizeof tail);
+    return head == blanks && tail == blanks;
+  }
+  return n == 0 || (bytes.front() == ' ' && std::memcmp(bytes.data(), bytes.data() + 1, size_t(n - 1)) == 0);
 }
 
 bool sameBytes(QByteArrayView a, QByteArrayView b)
@@ -572,10 +585,13 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
     auto bytes = [&](int f) { return image.field(h.record, at.at(f)); };
     // Lists are made at their size and filled in place, not appended to.
     auto texts = [&](int from, int fields) {
-      QStringList row(fields);
-      QString *out = row.data();
+      constexpr int MostFields = 5;
+      static_assert(YmColumns <= MostFields && BmColumns <= MostFields && BmoColumns <= MostFields);
+      QByteArrayView views[MostFields];
       for (int f = from; f < from + fields; ++f)
-        *out++ = block.add(bytes(f));
+        views[f - from] = bytes(f);
+      QStringList row(fields);
+      block.add(views, fields, row.data());
       return row;
     };
     if (h.feed) {
@@ -593,9 +609,7 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
     if (h.ratio)
       problem.ratios.append(texts(FBmAdiA, BmoColumns));
     if (h.matrixRow) {
-      QStringList cells(h.commaCount);
-      block.addSplit(bytes(FYmBmat), commas.constData() + h.commasFrom, h.commaCount, cells.data());
-      rows.append(std::move(cells));
+      rows.append(block.addSplit(bytes(FYmBmat), commas.constData() + h.commasFrom, h.commaCount));
     }
   }
 

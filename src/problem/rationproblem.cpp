@@ -1,6 +1,23 @@
 #include "rationproblem.h"
 
+#include "platform/cp1254.h"
+
 namespace vz {
+
+RationProblem::~RationProblem()
+{
+  // An opened problem's thousands of texts mostly share one block (see
+  // ProblemFile::AKTPRODIZOLUSTUR): let go of them as one.
+  cp1254::TextRelease release;
+  release.add(feeds);
+  release.add(feedNames);
+  release.add(feedAmounts);
+  release.add(nutrients);
+  release.add(nutrientNames);
+  release.add(nutrientUnits);
+  release.add(ratios);
+  release.add(matrix);
+}
 
 void RationProblem::reset()
 {

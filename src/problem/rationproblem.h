@@ -38,6 +38,13 @@ struct ChangedFlags {
 
 class RationProblem {
 public:
+  RationProblem() = default;
+  ~RationProblem();
+  RationProblem(const RationProblem &) = default;
+  RationProblem(RationProblem &&) noexcept = default;
+  RationProblem &operator=(const RationProblem &) = default;
+  RationProblem &operator=(RationProblem &&) noexcept = default;
+
   QList<QStringList> feeds;        // YM table
   QStringList feedNames;           // trimmed names, one per feeds row
   QStringList feedAmounts;         // manual ration amounts (YMMANMIK); empty or one per feed

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <malloc.h>
+
 class TestCp1254 : public QObject {
   Q_OBJECT
 private slots:
@@ -84,6 +86,106 @@ private slots:
       QCOMPARE(texts, (QStringList{QStringLiteral("Şeker"), QStringLiteral("ARPA 12345678"), QStringLiteral("  0.5")}));
   }
 
+  // Texts of a block let go of together hold the block exactly as long as
+  // letting go of each would: every reference still held elsewhere (a text,
+  // a list or a table shared with another holder) stays counted, and a text
+  // of another block, or one changed since, changes nothing.
+  void releaseTogether_data()
+  {
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<int>("references");  // of the block, its witness text included
+    QTest::newRow("nothing kept") << QStringLiteral("nothing") << 1;
+    QTest::newRow("a text kept") << QStringLiteral("text") << 2;
+    QTest::newRow("the first text kept") << QStringLiteral("first") << 2;
+    QTest::newRow("a row kept") << QStringLiteral("row") << 3;
+    QTest::newRow("the table kept") << QStringLiteral("table") << 5;
+    QTest::newRow("another block's text first") << QStringLiteral("other") << 1;
+    QTest::newRow("a changed text first") << QStringLiteral("changed") << 1;
+  }
+  void releaseTogether()
+  {
+    QFETCH(QString, kept);
+    QFETCH(int, references);
+    using vz::cp1254::TextBlock;
+    auto blockOf = [](const QByteArray &bytes, int count) {
+      TextBlock block(count * TextBlock::room(bytes.size()), count);
+      QStringList texts;
+      for (int i = 0; i < count; ++i)
+        texts.append(block.add(bytes + QByteArray::number(i)));
+      return texts;
+    };
+    QStringList a = blockOf("A", 6);
+    QStringList b = blockOf("B", 1);
+    QList<QStringList> table{{a.at(0), a.at(1)}, {a.at(2), a.at(3)}};
+    QStringList names{a.at(4)};
+    const QString witness = a.at(5);
+    const QString otherWitness = b.at(0);
+    auto refs = [](const QString &t) { return t.data_ptr().d->ref_.loadRelaxed(); };
+    QString keptText;
+    QStringList keptRow;
+    QList<QStringList> keptTable;
+    if (kept == QLatin1String("text"))
+      keptText = table.at(1).at(0);
+    else if (kept == QLatin1String("first"))
+      keptText = table.at(0).at(0);
+    else if (kept == QLatin1String("row"))
+      keptRow = table.at(0);
+    else if (kept == QLatin1String("table"))
+      keptTable = table;
+    else if (kept == QLatin1String("other"))
+      table.first().prepend(b.at(0));
+    else if (kept == QLatin1String("changed"))
+      table.first().first().append(QLatin1Char('!'));
+    a.clear();
+    b.clear();
+    {
+      vz::cp1254::TextRelease release;
+      release.add(names);
+      release.add(table);
+    }
+    table.clear();
+    names.clear();
+    QCOMPARE(refs(witness), references);
+    QCOMPARE(refs(otherWitness), 1);
+    QCOMPARE(witness, QStringLiteral("A5"));
+    if (!keptText.isEmpty())
+      QCOMPARE(keptText, kept == QLatin1String("first") ? QStringLiteral("A0") : QStringLiteral("A2"));
+    if (!keptRow.isEmpty())
+      QCOMPARE(keptRow, (QStringList{QStringLiteral("A0"), QStringLiteral("A1")}));
+    if (!keptTable.isEmpty())
+      QCOMPARE(keptTable, (QList<QStringList>{{QStringLiteral("A0"), QStringLiteral("A1")},
+                                              {QStringLiteral("A2"), QStringLiteral("A3")}}));
+  }
+
+  // Let go of together by their last holders, a block's texts take the
+  // block with them: counted too far it would stay for good, counted short
+  // it would go under a text still read.
+  void releaseTogetherFreesTheBlock()
+  {
+    using vz::cp1254::TextBlock;
+    auto inUse = [] {
+      const struct mallinfo2 m = mallinfo2();
+      return m.uordblks + m.hblkhd;
+    };
+    const size_t before = inUse();
+    {
+      const QByteArray big(200000, 'x');
+      QList<QStringList> table(2);
+      QStringList names;
+      {
+        TextBlock block(3 * TextBlock::room(big.size()), 3);
+        names.append(block.add(big));
+        table[0].append(block.add(big));
+        table[1].append(block.add(big));
+      }
+      QVERIFY(inUse() >= before + 6 * 200000);
+      vz::cp1254::TextRelease release;  // goes before the lists
+      release.add(names);
+      release.add(table);
+    }
+    QVERIFY2(inUse() < before + 200000, qPrintable(QString::number(inUse() - before)));
+  }
+
   // Plain ASCII is moved many characters at a time, and the end of a text
   // by a run that overlaps the one before: a Turkish letter or a character
   // without a code must be met wherever it stands, in a text of any length
@@ -112,12 +214,21 @@ private slots:
       {
         // After another text, so that the block's memory holds nothing of
         // this one before it is decoded.
-        vz::cp1254::TextBlock block(2 * vz::cp1254::TextBlock::room(length), 2);
+        // Added alone, and as one of a record's fields.
+        vz::cp1254::TextBlock block(4 * vz::cp1254::TextBlock::room(length), 4);
         const QString other = block.add(QByteArray(length, 'y'));
         const QString added = block.add(bytes);
         QCOMPARE(added, text);
         QCOMPARE(added.utf16()[length], u'\0');
         QCOMPARE(other, QString(length, QLatin1Char('y')));
+        const QByteArray zs(length, 'z');
+        const QByteArrayView fields[] = {bytes, zs};
+        QString both[2];
+        block.add(fields, 2, both);
+        QCOMPARE(both[0], text);
+        QCOMPARE(both[0].utf16()[length], u'\0');
+        QCOMPARE(both[1], QString(length, QLatin1Char('z')));
+        QCOMPARE(added, text);
       }
       QCOMPARE(vz::cp1254::decode(bytes), text);
       bool lossless = false;

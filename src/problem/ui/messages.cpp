@@ -1,9 +1,8 @@
 #include "messages.h"
 #include "controls/windowicons.h"
 #include "soundmodule.h"
+#include "platform/programmodule.h"
 #include <QApplication>
-#include <QDir>
-#include <QLibrary>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -92,49 +91,27 @@ void UYARI(QWidget *owner, const QString &caption, const QString &text)
 
 namespace {
 
-struct SoundModule {
-  QString path;  // empty: the program's own
-  bool tried = false;
-  PlayTonesEntry entry = nullptr;
-  QString error;
-};
-
-SoundModule &soundModule()
+ProgramModule &soundModule()
 {
-  static SoundModule module;
-  return module;
+  static ProgramModule sound(VZ_SOUND_MODULE_NAME, PlayTonesEntryName);
+  return sound;
 }
 
 } // namespace
 
 QString soundModulePath()
 {
-  const QString &set = soundModule().path;
-  return set.isEmpty() ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VZ_SOUND_MODULE_NAME))
-                       : set;
+  return soundModule().path();
 }
 
 void setSoundModulePath(const QString &path)
 {
-  // A module loaded before stays loaded: nothing of it is running now, and
-  // unloading code the process once called buys nothing.
-  soundModule() = SoundModule{path, false, nullptr, QString()};
+  soundModule().setPath(path);
 }
 
 PlayTonesEntry soundModuleEntry(QString *error)
 {
-  SoundModule &module = soundModule();
-  if (!module.tried) {
-    // Tried once: a missing module stays missing for the rest of the run.
-    module.tried = true;
-    QLibrary library(soundModulePath());
-    module.entry = reinterpret_cast<PlayTonesEntry>(library.resolve(PlayTonesEntryName));
-    if (!module.entry)
-      module.error = library.errorString();
-  }
-  if (error)
-    *error = module.error;
-  return module.entry;
+  return reinterpret_cast<PlayTonesEntry>(soundModule().entry(error));
 }
 
 bool playTones(const QList<Tone> &tones)

@@ -1,56 +1,33 @@
 #include "printmodule.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
+#include "platform/programmodule.h"
 
 namespace vz {
 
 namespace {
 
-struct PrintModule {
-  QString path;  // empty: the program's own
-  bool tried = false;
-  const PrintEntries *entries = nullptr;
-  QString error;
-};
-
-PrintModule &printModuleState()
+ProgramModule &module()
 {
-  static PrintModule module;
-  return module;
+  static ProgramModule printing(VZ_PRINT_MODULE_NAME, PrintEntriesName);
+  return printing;
 }
 
 } // namespace
 
 QString printModulePath()
 {
-  const QString &set = printModuleState().path;
-  return set.isEmpty() ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VZ_PRINT_MODULE_NAME))
-                       : set;
+  return module().path();
 }
 
 void setPrintModulePath(const QString &path)
 {
-  // A module loaded before stays loaded: printers it made may still be held.
-  printModuleState() = PrintModule{path, false, nullptr, QString()};
+  module().setPath(path);
 }
 
 const PrintEntries *printModule(QString *error)
 {
-  PrintModule &module = printModuleState();
-  if (!module.tried) {
-    // Tried once: a missing module stays missing for the rest of the run.
-    module.tried = true;
-    QLibrary library(printModulePath());
-    const auto entry = reinterpret_cast<PrintEntriesEntry>(library.resolve(PrintEntriesName));
-    module.entries = entry ? entry() : nullptr;
-    if (!module.entries)
-      module.error = library.errorString();
-  }
-  if (error)
-    *error = module.error;
-  return module.entries;
+  const auto entry = reinterpret_cast<PrintEntriesEntry>(module().entry(error));
+  return entry ? entry() : nullptr;
 }
 
 } // namespace vz

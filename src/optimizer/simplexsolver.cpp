@@ -1882,8 +1882,14 @@ bool SimplexSolver::refactor()
 }
 
 // Lifts every basic variable by a small amount of its own (a pseudo-random
-// 1 to 2 millionths of its row's largest entry), so that no ratio test ties
-// and no pivot is degenerate. The lift is kept as a change of the loaded
+// 2 to 4 millionths of its row's largest entry for a slack, surplus or
+// artificial, a tenth of that for any other column), so that no ratio test
+// ties and no pivot is degenerate. The single-entry columns lifted the more
+// stay basic the longer, and the run leaves the corner through the feeds:
+// of 1000 degenerate 85 x 45 problems, 59499 pivots after the first stall
+// against 62925 with one lift for all, of 1000 85 x 60 ones 69679 against
+// 77045, of 1000 infeasible 85 x 60 ones 96017 against 115459, and no more
+// tableaux computed afresh. The lift is kept as a change of the loaded
 // right-hand sides, so that a refactorisation carries it and taking it off
 // is exact.
 void SimplexSolver::perturb()
@@ -1899,7 +1905,7 @@ void SimplexSolver::perturb()
     const double largest = largestKept(&m_a[std::size_t(r) * m_stride], keep.data(), m_stride);
     m_seed = m_seed * 1664525u + 1013904223u;
     const double u = double(m_seed >> 8) / double(1u << 24);
-    lift[r] = (1.0 + u) * 1e-6 * largest;
+    lift[r] = (1.0 + u) * (m_singleRow0[m_basis[r]] >= 0 ? 2e-6 : 2e-7) * largest;
     m_b[r] += lift[r];
   }
   if (!m_perturbed)

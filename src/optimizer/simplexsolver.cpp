@@ -871,6 +871,7 @@ double SimplexSolver::objective() const
 
 void SimplexSolver::computeCriterion()
 {
+  m_freshCriteria = false;
   for (int r = 0; r < m_rows; ++r)
     m_cb[r] = m_c[m_basis[r]];
   std::vector<double> &z = m_zStored;
@@ -1332,6 +1333,7 @@ void SimplexSolver::followPivotRow(const double *prow, int e, int leaving, doubl
     m_d[e] = 0.0;
   if (weights)
     m_norms[leaving] = std::max(we / (p * p), 1.0);
+  m_freshCriteria = false;
   m_columnIndex = -1;
   ++m_pivotsSinceRefactor;
 }
@@ -1814,6 +1816,10 @@ bool SimplexSolver::freshCriteria()
 // that never stalled always has them.
 void SimplexSolver::verdictCriteria()
 {
+  // Taking the perturbation off has just computed them so, mostly, and
+  // no pivot has come since: the same numbers again.
+  if (m_freshCriteria)
+    return;
   if (!(m_stallTools && m_pivotsSinceRefactor > 0 && freshCriteria()))
     computeCriterion();
 }
@@ -1953,6 +1959,7 @@ bool SimplexSolver::settle()
       for (int r = 0; r < m_rows; ++r)
         m_b[r] = std::max(levels[r], 0.0);  // within the tolerance: this is the level
       m_freshPivots = m_pivotsSinceRefactor;
+      m_freshCriteria = true;
       return true;
     }
   }
@@ -2163,6 +2170,7 @@ void SimplexSolver::driveOutZeroArtificials()
       // and its cost must not pass into the row's dual.
       m_c[art] = 0.0;
       m_cb[r] = 0.0;
+      m_freshCriteria = false;
     }
   }
 }
@@ -2186,6 +2194,7 @@ SimplexSolver::Status SimplexSolver::solve()
   m_someStoredBarred = false;
   m_stallBasis.clear();
   m_freshPivots = -1;
+  m_freshCriteria = false;
   std::fill(m_shift.begin(), m_shift.end(), 0.0);
   m_iterationLimit = 100 * (m_rows + m_cols) + 1000;
   m_c = m_cost0;
@@ -2225,6 +2234,7 @@ SimplexSolver::Status SimplexSolver::solve()
     std::vector<double> z = m_z, d = m_d;
     for (int c = 0; c < m_cols; ++c)
       m_c[c] = m_artificial[c] ? 1.0 : 0.0;
+    m_freshCriteria = false;
     verdictCriteria();
     const LoopEnd phaseOne = iterate();
     const bool ended = phaseOne == LoopEnd::IterationLimit

@@ -289,6 +289,9 @@ private:
   // m_pivotsSinceRefactor when settle() last computed the levels and the
   // criteria afresh without the tableau; -1 when it has not since.
   int m_freshPivots = -1;
+  // The criteria were computed so (see freshCriteria()) for the current
+  // basis and costs, and nothing has changed them since.
+  bool m_freshCriteria = false;
   std::vector<double> m_b;
   // The tableau as it stood before phase one, copied only when phase one
   // first changes it (see solve()).

@@ -1904,11 +1904,15 @@ void SimplexSolver::perturb()
   std::vector<double> lift(static_cast<std::size_t>(m_rows));
   // Per stored column, 1, or 0 for one that holds barred columns alone (and
   // for the padding): the barred ones take no part in a row's scale.
+  // The basic columns, which lie after the others (see arrangeStored()),
+  // are unit columns: they never raise the scale above 1, and a row is
+  // read only up to them (in whole vectors).
   std::vector<double> keep(std::size_t(m_stride), 0.0);
   for (int k = 0; k < m_stored; ++k)
     keep[k] = m_storedBarred[k] ? 0.0 : 1.0;
+  const int read = std::min(m_stride, (m_stored - m_rows + 3) / 4 * 4);
   for (int r = 0; r < m_rows; ++r) {
-    const double largest = largestKept(&m_a[std::size_t(r) * m_stride], keep.data(), m_stride);
+    const double largest = largestKept(&m_a[std::size_t(r) * m_stride], keep.data(), read);
     m_seed = m_seed * 1664525u + 1013904223u;
     const double u = double(m_seed >> 8) / double(1u << 24);
     lift[r] = (1.0 + u) * (m_singleRow0[m_basis[r]] >= 0 ? 2e-6 : 2e-7) * largest;

@@ -2140,6 +2140,9 @@ void SimplexSolver::pivotOnTwin(int r, int e)
 
 void SimplexSolver::driveOutZeroArtificials()
 {
+  // The caller computes the criteria afresh right after: with them all 0,
+  // the pivots here leave them as they are instead of carrying them along.
+  std::fill(m_d.begin(), m_d.end(), 0.0);
   for (int r = 0; r < m_rows; ++r) {
     const int art = m_basis[r];
     if (!m_artificial[art])

@@ -1954,17 +1954,29 @@ bool SimplexSolver::settle()
   // loaded data without the tableau, at a tenth of the cost of a whole fresh
   // one: the tableau only guides the pivots, should there be any, and is
   // computed afresh every so many of them anyway (see RefactorEvery). Rows
-  // that fall below zero need dual pivots, and so the whole tableau.
+  // that fall below zero are mended by dual pivots on the tableau as it
+  // stands, from those levels and criteria, and the levels are computed
+  // afresh once more after them: a whole fresh tableau cost as much as
+  // some forty pivots, and one in seven of the large degenerate problems
+  // paid for it here. Only should that fail does the whole tableau come.
   if (m_stallTools && m_pivotsSinceRefactor > 0) {
     std::vector<double> levels;
-    if (freshLevels(levels) && std::none_of(levels.begin(), levels.end(), [](double v) { return v < -Tol; })
-        && freshCriteria()) {
+    auto below = [&levels] { return std::any_of(levels.begin(), levels.end(), [](double v) { return v < -Tol; }); };
+    for (int round = 0; round < 2; ++round) {
+      if (!freshLevels(levels) || (round > 0 && below()) || !freshCriteria())
+        break;
+      if (!below()) {
+        aboutToChangeTableau();
+        for (int r = 0; r < m_rows; ++r)
+          m_b[r] = std::max(levels[r], 0.0);  // within the tolerance: this is the level
+        m_freshPivots = m_pivotsSinceRefactor;
+        m_freshCriteria = true;
+        return true;
+      }
       aboutToChangeTableau();
-      for (int r = 0; r < m_rows; ++r)
-        m_b[r] = std::max(levels[r], 0.0);  // within the tolerance: this is the level
-      m_freshPivots = m_pivotsSinceRefactor;
-      m_freshCriteria = true;
-      return true;
+      std::copy(levels.begin(), levels.end(), m_b.begin());
+      if (!dualRepair())
+        break;
     }
   }
   if (!refactor())

@@ -1944,8 +1944,10 @@ void SimplexSolver::perturb()
   ++m_stalls;
 }
 
-// Takes the perturbation off: a fresh tableau on the loaded right-hand sides,
-// and dual pivots for the rows that fall below zero. False when that fails.
+// Takes the perturbation off: levels and criteria computed afresh on the
+// loaded right-hand sides (a whole fresh tableau only where those cannot
+// be had), and dual pivots for the rows that fall below zero. False when
+// that fails.
 bool SimplexSolver::settle()
 {
   m_perturbed = false;

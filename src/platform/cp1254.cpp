@@ -307,6 +307,19 @@ void TextRelease::add(QStringList &texts)
   // (and going through them then copies nothing).
   if (!texts.isDetached())
     return;
+  // Once the block is known, each text of it is counted and let go of
+  // without a branch: a list of number text holds little else.
+  if (m_block) {
+    int count = 0;
+    for (QString &text : texts) {
+      auto &held = text.data_ptr();
+      const bool ofBlock = held.d == m_block;
+      held.d = ofBlock ? nullptr : held.d;
+      count += ofBlock;
+    }
+    m_count += count;
+    return;
+  }
   for (QString &text : texts) {
     auto &held = text.data_ptr();
     if (!held.d)

@@ -354,6 +354,36 @@ void matrixRowText(const QStringList &row, int cells, QString &text)
   }
 }
 
+// A row as the file gave it and no edit has touched since: its cells lie one
+// after another in the one block they were read into (cp1254::TextBlock), 11
+// characters each and the end mark where the "," was. Such a row goes into
+// code page 1254 as one run, each end mark then made a "," again, instead of
+// cell by cell. False, nothing to be trusted at `out`, for any other row.
+bool encodeReadRow(const QStringList &row, int cells, char *out)
+{
+  static_assert(ProblemFile::MatrixCellWidth == NumberTextWidth + 1);
+  if (cells == 0 || row.size() < cells)
+    return false;
+  const QString *cell = row.constData();
+  const QArrayData *block = cell[0].data_ptr().d;
+  const char16_t *first = cell[0].data_ptr().ptr;
+  // One allocation holds every cell, so what lies between them is its too.
+  if (!block)
+    return false;
+  for (int j = 0; j < cells; ++j) {
+    const QString::DataPointer &held = cell[j].data_ptr();
+    if (held.d != block || held.size != NumberTextWidth
+        || held.ptr != first + qsizetype(j) * ProblemFile::MatrixCellWidth)
+      return false;
+  }
+  const qsizetype length = qsizetype(cells) * ProblemFile::MatrixCellWidth - 1;
+  if (!cp1254::encodeInto(QStringView(first, length), out))
+    return false;
+  for (int j = 0; j < cells; ++j)
+    out[qsizetype(j) * ProblemFile::MatrixCellWidth + NumberTextWidth] = ',';
+  return true;
+}
+
 // A matrix row of number text, as matrixRowText() gives it, straight into
 // code page 1254 at `out` (room for `cells` cells of MatrixCellWidth): no
 // text of the row is made. Plain ASCII goes as two runs of eight characters
@@ -708,7 +738,8 @@ bool ProblemFile::MATRIXKAYDI(DbfTable::Image &image, const QList<int> &at, Rati
   QVarLengthArray<char, MatrixFieldWidth> bytes(qsizetype(cells) * MatrixCellWidth);
   QString text;
   for (const QStringList &row : std::as_const(problem.matrix)) {
-    if (!encodeNumberRow(row, cells, bytes.data()) || !c.putBytes(FYmBmat, bytes)) {
+    const bool encoded = encodeReadRow(row, cells, bytes.data()) || encodeNumberRow(row, cells, bytes.data());
+    if (!encoded || !c.putBytes(FYmBmat, bytes)) {
       matrixRowText(row, cells, text);
       c.put(FYmBmat, text);
     }

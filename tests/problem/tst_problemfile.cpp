@@ -517,6 +517,76 @@ private slots:
     QCOMPARE(ind.records.at(1).at(16), PadR(stored, 1020));
   }
 
+  // An opened problem saved again: each matrix row goes to the file as the
+  // problem holds it now, whether it is the row as read or an edit moved,
+  // changed or dropped some of its cells; a cell the code page lacks still
+  // stops the save.
+  void loadedMatrixIsSavedAsItIsNow_data()
+  {
+    QTest::addColumn<int>("edit");
+    QTest::newRow("as read") << 0;
+    QTest::newRow("a cell changed") << 1;
+    QTest::newRow("two cells swapped") << 2;
+    QTest::newRow("two rows swapped") << 3;
+    QTest::newRow("a narrower cell") << 4;
+    QTest::newRow("the last cell dropped") << 5;
+    QTest::newRow("a row of another read") << 6;
+    QTest::newRow("a cell outside code page 1254") << 7;
+  }
+  void loadedMatrixIsSavedAsItIsNow()
+  {
+    QFETCH(int, edit);
+    const QString path = saveFresh(sampleProblem(5, 3));
+    const QString other = saveFresh(sampleProblem(5, 4));
+    const RationProblem elsewhere = load(other);
+    ProblemFile f;
+    QVERIFY(f.open(path));
+    RationProblem p;
+    f.AKTPRODIZOLUSTUR(p);
+    QList<QStringList> expected = p.matrix;
+    switch (edit) {
+    case 1:
+      p.matrix[1][2] = num(7.5);
+      break;
+    case 2:
+      p.matrix[0].swapItemsAt(0, 4);
+      break;
+    case 3:
+      p.matrix.swapItemsAt(0, 2);
+      break;
+    case 4:
+      p.matrix[2][0] = QStringLiteral("2.5");
+      break;
+    case 5:
+      p.matrix[1].removeLast();
+      break;
+    case 6:
+      p.matrix[1] = elsewhere.matrix.at(3);
+      break;
+    case 7:
+      p.matrix[2][3] = PadL(QStringLiteral("0.5Ж"), 11);
+      break;
+    }
+    if (edit != 5)
+      expected = p.matrix;
+    else
+      expected[1][4] = blank();
+    const QByteArray before = bytesOf(path);
+    p.changed.matrix = true;
+    if (edit == 7) {
+      QVERIFY(!f.PROBDBFUPDATE(p));
+      QVERIFY2(f.errorString().contains(QStringLiteral("\"0.5Ж\"")), qPrintable(f.errorString()));
+      QCOMPARE(bytesOf(path), before);
+      return;
+    }
+    QVERIFY2(f.PROBDBFUPDATE(p), qPrintable(f.errorString()));
+    const auto ind = test::readWithDbfread(path);
+    QVERIFY2(ind.ok, qPrintable(ind.error));
+    for (int n = 0; n < 3; ++n)
+      QCOMPARE(ind.records.at(n).at(16), PadR(matrixText(expected.at(n)), 1020));
+    QCOMPARE(load(path).matrix, expected);
+  }
+
   void refusedSavesWriteNothing_data()
   {
     QTest::addColumn<int>("kind");

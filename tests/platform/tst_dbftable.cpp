@@ -199,6 +199,7 @@ private slots:
     QTest::newRow("record length disagrees") << 2;
     QTest::newRow("header cut short") << 3;
     QTest::newRow("empty file") << 4;
+    QTest::newRow("a folder") << 5;
   }
   void damagedFilesAreRefused()
   {
@@ -213,11 +214,18 @@ private slots:
     case 3: b = b.left(40); break;
     case 4: b.clear(); break;
     }
-    writeBytes(path, b);
+    if (damage == 5) {
+      QVERIFY(QFile::remove(path));
+      QVERIFY(QDir().mkpath(path));
+    } else {
+      writeBytes(path, b);
+    }
     DbfTable t;
-    QVERIFY(!t.open(path));
-    QVERIFY(!t.isOpen());
-    QVERIFY(!t.errorString().isEmpty());
+    for (const auto mode : {DbfTable::OpenMode::Shared, DbfTable::OpenMode::ReadOnly}) {
+      QVERIFY(!t.open(path, mode));
+      QVERIFY(!t.isOpen());
+      QVERIFY(!t.errorString().isEmpty());
+    }
     QVERIFY(!t.open(file(QStringLiteral("missing.dbf"))));
   }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
@@ -307,18 +308,22 @@ void TextRelease::add(QStringList &texts)
   // (and going through them then copies nothing).
   if (!texts.isDetached())
     return;
-  // Once the block is known, each text of it is counted and let go of
-  // without a branch: a list of number text holds little else.
+  // Once the block is known, a list of its texts alone (as most are) is
+  // counted and then emptied where it stands: its going frees its memory and
+  // passes no text again. A list is its one array of texts, so the array's
+  // count is reached through the list itself.
   if (m_block) {
-    int count = 0;
-    for (QString &text : texts) {
-      auto &held = text.data_ptr();
-      const bool ofBlock = held.d == m_block;
-      held.d = ofBlock ? nullptr : held.d;
-      count += ofBlock;
+    static_assert(std::is_standard_layout_v<QStringList> && sizeof(QStringList) == sizeof(QArrayDataPointer<QString>));
+    auto &array = *reinterpret_cast<QArrayDataPointer<QString> *>(&texts);
+    const QString *const text = array.data();
+    qsizetype ofBlock = 0;
+    for (qsizetype i = 0; i < array.size; ++i)
+      ofBlock += text[i].data_ptr().d == m_block;
+    if (ofBlock == array.size) {
+      m_count += int(ofBlock);
+      array.size = 0;
+      return;
     }
-    m_count += count;
-    return;
   }
   for (QString &text : texts) {
     auto &held = text.data_ptr();

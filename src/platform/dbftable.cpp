@@ -769,7 +769,9 @@ bool DbfTable::rewriteImageFromDisk(const ImageEdit &edit, const QString &target
   // The table goes on with the handle of the file just written, not a new
   // open of its path.
   int replaced = -1;
-  if (!writeFileAtomically(out, content, &why, target.isEmpty() ? &replaced : nullptr))
+  // The lock looked at the path just now: the write need not again.
+  const struct stat *known = target.isEmpty() && lock.isHeld() ? &lock.pathStatus() : nullptr;
+  if (!writeFileAtomically(out, content, &why, target.isEmpty() ? &replaced : nullptr, known))
     return d->fail(tr("%1 yazılamadı: %2").arg(out, why));
   if (!target.isEmpty())
     return true;

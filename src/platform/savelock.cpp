@@ -89,9 +89,18 @@ bool SaveLock::holdsNamedFile(int fd, const QByteArray &name, HeldFile held)
       return false;
     held = {true, st.st_dev, st.st_ino};
   }
-  // The path naming the handle's file gives that file's size too.
+  // The path naming the handle's file gives that file's size too; looked
+  // at without following a link first, which the save's write asks again.
   struct stat now;
-  if (::stat(name.constData(), &now) == 0 && held.ino == now.st_ino && held.dev == now.st_dev) {
+  if (::lstat(name.constData(), &m_status) != 0)
+    return false;
+  if (S_ISLNK(m_status.st_mode)) {
+    if (::stat(name.constData(), &now) != 0)
+      return false;
+  } else {
+    now = m_status;
+  }
+  if (held.ino == now.st_ino && held.dev == now.st_dev) {
     m_size = qsizetype(now.st_size);
     return true;
   }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 namespace vz {
@@ -42,6 +43,10 @@ public:
   // set when it cannot be read; only while isHeld().
   bool readAll(QByteArray *out, int *err) const;
 
+  // What lstat() gave for the path when the lock was taken; only while
+  // isHeld().
+  const struct stat &pathStatus() const { return m_status; }
+
   // The caller's handle the lock was taken on is about to be closed, which
   // lets the lock go with it: this object no longer touches the handle.
   void handOver();
@@ -56,6 +61,7 @@ private:
   int m_fd = -1;
   bool m_borrowed = false;  // m_fd is the caller's, to unlock but not close
   qsizetype m_size = -1;  // the file's size when the lock was taken
+  struct stat m_status = {};
 };
 
 } // namespace vz

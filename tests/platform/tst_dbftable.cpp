@@ -4,10 +4,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace vz;
@@ -393,6 +395,40 @@ private slots:
   // Tables read one after another each get the fields their own header
   // gives, when one differs from the one read before by a name, a type or
   // a width, and when it is the same again.
+  // A table opened by a symbolic link is saved into the file the link
+  // names, which keeps its permissions; the link stays a link, and the
+  // reopened table saves again the same way.
+  void saveThroughALink_data()
+  {
+    QTest::addColumn<bool>("absolute");
+    QTest::newRow("relative link") << false;
+    QTest::newRow("absolute link") << true;
+  }
+  void saveThroughALink()
+  {
+    QFETCH(bool, absolute);
+    const QString real = file(QStringLiteral("linked-%1.dbf").arg(absolute));
+    const QString link = file(QStringLiteral("link-%1.dbf").arg(absolute));
+    makeNames(real, {QStringLiteral("a"), QStringLiteral("b")});
+    QVERIFY(::chmod(QFile::encodeName(real).constData(), 0640) == 0);
+    QVERIFY(QFile::link(absolute ? real : QFileInfo(real).fileName(), link));
+    DbfTable t;
+    QVERIFY(t.open(link));
+    for (const QString &name : {QStringLiteral("c"), QStringLiteral("d")}) {
+      QVERIFY2(t.rewriteImageFromDisk([&](DbfTable::Image &image, QString *error) {
+                 return image.put(0, 0, name, error);
+               }),
+               qPrintable(t.errorString()));
+      QVERIFY(QFileInfo(link).isSymLink());
+      QCOMPARE(QFile(real).permissions() & (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
+                                            | QFile::ReadOther | QFile::WriteOther),
+               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+      DbfTable other;
+      QVERIFY(other.open(real, DbfTable::OpenMode::ReadOnly));
+      QCOMPARE(liveNames(other), (QStringList{name, QStringLiteral("b")}));
+    }
+  }
+
   void eachTableGetsItsOwnFields()
   {
     const QList<DbfField> base = mixedFields();

@@ -817,18 +817,6 @@ bool DbfTable::Image::put(int n, int f, QStringView value, QString *error)
   return true;
 }
 
-bool DbfTable::Image::putBytes(int n, int f, QByteArrayView bytes)
-{
-  const DbfField &field = fields.at(f);
-  if (field.type != QLatin1Char('C'))
-    return false;
-  char *at = records.data() + qsizetype(n) * recordLength + offsets.at(f);
-  const qsizetype len = std::min<qsizetype>(bytes.size(), field.length);
-  std::memcpy(at, bytes.data(), size_t(len));
-  std::memset(at + len, ' ', size_t(field.length - len));
-  return true;
-}
-
 void DbfTable::Image::appendBlank()
 {
   records.append(QByteArray(recordLength, ' '));

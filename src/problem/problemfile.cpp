@@ -116,11 +116,20 @@ public:
     char *at = m_image.records.data() + qsizetype(record()) * m_image.recordLength;
     std::memset(at + m_image.offsets.at(from), ' ', size_t(end - m_image.offsets.at(from)));
   }
-  // `bytes` in code page 1254 already; false, nothing stored, where the
-  // field takes no such bytes (then put() the text).
-  bool putBytes(int field, QByteArrayView bytes)
+  // Where `length` bytes of code page 1254 go into the field, the rest of
+  // it blanked already: for a writer that encodes straight into the record.
+  // Null where the field takes no such bytes (then put() the text), and
+  // after a refused text. What is written there and then not kept is put()
+  // over whole.
+  char *room(int field, qsizetype length)
   {
-    return !m_ok || m_image.putBytes(record(), m_at.at(field), bytes);
+    const int f = m_at.at(field);
+    const DbfField &def = m_image.fields.at(f);
+    if (!m_ok || def.type != QLatin1Char('C') || def.length < length)
+      return nullptr;
+    char *at = m_image.records.data() + qsizetype(record()) * m_image.recordLength + m_image.offsets.at(f);
+    std::memset(at + length, ' ', size_t(def.length - length));
+    return at;
   }
   void skip() { ++m_pos; }
   void appendBlank()
@@ -273,6 +282,24 @@ bool sameImage(const DbfTable::Image &a, const QList<int> &atA, const DbfTable::
     if (a.fields.at(f).length != b.fields.at(f).length)
       return false;
   return a.records == b.records;
+}
+
+// As QStringView::trimmed(): an opened file trims every name and unit, each
+// a few letters and many blanks, which are passed four at a time here.
+QStringView trimmedText(QStringView text)
+{
+  constexpr std::uint64_t fourBlanks = 0x0020002000200020u;
+  const char16_t *begin = text.utf16(), *end = begin + text.size();
+  std::uint64_t four;
+  while (end - begin >= 4 && (std::memcpy(&four, end - 4, sizeof four), four == fourBlanks))
+    end -= 4;
+  while (end > begin && QChar::isSpace(end[-1]))
+    --end;
+  while (end - begin >= 4 && (std::memcpy(&four, begin, sizeof four), four == fourBlanks))
+    begin += 4;
+  while (begin < end && QChar::isSpace(*begin))
+    ++begin;
+  return QStringView(begin, end);
 }
 
 using Commas = QVarLengthArray<qsizetype, 1024>;
@@ -559,12 +586,18 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
   };
   QVarLengthArray<Held, 128> held;
   Commas commas;  // of every matrix row, one row after another
+  QVarLengthArray<bool, 128> matrixHeld;  // whether each record holds a matrix text
   {
     // Room for the rows of number text there are, made once: grown row by
     // row, what is found so far would be copied over several times.
+    // Each record's is looked at once: a blank matrix text is compared
+    // whole.
+    matrixHeld.resize(image.count());
     qsizetype rows = 0;
-    for (int n = 0; n < image.count(); ++n)
-      rows += !image.deleted(n) && !isBlank(image.field(n, at.at(FYmBmat)));
+    for (int n = 0; n < image.count(); ++n) {
+      matrixHeld[n] = !image.deleted(n) && !isBlank(image.field(n, at.at(FYmBmat)));
+      rows += matrixHeld[n];
+    }
     commas.reserve(rows * (MaxFeeds + 1) + image.fields.at(at.at(FYmBmat)).length);
   }
   qsizetype chars = 0;
@@ -581,7 +614,7 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
       return room;
     };
     Held h{n, !isBlank(bytes(FYmAdi)), !isBlank(bytes(FBmAdi)), !isBlank(bytes(FBmAdiA)) && !isBlank(bytes(FBmAdiB)),
-           !isBlank(bytes(FYmBmat)), commas.size(), 0};
+           matrixHeld[n], commas.size(), 0};
     if (!h.feed && !h.nutrient && !h.ratio && !h.matrixRow)
       continue;
     // A matrix row's cells are the texts before each ","; every "," gives
@@ -626,14 +659,14 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
     };
     if (h.feed) {
       QStringList row = texts(FYmAdi, YmColumns);
-      problem.feedNames.append(block.add(QStringView(row.at(YmName)).trimmed()));
+      problem.feedNames.append(block.add(trimmedText(row.at(YmName))));
       problem.feeds.append(std::move(row));
       problem.feedAmounts.append(block.add(bytes(FYmManMik)));
     }
     if (h.nutrient) {
       QStringList row = texts(FBmAdi, BmColumns);
-      problem.nutrientNames.append(block.add(QStringView(row.at(BmName)).trimmed()));
-      problem.nutrientUnits.append(block.add(QStringView(row.at(BmUnit)).trimmed()));
+      problem.nutrientNames.append(block.add(trimmedText(row.at(BmName))));
+      problem.nutrientUnits.append(block.add(trimmedText(row.at(BmUnit))));
       problem.nutrients.append(std::move(row));
     }
     if (h.ratio)
@@ -735,11 +768,12 @@ bool ProblemFile::MATRIXKAYDI(DbfTable::Image &image, const QList<int> &at, Rati
   c.start();
   // The cell count comes from the first row; a problem without rows has none.
   const int cells = problem.matrix.isEmpty() ? 0 : int(problem.matrix.first().size());
-  QVarLengthArray<char, MatrixFieldWidth> bytes(qsizetype(cells) * MatrixCellWidth);
+  const qsizetype length = qsizetype(cells) * MatrixCellWidth;
   QString text;
   for (const QStringList &row : std::as_const(problem.matrix)) {
-    const bool encoded = encodeReadRow(row, cells, bytes.data()) || encodeNumberRow(row, cells, bytes.data());
-    if (!encoded || !c.putBytes(FYmBmat, bytes)) {
+    // Number text is encoded where the record holds the row.
+    char *out = c.room(FYmBmat, length);
+    if (!out || !(encodeReadRow(row, cells, out) || encodeNumberRow(row, cells, out))) {
       matrixRowText(row, cells, text);
       c.put(FYmBmat, text);
     }

@@ -532,12 +532,16 @@ private slots:
     QTest::newRow("the last cell dropped") << 5;
     QTest::newRow("a row of another read") << 6;
     QTest::newRow("a cell outside code page 1254") << 7;
+    QTest::newRow("as read, a Turkish letter in a cell") << 8;
   }
   void loadedMatrixIsSavedAsItIsNow()
   {
     QFETCH(int, edit);
-    const QString path = saveFresh(sampleProblem(5, 3));
-    const QString other = saveFresh(sampleProblem(5, 4));
+    RationProblem saved = sampleProblem(9, 3);
+    if (edit == 8)
+      saved.matrix[2][5] = PadL(QStringLiteral("2.5ş"), 11);
+    const QString path = saveFresh(saved);
+    const QString other = saveFresh(sampleProblem(9, 4));
     const RationProblem elsewhere = load(other);
     ProblemFile f;
     QVERIFY(f.open(path));
@@ -549,7 +553,7 @@ private slots:
       p.matrix[1][2] = num(7.5);
       break;
     case 2:
-      p.matrix[0].swapItemsAt(0, 4);
+      p.matrix[0].swapItemsAt(0, 8);
       break;
     case 3:
       p.matrix.swapItemsAt(0, 2);
@@ -570,7 +574,7 @@ private slots:
     if (edit != 5)
       expected = p.matrix;
     else
-      expected[1][4] = blank();
+      expected[1][8] = blank();
     const QByteArray before = bytesOf(path);
     p.changed.matrix = true;
     if (edit == 7) {

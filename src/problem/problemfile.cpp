@@ -611,6 +611,7 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
     int record;
     bool feed, nutrient, ratio, matrixRow;
     qsizetype commasFrom, commaCount;  // its matrix row's in `commas`
+    qsizetype cells;  // of a matrix row that looks like number text, else -1
   };
   QVarLengthArray<Held, 128> held;
   Commas commas;  // of every matrix row, one row after another
@@ -642,18 +643,29 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
       return room;
     };
     Held h{n, !isBlank(bytes(FYmAdi)), !isBlank(bytes(FBmAdi)), !isBlank(bytes(FBmAdiA)) && !isBlank(bytes(FBmAdiB)),
-           matrixHeld[n], commas.size(), 0};
+           matrixHeld[n], commas.size(), 0, -1};
     if (!h.feed && !h.nutrient && !h.ratio && !h.matrixRow)
       continue;
     // A matrix row's cells are the texts before each ","; every "," gives
-    // its place to the end mark of the cell before it.
-    if (h.matrixRow)
-      commasOf(bytes(FYmBmat), commas);
-    h.commaCount = commas.size() - h.commasFrom;
+    // its place to the end mark of the cell before it. A row whose last ","
+    // closes a whole number of cells is mostly number text, and is then cut
+    // at fixed places as it is decoded, with no search for its ",": room is
+    // kept for a text at every byte, should it prove otherwise.
+    qsizetype rowEnd = 0;  // past its last ","
+    if (h.matrixRow) {
+      const QByteArrayView text = bytes(FYmBmat);
+      const void *last = ::memrchr(text.data(), ',', size_t(text.size()));
+      rowEnd = last ? static_cast<const char *>(last) - text.data() + 1 : 0;
+      if (rowEnd > 0 && rowEnd % TextBlock::CellWidth == 0)
+        h.cells = rowEnd / TextBlock::CellWidth;
+      else
+        commasOf(text, commas);
+    }
+    h.commaCount = h.cells >= 0 ? rowEnd : commas.size() - h.commasFrom;
     // Trimmed names and units take at most the room of their field.
     chars += (h.feed ? roomOf(FYmAdi, YmColumns + 1) + roomOf(FYmAdi, 1) : 0)
              + (h.nutrient ? roomOf(FBmAdi, BmColumns) + roomOf(FBmAdi, 2) : 0)
-             + (h.ratio ? roomOf(FBmAdiA, BmoColumns) : 0) + (h.commaCount > 0 ? commas.last() + 1 : 0);
+             + (h.ratio ? roomOf(FBmAdiA, BmoColumns) : 0) + (h.commaCount > 0 ? rowEnd : 0);
     count += (h.feed ? YmColumns + 2 : 0) + (h.nutrient ? BmColumns + 2 : 0) + (h.ratio ? BmoColumns : 0) + h.commaCount;
     feedRows += h.feed;
     nutrientRows += h.nutrient;
@@ -703,7 +715,15 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
       } else if (kind == 2 && h.ratio) {
         problem.ratios.append(texts(FBmAdiA, BmoColumns));
       } else if (kind == 3 && h.matrixRow) {
-        rows.append(block.addSplit(bytes(FYmBmat), commas.constData() + h.commasFrom, h.commaCount));
+        QStringList row;
+        if (h.cells < 0) {
+          row = block.addSplit(bytes(FYmBmat), commas.constData() + h.commasFrom, h.commaCount);
+        } else if (!block.addCells(bytes(FYmBmat).first(h.cells * TextBlock::CellWidth), h.cells, &row)) {
+          Commas split;
+          commasOf(bytes(FYmBmat), split);
+          row = block.addSplit(bytes(FYmBmat), split.constData(), split.size());
+        }
+        rows.append(std::move(row));
       }
     }
   }

@@ -169,6 +169,42 @@ private slots:
     QVERIFY(!p.changed.any());
   }
 
+  // A stored matrix row is cut at each ",", whatever its cells hold: number
+  // text, cells of other widths that end where number text would, letters
+  // outside ASCII, empty cells, a "," missing.
+  void matrixRowsAreCutAtEachComma_data()
+  {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("cells");
+    const QString a = num(1.25), b = num(2.5);
+    QTest::newRow("number text") << matrixText({a, b, a, b, a}) << QStringList{a, b, a, b, a};
+    QTest::newRow("two cells as wide as two of number text")
+        << QStringLiteral("abcd,efghijklmnopqrs,") << QStringList{QStringLiteral("abcd"), QStringLiteral("efghijklmnopqrs")};
+    const QString turkish = PadL(QStringLiteral("2.5ş"), 11);
+    QTest::newRow("a Turkish letter in the first four cells") << matrixText({a, turkish, a, b, a}) << QStringList{a, turkish, a, b, a};
+    QTest::newRow("a Turkish letter after them") << matrixText({a, b, a, b, turkish}) << QStringList{a, b, a, b, turkish};
+    QTest::newRow("empty cells") << QStringLiteral(",,,,,,,,,,,,") << QStringList(12);
+    QTest::newRow("a comma missing after the fourth cell")
+        << a + ',' + b + ',' + a + ',' + b + ' ' + a + ',' + b + ','
+        << QStringList{a, b, a, b + ' ' + a, b};
+    QTest::newRow("a comma inside a cell") << QStringLiteral("12345,78901,") + matrixText({a})
+                                           << QStringList{QStringLiteral("12345"), QStringLiteral("78901"), a};
+  }
+  void matrixRowsAreCutAtEachComma()
+  {
+    QFETCH(QString, stored);
+    QFETCH(QStringList, cells);
+    QList<DbfRecord> records;
+    for (qsizetype j = 0; j < cells.size(); ++j)
+      records.append(rec({QStringLiteral("YMADI=Yem %1").arg(j + 1)}));
+    records[0].values[FieldNames.indexOf(QStringLiteral("BMADI"))] = QStringLiteral("KMT");
+    records[0].values[FieldNames.indexOf(QStringLiteral("YMBMAT"))] = stored;
+    records[1].values[FieldNames.indexOf(QStringLiteral("YMBMAT"))] = QStringLiteral("G,1.000,TL,Kg,");
+    const RationProblem p = load(writeFile(records));
+    QCOMPARE(p.matrix, QList<QStringList>{cells});
+    QVERIFY(!p.changed.matrix);
+  }
+
   void loadingCompletesTheProblem_data()
   {
     QTest::addColumn<QList<DbfRecord>>("records");

@@ -45,6 +45,14 @@ class Cursor {
 public:
   Cursor(DbfTable::Image &image, const QList<int> &at, QString *error) : m_image(image), m_at(at), m_error(error)
   {
+    // Where each field of the problem file lies, looked up once, not at
+    // each of the two thousand texts a save stores.
+    for (int field = 0; field < FieldCount; ++field) {
+      const int f = at.at(field);
+      const DbfField &def = image.fields.at(f);
+      m_slots[field] = {image.offsets.at(f), def.length, def.type == QLatin1Char('C')};
+    }
+    m_records = image.records.data();
     // Mostly no record is deleted: the live records are then every record,
     // in order, and are listed only otherwise.
     m_count = image.count();
@@ -72,8 +80,7 @@ public:
   {
     if (!m_ok)
       return;
-    const int f = m_at.at(field);
-    const DbfField &def = m_image.fields.at(f);
+    const Slot &def = m_slots[field];
     // A save stores some two thousand names, numbers and blanks: a short
     // text in a character field is stored here, as Image::put() stores it,
     // without a call for each. Anything else, and a text the code page
@@ -83,15 +90,33 @@ public:
     // there is never written. The texts of an opened file fill their fields,
     // which then take no blanks.
     const qsizetype len = std::min<qsizetype>(value.size(), def.length);
-    if (def.type == QLatin1Char('C') && len <= ShortText) {
-      char *at = m_image.records.data() + qsizetype(record()) * m_image.recordLength + m_image.offsets.at(f);
+    if (def.character && len <= ShortText) {
+      char *at = m_records + qsizetype(record()) * m_image.recordLength + def.offset;
+#ifdef __SSE2__
+      // A name or a number text of plain ASCII: its first eight and its
+      // last eight characters, which overlap, narrowed together.
+      if (len >= 8 && len <= 16) {
+        const QChar *in = value.data();
+        const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in));
+        const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + len - 8));
+        const __m128i high = _mm_and_si128(_mm_or_si128(head, tail), _mm_set1_epi16(short(0xFF80)));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi8(high, _mm_setzero_si128())) == 0xFFFF) {
+          const __m128i bytes = _mm_packus_epi16(head, tail);
+          _mm_storel_epi64(reinterpret_cast<__m128i *>(at), bytes);
+          _mm_storel_epi64(reinterpret_cast<__m128i *>(at + len - 8), _mm_srli_si128(bytes, 8));
+          if (len < def.length)
+            std::memset(at + len, ' ', size_t(def.length - len));
+          return;
+        }
+      }
+#endif
       if (cp1254::encodeInto(value.first(len), at)) {
         if (len < def.length)
           std::memset(at + len, ' ', size_t(def.length - len));
         return;
       }
     }
-    m_ok = m_image.put(record(), f, value, m_error);
+    m_ok = m_image.put(record(), m_at.at(field), value, m_error);
   }
   // `fields` fields from `first` on as put() of nothing leaves each: blanks
   // of its width. Most records past a short list are blanked so, and where
@@ -135,6 +160,7 @@ public:
   void appendBlank()
   {
     m_image.appendBlank();
+    m_records = m_image.records.data();
     if (m_listed)
       m_live.append(m_image.count() - 1);
     else
@@ -144,6 +170,11 @@ public:
 
 private:
   static constexpr qsizetype ShortText = 32;
+  struct Slot {
+    int offset;
+    int length;
+    bool character;
+  };
 
   DbfTable::Image &m_image;
   const QList<int> &m_at;
@@ -151,6 +182,8 @@ private:
   int record() const { return m_listed ? m_live.at(m_pos) : m_pos; }  // where the cursor stands
   qsizetype liveCount() const { return m_listed ? m_live.size() : m_count; }
 
+  Slot m_slots[FieldCount];
+  char *m_records;  // the image's, again after each record added
   QList<int> m_live;  // the live records, when some record is deleted
   bool m_listed = false;
   int m_count = 0;  // of the records, when none is deleted

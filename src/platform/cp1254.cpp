@@ -372,8 +372,12 @@ void TextRelease::add(QStringList &texts)
     static_assert(std::is_standard_layout_v<QStringList> && sizeof(QStringList) == sizeof(QArrayDataPointer<QString>));
     auto &array = *reinterpret_cast<QArrayDataPointer<QString> *>(&texts);
     const QString *const text = array.data();
-    qsizetype ofBlock = 0;
-    for (qsizetype i = 0; i < array.size; ++i)
+    qsizetype ofBlock = 0, i = 0;
+    // Four at a time: a matrix row holds some eighty.
+    for (; i + 4 <= array.size; i += 4)
+      ofBlock += qsizetype(text[i].data_ptr().d == m_block) + qsizetype(text[i + 1].data_ptr().d == m_block)
+                 + qsizetype(text[i + 2].data_ptr().d == m_block) + qsizetype(text[i + 3].data_ptr().d == m_block);
+    for (; i < array.size; ++i)
       ofBlock += text[i].data_ptr().d == m_block;
     if (ofBlock == array.size) {
       m_count += int(ofBlock);

@@ -76,7 +76,11 @@ public:
   }
   bool eof() const { return m_pos >= liveCount(); }
   // The first text the table refuses stops every later one.
-  void put(int field, QStringView value)
+  void put(int field, QStringView value) { put(recordBytes(), field, value); }
+  // The record the cursor stands on, for the puts of one row: where it
+  // lies is found once for them all.
+  char *recordBytes() const { return m_records + qsizetype(record()) * m_image.recordLength; }
+  void put(char *recordAt, int field, QStringView value)
   {
     if (!m_ok)
       return;
@@ -91,7 +95,7 @@ public:
     // which then take no blanks.
     const qsizetype len = std::min<qsizetype>(value.size(), def.length);
     if (def.character && len <= ShortText) {
-      char *at = m_records + qsizetype(record()) * m_image.recordLength + def.offset;
+      char *at = recordAt + def.offset;
 #ifdef __SSE2__
       // A name or a number text of plain ASCII: its first eight and its
       // last eight characters, which overlap, narrowed together.
@@ -200,8 +204,9 @@ bool writeList(DbfTable::Image &image, const QList<int> &at, QString *error, qsi
   Cursor c(image, at, error);
   c.start();
   for (qsizetype i = 0; i < rowCount; ++i) {
+    char *const record = c.recordBytes();
     for (int f = 0; f < fieldCount; ++f)
-      c.put(firstField + f, cell(i, f));
+      c.put(record, firstField + f, cell(i, f));
     c.skip();
     if (c.eof() && i < rowCount - 1)
       c.appendBlank();

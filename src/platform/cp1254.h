@@ -62,6 +62,12 @@ public:
   // it. Each text counts as one added. The list is made at its size with
   // the texts in it, not of empty texts that are then replaced.
   QStringList addSplit(QByteArrayView bytes, const qsizetype *ends, qsizetype count);
+  // `bytes` as `count` cells of CellWidth bytes, each eleven characters and
+  // a "," (a row of number text), into `out`: every byte looked at once, no
+  // separator searched for. False, nothing added, for bytes of another
+  // shape (a "," elsewhere, one missing) or outside ASCII; then addSplit().
+  static constexpr qsizetype CellWidth = 12;
+  bool addCells(QByteArrayView bytes, qsizetype count, QStringList *out);
 
 private:
   QString take(qsizetype length);

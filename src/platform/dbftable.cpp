@@ -233,7 +233,11 @@ bool writeContent(const QString &path, const QList<DbfField> &fields, const QLis
 } // namespace
 
 struct DbfTable::Impl {
-  QFile file;
+  // The table's own handle, held as the system gives it: a table is read
+  // whole and written a record at a time, where a buffered device only adds
+  // its calls (a look at the file and a seek at every open).
+  int fd = -1;
+  HeldFile held;  // which file the handle holds, once looked at
   QString openedPath;  // as given; the file may have been taken by its handle
   OpenMode mode = OpenMode::Shared;
   QString error;
@@ -259,6 +263,20 @@ struct DbfTable::Impl {
   QMap<int, Listener> listeners;
   int nextListener = 1;
 
+  Impl() = default;
+  ~Impl() { closeFile(); }
+  Impl(const Impl &) = delete;
+  Impl &operator=(const Impl &) = delete;
+
+  bool isOpen() const { return fd >= 0; }
+  void closeFile()  // drops the lock
+  {
+    if (fd >= 0)
+      ::close(fd);
+    fd = -1;
+    held = {};
+  }
+
   char *rec(int n) { return data.data() + qsizetype(n - 1) * recordLen; }
   const char *rec(int n) const { return data.constData() + qsizetype(n - 1) * recordLen; }
   bool deleted(int n) const { return rec(n)[0] == '*'; }
@@ -280,8 +298,16 @@ struct DbfTable::Impl {
   bool writeAt(qint64 pos, const char *bytes, qint64 len)
   {
     unsynced = true;
-    if (!file.seek(pos) || file.write(bytes, len) != len)
-      return fail(tr("Tabloya yazılamadı: %1").arg(fileErrorReason(file)));
+    while (len > 0) {
+      const ssize_t n = ::pwrite(fd, bytes, size_t(len), off_t(pos));
+      if (n < 0 && errno == EINTR)
+        continue;
+      if (n <= 0)
+        return fail(tr("Tabloya yazılamadı: %1").arg(fileErrorReason(n < 0 ? errno : ENOSPC)));
+      bytes += n;
+      pos += n;
+      len -= n;
+    }
     return true;
   }
 
@@ -459,7 +485,7 @@ struct DbfTable::Impl {
   bool lock()
   {
     const int op = (mode == OpenMode::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
-    if (::flock(file.handle(), op) != 0) {
+    if (::flock(fd, op) != 0) {
       if (errno == EWOULDBLOCK)
         return fail(tr("%1 başka bir kullanıcı tarafından kullanılıyor.").arg(QFileInfo(openedPath).fileName()));
       return fail(tr("%1 kilitlenemedi: %2").arg(QFileInfo(openedPath).fileName(), fileErrorReason(errno)));
@@ -467,41 +493,48 @@ struct DbfTable::Impl {
     return true;
   }
 
-  // `written`: the file's bytes when they are known already; `fd`: its
-  // handle when one is open already, which this then owns.
-  bool openFile(const QString &path, QByteArray written = QByteArray(), int fd = -1)
+  // `written`: the file's bytes when they are known already; `handle`: the
+  // file's handle when one is open already, which this then owns.
+  bool openFile(const QString &path, QByteArray written = QByteArray(), int handle = -1)
   {
     openedPath = path;
-    // Never made here: a missing table is an error, asked about only then.
-    const QIODevice::OpenMode om =
-        (mode == OpenMode::ReadOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite) | QIODevice::ExistingOnly;
-    bool opened;
-    if (fd >= 0) {
-      opened = file.open(fd, om, QFileDevice::AutoCloseHandle);
-      if (!opened)
-        ::close(fd);
-    } else {
-      file.setFileName(path);
-      opened = file.open(om);
-    }
-    if (!opened) {
-      if (!QFileInfo::exists(path))
-        return fail(tr("%1 bulunamıyor.").arg(path));
-      return fail(tr("%1 açılamadı: %2").arg(path, fileErrorReason(file)));
+    fd = handle;
+    if (fd < 0) {
+      // Never made here: a missing table is an error, asked about only then.
+      const QByteArray name = QFile::encodeName(path);
+      do
+        fd = ::open(name.constData(), (mode == OpenMode::ReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC);
+      while (fd < 0 && errno == EINTR);
+      if (fd < 0) {
+        const int err = errno;
+        if (!QFileInfo::exists(path))
+          return fail(tr("%1 bulunamıyor.").arg(path));
+        return fail(tr("%1 açılamadı: %2").arg(path, fileErrorReason(err)));
+      }
     }
     if (!lock()) {
-      file.close();
+      closeFile();
       return false;
     }
     if (written.isEmpty()) {
+      // The look at the file that gives its size also tells a folder (which
+      // opens for reading) and names the file a save's lock will find.
+      struct stat st;
+      const bool looked = ::fstat(fd, &st) == 0;
+      if (!looked || S_ISDIR(st.st_mode)) {
+        const int err = looked ? EISDIR : errno;
+        closeFile();
+        return fail(tr("%1 açılamadı: %2").arg(path, fileErrorReason(err)));
+      }
+      held = {true, st.st_dev, st.st_ino};
       int err = 0;
-      if (!readWholeFile(file.handle(), &written, &err)) {
-        file.close();
+      if (!readWholeFile(fd, &written, &err, qsizetype(st.st_size))) {
+        closeFile();
         return fail(tr("%1 okunamadı: %2").arg(path, fileErrorReason(err)));
       }
     }
     if (!parse(std::move(written), path)) {
-      file.close();
+      closeFile();
       return false;
     }
     return true;
@@ -602,11 +635,11 @@ bool DbfTable::open(const QString &path, OpenMode mode)
 
 void DbfTable::close()
 {
-  if (!d->file.isOpen())
+  if (!d->isOpen())
     return;
   commit();
   d->notify(NoticeClose);
-  d->file.close();  // drops the lock
+  d->closeFile();  // drops the lock
   d->fields.clear();
   d->offsets.clear();
   d->data.clear();
@@ -620,7 +653,7 @@ void DbfTable::close()
 
 bool DbfTable::isOpen() const
 {
-  return d->file.isOpen();
+  return d->isOpen();
 }
 
 QString DbfTable::fileName() const
@@ -705,7 +738,7 @@ bool DbfTable::rewriteImageFromDisk(const ImageEdit &edit, const QString &target
     return false;
   const QString path = d->openedPath;
   // Taken on the table's own handle while it still holds the named file.
-  SaveLock lock(path, d->file.handle());
+  SaveLock lock(path, d->fd, d->held);
 
   // Read without flock: our own exclusive lock would refuse a second one.
   // The lock holds the file the path names now; read through it.
@@ -736,7 +769,9 @@ bool DbfTable::rewriteImageFromDisk(const ImageEdit &edit, const QString &target
   // The table goes on with the handle of the file just written, not a new
   // open of its path.
   int replaced = -1;
-  if (!writeFileAtomically(out, content, &why, target.isEmpty() ? &replaced : nullptr))
+  // The lock looked at the path just now: the write need not again.
+  const struct stat *known = target.isEmpty() && lock.isHeld() ? &lock.pathStatus() : nullptr;
+  if (!writeFileAtomically(out, content, &why, target.isEmpty() ? &replaced : nullptr, known))
     return d->fail(tr("%1 yazılamadı: %2").arg(out, why));
   if (!target.isEmpty())
     return true;
@@ -779,18 +814,6 @@ bool DbfTable::Image::put(int n, int f, QStringView value, QString *error)
   if (!encodeValue(field, value.toString(), &bytes, error))
     return false;
   std::memcpy(at, bytes.constData(), size_t(bytes.size()));
-  return true;
-}
-
-bool DbfTable::Image::putBytes(int n, int f, QByteArrayView bytes)
-{
-  const DbfField &field = fields.at(f);
-  if (field.type != QLatin1Char('C'))
-    return false;
-  char *at = records.data() + qsizetype(n) * recordLength + offsets.at(f);
-  const qsizetype len = std::min<qsizetype>(bytes.size(), field.length);
-  std::memcpy(at, bytes.data(), size_t(len));
-  std::memset(at + len, ' ', size_t(field.length - len));
   return true;
 }
 
@@ -846,7 +869,7 @@ bool DbfTable::reopenReplaced(const QString &path, QByteArray written, int fd)
     d->error = fresh->error;
     return false;
   }
-  d->file.close();
+  d->closeFile();
   d = std::move(fresh);
   d->indexField = indexField;
   d->indexStale = true;
@@ -1163,10 +1186,8 @@ bool DbfTable::commit()
     return false;
   if (d->headerDirty && !d->writeHeaderCount())
     return false;
-  if (!d->file.flush())
-    return d->fail(tr("Tablo diske yazılamadı: %1").arg(fileErrorReason(d->file)));
   // A table nothing was written to since its last sync has nothing to sync.
-  if (d->unsynced && ::fsync(d->file.handle()) != 0)
+  if (d->unsynced && ::fsync(d->fd) != 0)
     return d->fail(tr("Tablo diske yazılamadı: %1").arg(fileErrorReason(errno)));
   d->unsynced = false;
   return true;

@@ -125,9 +125,6 @@ public:
     // or padded to the field); false and `error` set for a text outside code
     // page 1254, nothing stored then.
     bool put(int n, int f, QStringView value, QString *error);
-    // The same for text already in code page 1254, in a character field;
-    // false, nothing stored, for a field of another type.
-    bool putBytes(int n, int f, QByteArrayView bytes);
     void appendBlank();  // a live record of blanks
     QList<DbfRecord> decoded() const;  // every record as text
   };

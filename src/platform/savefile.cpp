@@ -106,11 +106,14 @@ void ignoreFileSizeSignal()
 // a save through a link writes the linked file and leaves the link alone.
 // `end` gets that file's status, as stat() gives it, and `endErr` 0, or the
 // errno of a file that is not there.
-bool followLinks(QByteArray *path, struct stat *end, int *endErr, int *err)
+// `known`, when given, is the first lstat() of `path`, taken by the caller.
+bool followLinks(QByteArray *path, struct stat *end, int *endErr, int *err, const struct stat *known)
 {
   for (int hops = 0; hops < 40; ++hops) {
     struct stat &st = *end;
-    if (::lstat(path->constData(), &st) != 0) {
+    if (hops == 0 && known) {
+      st = *known;
+    } else if (::lstat(path->constData(), &st) != 0) {
       *endErr = errno;
       return true;
     }
@@ -308,6 +311,12 @@ bool writeFileAtomically(const QString &path, const QByteArray &content, QString
 
 bool writeFileAtomically(const QString &path, const QByteArray &content, QString *error, int *replaced)
 {
+  return writeFileAtomically(path, content, error, replaced, nullptr);
+}
+
+bool writeFileAtomically(const QString &path, const QByteArray &content, QString *error, int *replaced,
+                         const struct stat *known)
+{
   if (replaced)
     *replaced = -1;
   ignoreFileSizeSignal();
@@ -317,7 +326,7 @@ bool writeFileAtomically(const QString &path, const QByteArray &content, QString
   // would give, without asking again.
   struct stat old;
   int oldErr = 0;
-  if (!followLinks(&target, &old, &oldErr, &err))
+  if (!followLinks(&target, &old, &oldErr, &err, known))
     return fail(error, err);
   const QByteArray dir = folderOf(target);
 

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/stat.h>
+
 namespace vz {
 
 // Returns false and sets `error` (when given) to the reason in Turkish when the
@@ -27,6 +29,11 @@ bool writeFileAtomically(const QString &path, const QByteArray &content, QString
 // no second open of what was just written. The caller closes it. -1 when
 // nothing was written or the file was written in place.
 bool writeFileAtomically(const QString &path, const QByteArray &content, QString *error, int *replaced);
+// The same, for a caller that has just looked at `path` itself (lstat(),
+// while holding the save lock of the file): `known` is what it found, taken
+// for the first look at the path instead of asking again.
+bool writeFileAtomically(const QString &path, const QByteArray &content, QString *error, int *replaced,
+                         const struct stat *known);
 
 // Every byte of the open file `fd`, read from its start in as few calls as
 // its size allows (`size` when the caller knows it already; a size that

@@ -35,12 +35,12 @@ SaveLock::SaveLock(const QString &path)
   lockOpened(QFile::encodeName(path));
 }
 
-SaveLock::SaveLock(const QString &path, int fd)
+SaveLock::SaveLock(const QString &path, int fd, HeldFile held)
 {
   const QByteArray name = QFile::encodeName(path);
   // A handle opened read-only takes no write lock: the path is opened then.
   if (fd >= 0 && lockHandle(fd)) {
-    if (holdsNamedFile(fd, name)) {
+    if (holdsNamedFile(fd, name, held)) {
       m_fd = fd;
       m_borrowed = true;
       return;
@@ -81,12 +81,27 @@ bool SaveLock::lockHandle(int fd)
   return rc == 0;
 }
 
-bool SaveLock::holdsNamedFile(int fd, const QByteArray &name)
+bool SaveLock::holdsNamedFile(int fd, const QByteArray &name, HeldFile held)
 {
-  struct stat held, now;
-  if (::fstat(fd, &held) == 0 && ::stat(name.constData(), &now) == 0 && held.st_ino == now.st_ino
-      && held.st_dev == now.st_dev) {
-    m_size = qsizetype(held.st_size);
+  if (!held.known) {
+    struct stat st;
+    if (::fstat(fd, &st) != 0)
+      return false;
+    held = {true, st.st_dev, st.st_ino};
+  }
+  // The path naming the handle's file gives that file's size too; looked
+  // at without following a link first, which the save's write asks again.
+  struct stat now;
+  if (::lstat(name.constData(), &m_status) != 0)
+    return false;
+  if (S_ISLNK(m_status.st_mode)) {
+    if (::stat(name.constData(), &now) != 0)
+      return false;
+  } else {
+    now = m_status;
+  }
+  if (held.ino == now.st_ino && held.dev == now.st_dev) {
+    m_size = qsizetype(now.st_size);
     return true;
   }
   return false;

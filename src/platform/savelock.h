@@ -6,7 +6,17 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/stat.h>
+#include <sys/types.h>
+
 namespace vz {
+
+// The file a handle holds, once looked at.
+struct HeldFile {
+  bool known = false;
+  dev_t dev = 0;
+  ino_t ino = 0;
+};
 
 class SaveLock {
 public:
@@ -18,7 +28,9 @@ public:
   // while the path still names the file it holds: no second open. Should the
   // path name another file by now (another session saved), the lock is taken
   // on that one as above. The handle must stay open while the lock is held.
-  SaveLock(const QString &path, int fd);
+  // `held`, when known, names the file the handle holds (which never
+  // changes), so that it need not be looked at again.
+  SaveLock(const QString &path, int fd, HeldFile held = {});
   ~SaveLock();
   SaveLock(const SaveLock &) = delete;
   SaveLock &operator=(const SaveLock &) = delete;
@@ -31,6 +43,10 @@ public:
   // set when it cannot be read; only while isHeld().
   bool readAll(QByteArray *out, int *err) const;
 
+  // What lstat() gave for the path when the lock was taken; only while
+  // isHeld().
+  const struct stat &pathStatus() const { return m_status; }
+
   // The caller's handle the lock was taken on is about to be closed, which
   // lets the lock go with it: this object no longer touches the handle.
   void handOver();
@@ -40,11 +56,12 @@ private:
   // The lock on `fd`; false when it cannot be taken there.
   bool lockHandle(int fd);
   // Whether `fd` holds the file `name` names now; keeps its size then.
-  bool holdsNamedFile(int fd, const QByteArray &name);
+  bool holdsNamedFile(int fd, const QByteArray &name, HeldFile held = {});
 
   int m_fd = -1;
   bool m_borrowed = false;  // m_fd is the caller's, to unlock but not close
   qsizetype m_size = -1;  // the file's size when the lock was taken
+  struct stat m_status = {};
 };
 
 } // namespace vz

@@ -45,6 +45,14 @@ class Cursor {
 public:
   Cursor(DbfTable::Image &image, const QList<int> &at, QString *error) : m_image(image), m_at(at), m_error(error)
   {
+    // Where each field of the problem file lies, looked up once, not at
+    // each of the two thousand texts a save stores.
+    for (int field = 0; field < FieldCount; ++field) {
+      const int f = at.at(field);
+      const DbfField &def = image.fields.at(f);
+      m_slots[field] = {image.offsets.at(f), def.length, def.type == QLatin1Char('C')};
+    }
+    m_records = image.records.data();
     // Mostly no record is deleted: the live records are then every record,
     // in order, and are listed only otherwise.
     m_count = image.count();
@@ -68,12 +76,15 @@ public:
   }
   bool eof() const { return m_pos >= liveCount(); }
   // The first text the table refuses stops every later one.
-  void put(int field, QStringView value)
+  void put(int field, QStringView value) { put(recordBytes(), field, value); }
+  // The record the cursor stands on, for the puts of one row: where it
+  // lies is found once for them all.
+  char *recordBytes() const { return m_records + qsizetype(record()) * m_image.recordLength; }
+  void put(char *recordAt, int field, QStringView value)
   {
     if (!m_ok)
       return;
-    const int f = m_at.at(field);
-    const DbfField &def = m_image.fields.at(f);
+    const Slot &def = m_slots[field];
     // A save stores some two thousand names, numbers and blanks: a short
     // text in a character field is stored here, as Image::put() stores it,
     // without a call for each. Anything else, and a text the code page
@@ -83,15 +94,33 @@ public:
     // there is never written. The texts of an opened file fill their fields,
     // which then take no blanks.
     const qsizetype len = std::min<qsizetype>(value.size(), def.length);
-    if (def.type == QLatin1Char('C') && len <= ShortText) {
-      char *at = m_image.records.data() + qsizetype(record()) * m_image.recordLength + m_image.offsets.at(f);
+    if (def.character && len <= ShortText) {
+      char *at = recordAt + def.offset;
+#ifdef __SSE2__
+      // A name or a number text of plain ASCII: its first eight and its
+      // last eight characters, which overlap, narrowed together.
+      if (len >= 8 && len <= 16) {
+        const QChar *in = value.data();
+        const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in));
+        const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + len - 8));
+        const __m128i high = _mm_and_si128(_mm_or_si128(head, tail), _mm_set1_epi16(short(0xFF80)));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi8(high, _mm_setzero_si128())) == 0xFFFF) {
+          const __m128i bytes = _mm_packus_epi16(head, tail);
+          _mm_storel_epi64(reinterpret_cast<__m128i *>(at), bytes);
+          _mm_storel_epi64(reinterpret_cast<__m128i *>(at + len - 8), _mm_srli_si128(bytes, 8));
+          if (len < def.length)
+            std::memset(at + len, ' ', size_t(def.length - len));
+          return;
+        }
+      }
+#endif
       if (cp1254::encodeInto(value.first(len), at)) {
         if (len < def.length)
           std::memset(at + len, ' ', size_t(def.length - len));
         return;
       }
     }
-    m_ok = m_image.put(record(), f, value, m_error);
+    m_ok = m_image.put(record(), m_at.at(field), value, m_error);
   }
   // `fields` fields from `first` on as put() of nothing leaves each: blanks
   // of its width. Most records past a short list are blanked so, and where
@@ -116,16 +145,26 @@ public:
     char *at = m_image.records.data() + qsizetype(record()) * m_image.recordLength;
     std::memset(at + m_image.offsets.at(from), ' ', size_t(end - m_image.offsets.at(from)));
   }
-  // `bytes` in code page 1254 already; false, nothing stored, where the
-  // field takes no such bytes (then put() the text).
-  bool putBytes(int field, QByteArrayView bytes)
+  // Where `length` bytes of code page 1254 go into the field, the rest of
+  // it blanked already: for a writer that encodes straight into the record.
+  // Null where the field takes no such bytes (then put() the text), and
+  // after a refused text. What is written there and then not kept is put()
+  // over whole.
+  char *room(int field, qsizetype length)
   {
-    return !m_ok || m_image.putBytes(record(), m_at.at(field), bytes);
+    const int f = m_at.at(field);
+    const DbfField &def = m_image.fields.at(f);
+    if (!m_ok || def.type != QLatin1Char('C') || def.length < length)
+      return nullptr;
+    char *at = m_image.records.data() + qsizetype(record()) * m_image.recordLength + m_image.offsets.at(f);
+    std::memset(at + length, ' ', size_t(def.length - length));
+    return at;
   }
   void skip() { ++m_pos; }
   void appendBlank()
   {
     m_image.appendBlank();
+    m_records = m_image.records.data();
     if (m_listed)
       m_live.append(m_image.count() - 1);
     else
@@ -135,6 +174,11 @@ public:
 
 private:
   static constexpr qsizetype ShortText = 32;
+  struct Slot {
+    int offset;
+    int length;
+    bool character;
+  };
 
   DbfTable::Image &m_image;
   const QList<int> &m_at;
@@ -142,6 +186,8 @@ private:
   int record() const { return m_listed ? m_live.at(m_pos) : m_pos; }  // where the cursor stands
   qsizetype liveCount() const { return m_listed ? m_live.size() : m_count; }
 
+  Slot m_slots[FieldCount];
+  char *m_records;  // the image's, again after each record added
   QList<int> m_live;  // the live records, when some record is deleted
   bool m_listed = false;
   int m_count = 0;  // of the records, when none is deleted
@@ -158,8 +204,9 @@ bool writeList(DbfTable::Image &image, const QList<int> &at, QString *error, qsi
   Cursor c(image, at, error);
   c.start();
   for (qsizetype i = 0; i < rowCount; ++i) {
+    char *const record = c.recordBytes();
     for (int f = 0; f < fieldCount; ++f)
-      c.put(firstField + f, cell(i, f));
+      c.put(record, firstField + f, cell(i, f));
     c.skip();
     if (c.eof() && i < rowCount - 1)
       c.appendBlank();
@@ -275,6 +322,24 @@ bool sameImage(const DbfTable::Image &a, const QList<int> &atA, const DbfTable::
   return a.records == b.records;
 }
 
+// As QStringView::trimmed(): an opened file trims every name and unit, each
+// a few letters and many blanks, which are passed four at a time here.
+QStringView trimmedText(QStringView text)
+{
+  constexpr std::uint64_t fourBlanks = 0x0020002000200020u;
+  const char16_t *begin = text.utf16(), *end = begin + text.size();
+  std::uint64_t four;
+  while (end - begin >= 4 && (std::memcpy(&four, end - 4, sizeof four), four == fourBlanks))
+    end -= 4;
+  while (end > begin && QChar::isSpace(end[-1]))
+    --end;
+  while (end - begin >= 4 && (std::memcpy(&four, begin, sizeof four), four == fourBlanks))
+    begin += 4;
+  while (begin < end && QChar::isSpace(*begin))
+    ++begin;
+  return QStringView(begin, end);
+}
+
 using Commas = QVarLengthArray<qsizetype, 1024>;
 
 // Where each "," of a stored matrix row lies, appended to `out`. Written
@@ -352,6 +417,64 @@ void matrixRowText(const QStringList &row, int cells, QString &text)
     out += cell.size();
     *out++ = u',';
   }
+}
+
+// A row as the file gave it and no edit has touched since: its cells lie one
+// after another in the one block they were read into (cp1254::TextBlock), 11
+// characters each and the end mark where the "," was. Such a row goes into
+// code page 1254 as one run, each end mark then made a "," again, instead of
+// cell by cell. False, nothing to be trusted at `out`, for any other row.
+bool encodeReadRow(const QStringList &row, int cells, char *out)
+{
+  static_assert(ProblemFile::MatrixCellWidth == NumberTextWidth + 1);
+  if (cells == 0 || row.size() < cells)
+    return false;
+  const QString *cell = row.constData();
+  const QArrayData *block = cell[0].data_ptr().d;
+  const char16_t *first = cell[0].data_ptr().ptr;
+  // One allocation holds every cell, so what lies between them is its too.
+  if (!block)
+    return false;
+  for (int j = 0; j < cells; ++j) {
+    const QString::DataPointer &held = cell[j].data_ptr();
+    if (held.d != block || held.size != NumberTextWidth
+        || held.ptr != first + qsizetype(j) * ProblemFile::MatrixCellWidth)
+      return false;
+  }
+  const qsizetype length = qsizetype(cells) * ProblemFile::MatrixCellWidth - 1;
+  qsizetype done = 0;
+#ifdef __SSE2__
+  // Four cells (48 characters) at a time while they are plain ASCII, the
+  // "," put in by the fixed places they take in those 48 bytes, not one by
+  // one after.
+  alignas(16) static constexpr unsigned char places[48] = {
+      0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0,
+      0, 0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0,
+      0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF};
+  const __m128i high = _mm_set1_epi16(short(0xFF80));
+  const __m128i comma = _mm_set1_epi8(',');
+  for (; done + 48 <= length; done += 48) {
+    const __m128i *in = reinterpret_cast<const __m128i *>(first + done);
+    __m128i chars[6];
+    for (int k = 0; k < 6; ++k)
+      chars[k] = _mm_loadu_si128(in + k);
+    const __m128i any = _mm_or_si128(_mm_or_si128(_mm_or_si128(chars[0], chars[1]), _mm_or_si128(chars[2], chars[3])),
+                                     _mm_or_si128(chars[4], chars[5]));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(any, high), _mm_setzero_si128())) != 0xFFFF)
+      break;
+    for (int k = 0; k < 3; ++k) {
+      const __m128i place = _mm_load_si128(reinterpret_cast<const __m128i *>(places) + k);
+      const __m128i bytes = _mm_packus_epi16(chars[2 * k], chars[2 * k + 1]);
+      _mm_storeu_si128(reinterpret_cast<__m128i *>(out + done) + k,
+                       _mm_or_si128(_mm_andnot_si128(place, bytes), _mm_and_si128(place, comma)));
+    }
+  }
+#endif
+  if (!cp1254::encodeInto(QStringView(first + done, length - done), out + done))
+    return false;
+  for (qsizetype at = done + NumberTextWidth; at <= length; at += ProblemFile::MatrixCellWidth)
+    out[at] = ',';
+  return true;
 }
 
 // A matrix row of number text, as matrixRowText() gives it, straight into
@@ -526,15 +649,22 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
     int record;
     bool feed, nutrient, ratio, matrixRow;
     qsizetype commasFrom, commaCount;  // its matrix row's in `commas`
+    qsizetype cells;  // of a matrix row that looks like number text, else -1
   };
   QVarLengthArray<Held, 128> held;
   Commas commas;  // of every matrix row, one row after another
+  QVarLengthArray<bool, 128> matrixHeld;  // whether each record holds a matrix text
   {
     // Room for the rows of number text there are, made once: grown row by
     // row, what is found so far would be copied over several times.
+    // Each record's is looked at once: a blank matrix text is compared
+    // whole.
+    matrixHeld.resize(image.count());
     qsizetype rows = 0;
-    for (int n = 0; n < image.count(); ++n)
-      rows += !image.deleted(n) && !isBlank(image.field(n, at.at(FYmBmat)));
+    for (int n = 0; n < image.count(); ++n) {
+      matrixHeld[n] = !image.deleted(n) && !isBlank(image.field(n, at.at(FYmBmat)));
+      rows += matrixHeld[n];
+    }
     commas.reserve(rows * (MaxFeeds + 1) + image.fields.at(at.at(FYmBmat)).length);
   }
   qsizetype chars = 0;
@@ -551,18 +681,29 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
       return room;
     };
     Held h{n, !isBlank(bytes(FYmAdi)), !isBlank(bytes(FBmAdi)), !isBlank(bytes(FBmAdiA)) && !isBlank(bytes(FBmAdiB)),
-           !isBlank(bytes(FYmBmat)), commas.size(), 0};
+           matrixHeld[n], commas.size(), 0, -1};
     if (!h.feed && !h.nutrient && !h.ratio && !h.matrixRow)
       continue;
     // A matrix row's cells are the texts before each ","; every "," gives
-    // its place to the end mark of the cell before it.
-    if (h.matrixRow)
-      commasOf(bytes(FYmBmat), commas);
-    h.commaCount = commas.size() - h.commasFrom;
+    // its place to the end mark of the cell before it. A row whose last ","
+    // closes a whole number of cells is mostly number text, and is then cut
+    // at fixed places as it is decoded, with no search for its ",": room is
+    // kept for a text at every byte, should it prove otherwise.
+    qsizetype rowEnd = 0;  // past its last ","
+    if (h.matrixRow) {
+      const QByteArrayView text = bytes(FYmBmat);
+      const void *last = ::memrchr(text.data(), ',', size_t(text.size()));
+      rowEnd = last ? static_cast<const char *>(last) - text.data() + 1 : 0;
+      if (rowEnd > 0 && rowEnd % TextBlock::CellWidth == 0)
+        h.cells = rowEnd / TextBlock::CellWidth;
+      else
+        commasOf(text, commas);
+    }
+    h.commaCount = h.cells >= 0 ? rowEnd : commas.size() - h.commasFrom;
     // Trimmed names and units take at most the room of their field.
     chars += (h.feed ? roomOf(FYmAdi, YmColumns + 1) + roomOf(FYmAdi, 1) : 0)
              + (h.nutrient ? roomOf(FBmAdi, BmColumns) + roomOf(FBmAdi, 2) : 0)
-             + (h.ratio ? roomOf(FBmAdiA, BmoColumns) : 0) + (h.commaCount > 0 ? commas.last() + 1 : 0);
+             + (h.ratio ? roomOf(FBmAdiA, BmoColumns) : 0) + (h.commaCount > 0 ? rowEnd : 0);
     count += (h.feed ? YmColumns + 2 : 0) + (h.nutrient ? BmColumns + 2 : 0) + (h.ratio ? BmoColumns : 0) + h.commaCount;
     feedRows += h.feed;
     nutrientRows += h.nutrient;
@@ -581,35 +722,47 @@ void ProblemFile::AKTPRODIZOLUSTUR(RationProblem &problem)
   QList<QStringList> rows;
   rows.reserve(matrixRows);
   TextBlock block(chars, count);
-  for (const Held &h : std::as_const(held)) {
-    auto bytes = [&](int f) { return image.field(h.record, at.at(f)); };
-    // Lists are made at their size and filled in place, not appended to.
-    auto texts = [&](int from, int fields) {
-      constexpr int MostFields = 5;
-      static_assert(YmColumns <= MostFields && BmColumns <= MostFields && BmoColumns <= MostFields);
-      QByteArrayView views[MostFields];
-      for (int f = from; f < from + fields; ++f)
-        views[f - from] = bytes(f);
-      QStringList row(fields);
-      block.add(views, fields, row.data());
-      return row;
-    };
-    if (h.feed) {
-      QStringList row = texts(FYmAdi, YmColumns);
-      problem.feedNames.append(block.add(QStringView(row.at(YmName)).trimmed()));
-      problem.feeds.append(std::move(row));
-      problem.feedAmounts.append(block.add(bytes(FYmManMik)));
-    }
-    if (h.nutrient) {
-      QStringList row = texts(FBmAdi, BmColumns);
-      problem.nutrientNames.append(block.add(QStringView(row.at(BmName)).trimmed()));
-      problem.nutrientUnits.append(block.add(QStringView(row.at(BmUnit)).trimmed()));
-      problem.nutrients.append(std::move(row));
-    }
-    if (h.ratio)
-      problem.ratios.append(texts(FBmAdiA, BmoColumns));
-    if (h.matrixRow) {
-      rows.append(block.addSplit(bytes(FYmBmat), commas.constData() + h.commasFrom, h.commaCount));
+  // Each list's rows are made one after another, not a record's rows of
+  // every list in turn: the rows of one kind then lie side by side, are let
+  // go of together when the problem goes, and the next problem's rows take
+  // that room again as it was, which the allocator finds at once.
+  for (int kind = 0; kind < 4; ++kind) {
+    for (const Held &h : std::as_const(held)) {
+      auto bytes = [&](int f) { return image.field(h.record, at.at(f)); };
+      // Lists are made at their size and filled in place, not appended to.
+      auto texts = [&](int from, int fields) {
+        constexpr int MostFields = 5;
+        static_assert(YmColumns <= MostFields && BmColumns <= MostFields && BmoColumns <= MostFields);
+        QByteArrayView views[MostFields];
+        for (int f = from; f < from + fields; ++f)
+          views[f - from] = bytes(f);
+        QStringList row(fields);
+        block.add(views, fields, row.data());
+        return row;
+      };
+      if (kind == 0 && h.feed) {
+        QStringList row = texts(FYmAdi, YmColumns);
+        problem.feedNames.append(block.add(trimmedText(row.at(YmName))));
+        problem.feeds.append(std::move(row));
+        problem.feedAmounts.append(block.add(bytes(FYmManMik)));
+      } else if (kind == 1 && h.nutrient) {
+        QStringList row = texts(FBmAdi, BmColumns);
+        problem.nutrientNames.append(block.add(trimmedText(row.at(BmName))));
+        problem.nutrientUnits.append(block.add(trimmedText(row.at(BmUnit))));
+        problem.nutrients.append(std::move(row));
+      } else if (kind == 2 && h.ratio) {
+        problem.ratios.append(texts(FBmAdiA, BmoColumns));
+      } else if (kind == 3 && h.matrixRow) {
+        QStringList row;
+        if (h.cells < 0) {
+          row = block.addSplit(bytes(FYmBmat), commas.constData() + h.commasFrom, h.commaCount);
+        } else if (!block.addCells(bytes(FYmBmat).first(h.cells * TextBlock::CellWidth), h.cells, &row)) {
+          Commas split;
+          commasOf(bytes(FYmBmat), split);
+          row = block.addSplit(bytes(FYmBmat), split.constData(), split.size());
+        }
+        rows.append(std::move(row));
+      }
     }
   }
 
@@ -705,10 +858,12 @@ bool ProblemFile::MATRIXKAYDI(DbfTable::Image &image, const QList<int> &at, Rati
   c.start();
   // The cell count comes from the first row; a problem without rows has none.
   const int cells = problem.matrix.isEmpty() ? 0 : int(problem.matrix.first().size());
-  QVarLengthArray<char, MatrixFieldWidth> bytes(qsizetype(cells) * MatrixCellWidth);
+  const qsizetype length = qsizetype(cells) * MatrixCellWidth;
   QString text;
   for (const QStringList &row : std::as_const(problem.matrix)) {
-    if (!encodeNumberRow(row, cells, bytes.data()) || !c.putBytes(FYmBmat, bytes)) {
+    // Number text is encoded where the record holds the row.
+    char *out = c.room(FYmBmat, length);
+    if (!out || !(encodeReadRow(row, cells, out) || encodeNumberRow(row, cells, out))) {
       matrixRowText(row, cells, text);
       c.put(FYmBmat, text);
     }

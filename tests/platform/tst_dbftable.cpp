@@ -4,10 +4,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace vz;
@@ -199,6 +201,7 @@ private slots:
     QTest::newRow("record length disagrees") << 2;
     QTest::newRow("header cut short") << 3;
     QTest::newRow("empty file") << 4;
+    QTest::newRow("a folder") << 5;
   }
   void damagedFilesAreRefused()
   {
@@ -213,11 +216,18 @@ private slots:
     case 3: b = b.left(40); break;
     case 4: b.clear(); break;
     }
-    writeBytes(path, b);
+    if (damage == 5) {
+      QVERIFY(QFile::remove(path));
+      QVERIFY(QDir().mkpath(path));
+    } else {
+      writeBytes(path, b);
+    }
     DbfTable t;
-    QVERIFY(!t.open(path));
-    QVERIFY(!t.isOpen());
-    QVERIFY(!t.errorString().isEmpty());
+    for (const auto mode : {DbfTable::OpenMode::Shared, DbfTable::OpenMode::ReadOnly}) {
+      QVERIFY(!t.open(path, mode));
+      QVERIFY(!t.isOpen());
+      QVERIFY(!t.errorString().isEmpty());
+    }
     QVERIFY(!t.open(file(QStringLiteral("missing.dbf"))));
   }
 
@@ -385,6 +395,40 @@ private slots:
   // Tables read one after another each get the fields their own header
   // gives, when one differs from the one read before by a name, a type or
   // a width, and when it is the same again.
+  // A table opened by a symbolic link is saved into the file the link
+  // names, which keeps its permissions; the link stays a link, and the
+  // reopened table saves again the same way.
+  void saveThroughALink_data()
+  {
+    QTest::addColumn<bool>("absolute");
+    QTest::newRow("relative link") << false;
+    QTest::newRow("absolute link") << true;
+  }
+  void saveThroughALink()
+  {
+    QFETCH(bool, absolute);
+    const QString real = file(QStringLiteral("linked-%1.dbf").arg(absolute));
+    const QString link = file(QStringLiteral("link-%1.dbf").arg(absolute));
+    makeNames(real, {QStringLiteral("a"), QStringLiteral("b")});
+    QVERIFY(::chmod(QFile::encodeName(real).constData(), 0640) == 0);
+    QVERIFY(QFile::link(absolute ? real : QFileInfo(real).fileName(), link));
+    DbfTable t;
+    QVERIFY(t.open(link));
+    for (const QString &name : {QStringLiteral("c"), QStringLiteral("d")}) {
+      QVERIFY2(t.rewriteImageFromDisk([&](DbfTable::Image &image, QString *error) {
+                 return image.put(0, 0, name, error);
+               }),
+               qPrintable(t.errorString()));
+      QVERIFY(QFileInfo(link).isSymLink());
+      QCOMPARE(QFile(real).permissions() & (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
+                                            | QFile::ReadOther | QFile::WriteOther),
+               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+      DbfTable other;
+      QVERIFY(other.open(real, DbfTable::OpenMode::ReadOnly));
+      QCOMPARE(liveNames(other), (QStringList{name, QStringLiteral("b")}));
+    }
+  }
+
   void eachTableGetsItsOwnFields()
   {
     const QList<DbfField> base = mixedFields();

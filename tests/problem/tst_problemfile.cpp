@@ -169,6 +169,42 @@ private slots:
     QVERIFY(!p.changed.any());
   }
 
+  // A stored matrix row is cut at each ",", whatever its cells hold: number
+  // text, cells of other widths that end where number text would, letters
+  // outside ASCII, empty cells, a "," missing.
+  void matrixRowsAreCutAtEachComma_data()
+  {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("cells");
+    const QString a = num(1.25), b = num(2.5);
+    QTest::newRow("number text") << matrixText({a, b, a, b, a}) << QStringList{a, b, a, b, a};
+    QTest::newRow("two cells as wide as two of number text")
+        << QStringLiteral("abcd,efghijklmnopqrs,") << QStringList{QStringLiteral("abcd"), QStringLiteral("efghijklmnopqrs")};
+    const QString turkish = PadL(QStringLiteral("2.5ş"), 11);
+    QTest::newRow("a Turkish letter in the first four cells") << matrixText({a, turkish, a, b, a}) << QStringList{a, turkish, a, b, a};
+    QTest::newRow("a Turkish letter after them") << matrixText({a, b, a, b, turkish}) << QStringList{a, b, a, b, turkish};
+    QTest::newRow("empty cells") << QStringLiteral(",,,,,,,,,,,,") << QStringList(12);
+    QTest::newRow("a comma missing after the fourth cell")
+        << a + ',' + b + ',' + a + ',' + b + ' ' + a + ',' + b + ','
+        << QStringList{a, b, a, b + ' ' + a, b};
+    QTest::newRow("a comma inside a cell") << QStringLiteral("12345,78901,") + matrixText({a})
+                                           << QStringList{QStringLiteral("12345"), QStringLiteral("78901"), a};
+  }
+  void matrixRowsAreCutAtEachComma()
+  {
+    QFETCH(QString, stored);
+    QFETCH(QStringList, cells);
+    QList<DbfRecord> records;
+    for (qsizetype j = 0; j < cells.size(); ++j)
+      records.append(rec({QStringLiteral("YMADI=Yem %1").arg(j + 1)}));
+    records[0].values[FieldNames.indexOf(QStringLiteral("BMADI"))] = QStringLiteral("KMT");
+    records[0].values[FieldNames.indexOf(QStringLiteral("YMBMAT"))] = stored;
+    records[1].values[FieldNames.indexOf(QStringLiteral("YMBMAT"))] = QStringLiteral("G,1.000,TL,Kg,");
+    const RationProblem p = load(writeFile(records));
+    QCOMPARE(p.matrix, QList<QStringList>{cells});
+    QVERIFY(!p.changed.matrix);
+  }
+
   void loadingCompletesTheProblem_data()
   {
     QTest::addColumn<QList<DbfRecord>>("records");
@@ -515,6 +551,80 @@ private slots:
     QVERIFY2(ind.ok, qPrintable(ind.error));
     QCOMPARE(ind.records.at(0).at(16), PadR(matrixText(p.matrix.at(0)), 1020));
     QCOMPARE(ind.records.at(1).at(16), PadR(stored, 1020));
+  }
+
+  // An opened problem saved again: each matrix row goes to the file as the
+  // problem holds it now, whether it is the row as read or an edit moved,
+  // changed or dropped some of its cells; a cell the code page lacks still
+  // stops the save.
+  void loadedMatrixIsSavedAsItIsNow_data()
+  {
+    QTest::addColumn<int>("edit");
+    QTest::newRow("as read") << 0;
+    QTest::newRow("a cell changed") << 1;
+    QTest::newRow("two cells swapped") << 2;
+    QTest::newRow("two rows swapped") << 3;
+    QTest::newRow("a narrower cell") << 4;
+    QTest::newRow("the last cell dropped") << 5;
+    QTest::newRow("a row of another read") << 6;
+    QTest::newRow("a cell outside code page 1254") << 7;
+    QTest::newRow("as read, a Turkish letter in a cell") << 8;
+  }
+  void loadedMatrixIsSavedAsItIsNow()
+  {
+    QFETCH(int, edit);
+    RationProblem saved = sampleProblem(9, 3);
+    if (edit == 8)
+      saved.matrix[2][5] = PadL(QStringLiteral("2.5ş"), 11);
+    const QString path = saveFresh(saved);
+    const QString other = saveFresh(sampleProblem(9, 4));
+    const RationProblem elsewhere = load(other);
+    ProblemFile f;
+    QVERIFY(f.open(path));
+    RationProblem p;
+    f.AKTPRODIZOLUSTUR(p);
+    QList<QStringList> expected = p.matrix;
+    switch (edit) {
+    case 1:
+      p.matrix[1][2] = num(7.5);
+      break;
+    case 2:
+      p.matrix[0].swapItemsAt(0, 8);
+      break;
+    case 3:
+      p.matrix.swapItemsAt(0, 2);
+      break;
+    case 4:
+      p.matrix[2][0] = QStringLiteral("2.5");
+      break;
+    case 5:
+      p.matrix[1].removeLast();
+      break;
+    case 6:
+      p.matrix[1] = elsewhere.matrix.at(3);
+      break;
+    case 7:
+      p.matrix[2][3] = PadL(QStringLiteral("0.5Ж"), 11);
+      break;
+    }
+    if (edit != 5)
+      expected = p.matrix;
+    else
+      expected[1][8] = blank();
+    const QByteArray before = bytesOf(path);
+    p.changed.matrix = true;
+    if (edit == 7) {
+      QVERIFY(!f.PROBDBFUPDATE(p));
+      QVERIFY2(f.errorString().contains(QStringLiteral("\"0.5Ж\"")), qPrintable(f.errorString()));
+      QCOMPARE(bytesOf(path), before);
+      return;
+    }
+    QVERIFY2(f.PROBDBFUPDATE(p), qPrintable(f.errorString()));
+    const auto ind = test::readWithDbfread(path);
+    QVERIFY2(ind.ok, qPrintable(ind.error));
+    for (int n = 0; n < 3; ++n)
+      QCOMPARE(ind.records.at(n).at(16), PadR(matrixText(expected.at(n)), 1020));
+    QCOMPARE(load(path).matrix, expected);
   }
 
   void refusedSavesWriteNothing_data()

@@ -163,6 +163,60 @@ int rowsNearLeast(const double *q, int rows, double least)
   return near;
 }
 
+// The first row from `from` on, before `rows`, whose quotient is below
+// `bestQ` by the tolerance or more, as the ratio test compares them
+// (bestQ - q >= Tol); `rows` when none is. Four rows are tested at a time:
+// mostly none of them is.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
+int nextRowBelow(const double *q, int from, int rows, double bestQ)
+{
+  typedef double Quad __attribute__((vector_size(32), aligned(8), may_alias));
+  typedef std::int64_t QuadMask __attribute__((vector_size(32)));
+  const Quad best = {bestQ, bestQ, bestQ, bestQ};
+  int r = from;
+  for (; r + 4 <= rows; r += 4) {
+    const QuadMask below = best - *reinterpret_cast<const Quad *>(q + r) >= Tol;
+    if ((below[0] | below[1] | below[2] | below[3]) != 0)
+      break;
+  }
+  for (; r < rows; ++r)
+    if (bestQ - q[r] >= Tol)
+      return r;
+  return rows;
+}
+
+// The rows whose quotient is within the tolerance of `bestQ`, as the ratio
+// test compares them (|q - bestQ| < Tol), in order, into `tied`; their
+// count. Four rows are tested at a time: mostly none of them is.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
+int rowsTiedWith(int *tied, const double *q, int rows, double bestQ)
+{
+  typedef double Quad __attribute__((vector_size(32), aligned(8), may_alias));
+  typedef std::int64_t QuadMask __attribute__((vector_size(32)));
+  const Quad best = {bestQ, bestQ, bestQ, bestQ};
+  int count = 0;
+  auto consider = [&](int r) {
+    tied[count] = r;
+    count += std::fabs(q[r] - bestQ) < Tol ? 1 : 0;
+  };
+  int r = 0;
+  for (; r + 4 <= rows; r += 4) {
+    Quad d = *reinterpret_cast<const Quad *>(q + r) - best;
+    d = d < 0.0 ? -d : d;
+    const QuadMask near = d < Tol;
+    if ((near[0] | near[1] | near[2] | near[3]) != 0)
+      for (int k = r; k < r + 4; ++k)
+        consider(k);
+  }
+  for (; r < rows; ++r)
+    consider(r);
+  return count;
+}
+
 // sums[c] += scale * row[c]: a multiply and an add, never fused, on every
 // build.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
@@ -1128,27 +1182,20 @@ int SimplexSolver::ratioTest(int e, bool bland) const
     }
   }
   // The first smallest quotient, a smaller one taken only when it is
-  // smaller by the tolerance or more.
+  // smaller by the tolerance or more. The rows the column does not qualify
+  // have an infinite quotient, which is never smaller than another by the
+  // tolerance nor within it, so all rows are gone through, as they lie.
   const double *q = quotients.data();
   int best = listed[0];
   double bestQ = q[best];
-  for (int k = 1; k < count; ++k) {
-    const int r = listed[k];
-    if (bestQ - q[r] >= Tol) {
-      best = r;
-      bestQ = q[r];
-    }
+  for (int r = best; (r = nextRowBelow(q, r + 1, m_rows, bestQ)) < m_rows;) {
+    best = r;
+    bestQ = q[r];
   }
 
   std::vector<int> &tied = m_scratch;
-  tied.resize(std::size_t(count));
-  int ties = 0;
-  for (int k = 0; k < count; ++k) {
-    const int r = listed[k];
-    tied[std::size_t(ties)] = r;
-    ties += std::fabs(q[r] - bestQ) < Tol ? 1 : 0;
-  }
-  tied.resize(std::size_t(ties));
+  tied.resize(std::size_t(m_rows));
+  tied.resize(std::size_t(rowsTiedWith(tied.data(), q, m_rows, bestQ)));
   if (tied.size() <= 1)
     return best;
 

@@ -163,6 +163,21 @@ int rowsNearLeast(const double *q, int rows, double least)
   return near;
 }
 
+// How many of `rows` entries of a column the ratio test qualifies (an
+// entry not below the tolerance), and in `first` the first of them (`rows`
+// when none is). The count takes no branch per row: which rows qualify
+// follows no pattern a branch predictor could learn.
+int qualifyingRows(const double *column, int rows, int &first)
+{
+  int count = 0;
+  for (int r = 0; r < rows; ++r)
+    count += column[r] < Tol ? 0 : 1;
+  first = 0;
+  while (first < rows && column[first] < Tol)
+    ++first;
+  return count;
+}
+
 // The first row from `from` on, before `rows`, whose quotient is below
 // `bestQ` by the tolerance or more, as the ratio test compares them
 // (bestQ - q >= Tol); `rows` when none is. Four rows are tested at a time:
@@ -1124,48 +1139,31 @@ void SimplexSolver::gatherColumn(int c) const
 {
   if (m_columnIndex == c)
     return;
-  // In the same pass, the rows the ratio test qualifies are listed, without
-  // a branch per row (which rows qualify follows no pattern a branch
-  // predictor could learn).
   m_column.resize(std::size_t(m_rows));
-  m_ratioRows.resize(std::size_t(m_rows));
   double *column = m_column.data();
-  int *listed = m_ratioRows.data();
-  int count = 0;
   const double sign = m_sign[c];
   if (m_pendingRow >= 0) {
     pendingColumn(m_a.data(), 0, m_rows, m_stride, m_storedOf[c], sign, pendingUpdate<PendingUpdate>(), column);
-    for (int r = 0; r < m_rows; ++r) {
-      listed[count] = r;
-      count += column[r] < Tol ? 0 : 1;
-    }
-    m_qualifying = count;
-    m_columnIndex = c;
-    return;
+  } else {
+    const double *p = m_a.data() + m_storedOf[c];
+    for (int r = 0; r < m_rows; ++r, p += m_stride)
+      column[r] = sign * *p;
   }
-  const double *p = m_a.data() + m_storedOf[c];
-  for (int r = 0; r < m_rows; ++r, p += m_stride) {
-    const double v = sign * *p;
-    column[r] = v;
-    listed[count] = r;
-    count += v < Tol ? 0 : 1;
-  }
-  m_qualifying = count;
+  m_qualifying = qualifyingRows(column, m_rows, m_firstQualifying);
   m_columnIndex = c;
 }
 
 int SimplexSolver::ratioTest(int e, bool bland) const
 {
-  // The qualifying rows are listed as the column is gathered; the quotients
-  // are then taken for all rows at once, and the ties found among them.
+  // The qualifying rows are counted as the column is gathered; the
+  // quotients are then taken for all rows at once, and the ties found among
+  // them.
   std::vector<double> &quotients = m_quotients;
   quotients.resize(std::size_t(m_rows));
   gatherColumn(e);
   const double *column = m_column.data();
-  const int *listed = m_ratioRows.data();
-  const int count = m_qualifying;
-  if (count <= 1)
-    return count == 1 ? listed[0] : -1;
+  if (m_qualifying <= 1)
+    return m_qualifying == 1 ? m_firstQualifying : -1;
   // Mostly one row's quotient is below every other's by the tolerance or
   // more: the scan below would take that row whatever came before it, keep
   // it against all that come after, and find no row tied with it. That is
@@ -1186,7 +1184,7 @@ int SimplexSolver::ratioTest(int e, bool bland) const
   // have an infinite quotient, which is never smaller than another by the
   // tolerance nor within it, so all rows are gone through, as they lie.
   const double *q = quotients.data();
-  int best = listed[0];
+  int best = m_firstQualifying;
   double bestQ = q[best];
   for (int r = best; (r = nextRowBelow(q, r + 1, m_rows, bestQ)) < m_rows;) {
     best = r;
@@ -1239,6 +1237,14 @@ int SimplexSolver::ratioTest(int e, bool bland) const
       return -1;
     const double sign = m_sign[c];
     const int at = m_storedOf[c];
+    // A column all the tied rows hold zero in divides out to zeros, which
+    // never differ: it is passed over without its divisions, as most of the
+    // columns gone through here are (the basic ones among them).
+    bool nonZero = false;
+    for (std::size_t k = 0; k < tied.size(); ++k)
+      nonZero |= rowAt[k][at] != 0.0;
+    if (!nonZero)
+      return -1;
     const double first = sign * rowAt[0][at] / piv[0];
     bool differs = false;
     for (std::size_t k = 1; k < tied.size() && !differs; ++k)

@@ -695,15 +695,29 @@ void updateLevels(double *__restrict b, const double *__restrict mult, int m, do
 }
 
 // Row `from` of the tableau, as the waiting pivot `u` will leave it, into
-// `to`.
+// `to`: a line the update goes through is written as it computes it, in
+// the same pass as the copy of the others.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 __attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
 #endif
 void pendingRow(double *to, const double *a, int from, int stride, const PendingUpdate &u)
 {
-  std::copy_n(a + std::size_t(from) * stride, stride, to);
-  if (from != u.row)
-    updateRow(static_cast<double *>(__builtin_assume_aligned(to, 64)), u, u.mult[from]);
+  const double *row = a + std::size_t(from) * stride;
+  const double mult = u.mult[from];
+  if (from == u.row || mult == 0.0) {
+    std::copy_n(row, stride, to);
+  } else {
+    typedef double LineVector __attribute__((vector_size(64), aligned(64)));
+    const LineVector *source = reinterpret_cast<const LineVector *>(row);
+    const LineVector *pivotRow = reinterpret_cast<const LineVector *>(u.prow);
+    LineVector *copy = reinterpret_cast<LineVector *>(to);
+    for (int l = 0; l < stride / RowPlan::Line; ++l)
+      copy[l] = u.lines[l] ? source[l] - mult * pivotRow[l] : source[l];
+  }
+  if (from != u.row) {
+    to[u.entering] = to[u.leaving];
+    to[u.leaving] = 0.0;
+  }
 }
 
 // Per column of a row-major table of m rows by n columns: how many of its

@@ -501,11 +501,10 @@ void applyPending(double *a, int from, int to, int stride, const PendingUpdate &
 // loaded before it, with the same operations. Written before the pass,
 // they would be stores a line load of the pass had to wait for. `active`
 // is scratch of m rows, `moved` of 2m.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
-#endif
-void clearColumnAfter(double *a, double *b, int m, int stride, int r, int e, int leaving, const double *mult,
-                      const int *runs, int runCount, const PendingUpdate &u, int *active, double *moved)
+template <bool WholeLines>
+[[gnu::always_inline]] inline void clearColumnAfterIn(double *a, double *b, int m, int stride, int r, int e,
+                                                      int leaving, const double *mult, const int *runs, int runCount,
+                                                      const PendingUpdate &u, int *active, double *moved)
 {
   const double *prow = static_cast<const double *>(__builtin_assume_aligned(a + std::size_t(r) * stride, 64));
   const double *urow = static_cast<const double *>(__builtin_assume_aligned(u.prow, 64));
@@ -521,30 +520,49 @@ void clearColumnAfter(double *a, double *b, int m, int stride, int r, int e, int
     count += i != r && (u.mult[i] != 0.0 || mult[i] != 0.0) ? 1 : 0;
   }
   // Four rows at a time: a line of each pivot row is loaded once for the
-  // four, where the loads are what the pass waits on. A line is written as
-  // one vector of eight: the compiler then keeps each line of the pivot
-  // rows in a register for the four rows, where from arrays of eight it
-  // made some eight per cent more of the pass's time (and with more rows at
-  // a time, code several times slower).
+  // four, where the loads are what the pass waits on. Where a line fits in
+  // one vector register (`WholeLines`), it is written as one vector of
+  // eight: the compiler then keeps each line of the pivot rows in a
+  // register for the four rows, where from arrays of eight it made some
+  // eight per cent more of the pass's time. Narrower machines take the
+  // arrays: split into halves there, the vectors of eight made the pass
+  // twice as slow.
   constexpr int Rows = 4;
-  typedef double LineVector __attribute__((vector_size(64), aligned(64)));
-  const LineVector *ul = reinterpret_cast<const LineVector *>(urow);
-  const LineVector *tl = reinterpret_cast<const LineVector *>(prow);
   int k = 0;
   for (; k + Rows <= count; k += Rows) {
-    LineVector *row[Rows];
+    double *row[Rows];
     double mu[Rows], mt[Rows];
     for (int q = 0; q < Rows; ++q) {
-      row[q] = reinterpret_cast<LineVector *>(rowOf(active[k + q]));
+      row[q] = rowOf(active[k + q]);
       mu[q] = u.mult[active[k + q]];
       mt[q] = mult[active[k + q]];
     }
-    for (int j = 0; j < runCount; ++j)
-      for (int l = runs[2 * j] / RowPlan::Line; l < runs[2 * j + 1] / RowPlan::Line; ++l) {
-        const LineVector up = ul[l], tp = tl[l];
-        for (int q = 0; q < Rows; ++q)
-          row[q][l] = (row[q][l] - mu[q] * up) - mt[q] * tp;
-      }
+    if constexpr (WholeLines) {
+      typedef double LineVector __attribute__((vector_size(64), aligned(64)));
+      const LineVector *ul = reinterpret_cast<const LineVector *>(urow);
+      const LineVector *tl = reinterpret_cast<const LineVector *>(prow);
+      LineVector *lines[Rows];
+      for (int q = 0; q < Rows; ++q)
+        lines[q] = reinterpret_cast<LineVector *>(row[q]);
+      for (int j = 0; j < runCount; ++j)
+        for (int l = runs[2 * j] / RowPlan::Line; l < runs[2 * j + 1] / RowPlan::Line; ++l) {
+          const LineVector up = ul[l], tp = tl[l];
+          for (int q = 0; q < Rows; ++q)
+            lines[q][l] = (lines[q][l] - mu[q] * up) - mt[q] * tp;
+        }
+    } else {
+      for (int j = 0; j < runCount; ++j)
+        for (int c = runs[2 * j]; c < runs[2 * j + 1]; c += RowPlan::Line) {
+          double up[RowPlan::Line], tp[RowPlan::Line];
+          for (int t = 0; t < RowPlan::Line; ++t) {
+            up[t] = urow[c + t];
+            tp[t] = prow[c + t];
+          }
+          for (int q = 0; q < Rows; ++q)
+            for (int t = 0; t < RowPlan::Line; ++t)
+              row[q][c + t] = (row[q][c + t] - mu[q] * up[t]) - mt[q] * tp[t];
+        }
+    }
   }
   for (; k < count; ++k) {
     double *row = rowOf(active[k]);
@@ -600,6 +618,35 @@ void clearColumnAfter(double *a, double *b, int m, int stride, int r, int e, int
     row[e] = row[leaving];
     row[leaving] = 0.0;
   }
+}
+
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target("avx512f"), optimize("fp-contract=off")))
+void clearColumnAfterWide(double *a, double *b, int m, int stride, int r, int e, int leaving, const double *mult,
+                          const int *runs, int runCount, const PendingUpdate &u, int *active, double *moved)
+{
+  clearColumnAfterIn<true>(a, b, m, stride, r, e, leaving, mult, runs, runCount, u, active, moved);
+}
+
+__attribute__((target_clones("avx2", "default"), optimize("fp-contract=off")))
+#endif
+void clearColumnAfterNarrow(double *a, double *b, int m, int stride, int r, int e, int leaving, const double *mult,
+                            const int *runs, int runCount, const PendingUpdate &u, int *active, double *moved)
+{
+  clearColumnAfterIn<false>(a, b, m, stride, r, e, leaving, mult, runs, runCount, u, active, moved);
+}
+
+void clearColumnAfter(double *a, double *b, int m, int stride, int r, int e, int leaving, const double *mult,
+                      const int *runs, int runCount, const PendingUpdate &u, int *active, double *moved)
+{
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+  static const bool wide = __builtin_cpu_supports("avx512f");
+  if (wide) {
+    clearColumnAfterWide(a, b, m, stride, r, e, leaving, mult, runs, runCount, u, active, moved);
+    return;
+  }
+#endif
+  clearColumnAfterNarrow(a, b, m, stride, r, e, leaving, mult, runs, runCount, u, active, moved);
 }
 
 // column[k] = sign * (mult[k] != 0 ? p[k * stride] - mult[k] * pv :
@@ -695,29 +742,15 @@ void updateLevels(double *__restrict b, const double *__restrict mult, int m, do
 }
 
 // Row `from` of the tableau, as the waiting pivot `u` will leave it, into
-// `to`: a line the update goes through is written as it computes it, in
-// the same pass as the copy of the others.
+// `to`.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 __attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
 #endif
 void pendingRow(double *to, const double *a, int from, int stride, const PendingUpdate &u)
 {
-  const double *row = a + std::size_t(from) * stride;
-  const double mult = u.mult[from];
-  if (from == u.row || mult == 0.0) {
-    std::copy_n(row, stride, to);
-  } else {
-    typedef double LineVector __attribute__((vector_size(64), aligned(64)));
-    const LineVector *source = reinterpret_cast<const LineVector *>(row);
-    const LineVector *pivotRow = reinterpret_cast<const LineVector *>(u.prow);
-    LineVector *copy = reinterpret_cast<LineVector *>(to);
-    for (int l = 0; l < stride / RowPlan::Line; ++l)
-      copy[l] = u.lines[l] ? source[l] - mult * pivotRow[l] : source[l];
-  }
-  if (from != u.row) {
-    to[u.entering] = to[u.leaving];
-    to[u.leaving] = 0.0;
-  }
+  std::copy_n(a + std::size_t(from) * stride, stride, to);
+  if (from != u.row)
+    updateRow(static_cast<double *>(__builtin_assume_aligned(to, 64)), u, u.mult[from]);
 }
 
 // Per column of a row-major table of m rows by n columns: how many of its

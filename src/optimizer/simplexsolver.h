@@ -315,12 +315,12 @@ private:
   std::vector<std::uint8_t> m_barred;
   std::vector<double> m_penalty;  // 0, or minus a huge value for basic and barred columns
   mutable std::vector<int> m_scratch;
-  mutable std::vector<int> m_ratioRows;  // scratch: the rows a ratio test qualifies
   mutable std::vector<double> m_quotients;
   mutable std::vector<int> m_improving;  // scratch: the columns the steepest edge scores
   mutable std::vector<double> m_column;
   mutable int m_columnIndex = -1;  // the column m_column holds, -1 after a change
-  mutable int m_qualifying = 0;    // its rows at or above Tolerance, listed first in m_ratioRows
+  mutable int m_qualifying = 0;    // its rows at or above Tolerance
+  mutable int m_firstQualifying = 0;  // the first of them
   mutable std::vector<const double *> m_tiedRowsAt;  // scratch: the rows the ratio test's tie-break reads
   mutable Tableau m_tiedRows;      // likewise: copies of them, when a pivot's update waits
   mutable std::vector<double> m_tiedPivots;  // likewise: their entries in the entering column

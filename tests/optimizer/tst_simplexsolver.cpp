@@ -596,6 +596,20 @@ void TestSimplexSolver::ratioTestRow_data()
   // A smaller one by the tolerance or more replaces the first smallest.
   QTest::newRow("smaller by the tolerance replaces")
       << std::vector<double>{1 + 2 * t, 9, 9, 9, 9, 1, 9} << std::vector<double>{1, 1, 1, 1, 1, 1, 1} << 5;
+  // With a tie at the least, each smaller one replaces the one before:
+  // three in a row within one vector of four, then the tie after them.
+  QTest::newRow("replaced again within a vector")
+      << std::vector<double>{3, 2, 1, 1 + 0.5 * t, 9, 9, 9} << std::vector<double>{1, 1, 1, 1, 1, 1, 1} << 3;
+  // Likewise across vectors, over rows the column does not qualify, the
+  // tie in the rows past the last whole vector.
+  QTest::newRow("replaced across vectors and passed rows")
+      << std::vector<double>{5, 0, 9, 9, 0, 3, 9, 1, 1 + 0.5 * t}
+      << std::vector<double>{1, 0.5 * t, 1, 1, -1, 1, 1, 1, 1} << 8;
+  // The first qualifying row after rows the column does not qualify, tied
+  // with one after it: the smaller comes later and is not smaller by the
+  // tolerance.
+  QTest::newRow("first qualifying row after passed ones")
+      << std::vector<double>{0, 0, 1 + 0.5 * t, 9, 9, 1} << std::vector<double>{-1, 0, 1, 1, 1, 1} << 5;
 }
 
 void TestSimplexSolver::ratioTestRow()

@@ -297,10 +297,7 @@ bool TextBlock::addCells(QByteArrayView bytes, qsizetype count, QStringList *out
 #ifdef __SSE2__
   // Four cells (48 bytes) at a time: each "," must stand at its fixed place
   // and nowhere else, where it becomes the end mark of its cell.
-  alignas(16) static constexpr unsigned char places[48] = {
-      0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0,
-      0, 0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0,
-      0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF};
+  const unsigned char *const places = CommaPlaces;
   static_assert(CellWidth == 12);
   const __m128i comma = _mm_set1_epi8(',');
   const __m128i zero = _mm_setzero_si128();

@@ -67,6 +67,11 @@ public:
   // separator searched for. False, nothing added, for bytes of another
   // shape (a "," elsewhere, one missing) or outside ASCII; then addSplit().
   static constexpr qsizetype CellWidth = 12;
+  // Four cells of such a row (48 bytes): 0xFF where a "," stands, else 0.
+  alignas(16) static constexpr unsigned char CommaPlaces[4 * CellWidth] = {
+      0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0,
+      0, 0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0,
+      0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF};
   bool addCells(QByteArrayView bytes, qsizetype count, QStringList *out);
 
 private:

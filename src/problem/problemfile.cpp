@@ -447,10 +447,8 @@ bool encodeReadRow(const QStringList &row, int cells, char *out)
   // Four cells (48 characters) at a time while they are plain ASCII, the
   // "," put in by the fixed places they take in those 48 bytes, not one by
   // one after.
-  alignas(16) static constexpr unsigned char places[48] = {
-      0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0,
-      0, 0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0,
-      0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF};
+  const unsigned char *const places = cp1254::TextBlock::CommaPlaces;
+  static_assert(cp1254::TextBlock::CellWidth == ProblemFile::MatrixCellWidth);
   const __m128i high = _mm_set1_epi16(short(0xFF80));
   const __m128i comma = _mm_set1_epi8(',');
   for (; done + 48 <= length; done += 48) {

@@ -741,16 +741,39 @@ void updateLevels(double *__restrict b, const double *__restrict mult, int m, do
       b[i] -= mult[i] * br;
 }
 
-// Row `from` of the tableau, as the waiting pivot `u` will leave it, into
-// `to`.
+// Per row of `rows`, its entry in stored column `s` times `sign`, as the
+// waiting pivot `u` leaves it (as pendingColumn() computes it: the same
+// operations as the update), or as it stands when no pivot waits
+// (`u.row` < 0).
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
+__attribute__((optimize("fp-contract=off")))
 #endif
-void pendingRow(double *to, const double *a, int from, int stride, const PendingUpdate &u)
+void tiedEntries(double *out, const double *a, const int *rows, int count, int stride, int s, double sign,
+                 const PendingUpdate &u)
 {
-  std::copy_n(a + std::size_t(from) * stride, stride, to);
-  if (from != u.row)
-    updateRow(static_cast<double *>(__builtin_assume_aligned(to, 64)), u, u.mult[from]);
+  if (u.row < 0) {
+    for (int k = 0; k < count; ++k)
+      out[k] = sign * a[std::size_t(rows[k]) * stride + s];
+    return;
+  }
+  const int source = s == u.entering ? u.leaving : s;
+  const bool zero = s == u.leaving;
+  const bool changes = u.lines[source / RowPlan::Line] != 0;
+  const double pv = u.prow[source];
+  for (int k = 0; k < count; ++k) {
+    const int i = rows[k];
+    double v;
+    if (i == u.row) {
+      v = a[std::size_t(i) * stride + s];
+    } else if (zero) {
+      v = 0.0;
+    } else {
+      v = a[std::size_t(i) * stride + source];
+      if (changes && u.mult[i] != 0.0)
+        v -= u.mult[i] * pv;
+    }
+    out[k] = sign * v;
+  }
 }
 
 // Per column of a row-major table of m rows by n columns: how many of its
@@ -1270,54 +1293,47 @@ int SimplexSolver::ratioTest(int e, bool bland) const
   // some stored column holds barred columns alone, barred columns are passed
   // over: they cannot enter, and the degenerate solves were tuned so.
   const bool passBarred = m_perturbed && m_someStoredBarred;
-  // With a pivot waiting, the tied rows are read from copies that have
-  // taken its update.
-  std::vector<const double *> &rowAt = m_tiedRowsAt;
-  rowAt.resize(tied.size());
-  if (m_pendingRow >= 0) {
-    m_tiedRows.resize(tied.size() * std::size_t(m_stride));
-    const PendingUpdate u = pendingUpdate<PendingUpdate>();
-    for (std::size_t k = 0; k < tied.size(); ++k) {
-      double *copy = &m_tiedRows[k * std::size_t(m_stride)];
-      pendingRow(copy, m_a.data(), tied[k], m_stride, u);
-      rowAt[k] = copy;
-    }
-  } else {
-    for (std::size_t k = 0; k < tied.size(); ++k)
-      rowAt[k] = &m_a[std::size_t(tied[k]) * m_stride];
-  }
+  // The tied rows' entries are read a column at a time, times the
+  // column's sign, as a waiting pivot's update leaves them (see
+  // tiedEntries()): the tie is mostly decided within some twenty columns,
+  // where copies of the tied rows with the update made went through every
+  // line of them.
+  const int tiedCount = int(tied.size());
+  const PendingUpdate u = pendingUpdate<PendingUpdate>();
+  std::vector<double> &entries = m_tiedEntries;
+  entries.resize(2 * tied.size());
+  double *piv = entries.data();
+  double *v = piv + tiedCount;
+  auto tiedColumn = [&](int c, double *out) {
+    tiedEntries(out, m_a.data(), tied.data(), tiedCount, m_stride, m_storedOf[c], m_sign[c], u);
+  };
   // Each tied row's pivot entry, read once for all the columns compared.
-  std::vector<double> &pivots = m_tiedPivots;
-  pivots.resize(tied.size());
-  for (std::size_t k = 0; k < tied.size(); ++k)
-    pivots[k] = m_sign[e] * rowAt[k][m_storedOf[e]];
-  const double *piv = pivots.data();
+  tiedColumn(e, piv);
   auto decide = [&](int c) -> int {
     if (passBarred && m_barred[c])
       return -1;
-    const double sign = m_sign[c];
-    const int at = m_storedOf[c];
+    tiedColumn(c, v);
     // A column all the tied rows hold zero in divides out to zeros, which
     // never differ: it is passed over without its divisions, as most of the
     // columns gone through here are (the basic ones among them).
     bool nonZero = false;
-    for (std::size_t k = 0; k < tied.size(); ++k)
-      nonZero |= rowAt[k][at] != 0.0;
+    for (int k = 0; k < tiedCount; ++k)
+      nonZero |= v[k] != 0.0;
     if (!nonZero)
       return -1;
-    const double first = sign * rowAt[0][at] / piv[0];
+    const double first = v[0] / piv[0];
     bool differs = false;
-    for (std::size_t k = 1; k < tied.size() && !differs; ++k)
-      differs = std::fabs(sign * rowAt[k][at] / piv[k] - first) >= Tol;
+    for (int k = 1; k < tiedCount && !differs; ++k)
+      differs = std::fabs(v[k] / piv[k] - first) >= Tol;
     if (!differs)
       return -1;
     int chosen = tied.front();
     double low = first;
-    for (std::size_t k = 1; k < tied.size(); ++k) {
-      const double v = sign * rowAt[k][at] / piv[k];
-      if (low - v >= Tol) {
+    for (int k = 1; k < tiedCount; ++k) {
+      const double q = v[k] / piv[k];
+      if (low - q >= Tol) {
         chosen = tied[k];
-        low = v;
+        low = q;
       }
     }
     return chosen;

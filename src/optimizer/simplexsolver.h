@@ -321,9 +321,7 @@ private:
   mutable int m_columnIndex = -1;  // the column m_column holds, -1 after a change
   mutable int m_qualifying = 0;    // its rows at or above Tolerance
   mutable int m_firstQualifying = 0;  // the first of them
-  mutable std::vector<const double *> m_tiedRowsAt;  // scratch: the rows the ratio test's tie-break reads
-  mutable Tableau m_tiedRows;      // likewise: copies of them, when a pivot's update waits
-  mutable std::vector<double> m_tiedPivots;  // likewise: their entries in the entering column
+  mutable std::vector<double> m_tiedEntries;  // scratch: the tie-break's entries of the tied rows, two columns' worth
 
   Status m_status = Status::NotSolved;
   int m_iterations = 0;

@@ -674,46 +674,63 @@ void changedColumn(const double *p, int stride, const double *mult, int count, d
     column[k] = sign * (mult[k] != 0.0 ? *p - mult[k] * pv : *p);
 }
 
+// How stored column s reads as the waiting pivot `u` will leave it: after
+// the pivot the entering column holds what the leaving one's stored column
+// had, and the leaving one 0 (see clearColumn()); the pivot's own row is up
+// to date.
+struct PendingRead {
+  int s;
+  int source;
+  bool zero;
+  bool changes;
+  double pv;
+
+  PendingRead(const PendingUpdate &u, int s)
+      : s(s), source(s == u.entering ? u.leaving : s), zero(s == u.leaving),
+        changes(u.lines[source / RowPlan::Line] != 0), pv(u.prow[source])
+  {
+  }
+
+  // Row i's entry, by the operations its update makes, so the number is
+  // that of the updated tableau.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+  __attribute__((optimize("fp-contract=off")))
+#endif
+  [[gnu::always_inline]] double entry(const double *a, int stride, int i, const PendingUpdate &u) const
+  {
+    if (i == u.row)
+      return a[std::size_t(i) * stride + s];
+    if (zero)
+      return 0.0;
+    double v = a[std::size_t(i) * stride + source];
+    if (changes && u.mult[i] != 0.0)
+      v -= u.mult[i] * pv;
+    return v;
+  }
+};
+
 // Stored column s of rows [from, to) as the waiting pivot `u` will leave
-// it, times `sign`, into `column` (from its start): each entry by the
-// operations its update makes, so the numbers are those of the updated
-// tableau. After the pivot the entering column holds what the leaving one's
-// stored column had, and the leaving one 0 (see clearColumn()); its own row
-// is up to date.
+// it, times `sign`, into `column` (from its start).
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 __attribute__((optimize("fp-contract=off")))
 #endif
 void pendingColumn(const double *a, int from, int to, int stride, int s, double sign, const PendingUpdate &u,
                    double *column)
 {
-  const int source = s == u.entering ? u.leaving : s;
-  const bool zero = s == u.leaving;
-  const bool changes = u.lines[source / RowPlan::Line] != 0;
-  const double pv = u.prow[source];
-  if (source == s && !zero) {
+  const PendingRead read(u, s);
+  if (read.source == s && !read.zero) {
     // Any other column: a multiplier of 0 leaves the entry as it is, as in
     // the update; its own row's is 0.
     const double *p = a + std::size_t(from) * stride + s;
-    if (!changes)
+    if (!read.changes)
       for (int i = from; i < to; ++i, p += stride)
         column[i - from] = sign * *p;
     else
-      changedColumn(p, stride, u.mult + from, to - from, pv, sign, column);
+      changedColumn(p, stride, u.mult + from, to - from, read.pv, sign, column);
     return;
   }
-  for (int i = from; i < to; ++i) {
-    double v;
-    if (i == u.row) {
-      v = a[std::size_t(i) * stride + s];
-    } else if (zero) {
-      v = 0.0;
-    } else {
-      v = a[std::size_t(i) * stride + source];
-      if (changes && u.mult[i] != 0.0)
-        v -= u.mult[i] * pv;
-    }
-    column[i - from] = sign * v;
-  }
+  for (int i = from; i < to; ++i)
+    column[i - from] = sign * read.entry(a, stride, i, u);
 }
 
 // b[i] -= mult[i] * br for every row whose multiplier is not 0 (the pivot
@@ -756,24 +773,9 @@ void tiedEntries(double *out, const double *a, const int *rows, int count, int s
       out[k] = sign * a[std::size_t(rows[k]) * stride + s];
     return;
   }
-  const int source = s == u.entering ? u.leaving : s;
-  const bool zero = s == u.leaving;
-  const bool changes = u.lines[source / RowPlan::Line] != 0;
-  const double pv = u.prow[source];
-  for (int k = 0; k < count; ++k) {
-    const int i = rows[k];
-    double v;
-    if (i == u.row) {
-      v = a[std::size_t(i) * stride + s];
-    } else if (zero) {
-      v = 0.0;
-    } else {
-      v = a[std::size_t(i) * stride + source];
-      if (changes && u.mult[i] != 0.0)
-        v -= u.mult[i] * pv;
-    }
-    out[k] = sign * v;
-  }
+  const PendingRead read(u, s);
+  for (int k = 0; k < count; ++k)
+    out[k] = sign * read.entry(a, stride, rows[k], u);
 }
 
 // Per column of a row-major table of m rows by n columns: how many of its
